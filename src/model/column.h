@@ -1,0 +1,66 @@
+// The column object: the model variables and the four per-plate tables, the
+// column solver and the top-down re-solve. Owned by the main window for the
+// life of the program; a calculation overwrites everything except the table
+// entries above `plates`.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace colmara {
+
+inline constexpr int kMaxPlates = 100;
+
+// Per-plate table indexed 1..kMaxPlates (plate 1 sits just above the boiler).
+class PlateTable {
+public:
+    long double& operator[](int plate);
+    long double operator[](int plate) const;
+
+private:
+    std::array<long double, kMaxPlates> entries_{};
+};
+
+class Column {
+public:
+    // Inputs, stored by the calculate action before Solve.
+    std::int32_t power = 0;
+    long double boilerstrength = 0;
+    std::int32_t plates = 0;
+    long double refluxfactor = 0;
+
+    // Results and working values.
+    long double boilervapour = 0;
+    long double boileralcohol = 0;
+    long double guessspan = 0;
+    long double topstrength = 0;
+    long double lastguess = 0;
+    long double productamount = 0;
+    long double productalcohol = 0;
+    long double vapourup = 0;
+    long double alcoholup = 0;
+    long double liquiddown = 0;
+    long double alcoholdown = 0;
+    long double platestrength = 0;
+    std::int32_t passcounter = 0;
+    std::int32_t platecounter = 0;
+
+    PlateTable refluxtable;
+    PlateTable vapourtable;
+    PlateTable liquidtable;
+    PlateTable temperaturetable;
+
+    // Energy per hour, power x 3600 J/h, formed without 32-bit wrap-around.
+    long double Energy() const;
+
+    // Solves the column from the four inputs. Throws Exception for a plate
+    // count outside 0..100 (before anything is solved) and EZeroDivide,
+    // EOverflow or EInvalidOp at the statement whose arithmetic faults.
+    void Solve();
+
+    // Recomputes the tables from the condenser down (run by Solve when the
+    // top plate misses the product strength by more than 0.0005).
+    void ResolveTopDown();
+};
+
+}  // namespace colmara

@@ -1,0 +1,27 @@
+// The calculate action: read the four input texts in order, storing each in
+// the column as soon as it is read, solve, and write the report.
+#pragma once
+
+#include <string>
+
+#include "report/reportsink.h"
+#include "runtime/numconv.h"
+
+namespace colmara {
+
+class Column;
+
+struct InputTexts {
+    std::string power = "1000";
+    std::string strength = "1";
+    std::string plates = "20";
+    std::string reflux = "15";
+};
+
+// Empties the report list, stores power, boiler strength, plates and reflux
+// factor one after another, solves and writes the report through `sink`.
+// Any Exception propagates; what was stored and written before it stays.
+void Calculate(Column& column, const InputTexts& inputs, ReportSink& sink,
+               const ReportOptionSource& options, const FormatSettings& settings);
+
+}  // namespace colmara
