@@ -1,0 +1,219 @@
+// Label step, label placement, ticks and grid of one axis.
+#include <algorithm>
+#include <cmath>
+
+#include "chart/chartaxis.h"
+#include "chart/horizlineseries.h"
+
+namespace colmara {
+
+namespace {
+
+std::string GeneralForm(double v, const FormatSettings& settings) {
+    return FormatExtended("", v, settings);
+}
+
+}  // namespace
+
+bool TChartAxis::UsesForPositions(const THorizLineSeries& s) const {
+    // The series' running position (YValues) lies along its vertical axis.
+    return s.VertAxis() == this;
+}
+
+int TChartAxis::LabelSize(TChartCanvas& canvas, const std::string& text) const {
+    if (Horizontal()) return canvas.TextWidth(LabelsFont, text);
+    const int lines = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+    return canvas.TextHeight(LabelsFont, "W") * lines;
+}
+
+int TChartAxis::MaxLabelsCount(TChartCanvas& canvas, const FormatSettings& settings) const {
+    int size = std::max(LabelSize(canvas, FormatExtended(AxisValuesFormat, IMaximum, settings)),
+                        LabelSize(canvas, FormatExtended(AxisValuesFormat, IMinimum, settings)));
+    if (size <= 0) return 1;
+    // Labels keep a gap of LabelsSeparation percent of their own size:
+    // 13 px high labels on a 400 px axis take 13 + 1 = 14 px, so 29 fit.
+    if (LabelsSeparation > 0) size += RoundHalfEven(LabelsSeparation * 0.01 * size);
+    return RoundHalfEven(static_cast<double>(IAxisSize) / size);
+}
+
+double TChartAxis::NextStep(double step) {
+    // 1, 2, 5, 10, 20, 50, ... and 0.5, 0.2, 0.1, ...; no number and zero
+    // have no next step of that sequence and would recurse for ever.
+    if (std::isinf(step)) return step;
+    if (!(step > 0.0)) return MinAxisIncrement;
+    if (step >= 10.0) return 10.0 * NextStep(step * 0.1);
+    if (step < 1.0) return 0.1 * NextStep(step * 10.0);
+    if (step < 2.0) return 2.0;
+    if (step < 5.0) return 5.0;
+    return 10.0;
+}
+
+double TChartAxis::CalcLabelsIncrement(int maxLabelsCount,
+                                       const std::vector<THorizLineSeries*>& series) const {
+    const int m = maxLabelsCount;
+    if (m < 1) return MinAxisIncrement;  // too short for a single label
+
+    double step;
+    if (Increment > 0.0) {
+        step = Increment;
+    } else if (IRange == 0.0) {
+        step = 1.0;
+    } else {
+        step = std::fabs(IRange) / (m + 1);
+        // Point numbers are whole: when every point of the series can have
+        // its own label, the step never goes below 1.
+        for (const THorizLineSeries* s : series) {
+            if (s->Active && UsesForPositions(*s) && s->Count() <= m) step = std::max(step, 1.0);
+        }
+    }
+
+    // Walk the 1-2-5 sequence until at most m steps cover the range.
+    // Range 100, m = 10: 100 / 11 = 9.09 gives 11 steps, 10 gives 10: done.
+    if (LabelsSeparation >= 0) {
+        long long k = static_cast<long long>(m) + 1;
+        do {
+            const double n = IRange / step;
+            if (std::fabs(n) < 2147483647.0) {
+                k = RoundHalfEven(n);
+                if (k > m) step = NextStep(step);
+            } else {
+                step = NextStep(step);
+            }
+        } while (!(k <= m || step > IRange || std::isinf(step)));
+    }
+    return std::isinf(step) ? IRange : std::max(MinAxisIncrement, step);
+}
+
+TAxisLayout TChartAxis::CalcLabels(TChartCanvas& canvas,
+                                   const std::vector<THorizLineSeries*>& series,
+                                   const FormatSettings& settings) const {
+    TAxisLayout layout;
+    const double step = CalcLabelsIncrement(MaxLabelsCount(canvas, settings), series);
+    layout.Step = step;
+    if (!(step > 0.0) || !(IMaximum >= IMinimum)) return layout;
+    if (std::fabs(IRange / step) >= MaxAxisLabelSteps) return layout;
+
+    const int fontHeight = canvas.TextHeight(LabelsFont, "W");
+    auto place = [&](double value) {
+        TAxisLabel label;
+        label.Value = value;
+        label.Pos = CalcPosValue(value);
+        label.Text = FormatExtended(AxisValuesFormat, value, settings);
+        switch (side_) {
+            case TAxisSide::Left:
+                label = {value, label.Pos, PosLabels, label.Pos - fontHeight / 2,
+                         TTextAlign::Right, std::move(label.Text)};
+                break;
+            case TAxisSide::Right:
+                label = {value, label.Pos, PosLabels, label.Pos - fontHeight / 2,
+                         TTextAlign::Left, std::move(label.Text)};
+                break;
+            case TAxisSide::Top:
+                label = {value, label.Pos, label.Pos, PosLabels - fontHeight, TTextAlign::Center,
+                         std::move(label.Text)};
+                break;
+            default:
+                label = {value, label.Pos, label.Pos, PosLabels, TTextAlign::Center,
+                         std::move(label.Text)};
+                break;
+        }
+        layout.Ticks.push_back(label.Pos);
+        layout.Labels.push_back(std::move(label));
+    };
+
+    // Labels run from the maximum down, the first one rounded to the step
+    // when the ends differ: 0 ... 15 with step 2 starts at 14.
+    double t = IMaximum;
+    if (RoundFirstLabel && GeneralForm(IMinimum, settings) != GeneralForm(IMaximum, settings))
+        t = std::trunc(IMaximum / step) * step;
+    while (t > IMaximum && t - step < t) t -= step;
+
+    if (IsZeroRange || std::fabs(IMaximum - IMinimum) < 1e-10 ||
+        GeneralForm(t, settings) == GeneralForm(t - step, settings)) {
+        place(t);  // one label: no range, or a step below the numbers' precision
+    } else {
+        const double limit = (IMinimum - 1e-12) / (1.0 + 1e-12);
+        // The step guard bounds the count; the second test stops a walk
+        // that no longer moves t.
+        while (t >= limit && static_cast<int>(layout.Labels.size()) <= MaxAxisLabelSteps) {
+            place(t);
+            const double next = t - step;
+            if (!(next < t)) break;
+            t = next;
+        }
+    }
+
+    auto inside = [this](int pos) { return pos > IStartPos && pos < IEndPos; };
+    for (int tick : layout.Ticks)
+        if (inside(tick)) layout.Grid.push_back(tick);
+
+    // Minor ticks split each gap into MinorTickCount + 1 parts and continue
+    // the first gap's pattern beyond both outermost labels.
+    const auto& ticks = layout.Ticks;
+    const int k = MinorTickCount;
+    if (ticks.size() >= 2 && k > 0) {
+        auto addMinor = [&](int pos) {
+            if (inside(pos)) layout.MinorTicks.push_back(pos);
+        };
+        const double c = static_cast<double>(ticks[1] - ticks[0]) / (k + 1);
+        for (int j = 1; j <= k; ++j) {
+            addMinor(ticks.front() - RoundHalfEven(j * c));
+            addMinor(ticks.back() + RoundHalfEven(j * c));
+        }
+        for (std::size_t i = 1; i < ticks.size(); ++i) {
+            const double gap = static_cast<double>(ticks[i] - ticks[i - 1]) / (k + 1);
+            for (int j = 1; j <= k; ++j) addMinor(ticks[i] - RoundHalfEven(j * gap));
+        }
+    }
+    return layout;
+}
+
+void TChartAxis::TickLine(TChartCanvas& canvas, int pos, int length, const TChartPen& pen) const {
+    // Outer ticks start one pixel off the axis line and point away from the
+    // plotting area; a negative length points into it.
+    switch (side_) {
+        case TAxisSide::Bottom:
+            canvas.Line(pos, PosAxis + 1, pos, PosAxis + 1 + length, pen);
+            break;
+        case TAxisSide::Top:
+            canvas.Line(pos, PosAxis - 1, pos, PosAxis - 1 - length, pen);
+            break;
+        case TAxisSide::Left:
+            canvas.Line(PosAxis - 1, pos, PosAxis - 1 - length, pos, pen);
+            break;
+        case TAxisSide::Right:
+            canvas.Line(PosAxis + 1, pos, PosAxis + 1 + length, pos, pen);
+            break;
+        case TAxisSide::Depth:
+            break;
+    }
+}
+
+void TChartAxis::Draw(TChartCanvas& canvas, const TAxisLayout& layout,
+                      const TRect& chartRect) const {
+    for (const TAxisLabel& label : layout.Labels)
+        canvas.TextOut(label.X, label.Y, label.Text, label.Align, LabelsFont);
+
+    if (AxisPen.Visible) {
+        if (Horizontal())
+            canvas.Line(IStartPos, PosAxis, IEndPos, PosAxis, AxisPen);
+        else
+            canvas.Line(PosAxis, IStartPos, PosAxis, IEndPos, AxisPen);
+    }
+    if (Ticks.Visible && TickLength != 0)
+        for (int tick : layout.Ticks) TickLine(canvas, tick, TickLength, Ticks);
+    if (Grid.Visible) {
+        for (int pos : layout.Grid) {
+            if (Horizontal())
+                canvas.Line(pos, chartRect.Top + 1, pos, chartRect.Bottom, Grid);
+            else
+                canvas.Line(chartRect.Left + 1, pos, chartRect.Right, pos, Grid);
+        }
+    }
+    if (TicksInner.Visible && TickInnerLength != 0)
+        for (int tick : layout.Ticks) TickLine(canvas, tick, -TickInnerLength, TicksInner);
+    if (MinorTicks.Visible && MinorTickLength != 0)
+        for (int pos : layout.MinorTicks) TickLine(canvas, pos, MinorTickLength, MinorTicks);
+}
+
+}  // namespace colmara

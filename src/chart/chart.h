@@ -1,0 +1,136 @@
+// The chart panel: owns the axes, title, legend and series, lays the whole
+// picture out at every paint and turns mouse input into zoom and scroll.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "chart/chartaxis.h"
+#include "chart/chartcanvas.h"
+#include "chart/chartlegend.h"
+#include "chart/charttitle.h"
+#include "chart/horizlineseries.h"
+#include "runtime/numconv.h"
+
+namespace colmara {
+
+enum class TBevelCut { bvNone, bvLowered, bvRaised };
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// Everything one paint draws, computed before anything is drawn.
+struct TChartLayout {
+    TRect Bounds;
+    TLegendLayout Legend;
+    TTitleLayout Title;
+    TRect ChartRect;  // final plotting rectangle
+    struct AxisEntry {
+        TChartAxis* Axis = nullptr;
+        TAxisLayout Layout;
+    };
+    std::vector<AxisEntry> Axes;  // the used axes, in list order
+    TRect SeriesClip;
+};
+
+class TChart {
+public:
+    // The number symbols of labels and legend texts; must outlive the chart.
+    explicit TChart(const FormatSettings& settings);
+    TChart(const TChart&) = delete;
+    TChart& operator=(const TChart&) = delete;
+
+    // Panel settings.
+    TColor Color = clBtnFace;
+    TBevelCut BevelOuter = TBevelCut::bvRaised;
+    TBevelCut BevelInner = TBevelCut::bvNone;
+    int BevelWidth = 1;
+    int BorderWidth = 0;
+    TChartPen BorderPen{clBlack, 1, TPenStyle::psSolid, false};
+    int MarginLeft = 3, MarginTop = 4, MarginRight = 3, MarginBottom = 4;  // percent
+    bool AxisVisible = true;
+    bool ClipPoints = true;
+    int ZoomMinimumPixels = 16;
+    double WheelShare = 0.03;  // of an axis' range per wheel notch
+
+    TChartTitle Title;
+    TChartLegend Legend;
+    TChartPen BackWallPen{clBlack, 1, TPenStyle::psSolid, true};
+
+    TChartAxis& BottomAxis() { return axes_[0]; }
+    TChartAxis& TopAxis() { return axes_[1]; }
+    TChartAxis& LeftAxis() { return axes_[2]; }
+    TChartAxis& RightAxis() { return axes_[3]; }
+    TChartAxis& DepthAxis() { return axes_[4]; }
+
+    // The chart owns its series; a new one measures along the bottom and
+    // left axes.
+    THorizLineSeries& AddSeries(std::unique_ptr<THorizLineSeries> series);
+    const std::vector<THorizLineSeries*>& SeriesList() const { return seriesList_; }
+
+    // Set by the widget: the picture must be recomputed, or only the zoom
+    // rectangle has moved. Data changes and mouse actions call them; they
+    // never draw.
+    std::function<void()> OnInvalidate;
+    std::function<void()> OnZoomRectangleChanged;
+    void Invalidate() const;
+
+    // The paint sequence on the client rectangle, zoom rectangle included.
+    void Paint(TChartCanvas& canvas, const TRect& bounds);
+    // Lays the picture out (axes keep their run-time state for the series
+    // and the mouse), then draws it.
+    TChartLayout CalcLayout(TChartCanvas& canvas, const TRect& bounds);
+    void DrawLayout(TChartCanvas& canvas, const TChartLayout& layout);
+
+    // The client rectangle less border, bevel and margins.
+    TRect InitialChartRect(const TRect& bounds) const;
+    const TRect& ChartRect() const { return chartRect_; }
+    int ChartWidth() const { return chartRect_.Width(); }
+    int ChartHeight() const { return chartRect_.Height(); }
+
+    // Mouse zoom and scroll; coordinates are client pixels.
+    void MouseDown(TMouseButton button, int x, int y);
+    void MouseMove(int x, int y);
+    void MouseUp(TMouseButton button, int x, int y);
+    // Positive notches turn the wheel away from the user (up).
+    void MouseWheel(int notchesUp);
+    std::optional<TRect> ZoomRectangle() const;
+    bool Zooming() const { return zoom_.active; }
+    bool Scrolling() const { return scroll_.active; }
+    bool HasUndoSettings() const { return saved_.has_value(); }
+    void DrawZoomRectangle(TChartCanvas& canvas) const;
+
+private:
+    void SetChartRect(const TRect& r);
+    bool AxisUsed(const TChartAxis& axis) const;
+    bool OnAxis(int x, int y) const;
+    bool AnySeriesActive() const;
+    void SaveAxisSettings();
+    void UndoZoom();
+    void ApplyZoom(const TRect& r);
+    void ScrollTo(int x, int y);
+
+    const FormatSettings& settings_;
+    std::array<TChartAxis, 5> axes_;
+    std::vector<std::unique_ptr<THorizLineSeries>> series_;
+    std::vector<THorizLineSeries*> seriesList_;
+    TRect bounds_;
+    TRect chartRect_;
+
+    struct SavedAxis {
+        bool automatic, automaticMinimum, automaticMaximum;
+        double minimum, maximum;
+    };
+    std::optional<std::array<SavedAxis, 5>> saved_;
+    struct ZoomDrag {
+        bool active = false;
+        int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    } zoom_;
+    struct ScrollDrag {
+        bool active = false;
+        int x = 0, y = 0;
+    } scroll_;
+};
+
+}  // namespace colmara

@@ -1,0 +1,105 @@
+#include "chart/chartlegend.h"
+
+#include <algorithm>
+
+#include "chart/horizlineseries.h"
+
+namespace colmara {
+
+THorizLineSeries* TChartLegend::ListedSeries(const std::vector<THorizLineSeries*>& series) {
+    for (THorizLineSeries* s : series)
+        if (s->Active) return s;
+    return nullptr;
+}
+
+TLegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const TRect& bounds,
+                                       const TRect& chartRect, int chartWidth,
+                                       const std::vector<THorizLineSeries*>& series,
+                                       const FormatSettings& settings) const {
+    TLegendLayout out;
+    out.ChartRectRight = chartRect.Right;
+    const THorizLineSeries* listed = ListedSeries(series);
+    if (!Visible || listed == nullptr) return out;
+
+    const int items = std::max(0, listed->Count() - FirstValue);
+    const int fontHeight = canvas.TextHeight(Font, "W");
+    const int frameWidth = FramePen.Visible ? FramePen.Width : 0;
+    const int spaceWidth = canvas.TextWidth(Font, " ");
+    out.ItemHeight = fontHeight + VertSpacing;
+    // The top is a share of the panel height, whatever the title takes:
+    // 10 % of 473 = 47.3, rounded 47.
+    out.Top = bounds.Top + RoundHalfEven(TopPos * (bounds.Bottom - bounds.Top) * 0.01);
+
+    int rows = 0;
+    if (chartRect.Bottom > out.Top && out.ItemHeight > 0)
+        rows = std::min(items, (chartRect.Bottom - 2 * frameWidth - out.Top) / out.ItemHeight);
+    if (rows + FirstValue - 1 < FirstValue) return out;  // no row fits
+    out.Rows = rows;
+
+    // Row texts, the highest shown point at the top when inverted.
+    out.RowList.resize(static_cast<std::size_t>(rows));
+    for (int r = 0; r < rows; ++r) {
+        const int index = Inverted ? FirstValue + rows - 1 - r : FirstValue + r;
+        TLegendRow& row = out.RowList[static_cast<std::size_t>(r)];
+        row.Index = index;
+        const std::string text = listed->LegendString(index, settings);
+        const auto sep = text.find(ColumnSeparator);
+        row.Column[0] = text.substr(0, sep);
+        if (sep != std::string::npos) {
+            const std::string rest = text.substr(sep + 1);
+            row.Column[1] = rest.substr(0, rest.find(ColumnSeparator));
+        }
+        for (int c = 0; c < 2; ++c)
+            out.ColumnWidth[c] = std::max(out.ColumnWidth[c], canvas.TextWidth(Font, row.Column[c]));
+    }
+    out.TextWidth = 2 * spaceWidth - 1 + out.ColumnWidth[0] + out.ColumnWidth[1];
+
+    // Box: right-aligned against the plotting area, leaving room for the
+    // shadow; the symbol takes a share of the text's width.
+    out.Box.Top = out.Top;
+    out.Box.Bottom = out.Top + out.ItemHeight * rows + 2;
+    out.Box.Right = chartRect.Right - ShadowSize - (frameWidth > 0 ? frameWidth + 1 : 0);
+    out.SymbolWidth = RoundHalfEven(SymbolWidthPercent * (out.TextWidth + 10) * 0.01);
+    out.Box.Left = out.Box.Right - (out.TextWidth + 10 + out.SymbolWidth);
+    out.SymbolX = out.Box.Left + 6;
+    out.TextX = out.Box.Left + out.SymbolWidth + 10;
+    const int shadowOffset = ShadowSize + frameWidth;
+    out.Shadow = {out.Box.Left + shadowOffset, out.Box.Top + shadowOffset,
+                  out.Box.Right + shadowOffset, out.Box.Bottom + shadowOffset};
+
+    for (int r = 0; r < rows; ++r) {
+        TLegendRow& row = out.RowList[static_cast<std::size_t>(r)];
+        row.Y = out.Box.Top + 1 + r * out.ItemHeight + VertSpacing / 2;
+        // Column 0 is right-aligned within its width, column 1 follows it
+        // after a blank.
+        row.ColumnX[0] = out.TextX + out.ColumnWidth[0];
+        row.ColumnX[1] = out.TextX + out.ColumnWidth[0] + spaceWidth;
+        row.Symbol = {out.SymbolX, row.Y + 2, out.SymbolX + out.SymbolWidth,
+                      row.Y + out.ItemHeight + 1 - (VertSpacing + 3)};
+    }
+    out.Visible = true;
+
+    if (ResizeChart) {
+        const int margin = HorizMargin != 0 ? HorizMargin : 3 * chartWidth / 100;
+        out.ChartRectRight = out.Box.Left - margin;
+    }
+    return out;
+}
+
+void TChartLegend::Draw(TChartCanvas& canvas, const TLegendLayout& layout,
+                        const THorizLineSeries& series) const {
+    if (!layout.Visible) return;
+    if (ShadowSize > 0) canvas.FillRect(layout.Shadow, ShadowColor);
+    canvas.FillRect(layout.Box, Color);
+    if (FramePen.Visible) canvas.FrameRect(layout.Box, FramePen);
+
+    for (const TLegendRow& row : layout.RowList) {
+        if (!row.Column[0].empty())
+            canvas.TextOut(row.ColumnX[0], row.Y, row.Column[0], TTextAlign::Right, Font);
+        if (!row.Column[1].empty())
+            canvas.TextOut(row.ColumnX[1], row.Y, row.Column[1], TTextAlign::Left, Font);
+        if (layout.SymbolWidth > 0) series.DrawLegend(canvas, row.Index, row.Symbol);
+    }
+}
+
+}  // namespace colmara

@@ -1,0 +1,119 @@
+#include "chart/horizlineseries.h"
+
+#include "chart/chartaxis.h"
+
+namespace colmara {
+
+THorizLineSeries::THorizLineSeries() = default;
+
+void THorizLineSeries::SetAxes(const TChartAxis* horizAxis, const TChartAxis* vertAxis) {
+    horizAxis_ = horizAxis;
+    vertAxis_ = vertAxis;
+}
+
+bool THorizLineSeries::AssociatedToAxis(const TChartAxis* axis) const {
+    return axis != nullptr && (axis == horizAxis_ || axis == vertAxis_);
+}
+
+int THorizLineSeries::Add(double value, const std::string& label, TColor color) {
+    // The data value goes along the horizontal axis; its position is the
+    // number of points already held.
+    return AddXY(value, YValues.Count(), label, color);
+}
+
+int THorizLineSeries::AddXY(double x, double y, const std::string& label, TColor color) {
+    XValues.TempValue = x;
+    YValues.TempValue = y;
+    const int index = XValues.AddChartValue(x);
+    YValues.InsertChartValue(index, y);
+
+    const auto at = static_cast<std::size_t>(index);
+    if (colors_) {
+        colors_->insert(colors_->begin() + static_cast<std::ptrdiff_t>(at), color);
+    } else if (color != clDefaultColor) {
+        colors_.emplace(static_cast<std::size_t>(Count()), clDefaultColor);
+        (*colors_)[at] = color;
+    }
+
+    if (!label.empty() || !labels_.empty()) {
+        if (labels_.size() < at) labels_.resize(at);
+        labels_.insert(labels_.begin() + static_cast<std::ptrdiff_t>(at), label);
+    }
+
+    RequestRepaint();
+    return index;
+}
+
+void THorizLineSeries::Clear() {
+    XValues.Clear();
+    YValues.Clear();
+    colors_.reset();
+    labels_.clear();
+    RequestRepaint();
+}
+
+void THorizLineSeries::RequestRepaint() const {
+    if (Active && repaintRequest_) repaintRequest_();
+}
+
+TColor THorizLineSeries::ValueColor(int index) const {
+    if (colors_ && index >= 0 && static_cast<std::size_t>(index) < colors_->size()) {
+        const TColor own = (*colors_)[static_cast<std::size_t>(index)];
+        if (own != clDefaultColor) return own;
+    }
+    return SeriesColor;
+}
+
+std::string THorizLineSeries::Label(int index) const {
+    if (index >= 0 && static_cast<std::size_t>(index) < labels_.size())
+        return labels_[static_cast<std::size_t>(index)];
+    return {};
+}
+
+int THorizLineSeries::CalcXPos(int index) const {
+    return horizAxis_->CalcPosValue(XValues.Value(index));
+}
+
+int THorizLineSeries::CalcYPos(int index) const {
+    return vertAxis_->CalcPosValue(YValues.Value(index));
+}
+
+void THorizLineSeries::DrawAllValues(TChartCanvas& canvas) {
+    previous_ = {};
+    for (int i = 0; i < Count(); ++i) DrawValue(canvas, i);
+}
+
+void THorizLineSeries::DrawValue(TChartCanvas& canvas, int index) {
+    const TColor color = ValueColor(index);
+    const int x = CalcXPos(index);
+    const int y = CalcYPos(index);
+    // A step whose two ends fall on one pixel draws nothing; the next
+    // segment still starts from that pixel.
+    if (previous_.valid && (x != previous_.x || y != previous_.y) && color != clNone) {
+        TChartPen pen = LinePen;
+        pen.Color = ColorEachLine ? color : SeriesColor;
+        canvas.Line(previous_.x, previous_.y, x, y, pen);
+    }
+    previous_ = {true, x, y};
+}
+
+std::string THorizLineSeries::LegendString(int index, const FormatSettings& settings) const {
+    std::string text = FormatExtended(ValueFormat, MandatoryValueList().Value(index), settings);
+    const std::string label = Label(index);
+    if (!label.empty()) {
+        text += ColumnSeparator;
+        text += label;
+    }
+    return text;
+}
+
+void THorizLineSeries::DrawLegend(TChartCanvas& canvas, int index, const TRect& rect) const {
+    const TColor color = ValueColor(index);
+    if (color == clNone) return;
+    TChartPen pen = LinePen;
+    pen.Color = color;
+    const int y = (rect.Top + rect.Bottom) / 2;
+    canvas.Line(rect.Left, y, rect.Right, y, pen);
+}
+
+}  // namespace colmara

@@ -1,0 +1,87 @@
+#include "chart/valuelist.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace colmara {
+
+void TChartValueList::MakeRoom() {
+    if (count_ == Capacity()) storage_.resize(storage_.size() + kGrowBy);
+}
+
+int TChartValueList::AddChartValue(double v) {
+    int index = count_;
+    if (count_ > 0) {
+        // Scan back from the end while v belongs before the value there; the
+        // new value goes just after the place where the scan stopped.
+        // Ascending 1, 3, 5 + v=2: stops at index 0 (1), inserts at 1.
+        if (Order == TChartListOrder::loAscending && v < Value(count_ - 1)) {
+            int t = count_ - 1;
+            while (t >= 0 && v < Value(t)) --t;
+            index = t + 1;
+        } else if (Order == TChartListOrder::loDescending && v > Value(count_ - 1)) {
+            int t = count_ - 1;
+            while (t >= 0 && v > Value(t)) --t;
+            index = t + 1;
+        }
+    }
+    InsertChartValue(index, v);
+    return index;
+}
+
+void TChartValueList::InsertChartValue(int index, double v) {
+    index = std::clamp(index, 0, count_);
+    MakeRoom();
+    auto first = storage_.begin() + index;
+    std::copy_backward(first, storage_.begin() + count_, storage_.begin() + count_ + 1);
+    *first = v;
+    ++count_;
+    modified_ = true;
+}
+
+void TChartValueList::Clear() {
+    storage_ = {};
+    count_ = 0;
+    modified_ = true;
+}
+
+void TChartValueList::RecalcStats() const {
+    if (count_ <= 0) {
+        minValue_ = maxValue_ = total_ = totalAbs_ = 0.0;
+    } else {
+        minValue_ = maxValue_ = total_ = storage_[0];
+        totalAbs_ = std::fabs(storage_[0]);
+        for (int i = 1; i < count_; ++i) {
+            const double v = storage_[static_cast<std::size_t>(i)];
+            if (v < minValue_)
+                minValue_ = v;
+            else if (v > maxValue_)
+                maxValue_ = v;
+            total_ += v;
+            totalAbs_ += std::fabs(v);
+        }
+    }
+    modified_ = false;
+}
+
+double TChartValueList::MinValue() const {
+    EnsureStats();
+    return minValue_;
+}
+
+double TChartValueList::MaxValue() const {
+    EnsureStats();
+    return maxValue_;
+}
+
+double TChartValueList::Total() const {
+    EnsureStats();
+    return total_;
+}
+
+double TChartValueList::TotalABS() const {
+    EnsureStats();
+    return totalAbs_;
+}
+
+}  // namespace colmara

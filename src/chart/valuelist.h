@@ -1,0 +1,60 @@
+// One coordinate of a series' points: the values in insertion or sort order
+// and their lazily recomputed statistics.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace colmara {
+
+enum class TChartListOrder { loNone, loAscending, loDescending };
+
+class TChartValueList {
+public:
+    // Storage grows by this many entries when full, so filling a cleared
+    // list with up to that many points allocates once.
+    static constexpr int kGrowBy = 1000;
+
+    explicit TChartValueList(std::string name, TChartListOrder order = TChartListOrder::loNone)
+        : Name(std::move(name)), Order(order) {}
+
+    std::string Name;
+    TChartListOrder Order;
+    bool DateTime = false;
+    double TempValue = 0.0;  // staged by AddXY before insertion
+
+    int Count() const { return count_; }
+    double Value(int index) const { return storage_[static_cast<std::size_t>(index)]; }
+    double operator[](int index) const { return Value(index); }
+    int Capacity() const { return static_cast<int>(storage_.size()); }
+    bool Modified() const { return modified_; }
+
+    // Inserts v where Order puts it and returns its index.
+    int AddChartValue(double v);
+    // Inserts v at index, moving later values up by one.
+    void InsertChartValue(int index, double v);
+    // Empties the list and releases its storage.
+    void Clear();
+
+    double MinValue() const;
+    double MaxValue() const;
+    double Total() const;
+    double TotalABS() const;
+    void RecalcStats() const;
+
+private:
+    void MakeRoom();
+    void EnsureStats() const {
+        if (modified_) RecalcStats();
+    }
+
+    std::vector<double> storage_;  // size() is the capacity; count_ entries in use
+    int count_ = 0;
+    mutable bool modified_ = false;
+    mutable double minValue_ = 0.0;
+    mutable double maxValue_ = 0.0;
+    mutable double total_ = 0.0;
+    mutable double totalAbs_ = 0.0;
+};
+
+}  // namespace colmara

@@ -1,0 +1,219 @@
+#include "chart/chartaxis.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "chart/horizlineseries.h"
+#include "chart/recordingcanvas.h"
+
+namespace colmara {
+namespace {
+
+using testing::CanvasCall;
+using testing::RecordingCanvas;
+
+// An axis over a pixel extent with a fixed range.
+TChartAxis MakeAxis(TAxisSide side, int from, int to, double min, double max) {
+    TChartAxis axis(side);
+    const bool horizontal = side == TAxisSide::Bottom || side == TAxisSide::Top;
+    axis.CalcRect(horizontal ? TRect{from, 0, to, 10} : TRect{0, from, 10, to});
+    axis.SetMinMax(min, max);
+    return axis;
+}
+
+std::vector<std::string> TextsOf(const TAxisLayout& layout) {
+    std::vector<std::string> out;
+    for (const auto& l : layout.Labels) out.push_back(l.Text);
+    return out;
+}
+
+std::vector<int> Ends(const CanvasCall& c) { return {c.x0, c.y0, c.x1, c.y1}; }
+
+TEST(TChartAxis, NextStepWalksOneTwoFive) {
+    const double cases[][2] = {
+        {0.9375, 1}, {1, 2},   {1.5, 2},   {2, 5},     {4.99, 5},  {5, 10},     {9.09, 10},
+        {10, 20},    {3.846, 5}, {45, 50}, {0.3, 0.5}, {0.15, 0.2}, {0.05, 0.1}, {700, 1000},
+    };
+    for (const auto& c : cases) EXPECT_DOUBLE_EQ(TChartAxis::NextStep(c[0]), c[1]) << c[0];
+    // No next step exists for these; they must not recurse for ever.
+    EXPECT_EQ(TChartAxis::NextStep(0.0), MinAxisIncrement);
+    EXPECT_TRUE(std::isinf(TChartAxis::NextStep(std::numeric_limits<double>::infinity())));
+}
+
+TEST(TChartAxis, LabelStepFollowsTheLabelCountAndThePointCountRule) {
+    struct Case {
+        TAxisSide side;
+        double max;
+        int points;  // of a series whose positions lie along the left axis
+        int m;
+        double step;
+    };
+    const Case cases[] = {
+        {TAxisSide::Left, 15, 16, 16, 1},                // point-count rule: 1 at once
+        {TAxisSide::Left, 15, 16, 15, 1},                // 15/16 -> NextStep 1
+        {TAxisSide::Left, 15, 16, 14, 2},                // 15 steps > 14 -> 2
+        {TAxisSide::Left, 100, 101, 25, 5},              // 100/26: Round(26.0) > 25
+        {TAxisSide::Left, 1, 2, 2, 1},                   // N = 1: labels 1 and 0
+        {TAxisSide::Left, 3, 4, 10, 1},                  // 3/11 lifted to 1 by the rule
+        {TAxisSide::Bottom, 3, 4, 10, 0.5},              // ...which the value axis lacks
+        {TAxisSide::Bottom, 100, 21, 10, 10},            // 100/11 = 9.09, 11 steps > 10
+        {TAxisSide::Bottom, 100, 21, 9, 20},             // 10 steps > 9
+        {TAxisSide::Left, 0, 0, 30, 1},                  // zero range
+        {TAxisSide::Left, 15, 16, 0, MinAxisIncrement},  // too short for a label
+    };
+    for (const Case& c : cases) {
+        TChartAxis bottom = MakeAxis(TAxisSide::Bottom, 0, 300, 0, c.max);
+        TChartAxis left = MakeAxis(TAxisSide::Left, 0, 300, 0, c.max);
+        THorizLineSeries series;
+        series.SetAxes(&bottom, &left);
+        for (int i = 0; i < c.points; ++i) series.Add(1.0);
+        const TChartAxis& axis = c.side == TAxisSide::Left ? left : bottom;
+        EXPECT_DOUBLE_EQ(axis.CalcLabelsIncrement(c.m, {&series}), c.step)
+            << "max " << c.max << " M " << c.m;
+    }
+}
+
+TEST(TChartAxis, MaxLabelsCountAddsTenPercentSeparation) {
+    RecordingCanvas canvas;
+    const FormatSettings dot;
+    // Vertical: 13 px labels + 1 px separation; 414 / 14 = 29.57 -> 30.
+    EXPECT_EQ(MakeAxis(TAxisSide::Left, 40, 454, 0, 15).MaxLabelsCount(canvas, dot), 30);
+    // Horizontal: "100" is 18 px + 2; 259 / 20 = 12.95 -> 13; 250 / 20 = 12.5 -> 12.
+    EXPECT_EQ(MakeAxis(TAxisSide::Bottom, 28, 287, 0, 100).MaxLabelsCount(canvas, dot), 13);
+    EXPECT_EQ(MakeAxis(TAxisSide::Bottom, 0, 250, 0, 100).MaxLabelsCount(canvas, dot), 12);
+}
+
+TEST(TChartAxis, CalcPosValueRoundsHalvesToEvenAndClamps) {
+    const TChartAxis h = MakeAxis(TAxisSide::Bottom, 0, 5, 0, 2);  // 2.5 px per unit
+    const TChartAxis v = MakeAxis(TAxisSide::Left, 0, 5, 0, 2);
+    const TChartAxis wide = MakeAxis(TAxisSide::Bottom, 28, 287, 0, 100);
+    struct Case {
+        const TChartAxis* axis;
+        double value;
+        int pixel;
+    };
+    const Case cases[] = {
+        {&h, 0, 0},
+        {&h, 1, 2},  // 2.5
+        {&h, 3, 8},  // 7.5
+        {&h, 2, 5},
+        {&v, 0, 5},
+        {&v, 1, 2},  // 5 - 2.5
+        {&v, 2, 0},
+        {&v, -1, 8},      // 7.5
+        {&wide, 50, 158}, // 28 + 129.5
+        {&wide, 10, 54},  // 28 + 25.9
+        {&wide, 100, 287},
+        {&h, 1e300, MaxPixelPos},
+        {&h, -1e300, -MaxPixelPos},
+        {&h, std::nan(""), 0},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.axis->CalcPosValue(c.value), c.pixel) << c.value;
+
+    const TChartAxis zero = MakeAxis(TAxisSide::Left, 40, 434, 0, 0);
+    EXPECT_EQ(zero.CalcPosValue(0), 237);
+    EXPECT_EQ(zero.CalcPosValue(12), 237);
+    EXPECT_DOUBLE_EQ(wide.CalcPosPoint(157), 129.0 / 2.59);
+}
+
+TEST(TChartAxis, LabelsRunFromTheMaximumDownWithGridOnlyInside) {
+    RecordingCanvas canvas;
+    const FormatSettings dot;
+    TChartAxis bottom = MakeAxis(TAxisSide::Bottom, 34, 234, 0, 100);
+    bottom.PosLabels = 441;
+    const TAxisLayout layout = bottom.CalcLabels(canvas, {}, dot);
+    EXPECT_EQ(layout.Step, 10);
+    EXPECT_EQ(TextsOf(layout), (std::vector<std::string>{"100", "90", "80", "70", "60", "50",
+                                                          "40", "30", "20", "10", "0"}));
+    EXPECT_EQ(layout.Ticks.front(), 234);
+    EXPECT_EQ(layout.Ticks.back(), 34);
+    EXPECT_EQ(layout.Labels[5].X, 134);
+    EXPECT_EQ(layout.Labels[5].Y, 441);
+    EXPECT_EQ(layout.Labels[5].Align, TTextAlign::Center);
+    // Both end labels are drawn, but the ends get no grid line.
+    EXPECT_EQ(layout.Grid.size(), 9u);
+    EXPECT_EQ(layout.Grid.front(), 214);
+    EXPECT_EQ(layout.Grid.back(), 54);
+    // Three minor ticks per gap, none beyond the end labels.
+    ASSERT_EQ(layout.MinorTicks.size(), 30u);
+    EXPECT_EQ(std::vector<int>(layout.MinorTicks.begin(), layout.MinorTicks.begin() + 3),
+              (std::vector<int>{219, 224, 229}));
+}
+
+TEST(TChartAxis, LabelTextsUseTheChartPicture) {
+    RecordingCanvas canvas;
+    const FormatSettings dot;
+    const TChartAxis one = MakeAxis(TAxisSide::Left, 40, 434, 45.12345, 45.12345);
+    EXPECT_EQ(TextsOf(one.CalcLabels(canvas, {}, dot)), (std::vector<std::string>{"45.123"}));
+
+    const TChartAxis thousand = MakeAxis(TAxisSide::Left, 40, 434, 0, 1000);
+    const TAxisLayout layout = thousand.CalcLabels(canvas, {}, dot);
+    ASSERT_FALSE(layout.Labels.empty());
+    EXPECT_EQ(layout.Labels.front().Text, "1,000");
+    EXPECT_EQ(TextsOf(thousand.CalcLabels(canvas, {}, FormatSettings{",", "."})).front(),
+              "1.000");
+}
+
+TEST(TChartAxis, LeftLabelsAreCentredOnTheirTicksWithMinorTicksBeyondTheTop) {
+    RecordingCanvas canvas;
+    const FormatSettings dot;
+    TChartAxis left = MakeAxis(TAxisSide::Left, 40, 434, 0, 15);
+    left.PosLabels = 27;
+    left.Increment = 2;
+    const TAxisLayout layout = left.CalcLabels(canvas, {}, dot);
+    EXPECT_EQ(layout.Step, 2);
+    EXPECT_EQ(TextsOf(layout).front(), "14");
+    EXPECT_EQ(TextsOf(layout).back(), "0");
+    EXPECT_EQ(layout.Labels.front().Pos, 66);  // 434 - 14 * 394 / 15 = 66.27
+    EXPECT_EQ(layout.Labels.front().Y, 66 - 6);
+    EXPECT_EQ(layout.Labels.front().X, 27);
+    EXPECT_EQ(layout.Labels.front().Align, TTextAlign::Right);
+    // Above 14 the first gap's pattern continues: 66 - 13 = 53 is drawn,
+    // 66 - Round(26.5) = 40 sits on the end and is dropped.
+    EXPECT_EQ(layout.MinorTicks[0], 53);
+    EXPECT_EQ(std::count(layout.MinorTicks.begin(), layout.MinorTicks.end(), 40), 0);
+    EXPECT_EQ(std::count(layout.Grid.begin(), layout.Grid.end(), 434), 0);
+}
+
+TEST(TChartAxis, TenThousandStepsOrAnAxisTooShortGiveNoLabels) {
+    RecordingCanvas canvas;
+    const FormatSettings dot;
+    TChartAxis axis = MakeAxis(TAxisSide::Bottom, 0, 300, 0, 100);
+    axis.LabelsSeparation = -1;  // take the increment as it is
+    axis.Increment = 0.01;       // 10,000 steps
+    EXPECT_TRUE(axis.CalcLabels(canvas, {}, dot).Labels.empty());
+    axis.Increment = 0.0101;  // 9,901 labels
+    EXPECT_EQ(axis.CalcLabels(canvas, {}, dot).Labels.size(), 9901u);
+
+    const TChartAxis tiny = MakeAxis(TAxisSide::Bottom, 0, 5, 0, 100);
+    const TAxisLayout none = tiny.CalcLabels(canvas, {}, dot);
+    EXPECT_EQ(none.Step, MinAxisIncrement);
+    EXPECT_TRUE(none.Labels.empty());
+    EXPECT_TRUE(none.Ticks.empty());
+}
+
+TEST(TChartAxis, DrawsLabelsThenLineTicksGridAndMinorTicks) {
+    RecordingCanvas canvas;
+    const FormatSettings dot;
+    TChartAxis bottom = MakeAxis(TAxisSide::Bottom, 34, 234, 0, 100);
+    bottom.PosLabels = 441;
+    bottom.SetPosAxis({34, 40, 234, 434});
+    bottom.Draw(canvas, bottom.CalcLabels(canvas, {}, dot), {34, 40, 234, 434});
+
+    ASSERT_EQ(canvas.calls.size(), 11u + 1 + 11 + 9 + 30);
+    EXPECT_EQ(canvas.calls[0].kind, CanvasCall::Text);
+    const CanvasCall& axisLine = canvas.calls[11];
+    EXPECT_EQ(Ends(axisLine), (std::vector<int>{34, 434, 234, 434}));
+    EXPECT_EQ(axisLine.pen, (TChartPen{clBlack, 2, TPenStyle::psSolid, true}));
+    EXPECT_EQ(Ends(canvas.calls[12]), (std::vector<int>{234, 435, 234, 439}));  // tick
+    const CanvasCall& grid = canvas.calls[23];
+    EXPECT_EQ(Ends(grid), (std::vector<int>{214, 41, 214, 434}));
+    EXPECT_EQ(grid.pen, (TChartPen{clGray, 1, TPenStyle::psDot, true}));
+    EXPECT_EQ(Ends(canvas.calls[32]), (std::vector<int>{219, 435, 219, 437}));  // minor
+}
+
+}  // namespace
+}  // namespace colmara
