@@ -13,16 +13,16 @@ inline constexpr int kMaxPlates = 100;
 
 // Per-plate table indexed 1..kMaxPlates (plate 1 sits just above the boiler).
 class PlateTable {
-public:
+  public:
     long double& operator[](int plate);
     long double operator[](int plate) const;
 
-private:
+  private:
     std::array<long double, kMaxPlates> entries_{};
 };
 
 class Column {
-public:
+  public:
     // Inputs, stored by the calculate action before Solve.
     std::int32_t power = 0;
     long double boilerstrength = 0;

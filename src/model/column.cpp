@@ -1,0 +1,250 @@
+#include "model/column.h"
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "model/properties.h"
+#include "model/statement.h"
+#include "runtime/exceptions.h"
+
+namespace colmara {
+
+namespace detail {
+
+void RequirePlateCount(int plates) {
+    if (plates < 0 || plates > kMaxPlates)
+        throw Exception("The number of plates must be from 0 to 100");
+}
+
+}  // namespace detail
+
+namespace {
+
+using detail::FaultRaised;
+using detail::SameBits;
+using detail::Stored;
+
+constexpr int kPasses = 1000;
+constexpr long double kGuessSpan = 0.95L;
+// The passes hold a plate's liquid at most this strong ...
+constexpr long double kStrengthCeiling = 0.948L;
+// ... and the final pass may miss the guess by this much at the top plate.
+constexpr long double kTopTolerance = 0.0005L;
+
+// The flows rising from a plate of the previous pass, by its liquid strength.
+// The march of a pass repeats them bit for bit whenever the plate's strength
+// is unchanged (typically a plate held at the boiler strength or the
+// ceiling), so the two property evaluations can be skipped.
+struct PlateMemo {
+    long double strength = 0;
+    long double vapourup = 0;
+    long double alcoholup = 0;
+    bool valid = false;
+};
+using PassMemo = std::array<PlateMemo, kMaxPlates>;
+
+// Everything a pass writes, saved so that a pass whose flags show a fault can
+// be replayed from its start with a check after every statement.
+struct PassState {
+    long double topstrength, lastguess, productamount, productalcohol;
+    long double vapourup, alcoholup, liquiddown, alcoholdown, platestrength;
+    std::int32_t passcounter, platecounter;
+
+    static PassState Of(const Column& c) {
+        return {c.topstrength,   c.lastguess,   c.productamount, c.productalcohol,
+                c.vapourup,      c.alcoholup,   c.liquiddown,    c.alcoholdown,
+                c.platestrength, c.passcounter, c.platecounter};
+    }
+    void RestoreTo(Column& c) const {
+        c.topstrength = topstrength;
+        c.lastguess = lastguess;
+        c.productamount = productamount;
+        c.productalcohol = productalcohol;
+        c.vapourup = vapourup;
+        c.alcoholup = alcoholup;
+        c.liquiddown = liquiddown;
+        c.alcoholdown = alcoholdown;
+        c.platestrength = platestrength;
+        c.passcounter = passcounter;
+        c.platecounter = platecounter;
+    }
+    // The guess and the product figures are all a pass reads from the one
+    // before it (besides constants), so a pass that leaves them as they were
+    // is repeated exactly by every later pass.
+    bool SameGuessAs(const Column& c) const {
+        return SameBits(topstrength, c.topstrength) && SameBits(lastguess, c.lastguess) &&
+               SameBits(productamount, c.productamount) &&
+               SameBits(productalcohol, c.productalcohol);
+    }
+};
+
+// Product taken off at the condenser for the current guess.
+template <bool kChecked>
+void ComputeProduct(Column& c, long double energy) {
+    c.productamount = Stored<kChecked>(energy / heatofvaporization(c.topstrength) / c.refluxfactor);
+    c.productalcohol = Stored<kChecked>(c.productamount * c.topstrength);
+}
+
+// One bisection pass k: march up the plates with the current product figures,
+// move the guess towards the top vapour by guessspan / 2^(k+1), and recompute
+// the product for the new guess.
+template <bool kChecked>
+void RunPass(Column& c, int k, long double energy, PassMemo* memo) {
+    c.passcounter = k;
+    c.vapourup = c.boilervapour;
+    c.alcoholup = c.boileralcohol;
+    for (int i = 1; i <= c.plates; ++i) {
+        c.platecounter = i;
+        const long double vapourin = c.vapourup;
+        const long double alcoholin = c.alcoholup;
+        c.liquiddown = Stored<kChecked>(c.vapourup - c.productamount);
+        c.alcoholdown = Stored<kChecked>(c.alcoholup - c.productalcohol);
+        if (!(c.liquiddown > 0)) {
+            // No liquid leaves the plate: an empty plate of strength 0.
+            c.alcoholdown = 0;
+            c.liquiddown = 1;
+        }
+        c.platestrength = Stored<kChecked>(c.alcoholdown / c.liquiddown);
+        if (c.platestrength >= kStrengthCeiling) c.platestrength = kStrengthCeiling;
+        if (c.platestrength < c.boilerstrength) c.platestrength = c.boilerstrength;
+
+        PlateMemo* entry = memo != nullptr ? &(*memo)[i - 1] : nullptr;
+        if (entry != nullptr && entry->valid && SameBits(entry->strength, c.platestrength)) {
+            c.vapourup = entry->vapourup;
+            c.alcoholup = entry->alcoholup;
+        } else {
+            const long double vapour = vapourstrength(c.platestrength);
+            c.vapourup = Stored<kChecked>(energy / heatofvaporization(vapour));
+            c.alcoholup = Stored<kChecked>(vapour * c.vapourup);
+            if (entry != nullptr) *entry = {c.platestrength, c.vapourup, c.alcoholup, true};
+        }
+        if (SameBits(c.vapourup, vapourin) && SameBits(c.alcoholup, alcoholin)) {
+            // A pinch: this plate passes up what it received, so every plate
+            // above repeats it exactly.
+            c.platecounter = c.plates;
+            break;
+        }
+    }
+
+    c.topstrength = Stored<kChecked>(vapourstrength(c.platestrength));
+    // Exact: a power of two scales 0.95 without rounding.
+    const long double correction = c.guessspan / Power(2, k + 1);
+    if (c.topstrength > c.lastguess) c.topstrength = Stored<kChecked>(c.lastguess + correction);
+    if (c.topstrength < c.lastguess) c.topstrength = Stored<kChecked>(c.lastguess - correction);
+    c.lastguess = c.topstrength;
+    ComputeProduct<kChecked>(c, energy);
+}
+
+// The 1000 bisection passes. Each pass runs unchecked and tests the flags once
+// at its end; a pass that faulted is replayed from its start with a check
+// after every statement, so the exception comes from the faulting statement
+// with everything stored before it kept. Once a pass leaves the guess as it
+// was (the correction has dropped below the resolution of the guess, which
+// happens after about 64 passes), the remaining passes would repeat it bit for
+// bit, so they are skipped and only the pass counter is advanced.
+void RunPasses(Column& c, long double energy) {
+    PassMemo memo{};
+    for (int k = 1; k <= kPasses; ++k) {
+        const PassState before = PassState::Of(c);
+        RunPass<false>(c, k, energy, &memo);
+        if (FaultRaised()) {
+            before.RestoreTo(c);
+            ClearFloatingPointFlags();
+            RunPass<true>(c, k, energy, nullptr);
+            memo = {};
+            continue;
+        }
+        if (before.SameGuessAs(c)) {
+            c.passcounter = kPasses;
+            return;
+        }
+    }
+}
+
+// The last march with the final guess fills the tables. It applies neither
+// the reset of alcoholdown nor the limits of the passes, so upper plates can
+// show negative liquid strengths.
+void RunFinalPass(Column& c, long double energy) {
+    c.vapourup = c.boilervapour;
+    c.alcoholup = c.boileralcohol;
+    for (int i = 1; i <= c.plates; ++i) {
+        c.platecounter = i;
+        const long double vapourin = c.vapourup;
+        const long double alcoholin = c.alcoholup;
+        c.liquiddown = checked(c.vapourup - c.productamount);
+        if (!(c.liquiddown > 0)) c.liquiddown = 1;
+        c.alcoholdown = checked(c.alcoholup - c.productalcohol);
+        c.platestrength = checked(c.alcoholdown / c.liquiddown);
+        const long double vapour = vapourstrength(c.platestrength);
+        c.refluxtable[i] = c.liquiddown;
+        c.vapourtable[i] = checked(vapour);
+        c.liquidtable[i] = c.platestrength;
+        c.temperaturetable[i] = checked(temperature(vapour));
+        c.vapourup = checked(energy / heatofvaporization(vapour));
+        c.alcoholup = checked(vapour * c.vapourup);
+        if (SameBits(c.vapourup, vapourin) && SameBits(c.alcoholup, alcoholin)) {
+            // A pinch: every plate above gets the same entries.
+            for (int above = i + 1; above <= c.plates; ++above) {
+                c.refluxtable[above] = c.refluxtable[i];
+                c.vapourtable[above] = c.vapourtable[i];
+                c.liquidtable[above] = c.liquidtable[i];
+                c.temperaturetable[above] = c.temperaturetable[i];
+            }
+            c.platecounter = c.plates;
+            break;
+        }
+    }
+}
+
+}  // namespace
+
+long double& PlateTable::operator[](int plate) {
+    if (plate < 1 || plate > kMaxPlates)
+        throw std::out_of_range("plate " + std::to_string(plate) + " outside the table");
+    return entries_[static_cast<std::size_t>(plate - 1)];
+}
+
+long double PlateTable::operator[](int plate) const {
+    if (plate < 1 || plate > kMaxPlates)
+        throw std::out_of_range("plate " + std::to_string(plate) + " outside the table");
+    return entries_[static_cast<std::size_t>(plate - 1)];
+}
+
+long double Column::Energy() const {
+    // 64-bit product: 2147483647 W x 3600 fits, so no power wraps around.
+    return static_cast<long double>(static_cast<std::int64_t>(power) * 3600);
+}
+
+void Column::Solve() {
+    ClearFloatingPointFlags();
+    detail::RequirePlateCount(plates);
+    const long double energy = Energy();
+
+    // Boiler: all the power evaporates liquid of the boiler strength.
+    boilervapour = checked(energy / heatofvaporization(vapourstrength(boilerstrength)));
+    boileralcohol = checked(vapourstrength(boilerstrength) * boilervapour);
+
+    // First guess: the middle of the range from the boiler vapour up by 0.95.
+    guessspan = kGuessSpan;
+    topstrength = checked(vapourstrength(boilerstrength) + guessspan / 2);
+    lastguess = topstrength;
+    ComputeProduct<true>(*this, energy);
+
+    if (plates == 0) {
+        // A pot still: the vapour leaving the top is the boiler's own, and no
+        // plate passes liquid down.
+        platecounter = 0;
+        liquiddown = 0;
+        alcoholdown = 0;
+        platestrength = boilerstrength;
+    }
+
+    RunPasses(*this, energy);
+    RunFinalPass(*this, energy);
+
+    if (plates >= 1 && std::fabs(vapourtable[plates] - topstrength) > kTopTolerance)
+        ResolveTopDown();
+}
+
+}  // namespace colmara

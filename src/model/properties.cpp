@@ -1,0 +1,86 @@
+#include "model/properties.h"
+
+#include <cmath>
+
+namespace colmara {
+
+namespace {
+
+// The azeotrope: no vapour is stronger than this.
+constexpr long double kAzeotrope = 0.9558L;
+
+// 1 - 298/513.9 and 1 - 298/647.3, each step rounded in extended precision.
+constexpr long double kEthanolReference = 0.4201206460400856198L;
+constexpr long double kWaterReference = 0.5396261393480611772L;
+
+constexpr long double kKelvin = 273;
+
+}  // namespace
+
+long double vapourstrength(long double x) {
+    // The three fits are evaluated term by term (coefficient times x, the
+    // power spelled out as repeated products) so that every rounding step is
+    // the one the fitted values were tabulated with.
+    const long double p1 = -499.99L * x * x * x * x * x * x + 981.18L * x * x * x * x * x -
+                           775.47L * x * x * x * x + 319.13L * x * x * x - 74.297L * x * x +
+                           10.147L * x + 0.00009L;
+    const long double p2 = -116.0L * x * x * x * x * x + 306.22L * x * x * x * x -
+                           317.43L * x * x * x + 161.4L * x * x - 39.971L * x + 4.5695L;
+    const long double p3 = 412.91L * x * x * x * x * x * x - 1876.0L * x * x * x * x * x +
+                           3527.8L * x * x * x * x - 3512.0L * x * x * x + 1951.4L * x * x -
+                           573.42L * x + 70.343L;
+
+    // Pure water (x = 0) falls through every range below and gives no
+    // alcohol in the vapour, like a negative strength.
+    long double r = 0;
+    if (x < 0) r = 0;
+    if (0 < x && x <= 0.3374L) r = p1;
+    // The blends multiply by the width of their range instead of dividing, so
+    // the curve steps slightly at 0.3374 and 0.5544; range 4 blends from
+    // 0.7252 although it ends at 0.7254.
+    if (0.3374L < x && x <= 0.5544L) r = p2 - (p2 - p1) * (0.5544L - x) * 0.217L;
+    if (0.5544L < x && x <= 0.7254L) r = p3 - (p3 - p2) * (0.7252L - x) * 0.1708L;
+    if (0.7254L < x && x < kAzeotrope) r = p3;
+    if (x >= kAzeotrope) r = kAzeotrope;
+    if (r > kAzeotrope) r = kAzeotrope;
+    return r;
+}
+
+long double temperature(long double y) {
+    if (y < 0.8L) return -22.106L * y * y - 6.249L * y + 100.04L;
+    return 103.96L * y * y - 198.37L * y + 172.79L;
+}
+
+long double heatofvaporization(long double y) {
+    const long double t = temperature(y);
+    // Reduced temperatures of ethanol and water; the exponents depend on them.
+    const long double tauE = 1 - (t + kKelvin) / 513.9L;
+    const long double ethanol =
+        Power(tauE / kEthanolReference, 0.32L - 0.14L * tauE) * 38743.84L / 46.0634L;
+    const long double tauW = 1 - (t + kKelvin) / 647.3L;
+    const long double water =
+        Power(tauW / kWaterReference, 0.21L * tauW + 0.19L) * 40799.86L / 18.0152L;
+    return y * ethanol + (1 - y) * water;
+}
+
+long double Power(long double base, long double exponent) {
+    if (exponent == 0) return 1;
+    if (base == 0 && exponent > 0) return 0;
+    if (exponent == std::trunc(exponent) && std::fabs(exponent) <= 2147483647.0L) {
+        // Repeated squaring: exact for powers of two, so the halving steps of
+        // the solver are exact.
+        const bool negative = exponent < 0;
+        auto n = static_cast<unsigned long long>(std::fabs(exponent));
+        long double result = 1;
+        long double square = base;
+        while (n != 0) {
+            if ((n & 1U) != 0) result = result * square;
+            n >>= 1U;
+            if (n != 0) square = square * square;  // no square past the last bit
+        }
+        return negative ? 1 / result : result;
+    }
+    return std::exp(exponent * std::log(base));
+}
+
+}  // namespace colmara

@@ -1,0 +1,92 @@
+#include <cmath>
+
+#include "model/column.h"
+#include "model/properties.h"
+#include "model/statement.h"
+
+namespace colmara {
+
+namespace {
+
+using detail::FaultRaised;
+using detail::SameBits;
+using detail::Stored;
+
+constexpr int kSteps = 100;
+
+// What the bisection of one plate ends with.
+struct PlateResult {
+    long double trialstrength;
+    long double trialvapour;  // from the strength tried in the last step
+};
+
+// Bisects the liquid strength of one plate over 0..1, starting at 0.5, until
+// the ethanol balance of the section from this plate up to the condenser
+// closes: too much ethanol rising lowers the trial strength, too little
+// raises it. A step that leaves the trial strength unchanged (the step
+// 1/2^(j+1) is below its resolution, or the balance is exactly 0 or NaN) is
+// repeated by every later step with an even smaller step, so the search ends
+// there with the values all 100 steps would give.
+template <bool kChecked>
+PlateResult BisectPlate(long double energy, long double productamount, long double strengthabove,
+                        long double topstrength) {
+    long double trialstrength = 0.5L;
+    long double trialvapour = 0;
+    for (int j = 1; j <= kSteps; ++j) {
+        const long double vapour = vapourstrength(trialstrength);
+        trialvapour = Stored<kChecked>(energy / heatofvaporization(vapour));
+        // Ethanol up with the vapour, less ethanol down with the liquid from
+        // above, less ethanol taken off as product.
+        const long double alcoholbalance =
+            Stored<kChecked>(vapour * trialvapour - (trialvapour - productamount) * strengthabove -
+                             productamount * topstrength);
+        const long double step = 1 / Power(2, j + 1);
+        long double next = trialstrength;
+        if (alcoholbalance > 0) next = Stored<kChecked>(trialstrength - step);
+        if (alcoholbalance < 0) next = Stored<kChecked>(trialstrength + step);
+        if (SameBits(next, trialstrength)) break;
+        trialstrength = next;
+    }
+    return {trialstrength, trialvapour};
+}
+
+}  // namespace
+
+void Column::ResolveTopDown() {
+    if (plates < 1) return;
+    detail::RequirePlateCount(plates);
+    ClearFloatingPointFlags();
+    const long double energy = Energy();
+
+    // The reflux into the top plate has the product strength.
+    long double strengthabove = topstrength;
+    for (int n = plates; n >= 1; --n) {
+        // Unchecked first; a plate whose flags show a fault is bisected again
+        // with a check after every statement, which throws at the faulting one.
+        PlateResult plate = BisectPlate<false>(energy, productamount, strengthabove, topstrength);
+        if (FaultRaised()) {
+            ClearFloatingPointFlags();
+            plate = BisectPlate<true>(energy, productamount, strengthabove, topstrength);
+        }
+        const bool pinch = SameBits(plate.trialstrength, strengthabove);
+        strengthabove = plate.trialstrength;
+        const long double vapour = vapourstrength(plate.trialstrength);
+        refluxtable[n] = checked(plate.trialvapour - productamount);
+        vapourtable[n] = checked(vapour);
+        liquidtable[n] = plate.trialstrength;
+        temperaturetable[n] = checked(temperature(vapour));
+        if (pinch) {
+            // The plate has the strength of the liquid it receives, so every
+            // plate below is solved the same way.
+            for (int below = n - 1; below >= 1; --below) {
+                refluxtable[below] = refluxtable[n];
+                vapourtable[below] = vapourtable[n];
+                liquidtable[below] = liquidtable[n];
+                temperaturetable[below] = temperaturetable[n];
+            }
+            return;
+        }
+    }
+}
+
+}  // namespace colmara
