@@ -1,3 +1,4 @@
+#include <array>
 #include <cmath>
 
 #include "model/column.h"
@@ -20,6 +21,18 @@ struct PlateResult {
     long double trialvapour;  // from the strength tried in the last step
 };
 
+// The vapour strength and vapour mass of each step of the previous plate's
+// search. Every search starts at 0.5 and halves its step, so plates of similar
+// strength try the same strengths for their first steps; those steps reuse the
+// values instead of evaluating the properties again.
+struct StepMemo {
+    long double trialstrength = 0;
+    long double vapour = 0;
+    long double trialvapour = 0;
+    bool valid = false;
+};
+using PathMemo = std::array<StepMemo, kSteps>;
+
 // Bisects the liquid strength of one plate over 0..1, starting at 0.5, until
 // the ethanol balance of the section from this plate up to the condenser
 // closes: too much ethanol rising lowers the trial strength, too little
@@ -29,12 +42,20 @@ struct PlateResult {
 // there with the values all 100 steps would give.
 template <bool kChecked>
 PlateResult BisectPlate(long double energy, long double productamount, long double strengthabove,
-                        long double topstrength) {
+                        long double topstrength, PathMemo* memo) {
     long double trialstrength = 0.5L;
     long double trialvapour = 0;
     for (int j = 1; j <= kSteps; ++j) {
-        const long double vapour = vapourstrength(trialstrength);
-        trialvapour = Stored<kChecked>(energy / heatofvaporization(vapour));
+        StepMemo* entry = memo != nullptr ? &(*memo)[j - 1] : nullptr;
+        long double vapour;
+        if (entry != nullptr && entry->valid && SameBits(entry->trialstrength, trialstrength)) {
+            vapour = entry->vapour;
+            trialvapour = entry->trialvapour;
+        } else {
+            vapour = vapourstrength(trialstrength);
+            trialvapour = Stored<kChecked>(energy / heatofvaporization(vapour));
+            if (entry != nullptr) *entry = {trialstrength, vapour, trialvapour, true};
+        }
         // Ethanol up with the vapour, less ethanol down with the liquid from
         // above, less ethanol taken off as product.
         const long double alcoholbalance =
@@ -60,13 +81,15 @@ void Column::ResolveTopDown() {
 
     // The reflux into the top plate has the product strength.
     long double strengthabove = topstrength;
+    PathMemo memo{};
     for (int n = plates; n >= 1; --n) {
         // Unchecked first; a plate whose flags show a fault is bisected again
         // with a check after every statement, which throws at the faulting one.
-        PlateResult plate = BisectPlate<false>(energy, productamount, strengthabove, topstrength);
+        PlateResult plate =
+            BisectPlate<false>(energy, productamount, strengthabove, topstrength, &memo);
         if (FaultRaised()) {
             ClearFloatingPointFlags();
-            plate = BisectPlate<true>(energy, productamount, strengthabove, topstrength);
+            plate = BisectPlate<true>(energy, productamount, strengthabove, topstrength, nullptr);
         }
         const bool pinch = SameBits(plate.trialstrength, strengthabove);
         strengthabove = plate.trialstrength;
