@@ -1,0 +1,85 @@
+#include "cli/companionoptions.h"
+
+#include <CLI/CLI.hpp>
+
+namespace colmara {
+
+namespace {
+
+constexpr const char* kDescription =
+    "Runs one calculation of the still and its rectification column, exactly as the\n"
+    "\"Calculate\" button of the Colmara window does, and prints what the window would\n"
+    "show: the report list from the condenser down to the boiler, the summary (the\n"
+    "share of the alcohol leaving the boiler that ends up in the product) and the\n"
+    "points of the vapour strength chart, boiler first.";
+
+constexpr const char* kFooter =
+    "The four field options take their text exactly as it would be typed into the\n"
+    "window, with the decimal symbol of your locale; a text that is not a number\n"
+    "fails the calculation at that field, as it does in the window.\n"
+    "\n"
+    "Exit status: 0 when the calculation ran through; 1 when it failed: whatever\n"
+    "had been written by then is printed all the same, and the error message\n"
+    "goes to standard error (or into \"error\" with --json); 2 when the command\n"
+    "line itself is wrong.";
+
+}  // namespace
+
+std::vector<std::string> SplitEmptyAssignments(int argc, const char* const* argv) {
+    std::vector<std::string> args;
+    for (int i = 0; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i > 0 && arg.size() > 3 && arg.starts_with("--") && arg.find('=') == arg.size() - 1) {
+            args.push_back(arg.substr(0, arg.size() - 1));
+            args.emplace_back();
+        } else {
+            args.push_back(arg);
+        }
+    }
+    return args;
+}
+
+ReportOptions CompanionOptions::Report() const {
+    ReportOptions report;
+    for (const std::string& name : hidden) {
+        if (name == "reflux") report.reflux = false;
+        if (name == "liquid") report.liquid = false;
+        if (name == "vapour") report.vapour = false;
+        if (name == "temperature") report.temperature = false;
+    }
+    return report;
+}
+
+void DeclareCompanionOptions(CLI::App& app, CompanionOptions& options) {
+    app.description(kDescription);
+    app.footer(kFooter);
+
+    // A field text may start with '-' ("-1", "-abc"): each of these options
+    // takes the next argument whatever it looks like, or the text after '='.
+    auto field = [&app](const char* name, std::string& text, const char* help) {
+        app.add_option(name, text, help)->type_name("TEXT")->capture_default_str();
+    };
+    field("--power", options.inputs.power, "Heating power of the still in watts");
+    field("--strength", options.inputs.strength,
+          "Alcohol strength of the liquid in the boiler, in per cent by weight");
+    field("--plates", options.inputs.plates,
+          "Number of theoretical plates above the boiler (0 to 100)");
+    field("--reflux", options.inputs.reflux,
+          "Reflux ratio: the part of the condensed vapour sent back down the column\n"
+          "for each part taken off as product (0 upwards)");
+
+    app.add_option("--hide", options.hidden,
+                   "Leave out these lines of every plate, as unchecking the window's\n"
+                   "options does: any of reflux, liquid, vapour, temperature,\n"
+                   "separated by commas")
+        ->type_name("LIST")
+        ->delimiter(',')
+        ->allow_extra_args(false)
+        ->check(CLI::IsMember({"reflux", "liquid", "vapour", "temperature"}));
+
+    app.add_flag("--json", options.json,
+                 "Print one JSON object {\"report\", \"summary\", \"chart\", \"error\"}\n"
+                 "instead of the text blocks");
+}
+
+}  // namespace colmara

@@ -1,0 +1,26 @@
+#include "report/calculate.h"
+
+#include "model/column.h"
+#include "report/reportwriter.h"
+#include "runtime/fpcheck.h"
+
+namespace colmara {
+
+void Calculate(Column& column, const InputTexts& inputs, ReportSink& sink,
+               const ReportOptionSource& options, const FormatSettings& settings) {
+    // Nothing pending from earlier work may be taken for a fault of this one.
+    ClearFloatingPointFlags();
+    sink.ClearReport();
+
+    // Each field is stored the moment it has been read: a field that does
+    // not read as a number stops here with the fields before it stored.
+    column.power = ParseInteger(inputs.power);
+    column.boilerstrength = checked(ParseExtended(inputs.strength, settings) / 100);
+    column.plates = ParseInteger(inputs.plates);
+    column.refluxfactor = checked(ParseExtended(inputs.reflux, settings) + 1);
+
+    column.Solve();
+    WriteReport(column, sink, options, settings);
+}
+
+}  // namespace colmara
