@@ -11,7 +11,8 @@ namespace colmara {
 
 inline constexpr int kMaxPlates = 100;
 
-// Per-plate table indexed 1..kMaxPlates (plate 1 sits just above the boiler).
+// Per-plate table indexed 1..kMaxPlates (plate 1 sits just above the boiler);
+// any other index throws std::out_of_range, so nothing is written outside.
 class PlateTable {
   public:
     long double& operator[](int plate);
@@ -55,7 +56,9 @@ class Column {
 
     // Solves the column from the four inputs. Throws Exception for a plate
     // count outside 0..100 (before anything is solved) and EZeroDivide,
-    // EOverflow or EInvalidOp at the statement whose arithmetic faults.
+    // EOverflow or EInvalidOp at the statement whose arithmetic faults, with
+    // everything stored before that statement kept. 0 plates is a pot still:
+    // the top vapour is the boiler's and no table entry is written.
     void Solve();
 
     // Recomputes the tables from the condenser down (run by Solve when the
