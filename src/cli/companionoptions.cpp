@@ -61,12 +61,12 @@ void DeclareCompanionOptions(CLI::App& app, CompanionOptions& options) {
     };
     field("--power", options.inputs.power, "Heating power of the still in watts");
     field("--strength", options.inputs.strength,
-          "Alcohol strength of the liquid in the boiler, in per cent by weight");
+          "Alcohol strength of the liquid in the boiler,\nin per cent by weight");
     field("--plates", options.inputs.plates,
           "Number of theoretical plates above the boiler (0 to 100)");
     field("--reflux", options.inputs.reflux,
-          "Reflux ratio: the part of the condensed vapour sent back down the column\n"
-          "for each part taken off as product (0 upwards)");
+          "Reflux ratio: how much of the condensed vapour goes\nback down the column for each "
+          "part taken off\nas product (0 upwards)");
 
     app.add_option("--hide", options.hidden,
                    "Leave out these lines of every plate, as unchecking the window's\n"
