@@ -101,20 +101,32 @@ TAxisLayout TChartAxis::CalcLabels(TChartCanvas& canvas,
         label.Text = FormatExtended(AxisValuesFormat, value, settings);
         switch (side_) {
             case TAxisSide::Left:
-                label = {value, label.Pos, PosLabels, label.Pos - fontHeight / 2,
-                         TTextAlign::Right, std::move(label.Text)};
+                label = {value,
+                         label.Pos,
+                         PosLabels,
+                         label.Pos - fontHeight / 2,
+                         TTextAlign::Right,
+                         std::move(label.Text)};
                 break;
             case TAxisSide::Right:
-                label = {value, label.Pos, PosLabels, label.Pos - fontHeight / 2,
-                         TTextAlign::Left, std::move(label.Text)};
+                label = {value,
+                         label.Pos,
+                         PosLabels,
+                         label.Pos - fontHeight / 2,
+                         TTextAlign::Left,
+                         std::move(label.Text)};
                 break;
             case TAxisSide::Top:
-                label = {value, label.Pos, label.Pos, PosLabels - fontHeight, TTextAlign::Center,
+                label = {value,
+                         label.Pos,
+                         label.Pos,
+                         PosLabels - fontHeight,
+                         TTextAlign::Center,
                          std::move(label.Text)};
                 break;
             default:
-                label = {value, label.Pos, label.Pos, PosLabels, TTextAlign::Center,
-                         std::move(label.Text)};
+                label = {value,     label.Pos,          label.Pos,
+                         PosLabels, TTextAlign::Center, std::move(label.Text)};
                 break;
         }
         layout.Ticks.push_back(label.Pos);

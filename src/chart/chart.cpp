@@ -6,9 +6,8 @@ namespace colmara {
 
 TChart::TChart(const FormatSettings& settings)
     : settings_(settings),
-      axes_{TChartAxis(TAxisSide::Bottom), TChartAxis(TAxisSide::Top),
-            TChartAxis(TAxisSide::Left), TChartAxis(TAxisSide::Right),
-            TChartAxis(TAxisSide::Depth)} {
+      axes_{TChartAxis(TAxisSide::Bottom), TChartAxis(TAxisSide::Top), TChartAxis(TAxisSide::Left),
+            TChartAxis(TAxisSide::Right), TChartAxis(TAxisSide::Depth)} {
     // The window definition: strength in percent on a fixed 0 ... 100
     // bottom axis, point numbers on the self-scaling left axis.
     TChartAxis& bottom = BottomAxis();

@@ -35,7 +35,7 @@ struct TChartLayout {
 };
 
 class TChart {
-public:
+  public:
     // The number symbols of labels and legend texts; must outlive the chart.
     explicit TChart(const FormatSettings& settings);
     TChart(const TChart&) = delete;
@@ -101,7 +101,7 @@ public:
     bool HasUndoSettings() const { return saved_.has_value(); }
     void DrawZoomRectangle(TChartCanvas& canvas) const;
 
-private:
+  private:
     void SetChartRect(const TRect& r);
     bool AxisUsed(const TChartAxis& axis) const;
     bool OnAxis(int x, int y) const;

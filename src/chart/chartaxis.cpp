@@ -76,9 +76,9 @@ void TChartAxis::ReserveRoom(TRect& chartRect, TChartCanvas& canvas,
         const double top = std::trunc(IMaximum / step) * step;
         const double bottom = std::trunc(IMinimum / step) * step;
         labelSize =
-            std::max(canvas.TextWidth(LabelsFont, FormatExtended(AxisValuesFormat, top, settings)),
-                     canvas.TextWidth(LabelsFont,
-                                      FormatExtended(AxisValuesFormat, bottom, settings))) +
+            std::max(
+                canvas.TextWidth(LabelsFont, FormatExtended(AxisValuesFormat, top, settings)),
+                canvas.TextWidth(LabelsFont, FormatExtended(AxisValuesFormat, bottom, settings))) +
             canvas.TextWidth(LabelsFont, " ");
     }
 
@@ -87,11 +87,20 @@ void TChartAxis::ReserveRoom(TRect& chartRect, TChartCanvas& canvas,
 
     TRect copy = chartRect;
     switch (side_) {
-        case TAxisSide::Bottom: RoomStart = chartRect.Bottom; break;
-        case TAxisSide::Top: RoomStart = chartRect.Top; break;
-        case TAxisSide::Left: RoomStart = chartRect.Left; break;
-        case TAxisSide::Right: RoomStart = chartRect.Right; break;
-        case TAxisSide::Depth: return;
+        case TAxisSide::Bottom:
+            RoomStart = chartRect.Bottom;
+            break;
+        case TAxisSide::Top:
+            RoomStart = chartRect.Top;
+            break;
+        case TAxisSide::Left:
+            RoomStart = chartRect.Left;
+            break;
+        case TAxisSide::Right:
+            RoomStart = chartRect.Right;
+            break;
+        case TAxisSide::Depth:
+            return;
     }
     switch (side_) {
         case TAxisSide::Bottom:
@@ -122,11 +131,20 @@ void TChartAxis::ReserveRoom(TRect& chartRect, TChartCanvas& canvas,
 
 void TChartAxis::SetPosAxis(const TRect& chartRect) {
     switch (side_) {
-        case TAxisSide::Bottom: PosAxis = chartRect.Bottom; break;
-        case TAxisSide::Top: PosAxis = chartRect.Top; break;
-        case TAxisSide::Left: PosAxis = chartRect.Left; break;
-        case TAxisSide::Right: PosAxis = chartRect.Right; break;
-        case TAxisSide::Depth: break;
+        case TAxisSide::Bottom:
+            PosAxis = chartRect.Bottom;
+            break;
+        case TAxisSide::Top:
+            PosAxis = chartRect.Top;
+            break;
+        case TAxisSide::Left:
+            PosAxis = chartRect.Left;
+            break;
+        case TAxisSide::Right:
+            PosAxis = chartRect.Right;
+            break;
+        case TAxisSide::Depth:
+            break;
     }
 }
 

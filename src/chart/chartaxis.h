@@ -40,7 +40,7 @@ struct TAxisLayout {
 };
 
 class TChartAxis {
-public:
+  public:
     explicit TChartAxis(TAxisSide side);
 
     TAxisSide Side() const { return side_; }
@@ -90,8 +90,7 @@ public:
     void CalcRect(const TRect& chartRect);
     // Shrinks chartRect by the room for labels and ticks on this axis' side.
     void ReserveRoom(TRect& chartRect, TChartCanvas& canvas,
-                     const std::vector<THorizLineSeries*>& series,
-                     const FormatSettings& settings);
+                     const std::vector<THorizLineSeries*>& series, const FormatSettings& settings);
     void SetPosAxis(const TRect& chartRect);
 
     int CalcPosValue(double value) const;
@@ -107,7 +106,7 @@ public:
                            const FormatSettings& settings) const;
     void Draw(TChartCanvas& canvas, const TAxisLayout& layout, const TRect& chartRect) const;
 
-private:
+  private:
     bool UsesForPositions(const THorizLineSeries& s) const;
     int LabelSize(TChartCanvas& canvas, const std::string& text) const;
     void TickLine(TChartCanvas& canvas, int pos, int length, const TChartPen& pen) const;

@@ -11,7 +11,7 @@ namespace colmara {
 enum class TTextAlign { Left, Center, Right };
 
 class TChartCanvas {
-public:
+  public:
     virtual ~TChartCanvas() = default;
 
     virtual int TextWidth(const TChartFont& font, std::string_view text) = 0;

@@ -39,7 +39,9 @@ inline constexpr TColor clBtnHighlight = 0x80000014;
 inline constexpr TColor clDefaultColor = 0x20000000;
 inline constexpr TColor clNone = 0x1FFFFFFF;
 
-inline constexpr bool IsSystemColor(TColor c) { return (c & 0x80000000u) != 0; }
+inline constexpr bool IsSystemColor(TColor c) {
+    return (c & 0x80000000u) != 0;
+}
 
 enum class TPenStyle { psSolid, psDot };
 
@@ -61,6 +63,8 @@ struct TChartFont {
 
 // Rounds to the nearest integer, halves to even (the program runs with the
 // floating-point unit in round-to-nearest mode, which nearbyint follows).
-inline int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+inline int RoundHalfEven(double v) {
+    return static_cast<int>(std::nearbyint(v));
+}
 
 }  // namespace colmara

@@ -50,7 +50,8 @@ TLegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const TRect& bounds
             row.Column[1] = rest.substr(0, rest.find(ColumnSeparator));
         }
         for (int c = 0; c < 2; ++c)
-            out.ColumnWidth[c] = std::max(out.ColumnWidth[c], canvas.TextWidth(Font, row.Column[c]));
+            out.ColumnWidth[c] =
+                std::max(out.ColumnWidth[c], canvas.TextWidth(Font, row.Column[c]));
     }
     out.TextWidth = 2 * spaceWidth - 1 + out.ColumnWidth[0] + out.ColumnWidth[1];
 

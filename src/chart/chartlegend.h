@@ -13,10 +13,10 @@ namespace colmara {
 class THorizLineSeries;
 
 struct TLegendRow {
-    int Index = 0;           // point shown in this row
-    int Y = 0;               // top of the row's text
-    std::string Column[2];   // split at the column separator
-    int ColumnX[2] = {0, 0}; // text anchors: column 0 right-aligned, column 1 left-aligned
+    int Index = 0;            // point shown in this row
+    int Y = 0;                // top of the row's text
+    std::string Column[2];    // split at the column separator
+    int ColumnX[2] = {0, 0};  // text anchors: column 0 right-aligned, column 1 left-aligned
     TRect Symbol;
 };
 
@@ -37,7 +37,7 @@ struct TLegendLayout {
 };
 
 class TChartLegend {
-public:
+  public:
     bool Visible = true;
     bool Inverted = true;
     int TopPos = 10;  // percent of the panel height

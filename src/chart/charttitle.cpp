@@ -10,7 +10,8 @@ TTitleLayout TChartTitle::CalcLayout(TChartCanvas& canvas, const TRect& chartRec
     if (!Visible || Text.empty()) return out;
 
     // The frame's width counts even though a transparent title draws none.
-    const int frameWidth = FramePen.Visible && FramePen.Color != clDefaultColor ? FramePen.Width : 0;
+    const int frameWidth =
+        FramePen.Visible && FramePen.Color != clDefaultColor ? FramePen.Width : 0;
     const int fontHeight = canvas.TextHeight(Font, "W");
     const int lines = static_cast<int>(Text.size());
 
@@ -23,8 +24,8 @@ TTitleLayout TChartTitle::CalcLayout(TChartCanvas& canvas, const TRect& chartRec
     std::vector<int> widths;
     for (const std::string& line : Text) widths.push_back(canvas.TextWidth(Font, line));
     if (AdjustFrame) {
-        const int width =
-            canvas.TextWidth(Font, "W") + frameWidth + *std::max_element(widths.begin(), widths.end());
+        const int width = canvas.TextWidth(Font, "W") + frameWidth +
+                          *std::max_element(widths.begin(), widths.end());
         const int centre = (chartRect.Left + chartRect.Right) / 2;
         box.Left = centre - width / 2;
         box.Right = centre + width / 2;

@@ -23,7 +23,7 @@ struct TTitleLayout {
 };
 
 class TChartTitle {
-public:
+  public:
     // Space between the title and the plotting area.
     static constexpr int TitleFootDistance = 5;
 

@@ -16,7 +16,7 @@ namespace colmara {
 class TChartAxis;
 
 class THorizLineSeries {
-public:
+  public:
     THorizLineSeries();
 
     // Settings of the window definition.
@@ -69,7 +69,7 @@ public:
     // Legend symbol: a short horizontal line through the rectangle's middle.
     void DrawLegend(TChartCanvas& canvas, int index, const TRect& rect) const;
 
-private:
+  private:
     void RequestRepaint() const;
 
     const TChartAxis* horizAxis_ = nullptr;

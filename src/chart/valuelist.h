@@ -10,7 +10,7 @@ namespace colmara {
 enum class TChartListOrder { loNone, loAscending, loDescending };
 
 class TChartValueList {
-public:
+  public:
     // Storage grows by this many entries when full, so filling a cleared
     // list with up to that many points allocates once.
     static constexpr int kGrowBy = 1000;
@@ -42,7 +42,7 @@ public:
     double TotalABS() const;
     void RecalcStats() const;
 
-private:
+  private:
     void MakeRoom();
     void EnsureStats() const {
         if (modified_) RecalcStats();

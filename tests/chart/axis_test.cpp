@@ -1,11 +1,10 @@
-#include "chart/chartaxis.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
+#include "chart/chartaxis.h"
 #include "chart/horizlineseries.h"
 #include "chart/recordingcanvas.h"
 
@@ -30,11 +29,13 @@ std::vector<std::string> TextsOf(const TAxisLayout& layout) {
     return out;
 }
 
-std::vector<int> Ends(const CanvasCall& c) { return {c.x0, c.y0, c.x1, c.y1}; }
+std::vector<int> Ends(const CanvasCall& c) {
+    return {c.x0, c.y0, c.x1, c.y1};
+}
 
 TEST(TChartAxis, NextStepWalksOneTwoFive) {
     const double cases[][2] = {
-        {0.9375, 1}, {1, 2},   {1.5, 2},   {2, 5},     {4.99, 5},  {5, 10},     {9.09, 10},
+        {0.9375, 1}, {1, 2},     {1.5, 2}, {2, 5},     {4.99, 5},   {5, 10},     {9.09, 10},
         {10, 20},    {3.846, 5}, {45, 50}, {0.3, 0.5}, {0.15, 0.2}, {0.05, 0.1}, {700, 1000},
     };
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(TChartAxis::NextStep(c[0]), c[1]) << c[0];
@@ -103,9 +104,9 @@ TEST(TChartAxis, CalcPosValueRoundsHalvesToEvenAndClamps) {
         {&v, 0, 5},
         {&v, 1, 2},  // 5 - 2.5
         {&v, 2, 0},
-        {&v, -1, 8},      // 7.5
-        {&wide, 50, 158}, // 28 + 129.5
-        {&wide, 10, 54},  // 28 + 25.9
+        {&v, -1, 8},       // 7.5
+        {&wide, 50, 158},  // 28 + 129.5
+        {&wide, 10, 54},   // 28 + 25.9
         {&wide, 100, 287},
         {&h, 1e300, MaxPixelPos},
         {&h, -1e300, -MaxPixelPos},
@@ -126,8 +127,8 @@ TEST(TChartAxis, LabelsRunFromTheMaximumDownWithGridOnlyInside) {
     bottom.PosLabels = 441;
     const TAxisLayout layout = bottom.CalcLabels(canvas, {}, dot);
     EXPECT_EQ(layout.Step, 10);
-    EXPECT_EQ(TextsOf(layout), (std::vector<std::string>{"100", "90", "80", "70", "60", "50",
-                                                          "40", "30", "20", "10", "0"}));
+    EXPECT_EQ(TextsOf(layout), (std::vector<std::string>{"100", "90", "80", "70", "60", "50", "40",
+                                                         "30", "20", "10", "0"}));
     EXPECT_EQ(layout.Ticks.front(), 234);
     EXPECT_EQ(layout.Ticks.back(), 34);
     EXPECT_EQ(layout.Labels[5].X, 134);
@@ -153,8 +154,7 @@ TEST(TChartAxis, LabelTextsUseTheChartPicture) {
     const TAxisLayout layout = thousand.CalcLabels(canvas, {}, dot);
     ASSERT_FALSE(layout.Labels.empty());
     EXPECT_EQ(layout.Labels.front().Text, "1,000");
-    EXPECT_EQ(TextsOf(thousand.CalcLabels(canvas, {}, FormatSettings{",", "."})).front(),
-              "1.000");
+    EXPECT_EQ(TextsOf(thousand.CalcLabels(canvas, {}, FormatSettings{",", "."})).front(), "1.000");
 }
 
 TEST(TChartAxis, LeftLabelsAreCentredOnTheirTicksWithMinorTicksBeyondTheTop) {

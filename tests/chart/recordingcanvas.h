@@ -10,7 +10,7 @@
 namespace colmara::testing {
 
 struct CanvasCall {
-    enum Kind { Fill, Frame, Frame3D, Line, Text, Clip, Unclip, Invert } kind;
+    enum Kind { Fill, Frame, Frame3D, Line, Text, Clip, Unclip, Invert } kind = Fill;
     TRect rect{};
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     TChartPen pen{};
@@ -22,7 +22,7 @@ struct CanvasCall {
 };
 
 class RecordingCanvas : public TChartCanvas {
-public:
+  public:
     static constexpr int kCharWidth = 6;
     static constexpr int kTextHeight = 13;
 
@@ -35,31 +35,51 @@ public:
     }
     int TextHeight(const TChartFont&, std::string_view) override { return kTextHeight; }
     void FillRect(const TRect& r, TColor color) override {
-        calls.push_back({CanvasCall::Fill, r, 0, 0, 0, 0, {}, color});
+        Add(CanvasCall::Fill).rect = r;
+        calls.back().color = color;
     }
     void FrameRect(const TRect& r, const TChartPen& pen) override {
-        calls.push_back({CanvasCall::Frame, r, 0, 0, 0, 0, pen});
+        Add(CanvasCall::Frame).rect = r;
+        calls.back().pen = pen;
     }
     void Frame3D(const TRect& r, TColor topLeft, TColor bottomRight, int width) override {
-        calls.push_back({CanvasCall::Frame3D, r, width, 0, 0, 0, {}, topLeft, bottomRight});
+        CanvasCall& c = Add(CanvasCall::Frame3D);
+        c.rect = r;
+        c.color = topLeft;
+        c.color2 = bottomRight;
+        c.x0 = width;
     }
     void Line(int x0, int y0, int x1, int y1, const TChartPen& pen) override {
-        calls.push_back({CanvasCall::Line, {}, x0, y0, x1, y1, pen});
+        CanvasCall& c = Add(CanvasCall::Line);
+        c.x0 = x0;
+        c.y0 = y0;
+        c.x1 = x1;
+        c.y1 = y1;
+        c.pen = pen;
     }
     void TextOut(int x, int y, std::string_view text, TTextAlign align,
                  const TChartFont& font) override {
-        calls.push_back(
-            {CanvasCall::Text, {}, x, y, 0, 0, {}, font.Color, 0, std::string(text), align, font});
+        CanvasCall& c = Add(CanvasCall::Text);
+        c.x0 = x;
+        c.y0 = y;
+        c.text = std::string(text);
+        c.align = align;
+        c.font = font;
     }
-    void SetClip(const TRect& r) override { calls.push_back({CanvasCall::Clip, r}); }
-    void ClearClip() override { calls.push_back({CanvasCall::Unclip}); }
-    void InvertFrame(const TRect& r) override { calls.push_back({CanvasCall::Invert, r}); }
+    void SetClip(const TRect& r) override { Add(CanvasCall::Clip).rect = r; }
+    void ClearClip() override { Add(CanvasCall::Unclip); }
+    void InvertFrame(const TRect& r) override { Add(CanvasCall::Invert).rect = r; }
 
     std::vector<CanvasCall> Of(CanvasCall::Kind kind) const {
         std::vector<CanvasCall> out;
         for (const auto& c : calls)
             if (c.kind == kind) out.push_back(c);
         return out;
+    }
+    CanvasCall& Add(CanvasCall::Kind kind) {
+        calls.emplace_back();
+        calls.back().kind = kind;
+        return calls.back();
     }
     std::vector<CanvasCall> LinesIn(TColor color) const {
         std::vector<CanvasCall> out;

@@ -1,8 +1,7 @@
-#include "chart/horizlineseries.h"
-
 #include <gtest/gtest.h>
 
 #include "chart/chartaxis.h"
+#include "chart/horizlineseries.h"
 #include "chart/recordingcanvas.h"
 
 namespace colmara {
@@ -17,7 +16,9 @@ std::vector<double> ValuesOf(const TChartValueList& list) {
     return out;
 }
 
-std::vector<int> Ends(const CanvasCall& c) { return {c.x0, c.y0, c.x1, c.y1}; }
+std::vector<int> Ends(const CanvasCall& c) {
+    return {c.x0, c.y0, c.x1, c.y1};
+}
 
 // A series on a 0 ... 100 bottom axis over x 0..100 and a 0 ... 10 left axis
 // over y 0..100, so values map to pixels one to one (left: 10 px a step).

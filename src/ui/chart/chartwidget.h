@@ -1,0 +1,49 @@
+// The main window's strength chart (Chart1): owns the chart panel and its
+// series (Series1), paints them through a back buffer and hands mouse input
+// to the panel.
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QWidget>
+
+#include "chart/chart.h"
+#include "runtime/numconv.h"
+
+namespace colmara {
+
+class TChartWidget : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Where the main window places the chart.
+    static QRect DefaultGeometry() { return QRect(360, 8, 296, 473); }
+
+    // settings: the number symbols of the chart texts; must outlive the widget.
+    explicit TChartWidget(QWidget* parent,
+                          const FormatSettings& settings = ProcessFormatSettings());
+
+    TChart& Chart() { return chart_; }
+    THorizLineSeries& Series1() { return *series1_; }
+
+    // Draws the whole chart on any painter (the back buffer, an image) and
+    // returns the layout it drew.
+    TChartLayout Render(QPainter& painter, const QRect& bounds);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    TChart chart_;
+    THorizLineSeries* series1_;
+    QImage buffer_;
+    bool bufferValid_ = false;
+    int wheelRemainder_ = 0;  // angle delta short of a whole notch
+};
+
+}  // namespace colmara

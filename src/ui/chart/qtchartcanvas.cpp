@@ -1,0 +1,136 @@
+#include "ui/chart/qtchartcanvas.h"
+
+#include <algorithm>
+
+namespace colmara {
+
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QRect ToQRect(const TRect& r) {
+    return QRect(r.Left, r.Top, r.Width(), r.Height());
+}
+
+}  // namespace
+
+TQtChartCanvas::TQtChartCanvas(QPainter& painter, const QPalette& palette)
+    : painter_(painter), palette_(palette) {
+    // Pixel-exact lines and fills, as the layout computes them.
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setBackgroundMode(Qt::TransparentMode);
+}
+
+QFont TQtChartCanvas::ToQFont(const TChartFont& font) {
+    QFont f(QString::fromStdString(font.Name));
+    f.setPixelSize((font.Size * 96 + 36) / 72);
+    return f;
+}
+
+QColor TQtChartCanvas::ToQColor(TColor color) const {
+    if (IsSystemColor(color)) {
+        switch (color) {
+            case clBtnHighlight:
+                return palette_.color(QPalette::Light);
+            case clBtnShadow:
+                return palette_.color(QPalette::Dark);
+            default:
+                return palette_.color(QPalette::Button);
+        }
+    }
+    return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                  static_cast<int>((color >> 16) & 0xFF));
+}
+
+const QFontMetrics& TQtChartCanvas::Metrics(const TChartFont& font) {
+    const auto key = std::make_pair(font.Name, font.Size);
+    auto it = fonts_.find(key);
+    if (it == fonts_.end()) {
+        QFont f = ToQFont(font);
+        it = fonts_.emplace(key, std::make_pair(f, QFontMetrics(f))).first;
+    }
+    return it->second.second;
+}
+
+int TQtChartCanvas::TextWidth(const TChartFont& font, std::string_view text) {
+    return Metrics(font).horizontalAdvance(ToQString(text));
+}
+
+int TQtChartCanvas::TextHeight(const TChartFont& font, std::string_view) {
+    return Metrics(font).height();
+}
+
+QPen TQtChartCanvas::ToQPen(const TChartPen& pen) const {
+    QPen p(ToQColor(pen.Color));
+    p.setWidth(pen.Width);
+    p.setStyle(pen.Style == TPenStyle::psSolid ? Qt::SolidLine : Qt::DotLine);
+    p.setCapStyle(Qt::FlatCap);
+    return p;
+}
+
+void TQtChartCanvas::FillRect(const TRect& r, TColor color) {
+    if (color == clNone) return;
+    painter_.fillRect(ToQRect(r), ToQColor(color));
+}
+
+void TQtChartCanvas::FrameRect(const TRect& r, const TChartPen& pen) {
+    if (!pen.Visible || pen.Color == clNone || r.Width() <= 0 || r.Height() <= 0) return;
+    painter_.setPen(ToQPen(pen));
+    painter_.setBrush(Qt::NoBrush);
+    // A stroked QRect covers its size plus the pen width, so one pixel less
+    // puts the outline on Left..Right-1 and Top..Bottom-1.
+    painter_.drawRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
+}
+
+void TQtChartCanvas::Frame3D(const TRect& r, TColor topLeft, TColor bottomRight, int width) {
+    const QColor tl = ToQColor(topLeft);
+    const QColor br = ToQColor(bottomRight);
+    for (int i = 0; i < width; ++i) {
+        const int left = r.Left + i, top = r.Top + i, right = r.Right - 1 - i,
+                  bottom = r.Bottom - 1 - i;
+        painter_.fillRect(QRect(left, top, right - left + 1, 1), tl);
+        painter_.fillRect(QRect(left, top, 1, bottom - top + 1), tl);
+        painter_.fillRect(QRect(left, bottom, right - left + 1, 1), br);
+        painter_.fillRect(QRect(right, top, 1, bottom - top + 1), br);
+    }
+}
+
+void TQtChartCanvas::Line(int x0, int y0, int x1, int y1, const TChartPen& pen) {
+    if (!pen.Visible || pen.Color == clNone) return;
+    painter_.setPen(ToQPen(pen));
+    painter_.drawLine(x0, y0, x1, y1);
+}
+
+void TQtChartCanvas::TextOut(int x, int y, std::string_view text, TTextAlign align,
+                             const TChartFont& font) {
+    const QFontMetrics& fm = Metrics(font);
+    const QString s = ToQString(text);
+    const int width = fm.horizontalAdvance(s);
+    if (align == TTextAlign::Right) x -= width;
+    if (align == TTextAlign::Center) x -= width / 2;
+    painter_.setFont(fonts_.at({font.Name, font.Size}).first);
+    painter_.setPen(ToQColor(font.Color));
+    painter_.drawText(x, y + fm.ascent(), s);
+}
+
+void TQtChartCanvas::SetClip(const TRect& r) {
+    painter_.setClipRect(ToQRect(r));
+}
+
+void TQtChartCanvas::ClearClip() {
+    painter_.setClipping(false);
+}
+
+void TQtChartCanvas::InvertFrame(const TRect& r) {
+    painter_.save();
+    painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    painter_.setPen(QPen(Qt::white, 1));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawRect(
+        QRect(r.Left, r.Top, std::max(0, r.Width() - 1), std::max(0, r.Height() - 1)));
+    painter_.restore();
+}
+
+}  // namespace colmara

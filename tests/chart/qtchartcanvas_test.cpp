@@ -1,0 +1,83 @@
+// The chart drawn for real with QPainter into an image.
+#include "ui/chart/qtchartcanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+
+#include "ui/chart/chartwidget.h"
+
+namespace colmara {
+namespace {
+
+QColor PixelAt(const QImage& image, int x, int y) {
+    return QColor(image.pixel(x, y));
+}
+
+// The platform decides whether a line's end pixel itself is set; the line
+// must reach it to within one pixel.
+bool RedNear(const QImage& image, int x, int y) {
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (PixelAt(image, x + dx, y + dy) == QColor(255, 0, 0)) return true;
+    return false;
+}
+
+TEST(TQtChartCanvas, RedLineAndLegendBoxLieWhereTheLayoutPutsThem) {
+    const FormatSettings settings;
+    TChartWidget widget(nullptr, settings);
+    for (int i = 0; i < 16; ++i) widget.Series1().Add(10.0 + 4.0 * i);
+
+    QImage image(296, 473, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    TChartLayout layout;
+    {
+        QPainter painter(&image);
+        layout = widget.Render(painter, QRect(0, 0, 296, 473));
+    }
+    const THorizLineSeries& series = widget.Series1();
+    const QColor red(255, 0, 0);
+    // Both ends of the line: the boiler on the bottom edge, the top plate on
+    // the top edge of the plotting area.
+    EXPECT_EQ(series.CalcYPos(0), layout.ChartRect.Bottom);
+    EXPECT_EQ(series.CalcYPos(15), layout.ChartRect.Top);
+    EXPECT_TRUE(RedNear(image, series.CalcXPos(0), series.CalcYPos(0)));
+    EXPECT_TRUE(RedNear(image, series.CalcXPos(15), series.CalcYPos(15)));
+    EXPECT_TRUE(RedNear(image, (series.CalcXPos(7) + series.CalcXPos(8)) / 2,
+                        (series.CalcYPos(7) + series.CalcYPos(8)) / 2));
+    // ...and stays inside the plotting area.
+    EXPECT_FALSE(RedNear(image, series.CalcXPos(15), series.CalcYPos(15) - 3));
+    EXPECT_FALSE(RedNear(image, series.CalcXPos(0), series.CalcYPos(0) + 4));
+
+    // Legend: black frame, white inside, black shadow to the lower right.
+    ASSERT_TRUE(layout.Legend.Visible);
+    const TRect box = layout.Legend.Box;
+    EXPECT_EQ(PixelAt(image, box.Left, box.Top + 5), QColor(Qt::black));
+    EXPECT_EQ(PixelAt(image, box.Right - 1, box.Bottom - 1), QColor(Qt::black));
+    EXPECT_EQ(PixelAt(image, box.Left + 2, box.Bottom - 2), QColor(Qt::white));
+    EXPECT_EQ(PixelAt(image, box.Right + 2, box.Bottom + 2), QColor(Qt::black));
+    EXPECT_EQ(PixelAt(image, box.Right + 5, box.Bottom + 5),
+              widget.palette().color(QPalette::Button));
+    // The top row's symbol is a red line.
+    const TRect symbol = layout.Legend.RowList.front().Symbol;
+    EXPECT_EQ(PixelAt(image, (symbol.Left + symbol.Right) / 2, (symbol.Top + symbol.Bottom) / 2),
+              red);
+    // Nothing drawn outside the panel colour at the bevel's inner corner.
+    EXPECT_EQ(PixelAt(image, 3, 3), widget.palette().color(QPalette::Button));
+}
+
+TEST(TQtChartCanvas, TextMetricsComeFromAnElevenPixelSansFace) {
+    QImage image(10, 10, QImage::Format_RGB32);
+    QPainter painter(&image);
+    TQtChartCanvas canvas(painter, QPalette());
+    const TChartFont font;
+    const int height = canvas.TextHeight(font, "W");
+    EXPECT_GE(height, 11);
+    EXPECT_LE(height, 15);
+    EXPECT_GT(canvas.TextWidth(font, "100"), canvas.TextWidth(font, "1"));
+    EXPECT_EQ(TQtChartCanvas::ToQFont(font).pixelSize(), 11);
+}
+
+}  // namespace
+}  // namespace colmara
