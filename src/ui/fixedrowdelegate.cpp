@@ -1,0 +1,13 @@
+#include "ui/fixedrowdelegate.h"
+
+namespace colmara {
+
+FixedRowDelegate::FixedRowDelegate(int rowHeight, QObject* parent)
+    : QStyledItemDelegate(parent), rowHeight_(rowHeight) {}
+
+QSize FixedRowDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), rowHeight_};
+}
+
+}  // namespace colmara

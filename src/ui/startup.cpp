@@ -1,0 +1,38 @@
+#include "ui/startup.h"
+
+#include <QApplication>
+
+#include "runtime/exceptions.h"
+#include "ui/errorreporter.h"
+
+namespace colmara {
+
+Forms CreateForms(ErrorReporter& reporter) {
+    Forms forms;
+    forms.form1 = std::make_unique<TForm1>(reporter);
+    forms.form2 = std::make_unique<TForm2>();
+    forms.form3 = std::make_unique<TForm3>(reporter);
+    forms.form1->SetInformationWindow(forms.form3.get());
+    return forms;
+}
+
+int RunForms(ErrorReporter& reporter, const FormCreator& create) {
+    Forms forms;
+    try {
+        forms = create(reporter);
+    } catch (const Exception& e) {
+        reporter.ReportApplicationError(QString::fromLatin1(e.ClassName()),
+                                        QString::fromStdString(e.Message()));
+        return 1;
+    } catch (const std::exception& e) {
+        reporter.ReportApplicationError(ForeignClassName(typeid(e)), QString::fromUtf8(e.what()));
+        return 1;
+    } catch (...) {
+        reporter.ReportApplicationError(QStringLiteral("unknown"), QString());
+        return 1;
+    }
+    forms.form1->show();
+    return QApplication::exec();
+}
+
+}  // namespace colmara

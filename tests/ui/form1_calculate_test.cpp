@@ -1,0 +1,149 @@
+// The calculate click as the user sees it: the lists and the chart filled
+// from the same writer the companion tool uses, errors in the box, and the
+// window usable afterwards.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "model/column.h"
+#include "report/calculate.h"
+#include "report/reportcollector.h"
+#include "runtime/numconv.h"
+#include "ui/chartplaceholder.h"
+#include "ui/form1.h"
+#include "ui/recordingreporter.h"
+
+namespace colmara {
+namespace {
+
+using test::RecordingReporter;
+
+std::vector<std::string> Lines(const QListWidget* list) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < list->count(); ++i) lines.push_back(list->item(i)->text().toStdString());
+    return lines;
+}
+
+// What a fresh column writes for these inputs and options.
+ReportCollector Expected(const InputTexts& inputs, ReportOptions options = {}) {
+    Column column;
+    ReportCollector collector;
+    Calculate(column, inputs, collector, FixedReportOptions(options), ProcessFormatSettings());
+    return collector;
+}
+
+void Click(QPushButton* button) {
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+TEST(Form1Calculate, FillsTheReportTopDownTheSummaryAndTheChart) {
+    RecordingReporter reporter;
+    TForm1 form(reporter);
+    Click(form.Button1);
+    EXPECT_TRUE(reporter.boxes.empty());
+
+    const ReportCollector expected = Expected(InputTexts{});
+    // 6 condenser and boiler lines each, 7 per plate.
+    EXPECT_EQ(form.ListBox1->count(), 6 + 20 * 7 + 6);
+    EXPECT_EQ(Lines(form.ListBox1), expected.ReportLines());
+    EXPECT_EQ(Lines(form.ListBox2), expected.SummaryLines());
+    EXPECT_EQ(form.Chart1->Points(), expected.ChartPoints());
+    EXPECT_EQ(form.column().plates, 20);
+    EXPECT_EQ(form.column().power, 1000);
+
+    // A second click replaces, never appends.
+    Click(form.Button1);
+    EXPECT_EQ(Lines(form.ListBox1), expected.ReportLines());
+    EXPECT_EQ(Lines(form.ListBox2), expected.SummaryLines());
+    EXPECT_EQ(form.Chart1->Points(), expected.ChartPoints());
+}
+
+TEST(Form1Calculate, ReadsTheOptionBoxesWhenTheReportIsWritten) {
+    const struct {
+        bool reflux, vapour, liquid, temperature;
+        int linesPerPlate;
+    } cases[] = {
+        {true, true, true, true, 7},
+        {false, false, false, false, 3},
+        {true, false, false, false, 4},
+        {false, true, false, true, 5},
+    };
+    for (const auto& c : cases) {
+        RecordingReporter reporter;
+        TForm1 form(reporter);
+        form.CheckBox7->setChecked(c.reflux);
+        form.CheckBox8->setChecked(c.vapour);
+        form.CheckBox9->setChecked(c.liquid);
+        form.CheckBox10->setChecked(c.temperature);
+        // "vapour leaving plate" adds nothing to the report.
+        form.CheckBox6->setChecked(false);
+        Click(form.Button1);
+        ReportOptions options;
+        options.reflux = c.reflux;
+        options.vapour = c.vapour;
+        options.liquid = c.liquid;
+        options.temperature = c.temperature;
+        EXPECT_EQ(form.ListBox1->count(), 12 + 20 * c.linesPerPlate);
+        EXPECT_EQ(Lines(form.ListBox1), Expected(InputTexts{}, options).ReportLines());
+    }
+}
+
+TEST(Form1Calculate, ShowsEachErrorInTheBoxAndStaysUsable) {
+    const struct {
+        QLineEdit* TForm1::*field;
+        const char* text;
+        const char* shown;
+        bool reportEmpty;
+    } cases[] = {
+        {&TForm1::Edit1, "abc", "'abc' is not a valid integer value.", true},
+        {&TForm1::Edit2, "abc", "'abc' is not a valid floating point value.", true},
+        {&TForm1::Edit3, "abc", "'abc' is not a valid integer value.", true},
+        {&TForm1::Edit4, "abc", "'abc' is not a valid floating point value.", true},
+        {&TForm1::Edit1, "", "'' is not a valid integer value.", true},
+        {&TForm1::Edit2, "12,5", "'12,5' is not a valid floating point value.", true},
+        {&TForm1::Edit4, "-1", "Floating point division by zero.", true},
+    };
+    const ReportCollector valid = Expected(InputTexts{});
+    for (const auto& c : cases) {
+        RecordingReporter reporter;
+        TForm1 form(reporter);
+        QLineEdit* field = form.*(c.field);
+        SCOPED_TRACE(std::string(c.text) + " in " + field->objectName().toStdString());
+        Click(form.Button1);
+        const QString original = field->text();
+        field->setText(QString::fromUtf8(c.text));
+        Click(form.Button1);
+
+        ASSERT_EQ(reporter.boxes.size(), 1u);
+        EXPECT_EQ(reporter.boxes[0].caption, QStringLiteral("Colmara"));
+        EXPECT_EQ(reporter.boxes[0].text, QString::fromUtf8(c.shown));
+        EXPECT_EQ(form.ListBox1->count() == 0, c.reportEmpty);
+        // The summary and the chart still show the previous calculation.
+        EXPECT_EQ(Lines(form.ListBox2), valid.SummaryLines());
+        EXPECT_EQ(form.Chart1->Points(), valid.ChartPoints());
+
+        // The window goes on, and the next valid calculation is right.
+        field->setText(original);
+        Click(form.Button1);
+        EXPECT_EQ(reporter.boxes.size(), 1u);
+        EXPECT_EQ(Lines(form.ListBox1), valid.ReportLines());
+        EXPECT_EQ(Lines(form.ListBox2), valid.SummaryLines());
+    }
+}
+
+TEST(Form1Calculate, PowerIsStoredBeforeALaterFieldFails) {
+    RecordingReporter reporter;
+    TForm1 form(reporter);
+    form.Edit1->setText(QStringLiteral("750"));
+    form.Edit3->setText(QStringLiteral("x"));
+    Click(form.Button1);
+    ASSERT_EQ(reporter.boxes.size(), 1u);
+    EXPECT_EQ(form.column().power, 750);
+}
+
+}  // namespace
+}  // namespace colmara
