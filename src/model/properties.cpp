@@ -15,21 +15,27 @@ constexpr long double kWaterReference = 0.5396261393480611772L;
 
 constexpr long double kKelvin = 273;
 
-}  // namespace
+// The three fits are evaluated term by term (coefficient times x, the power
+// spelled out as repeated products) so that every rounding step is the one
+// the fitted values were tabulated with.
+long double LowFit(long double x) {
+    return -499.99L * x * x * x * x * x * x + 981.18L * x * x * x * x * x -
+           775.47L * x * x * x * x + 319.13L * x * x * x - 74.297L * x * x + 10.147L * x + 0.00009L;
+}
 
-long double vapourstrength(long double x) {
-    // The three fits are evaluated term by term (coefficient times x, the
-    // power spelled out as repeated products) so that every rounding step is
-    // the one the fitted values were tabulated with.
-    const long double p1 = -499.99L * x * x * x * x * x * x + 981.18L * x * x * x * x * x -
-                           775.47L * x * x * x * x + 319.13L * x * x * x - 74.297L * x * x +
-                           10.147L * x + 0.00009L;
-    const long double p2 = -116.0L * x * x * x * x * x + 306.22L * x * x * x * x -
-                           317.43L * x * x * x + 161.4L * x * x - 39.971L * x + 4.5695L;
-    const long double p3 = 412.91L * x * x * x * x * x * x - 1876.0L * x * x * x * x * x +
-                           3527.8L * x * x * x * x - 3512.0L * x * x * x + 1951.4L * x * x -
-                           573.42L * x + 70.343L;
+long double MiddleFit(long double x) {
+    return -116.0L * x * x * x * x * x + 306.22L * x * x * x * x - 317.43L * x * x * x +
+           161.4L * x * x - 39.971L * x + 4.5695L;
+}
 
+long double HighFit(long double x) {
+    return 412.91L * x * x * x * x * x * x - 1876.0L * x * x * x * x * x + 3527.8L * x * x * x * x -
+           3512.0L * x * x * x + 1951.4L * x * x - 573.42L * x + 70.343L;
+}
+
+// Chooses among the fits by the range of x, each test overwriting the one
+// before it when it holds.
+long double Blend(long double x, long double p1, long double p2, long double p3) {
     // Pure water (x = 0) falls through every range below and gives no
     // alcohol in the vapour, like a negative strength.
     long double r = 0;
@@ -44,6 +50,24 @@ long double vapourstrength(long double x) {
     if (x >= kAzeotrope) r = kAzeotrope;
     if (r > kAzeotrope) r = kAzeotrope;
     return r;
+}
+
+}  // namespace
+
+long double vapourstrength(long double x) {
+    if (std::fabs(x) < 1e100L) {
+        // No fit can fault here, so only the ones the range uses are needed.
+        const bool low = 0 < x && x <= 0.5544L;
+        const bool middle = 0.3374L < x && x <= 0.7254L;
+        const bool high = 0.5544L < x && x < kAzeotrope;
+        return Blend(x, low ? LowFit(x) : 0, middle ? MiddleFit(x) : 0, high ? HighFit(x) : 0);
+    }
+    // Far out a fit overflows, and that fault stops the calculation whichever
+    // range x is in: evaluate all three.
+    const long double p1 = LowFit(x);
+    const long double p2 = MiddleFit(x);
+    const long double p3 = HighFit(x);
+    return Blend(x, p1, p2, p3);
 }
 
 long double temperature(long double y) {

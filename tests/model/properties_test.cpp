@@ -4,7 +4,11 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstring>
+#include <limits>
+#include <vector>
 
+#include "model/reference_solver.h"
 #include "runtime/fpcheck.h"
 
 namespace colmara {
@@ -56,6 +60,40 @@ TEST(VapourStrength, StepsAtTheBlendBoundariesAndNeverPassesTheCap) {
         EXPECT_GE(r, 0) << x;
         EXPECT_LE(r, 0.9558L) << x;
     }
+}
+
+TEST(VapourStrength, EvaluatingOnlyTheNeededFitsChangesNoBitAndNoFault) {
+    constexpr long double inf = std::numeric_limits<long double>::infinity();
+    std::vector<long double> xs = {1e99L,
+                                   1e100L,
+                                   1e101L,
+                                   1e300L,
+                                   1e1000L,
+                                   LDBL_MAX,
+                                   inf,
+                                   -inf,
+                                   -1e100L,
+                                   -1e1000L,
+                                   -LDBL_MAX,
+                                   LDBL_MIN,
+                                   std::numeric_limits<long double>::quiet_NaN()};
+    for (long double edge : {0.0L, 0.3374L, 0.5544L, 0.7252L, 0.7254L, 0.9558L, 1e100L}) {
+        xs.push_back(std::nextafter(edge, -inf));
+        xs.push_back(edge);
+        xs.push_back(std::nextafter(edge, inf));
+    }
+    for (int i = -20000; i <= 20000; ++i) xs.push_back(i / 10000.0L);
+    for (long double x : xs) {
+        ClearFloatingPointFlags();
+        const long double fast = vapourstrength(x);
+        const int fastFaults = std::fetestexcept(kFaultFlags);
+        ClearFloatingPointFlags();
+        const long double literal = testing::ReferenceVapourStrength(x);
+        const int literalFaults = std::fetestexcept(kFaultFlags);
+        ASSERT_EQ(std::memcmp(&fast, &literal, 10), 0) << x;
+        ASSERT_EQ(fastFaults, literalFaults) << x;
+    }
+    ClearFloatingPointFlags();
 }
 
 TEST(Temperature, UsesTheQuadraticOfItsRange) {

@@ -14,17 +14,42 @@ long double E(const Column& c) {
     return static_cast<long double>(static_cast<std::int64_t>(c.power) * 3600);
 }
 
+// Every reference call below goes to the literal vapour strength.
+long double vs(long double x) {
+    return ReferenceVapourStrength(x);
+}
+
 }  // namespace
+
+long double ReferenceVapourStrength(long double x) {
+    const long double p1 = -499.99L * x * x * x * x * x * x + 981.18L * x * x * x * x * x -
+                           775.47L * x * x * x * x + 319.13L * x * x * x - 74.297L * x * x +
+                           10.147L * x + 0.00009L;
+    const long double p2 = -116.0L * x * x * x * x * x + 306.22L * x * x * x * x -
+                           317.43L * x * x * x + 161.4L * x * x - 39.971L * x + 4.5695L;
+    const long double p3 = 412.91L * x * x * x * x * x * x - 1876.0L * x * x * x * x * x +
+                           3527.8L * x * x * x * x - 3512.0L * x * x * x + 1951.4L * x * x -
+                           573.42L * x + 70.343L;
+    long double r = 0;
+    if (x < 0) r = 0;
+    if (0 < x && x <= 0.3374L) r = p1;
+    if (0.3374L < x && x <= 0.5544L) r = p2 - (p2 - p1) * (0.5544L - x) * 0.217L;
+    if (0.5544L < x && x <= 0.7254L) r = p3 - (p3 - p2) * (0.7252L - x) * 0.1708L;
+    if (0.7254L < x && x < 0.9558L) r = p3;
+    if (x >= 0.9558L) r = 0.9558L;
+    if (r > 0.9558L) r = 0.9558L;
+    return r;
+}
 
 void ReferenceSolve(Column& c) {
     ClearFloatingPointFlags();
     if (c.plates < 0 || c.plates > 100)
         throw Exception("The number of plates must be from 0 to 100");
 
-    c.boilervapour = checked(E(c) / heatofvaporization(vapourstrength(c.boilerstrength)));
-    c.boileralcohol = checked(vapourstrength(c.boilerstrength) * c.boilervapour);
+    c.boilervapour = checked(E(c) / heatofvaporization(vs(c.boilerstrength)));
+    c.boileralcohol = checked(vs(c.boilerstrength) * c.boilervapour);
     c.guessspan = 0.95L;
-    c.topstrength = checked(vapourstrength(c.boilerstrength) + c.guessspan / 2);
+    c.topstrength = checked(vs(c.boilerstrength) + c.guessspan / 2);
     c.lastguess = c.topstrength;
     c.productamount = checked(E(c) / heatofvaporization(c.topstrength) / c.refluxfactor);
     c.productalcohol = checked(c.productamount * c.topstrength);
@@ -50,10 +75,10 @@ void ReferenceSolve(Column& c) {
             c.platestrength = checked(c.alcoholdown / c.liquiddown);
             if (c.platestrength >= 0.948L) c.platestrength = 0.948L;
             if (c.platestrength < c.boilerstrength) c.platestrength = c.boilerstrength;
-            c.vapourup = checked(E(c) / heatofvaporization(vapourstrength(c.platestrength)));
-            c.alcoholup = checked(vapourstrength(c.platestrength) * c.vapourup);
+            c.vapourup = checked(E(c) / heatofvaporization(vs(c.platestrength)));
+            c.alcoholup = checked(vs(c.platestrength) * c.vapourup);
         }
-        c.topstrength = checked(vapourstrength(c.platestrength));
+        c.topstrength = checked(vs(c.platestrength));
         if (c.topstrength > c.lastguess)
             c.topstrength = checked(c.lastguess + c.guessspan / Power(2, k + 1));
         if (c.topstrength < c.lastguess)
@@ -72,11 +97,11 @@ void ReferenceSolve(Column& c) {
         c.alcoholdown = checked(c.alcoholup - c.productalcohol);
         c.platestrength = checked(c.alcoholdown / c.liquiddown);
         c.refluxtable[i] = c.liquiddown;
-        c.vapourtable[i] = checked(vapourstrength(c.platestrength));
+        c.vapourtable[i] = checked(vs(c.platestrength));
         c.liquidtable[i] = c.platestrength;
-        c.temperaturetable[i] = checked(temperature(vapourstrength(c.platestrength)));
-        c.vapourup = checked(E(c) / heatofvaporization(vapourstrength(c.platestrength)));
-        c.alcoholup = checked(vapourstrength(c.platestrength) * c.vapourup);
+        c.temperaturetable[i] = checked(temperature(vs(c.platestrength)));
+        c.vapourup = checked(E(c) / heatofvaporization(vs(c.platestrength)));
+        c.alcoholup = checked(vs(c.platestrength) * c.vapourup);
     }
 
     if (c.plates >= 1 && std::fabs(c.vapourtable[c.plates] - c.topstrength) > 0.0005L)
@@ -90,18 +115,18 @@ void ReferenceResolveTopDown(Column& c) {
         long double trialstrength = 0.5L;
         long double trialvapour = 0;
         for (int j = 1; j <= 100; ++j) {
-            trialvapour = checked(E(c) / heatofvaporization(vapourstrength(trialstrength)));
+            trialvapour = checked(E(c) / heatofvaporization(vs(trialstrength)));
             const long double alcoholbalance = checked(
-                vapourstrength(trialstrength) * trialvapour -
-                (trialvapour - c.productamount) * strengthabove - c.productamount * c.topstrength);
+                vs(trialstrength) * trialvapour - (trialvapour - c.productamount) * strengthabove -
+                c.productamount * c.topstrength);
             if (alcoholbalance > 0) trialstrength = checked(trialstrength - 1 / Power(2, j + 1));
             if (alcoholbalance < 0) trialstrength = checked(trialstrength + 1 / Power(2, j + 1));
         }
         strengthabove = trialstrength;
         c.refluxtable[n] = checked(trialvapour - c.productamount);
-        c.vapourtable[n] = checked(vapourstrength(trialstrength));
+        c.vapourtable[n] = checked(vs(trialstrength));
         c.liquidtable[n] = trialstrength;
-        c.temperaturetable[n] = checked(temperature(vapourstrength(trialstrength)));
+        c.temperaturetable[n] = checked(temperature(vs(trialstrength)));
     }
 }
 

@@ -1,12 +1,14 @@
 // A literal solver for tests: every pass of the 1000 and every step of the
-// 100 is run, and every stored value is checked on its own, so the fast
-// Column::Solve can be compared with it bit for bit.
+// 100 is run, every stored value is checked on its own, and the vapour
+// strength evaluates all three fits, so the fast Column::Solve and
+// vapourstrength can be compared with it bit for bit.
 #pragma once
 
 #include "model/column.h"
 
 namespace colmara::testing {
 
+long double ReferenceVapourStrength(long double x);
 void ReferenceSolve(Column& c);
 void ReferenceResolveTopDown(Column& c);
 
