@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "chart/chart.h"
 #include "chart/recordingcanvas.h"
 
@@ -223,6 +226,32 @@ TEST(TChart, PlottingRectangleNeverInvertsOnATinyPanel) {
         EXPECT_GE(r.Left, bounds.Left);
         EXPECT_GE(r.Top, bounds.Top);
         EXPECT_LE(r.Right, std::max(bounds.Right, r.Left + 1));
+    }
+}
+
+}  // namespace
+}  // namespace colmara
+
+namespace colmara {
+namespace {
+
+TEST(TChart, ValuesBeyondAnyScalePaintWithoutFailing) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<double> cases[] = {
+        {std::nan(""), 10, 20},        {10, std::nan("")}, {-inf, inf}, {-1e308, 1e308},
+        {1e17, 1e17 + 64, 1e17 + 128}, {5e-324, 1e-323},
+    };
+    for (const auto& values : cases) {
+        ChartFixture f(values);
+        f.chart.LeftAxis().SetMinMax(values.front(), values.back());  // range from the data
+        f.chart.Paint(f.canvas, kPanel);
+        const TRect& r = f.chart.ChartRect();
+        EXPECT_GT(r.Right, r.Left);
+        EXPECT_GT(r.Bottom, r.Top);
+        for (const auto& c : f.canvas.LinesIn(clRed)) {
+            EXPECT_LE(std::abs(c.x0), MaxPixelPos);
+            EXPECT_LE(std::abs(c.y1), MaxPixelPos);
+        }
     }
 }
 

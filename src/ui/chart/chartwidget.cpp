@@ -39,7 +39,6 @@ TChartWidget::TChartWidget(QWidget* parent, const FormatSettings& settings)
     };
     chart_.OnZoomRectangleChanged = [this] { update(); };
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMouseTracking(false);
 }
 
 TChartLayout TChartWidget::Render(QPainter& painter, const QRect& bounds) {
