@@ -99,36 +99,25 @@ TAxisLayout TChartAxis::CalcLabels(TChartCanvas& canvas,
         label.Value = value;
         label.Pos = CalcPosValue(value);
         label.Text = FormatExtended(AxisValuesFormat, value, settings);
+        // Vertical axes centre the text on the tick beside the axis, the
+        // horizontal ones centre it under (or above) the tick.
+        const bool vertical = !Horizontal();
+        label.X = vertical ? PosLabels : label.Pos;
         switch (side_) {
             case TAxisSide::Left:
-                label = {value,
-                         label.Pos,
-                         PosLabels,
-                         label.Pos - fontHeight / 2,
-                         TTextAlign::Right,
-                         std::move(label.Text)};
+                label.Align = TTextAlign::Right;
                 break;
             case TAxisSide::Right:
-                label = {value,
-                         label.Pos,
-                         PosLabels,
-                         label.Pos - fontHeight / 2,
-                         TTextAlign::Left,
-                         std::move(label.Text)};
-                break;
-            case TAxisSide::Top:
-                label = {value,
-                         label.Pos,
-                         label.Pos,
-                         PosLabels - fontHeight,
-                         TTextAlign::Center,
-                         std::move(label.Text)};
+                label.Align = TTextAlign::Left;
                 break;
             default:
-                label = {value,     label.Pos,          label.Pos,
-                         PosLabels, TTextAlign::Center, std::move(label.Text)};
+                label.Align = TTextAlign::Center;
                 break;
         }
+        if (vertical)
+            label.Y = label.Pos - fontHeight / 2;
+        else
+            label.Y = side_ == TAxisSide::Top ? PosLabels - fontHeight : PosLabels;
         layout.Ticks.push_back(label.Pos);
         layout.Labels.push_back(std::move(label));
     };
