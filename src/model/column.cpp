@@ -32,18 +32,6 @@ constexpr long double kStrengthCeiling = 0.948L;
 // ... and the final pass may miss the guess by this much at the top plate.
 constexpr long double kTopTolerance = 0.0005L;
 
-// The flows rising from a plate of the previous pass, by its liquid strength.
-// The march of a pass repeats them bit for bit whenever the plate's strength
-// is unchanged (typically a plate held at the boiler strength or the
-// ceiling), so the two property evaluations can be skipped.
-struct PlateMemo {
-    long double strength = 0;
-    long double vapourup = 0;
-    long double alcoholup = 0;
-    bool valid = false;
-};
-using PassMemo = std::array<PlateMemo, kMaxPlates>;
-
 // Everything a pass writes, saved so that a pass whose flags show a fault can
 // be replayed from its start with a check after every statement.
 struct PassState {
@@ -90,7 +78,7 @@ void ComputeProduct(Column& c, long double energy) {
 // move the guess towards the top vapour by guessspan / 2^(k+1), and recompute
 // the product for the new guess.
 template <bool kChecked>
-void RunPass(Column& c, int k, long double energy, PassMemo* memo) {
+void RunPass(Column& c, int k, long double energy) {
     c.passcounter = k;
     c.vapourup = c.boilervapour;
     c.alcoholup = c.boileralcohol;
@@ -109,16 +97,9 @@ void RunPass(Column& c, int k, long double energy, PassMemo* memo) {
         if (c.platestrength >= kStrengthCeiling) c.platestrength = kStrengthCeiling;
         if (c.platestrength < c.boilerstrength) c.platestrength = c.boilerstrength;
 
-        PlateMemo* entry = memo != nullptr ? &(*memo)[i - 1] : nullptr;
-        if (entry != nullptr && entry->valid && SameBits(entry->strength, c.platestrength)) {
-            c.vapourup = entry->vapourup;
-            c.alcoholup = entry->alcoholup;
-        } else {
-            const long double vapour = vapourstrength(c.platestrength);
-            c.vapourup = Stored<kChecked>(energy / heatofvaporization(vapour));
-            c.alcoholup = Stored<kChecked>(vapour * c.vapourup);
-            if (entry != nullptr) *entry = {c.platestrength, c.vapourup, c.alcoholup, true};
-        }
+        const long double vapour = vapourstrength(c.platestrength);
+        c.vapourup = Stored<kChecked>(energy / heatofvaporization(vapour));
+        c.alcoholup = Stored<kChecked>(vapour * c.vapourup);
         if (SameBits(c.vapourup, vapourin) && SameBits(c.alcoholup, alcoholin)) {
             // A pinch: this plate passes up what it received, so every plate
             // above repeats it exactly.
@@ -144,15 +125,13 @@ void RunPass(Column& c, int k, long double energy, PassMemo* memo) {
 // happens after about 64 passes), the remaining passes would repeat it bit for
 // bit, so they are skipped and only the pass counter is advanced.
 void RunPasses(Column& c, long double energy) {
-    PassMemo memo{};
     for (int k = 1; k <= kPasses; ++k) {
         const PassState before = PassState::Of(c);
-        RunPass<false>(c, k, energy, &memo);
+        RunPass<false>(c, k, energy);
         if (FaultRaised()) {
             before.RestoreTo(c);
             ClearFloatingPointFlags();
-            RunPass<true>(c, k, energy, nullptr);
-            memo = {};
+            RunPass<true>(c, k, energy);
             continue;
         }
         if (before.SameGuessAs(c)) {
