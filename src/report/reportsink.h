@@ -8,7 +8,7 @@
 namespace colmara {
 
 class ReportSink {
-public:
+  public:
     virtual ~ReportSink() = default;
 
     // The report list (the window's ListBox1): every line goes in at the top.
@@ -33,18 +33,18 @@ struct ReportOptions {
 };
 
 class ReportOptionSource {
-public:
+  public:
     virtual ~ReportOptionSource() = default;
     virtual ReportOptions CurrentOptions() const = 0;
 };
 
 // Options that never change, for the companion tool and tests.
 class FixedReportOptions : public ReportOptionSource {
-public:
+  public:
     explicit FixedReportOptions(ReportOptions options = {}) : options_(options) {}
     ReportOptions CurrentOptions() const override { return options_; }
 
-private:
+  private:
     ReportOptions options_;
 };
 

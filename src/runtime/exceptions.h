@@ -8,22 +8,22 @@
 namespace colmara {
 
 class Exception : public std::exception {
-public:
+  public:
     explicit Exception(std::string message) : message_(std::move(message)) {}
     const std::string& Message() const noexcept { return message_; }
     const char* what() const noexcept override { return message_.c_str(); }
     // Name of the most derived class, as the start-up error box shows it.
     virtual const char* ClassName() const noexcept { return "Exception"; }
 
-private:
+  private:
     std::string message_;
 };
 
-#define COLMARA_EXCEPTION_CLASS(Name, Base)                                 \
-    class Name : public Base {                                              \
-    public:                                                                 \
-        using Base::Base;                                                   \
-        const char* ClassName() const noexcept override { return #Name; }   \
+#define COLMARA_EXCEPTION_CLASS(Name, Base)                               \
+    class Name : public Base {                                            \
+      public:                                                             \
+        using Base::Base;                                                 \
+        const char* ClassName() const noexcept override { return #Name; } \
     }
 
 COLMARA_EXCEPTION_CLASS(EConvertError, Exception);

@@ -16,7 +16,9 @@ inline constexpr int kFaultFlags = FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID;
 
 // Clears all sticky flags; called when a calculation starts so that nothing
 // pending survives into it.
-inline void ClearFloatingPointFlags() { std::feclearexcept(FE_ALL_EXCEPT); }
+inline void ClearFloatingPointFlags() {
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
 
 // Throws if a fault flag is raised.
 inline void CheckFloatingPointFlags() {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "runtime/exceptions.h"
+
+#include <gtest/gtest.h>
 
 namespace colmara {
 namespace {
@@ -18,7 +18,10 @@ TEST(Exceptions, FaultClassesDeriveFromMathErrorAndExternal) {
 }
 
 TEST(Exceptions, MessageWithPeriodAppendsOnlyAfterCharactersAboveThePeriod) {
-    struct Row { const char* message; const char* shown; };
+    struct Row {
+        const char* message;
+        const char* shown;
+    };
     const Row rows[] = {
         {"Floating point overflow", "Floating point overflow."},
         {"'12a' is not a valid integer value", "'12a' is not a valid integer value."},

@@ -1,9 +1,10 @@
+#include "runtime/fpcheck.h"
+
 #include <gtest/gtest.h>
 
 #include <cfloat>
 
 #include "runtime/exceptions.h"
-#include "runtime/fpcheck.h"
 
 namespace colmara {
 namespace {
@@ -41,10 +42,12 @@ TEST(FloatingPointFaults, UnderflowAndInexactNeverStop) {
 
 TEST(FloatingPointFaults, DivisionByZeroWinsOverLaterFlags) {
     ClearFloatingPointFlags();
-    volatile long double a = one / zero;    // division by zero
-    volatile long double b = huge * huge;   // overflow
-    volatile long double c = zero / zero;   // invalid
-    (void)a; (void)b; (void)c;
+    volatile long double a = one / zero;   // division by zero
+    volatile long double b = huge * huge;  // overflow
+    volatile long double c = zero / zero;  // invalid
+    (void)a;
+    (void)b;
+    (void)c;
     EXPECT_THROW(CheckFloatingPointFlags(), EZeroDivide);
     ClearFloatingPointFlags();
     b = huge * huge;
