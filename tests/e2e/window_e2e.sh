@@ -1,0 +1,153 @@
+#!/usr/bin/env bash
+# Starts the window program in its own Xvfb server, types into the fields and
+# clicks like a person, and checks the screen:
+#   - "Calculate" fills the report area;
+#   - "abc" as the power raises the error box (titled with the application
+#     title), the report area is emptied, and OK closes the box;
+#   - the main window then calculates again, showing the same report.
+# Usage: window_e2e.sh <colmara executable> [screenshot directory]
+set -euo pipefail
+
+program=$1
+shots=${2:-}
+for tool in Xvfb xdotool import compare convert; do
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed"; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+watchdog_pid=""
+stop() {  # stop <pid>: ends one process we started and reaps it
+  [ -n "$1" ] || return 0
+  kill "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+}
+cleanup() {
+  local code=$?
+  set +e
+  stop "$app_pid"
+  stop "$xvfb_pid"
+  if [ -n "$watchdog_pid" ]; then
+    pkill -P "$watchdog_pid" 2>/dev/null
+    stop "$watchdog_pid"
+  fi
+  if [ -n "$shots" ] && [ -d "$work" ]; then
+    mkdir -p "$shots" && cp "$work"/*.png "$shots"/ 2>/dev/null || true
+  fi
+  rm -rf -- "$work"
+  exit "$code"
+}
+trap cleanup EXIT
+trap 'echo "FAIL: interrupted"; exit 1' INT TERM
+
+# Never hang: the whole run ends after 120 seconds.
+( sleep 120; echo "FAIL: timed out"; kill -TERM $$ ) &
+watchdog_pid=$!
+
+fail() {
+  echo "FAIL: $*"
+  for log in "$work"/*.log; do echo "--- $(basename "$log")"; cat "$log"; done
+  exit 1
+}
+
+# wait_for <seconds> <command...>: polls every 0.1 s until the command succeeds.
+wait_for() {
+  local limit=$1; shift
+  local tries=$((limit * 10))
+  while ! "$@" >/dev/null 2>&1; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || return 1
+    sleep 0.1
+  done
+}
+
+# A display of its own: Xvfb picks a free number and writes it to fd 3.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" \
+  >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+unset QT_QPA_PLATFORM
+echo "Xvfb on $DISPLAY"
+
+"$program" >"$work/colmara.log" 2>&1 &
+app_pid=$!
+
+# Window titles: the main window is "Colmara"; the error box carries the
+# application title, the executable's name with its first letter as it is.
+title=$(basename "$program")
+title=${title%%.*}
+title="${title:0:1}$(tr '[:upper:]' '[:lower:]' <<<"${title:1}")"
+
+visible_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
+main_window() { visible_windows '^Colmara$' | while read -r w; do
+  [ "$(xdotool getwindowname "$w")" = "Colmara" ] && echo "$w"; done | head -n1; }
+has_main_window() { [ -n "$(main_window)" ]; }
+wait_for 20 has_main_window || fail "main window did not appear"
+main=$(main_window)
+eval "$(xdotool getwindowgeometry --shell "$main")"
+echo "main window $main at $X,$Y size ${WIDTH}x$HEIGHT"
+[ "$X,$Y" = "270,141" ] || fail "main window at $X,$Y, expected 270,141"
+[ "${WIDTH}x$HEIGHT" = "678x500" ] || fail "main window is ${WIDTH}x$HEIGHT"
+
+# Screen points of the controls: window at 270,141, no window manager.
+calculate=(330 377)    # Button1 in GroupBox1
+power=(305 199)        # Edit1 in GroupBox1
+report="209x305+398+285"  # ListBox1
+
+shot() { import -window root "$work/$1.png"; }
+crop() { convert "$work/$1.png" -crop "$report" +repage "$work/$1-report.png"; }
+# Number of pixels that differ between two report crops.
+differing() { compare -metric AE "$work/$1-report.png" "$work/$2-report.png" null: 2>&1 || true; }
+click() { xdotool mousemove "$1" "$2" click 1; }
+set_power() {
+  click "${power[@]}"
+  xdotool key ctrl+a
+  xdotool type --delay 20 "$1"
+}
+
+sleep 0.5
+shot start; crop start
+
+# 1. A calculation fills the report area.
+click "${calculate[@]}"
+changed_from_start() { shot calc1; crop calc1; [ "$(differing start calc1)" -gt 500 ]; }
+wait_for 10 changed_from_start || fail "Calculate did not change the report area"
+echo "report area after Calculate differs in $(differing start calc1) pixels"
+
+# 2. "abc" as the power: the error box.
+set_power abc
+click "${calculate[@]}"
+box=""
+find_box() {
+  for w in $(visible_windows "^${title}\$"); do
+    [ "$w" != "$main" ] && [ "$(xdotool getwindowname "$w")" = "$title" ] && box=$w && return 0
+  done
+  return 1
+}
+wait_for 10 find_box || fail "no error box titled '$title' appeared"
+echo "error box $box titled '$(xdotool getwindowname "$box")'"
+sleep 0.3
+shot error
+kill -0 "$app_pid" || fail "the program ended"
+
+# OK closes it: Return with the pointer on the box (OK has the focus).
+xdotool mousemove --window "$box" 10 10
+xdotool key Return
+box_gone() { [ -z "$(visible_windows "^${title}\$" | grep -x "$box")" ]; }
+wait_for 5 box_gone || fail "Return on OK did not close the error box"
+echo "error box closed"
+# The calculation stopped at the power field with the report list emptied.
+sleep 0.3
+shot closed; crop closed
+[ "$(differing start closed)" -lt 200 ] ||
+  fail "the report list was not emptied ($(differing start closed) pixels differ)"
+
+# 3. The main window still calculates, and gives the same report as before.
+set_power 1000
+click "${calculate[@]}"
+same_as_first() { shot calc2; crop calc2; [ "$(differing calc1 calc2)" -lt 200 ]; }
+wait_for 10 same_as_first || fail "the second calculation differs from the first ($(differing calc1 calc2) pixels)"
+kill -0 "$app_pid" || fail "the program ended"
+echo "PASS"
