@@ -34,7 +34,9 @@ function(colmara_add_test name)
   colmara_warnings(${name})
   include(GoogleTest)
   if(ARG_QT)
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    # Listed when CTest runs, where the offscreen platform is set, so the
+    # build itself needs no display.
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   else()
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
