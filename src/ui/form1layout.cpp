@@ -64,6 +64,8 @@ QListWidget* PlaceList(QWidget* parent, const char* name, int left, int top, int
     auto* list = Place(new QListWidget(parent), name, left, top, width, height);
     list->setItemDelegate(new FixedRowDelegate(kReportRowHeight, list));
     list->setUniformItemSizes(true);
+    // A line wider than the list is cut at its edge, not shortened with "...".
+    list->setTextElideMode(Qt::ElideNone);
     return list;
 }
 
