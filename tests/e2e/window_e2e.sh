@@ -8,6 +8,11 @@
 # Usage: window_e2e.sh <colmara executable> [screenshot directory]
 set -euo pipefail
 
+# Never hang: the whole run is ended (and cleaned up) after 120 seconds.
+if [ -z "${COLMARA_E2E_TIMED:-}" ]; then
+  COLMARA_E2E_TIMED=1 exec timeout -k 10 120 bash "$0" "$@"
+fi
+
 program=$1
 shots=${2:-}
 for tool in Xvfb xdotool import compare convert; do
@@ -17,7 +22,6 @@ done
 work=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
-watchdog_pid=""
 stop() {  # stop <pid>: ends one process we started and reaps it
   [ -n "$1" ] || return 0
   kill "$1" 2>/dev/null || true
@@ -28,10 +32,6 @@ cleanup() {
   set +e
   stop "$app_pid"
   stop "$xvfb_pid"
-  if [ -n "$watchdog_pid" ]; then
-    pkill -P "$watchdog_pid" 2>/dev/null
-    stop "$watchdog_pid"
-  fi
   if [ -n "$shots" ] && [ -d "$work" ]; then
     mkdir -p "$shots" && cp "$work"/*.png "$shots"/ 2>/dev/null || true
   fi
@@ -39,11 +39,7 @@ cleanup() {
   exit "$code"
 }
 trap cleanup EXIT
-trap 'echo "FAIL: interrupted"; exit 1' INT TERM
-
-# Never hang: the whole run ends after 120 seconds.
-( sleep 120; echo "FAIL: timed out"; kill -TERM $$ ) &
-watchdog_pid=$!
+trap 'echo "FAIL: interrupted or timed out"; exit 1' INT TERM
 
 fail() {
   echo "FAIL: $*"
