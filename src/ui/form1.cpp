@@ -8,11 +8,12 @@
 
 #include "report/calculate.h"
 #include "runtime/numconv.h"
-#include "ui/chartplaceholder.h"
+#include "ui/chart/chartwidget.h"
 #include "ui/clickablelabel.h"
 #include "ui/errorreporter.h"
 #include "ui/fonts.h"
 #include "ui/form3.h"
+#include "ui/seriespointsink.h"
 
 namespace colmara {
 
@@ -33,7 +34,8 @@ TForm1::TForm1(ErrorReporter& reporter, QWidget* parent) : QWidget(parent), repo
 
     CreateControls();
     SetTabOrder();
-    sink_ = std::make_unique<ListReportSink>(ListBox1, ListBox2, Chart1);
+    chartSink_ = std::make_unique<SeriesPointSink>(Chart1->Series1());
+    sink_ = std::make_unique<ListReportSink>(ListBox1, ListBox2, chartSink_.get());
     options_ = std::make_unique<CheckBoxOptionSource>(CheckBox7, CheckBox9, CheckBox8, CheckBox10);
     ConnectHandlers();
 }

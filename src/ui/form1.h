@@ -19,7 +19,8 @@ class QPushButton;
 
 namespace colmara {
 
-class ChartPlaceholder;
+class SeriesPointSink;
+class TChartWidget;
 class ClickableLabel;
 class ErrorReporter;
 class TForm3;
@@ -67,9 +68,7 @@ class TForm1 : public QWidget {
     QCheckBox* CheckBox10;
     QLabel* Label5;
     QListWidget* ListBox1;
-    // Chart1 stays a plain panel until the strength chart widget is wired in:
-    // replace it in CreateControls and hand its series to ListReportSink.
-    ChartPlaceholder* Chart1;
+    TChartWidget* Chart1;
     ClickableLabel* Label8;
     QPushButton* Button4;
     QPushButton* Button2;
@@ -86,6 +85,7 @@ class TForm1 : public QWidget {
     ErrorReporter& reporter_;
     Column column_;
     TForm3* form3_ = nullptr;
+    std::unique_ptr<SeriesPointSink> chartSink_;
     std::unique_ptr<ListReportSink> sink_;
     std::unique_ptr<CheckBoxOptionSource> options_;
 };

@@ -13,7 +13,7 @@
 #include "report/calculate.h"
 #include "report/reportcollector.h"
 #include "runtime/numconv.h"
-#include "ui/chartplaceholder.h"
+#include "ui/chart/chartwidget.h"
 #include "ui/form1.h"
 #include "ui/recordingreporter.h"
 
@@ -36,6 +36,13 @@ ReportCollector Expected(const InputTexts& inputs, ReportOptions options = {}) {
     return collector;
 }
 
+// The values the chart's series holds, in point order.
+std::vector<double> SeriesPoints(const THorizLineSeries& series) {
+    std::vector<double> points;
+    for (int i = 0; i < series.Count(); ++i) points.push_back(series.XValues[i]);
+    return points;
+}
+
 void Click(QPushButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
@@ -51,7 +58,7 @@ TEST(Form1Calculate, FillsTheReportTopDownTheSummaryAndTheChart) {
     EXPECT_EQ(form.ListBox1->count(), 6 + 20 * 7 + 6);
     EXPECT_EQ(Lines(form.ListBox1), expected.ReportLines());
     EXPECT_EQ(Lines(form.ListBox2), expected.SummaryLines());
-    EXPECT_EQ(form.Chart1->Points(), expected.ChartPoints());
+    EXPECT_EQ(SeriesPoints(form.Chart1->Series1()), expected.ChartPoints());
     EXPECT_EQ(form.column().plates, 20);
     EXPECT_EQ(form.column().power, 1000);
 
@@ -59,7 +66,7 @@ TEST(Form1Calculate, FillsTheReportTopDownTheSummaryAndTheChart) {
     Click(form.Button1);
     EXPECT_EQ(Lines(form.ListBox1), expected.ReportLines());
     EXPECT_EQ(Lines(form.ListBox2), expected.SummaryLines());
-    EXPECT_EQ(form.Chart1->Points(), expected.ChartPoints());
+    EXPECT_EQ(SeriesPoints(form.Chart1->Series1()), expected.ChartPoints());
 }
 
 TEST(Form1Calculate, ReadsTheOptionBoxesWhenTheReportIsWritten) {
@@ -124,7 +131,7 @@ TEST(Form1Calculate, ShowsEachErrorInTheBoxAndStaysUsable) {
         EXPECT_EQ(form.ListBox1->count() == 0, c.reportEmpty);
         // The summary and the chart still show the previous calculation.
         EXPECT_EQ(Lines(form.ListBox2), valid.SummaryLines());
-        EXPECT_EQ(form.Chart1->Points(), valid.ChartPoints());
+        EXPECT_EQ(SeriesPoints(form.Chart1->Series1()), valid.ChartPoints());
 
         // The window goes on, and the next valid calculation is right.
         field->setText(original);

@@ -15,7 +15,7 @@
 #include <QToolTip>
 
 #include "runtime/numconv.h"
-#include "ui/chartplaceholder.h"
+#include "ui/chart/chartwidget.h"
 #include "ui/clickablelabel.h"
 #include "ui/recordingreporter.h"
 
