@@ -68,7 +68,9 @@ FormatSettings ReadLocaleFormatSettings() {
     // A private locale object: the process-wide C locale stays as it is.
     locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(0));
     if (user == static_cast<locale_t>(0)) return settings;
-    const char* codeset = nl_langinfo_l(CODESET, user);
+    // The symbols are in the codeset of the numeric category itself; CODESET
+    // would name that of the character classes, here the C locale's ASCII.
+    const char* codeset = nl_langinfo_l(_NL_NUMERIC_CODESET, user);
     settings.decimalSeparator =
         SingleCharacterSymbol(nl_langinfo_l(RADIXCHAR, user), codeset, settings.decimalSeparator);
     settings.thousandSeparator =

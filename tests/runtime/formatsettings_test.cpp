@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "runtime/exceptions.h"
@@ -36,23 +38,29 @@ TEST(FormatSettings, TakesASymbolOnlyWhenItIsOneCharacter) {
             << (row.symbol ? row.symbol : "(null)");
 }
 
-// Sets LC_ALL for one test and puts the old value back.
-class ScopedLcAll {
+// Sets one environment variable for one test and puts the old value back.
+class ScopedEnvironment {
   public:
-    explicit ScopedLcAll(const char* value) {
-        if (const char* old = std::getenv("LC_ALL")) old_ = old, had_ = true;
-        setenv("LC_ALL", value, 1);
+    ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old, had_ = true;
+        setenv(name, value.c_str(), 1);
     }
-    ~ScopedLcAll() {
+    ~ScopedEnvironment() {
         if (had_)
-            setenv("LC_ALL", old_.c_str(), 1);
+            setenv(name_, old_.c_str(), 1);
         else
-            unsetenv("LC_ALL");
+            unsetenv(name_);
     }
 
   private:
+    const char* name_;
     std::string old_;
     bool had_ = false;
+};
+
+class ScopedLcAll : public ScopedEnvironment {
+  public:
+    explicit ScopedLcAll(const std::string& value) : ScopedEnvironment("LC_ALL", value) {}
 };
 
 TEST(FormatSettings, FallsBackToDotAndCommaWithoutAUsableLocale) {
@@ -75,6 +83,47 @@ TEST(FormatSettings, ProcessInstanceIsRereadFromTheLocale) {
     EXPECT_EQ(&process, &ProcessFormatSettings());
     EXPECT_EQ(process.decimalSeparator, ".");
     EXPECT_EQ(process.thousandSeparator, ",");
+}
+
+// A locale of only number symbols, compiled with localedef into `directory`
+// under `name`; false when the system cannot compile locales.
+bool CompileNumericLocale(const std::filesystem::path& directory, const std::string& name,
+                          const std::string& charmap, const std::string& decimal,
+                          const std::string& thousands) {
+    const std::filesystem::path source = directory / (name + ".src");
+    std::ofstream(source) << "LC_NUMERIC\ndecimal_point \"" << decimal << "\"\nthousands_sep \""
+                          << thousands << "\"\ngrouping 3\nEND LC_NUMERIC\n";
+    // -c: the other categories are missing on purpose.
+    const std::string command = "localedef -c -i '" + source.string() + "' -f " + charmap + " '" +
+                                (directory / name).string() + "' >/dev/null 2>&1";
+    [[maybe_unused]] const int status = std::system(command.c_str());
+    return std::filesystem::exists(directory / name / "LC_NUMERIC");
+}
+
+TEST(FormatSettings, ReadsNonAsciiSymbolsInTheNumericCodeset) {
+    char pattern[] = "/tmp/colmara-locales-XXXXXX";
+    if (mkdtemp(pattern) == nullptr) GTEST_SKIP() << "no temporary directory";
+    const std::filesystem::path directory = pattern;
+    const bool compiled =
+        CompileNumericLocale(directory, "arabic", "UTF-8", "<U066B>", "<U202F>") &&
+        CompileNumericLocale(directory, "latin", "ISO-8859-1", "<U002C>", "<U00A0>");
+    if (compiled) {
+        ScopedEnvironment path("LOCPATH", directory.string());
+        {
+            ScopedLcAll scoped("arabic");
+            const FormatSettings settings = ReadLocaleFormatSettings();
+            EXPECT_EQ(settings.decimalSeparator, "\u066B");
+            EXPECT_EQ(settings.thousandSeparator, "\u202F");
+        }
+        {
+            ScopedLcAll scoped("latin");
+            const FormatSettings settings = ReadLocaleFormatSettings();
+            EXPECT_EQ(settings.decimalSeparator, ",");
+            EXPECT_EQ(settings.thousandSeparator, "\u00A0");  // converted to UTF-8
+        }
+    }
+    std::filesystem::remove_all(directory);
+    if (!compiled) GTEST_SKIP() << "localedef cannot compile a test locale here";
 }
 
 // Runs under a locale whose decimal symbol is ',' (see the comma-locale
