@@ -5,6 +5,10 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "ui/chart/chartwidget.h"
 
@@ -46,6 +50,9 @@ TEST(TQtChartCanvas, RedLineAndLegendBoxLieWhereTheLayoutPutsThem) {
     EXPECT_TRUE(RedNear(image, series.CalcXPos(15), series.CalcYPos(15)));
     EXPECT_TRUE(RedNear(image, (series.CalcXPos(7) + series.CalcXPos(8)) / 2,
                         (series.CalcYPos(7) + series.CalcYPos(8)) / 2));
+    // The boiler's own pixel on the bottom edge shows: the clip reaches one
+    // pixel below the plotting area and the line starts on its first pixel.
+    EXPECT_EQ(PixelAt(image, series.CalcXPos(0), series.CalcYPos(0)), red);
     // ...and stays inside the plotting area.
     EXPECT_FALSE(RedNear(image, series.CalcXPos(15), series.CalcYPos(15) - 3));
     EXPECT_FALSE(RedNear(image, series.CalcXPos(0), series.CalcYPos(0) + 4));
@@ -63,8 +70,51 @@ TEST(TQtChartCanvas, RedLineAndLegendBoxLieWhereTheLayoutPutsThem) {
     const TRect symbol = layout.Legend.RowList.front().Symbol;
     EXPECT_EQ(PixelAt(image, (symbol.Left + symbol.Right) / 2, (symbol.Top + symbol.Bottom) / 2),
               red);
+    // Left ticks run from one pixel left of the axis line outwards, 4 long.
+    const TChartAxis& left = widget.Chart().LeftAxis();
+    const int tickY = series.CalcYPos(15);
+    for (int x = left.PosAxis - 1; x > left.PosAxis - 1 - left.TickLength; --x)
+        EXPECT_EQ(PixelAt(image, x, tickY), QColor(0x80, 0x80, 0x80)) << x;
+    EXPECT_NE(PixelAt(image, left.PosAxis - 1 - left.TickLength, tickY), QColor(0x80, 0x80, 0x80));
     // Nothing drawn outside the panel colour at the bevel's inner corner.
     EXPECT_EQ(PixelAt(image, 3, 3), widget.palette().color(QPalette::Button));
+}
+
+// The pixels a one-pixel line covers, as the layout counts them: from its
+// start point on, the end point excluded, whatever the direction.
+TEST(TQtChartCanvas, LinesStartOnTheirFirstPixelInEveryDirection) {
+    struct Case {
+        const char* name;
+        int x0, y0, x1, y1;
+        std::vector<std::pair<int, int>> pixels;
+    };
+    const Case cases[] = {
+        {"rightwards", 2, 3, 6, 3, {{2, 3}, {3, 3}, {4, 3}, {5, 3}}},
+        {"leftwards", 6, 3, 2, 3, {{6, 3}, {5, 3}, {4, 3}, {3, 3}}},
+        {"downwards", 4, 1, 4, 4, {{4, 1}, {4, 2}, {4, 3}}},
+        {"upwards", 4, 8, 4, 5, {{4, 8}, {4, 7}, {4, 6}}},
+        {"up and right", 2, 9, 5, 6, {{2, 9}, {3, 8}, {4, 7}}},
+        {"steeply up", 2, 9, 4, 5, {{2, 9}, {3, 8}, {3, 7}, {4, 6}}},
+        {"down and left", 8, 2, 5, 5, {{8, 2}, {7, 3}, {6, 4}}},
+    };
+    for (const Case& c : cases) {
+        QImage image(12, 12, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            TQtChartCanvas canvas(painter, QPalette());
+            canvas.Line(c.x0, c.y0, c.x1, c.y1, TChartPen{clRed, 1, TPenStyle::psSolid, true});
+        }
+        std::vector<std::pair<int, int>> drawn;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (PixelAt(image, x, y) != QColor(Qt::white)) drawn.emplace_back(x, y);
+        auto expected = c.pixels;
+        std::sort(expected.begin(), expected.end(), [](auto a, auto b) {
+            return std::tie(a.second, a.first) < std::tie(b.second, b.first);
+        });
+        EXPECT_EQ(drawn, expected) << c.name;
+    }
 }
 
 TEST(TQtChartCanvas, TextMetricsComeFromAnElevenPixelSansFace) {

@@ -1,6 +1,9 @@
 #include "ui/chart/qtchartcanvas.h"
 
+#include <QVarLengthArray>
 #include <algorithm>
+#include <cstdlib>
+#include <utility>
 
 namespace colmara {
 
@@ -9,6 +12,10 @@ namespace {
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// Slanted lines longer than this reach far outside any picture (a value
+// clamped to the largest pixel position); Qt clips them instead.
+constexpr long long kMaxSteppedLine = 1 << 16;
 
 QRect ToQRect(const TRect& r) {
     return QRect(r.Left, r.Top, r.Width(), r.Height());
@@ -99,8 +106,50 @@ void TQtChartCanvas::Frame3D(const TRect& r, TColor topLeft, TColor bottomRight,
 
 void TQtChartCanvas::Line(int x0, int y0, int x1, int y1, const TChartPen& pen) {
     if (!pen.Visible || pen.Color == clNone) return;
-    painter_.setPen(ToQPen(pen));
-    painter_.drawLine(x0, y0, x1, y1);
+    // The layout counts a line's pixels from its start point, the end point
+    // left out. Qt fills [min, max) along the line's longer side whatever its
+    // direction, so a line running leftwards or upwards would lose its first
+    // pixel and take its last one: a tick from 30 to 26 would cover 26 ... 29
+    // instead of 30 ... 27.
+    if (x0 == x1 || y0 == y1) {
+        // Straight lines run forwards one pixel on: 30 -> 26 becomes 27 -> 31.
+        if (x1 < x0) {
+            std::swap(x0, x1);
+            ++x0;
+            ++x1;
+        }
+        if (y1 < y0) {
+            std::swap(y0, y1);
+            ++y0;
+            ++y1;
+        }
+        painter_.setPen(ToQPen(pen));
+        painter_.drawLine(x0, y0, x1, y1);
+        return;
+    }
+    const long long dx = static_cast<long long>(x1) - x0;
+    const long long dy = static_cast<long long>(y1) - y0;
+    const long long steps = std::max(std::llabs(dx), std::llabs(dy));
+    if (pen.Width != 1 || pen.Style != TPenStyle::psSolid || steps > kMaxSteppedLine) {
+        // Wide, dotted and far-reaching slanted lines: the series never draws
+        // such a line inside the picture, where the first pixel would show.
+        painter_.setPen(ToQPen(pen));
+        painter_.drawLine(x0, y0, x1, y1);
+        return;
+    }
+    // A slanted line, one pixel per step along its longer side, the other
+    // coordinate rounded to the nearest pixel (halves upwards).
+    auto along = [steps](long long delta, long long i) {
+        const long long twice = 2 * i * delta + steps;
+        const long long q = twice / (2 * steps);
+        return twice % (2 * steps) < 0 ? q - 1 : q;  // floor
+    };
+    QVarLengthArray<QPoint, 512> points;
+    for (long long i = 0; i < steps; ++i)
+        points.append(
+            QPoint(x0 + static_cast<int>(along(dx, i)), y0 + static_cast<int>(along(dy, i))));
+    painter_.setPen(QPen(ToQColor(pen.Color), 1));
+    painter_.drawPoints(points.constData(), static_cast<int>(points.size()));
 }
 
 void TQtChartCanvas::TextOut(int x, int y, std::string_view text, TTextAlign align,
