@@ -152,9 +152,13 @@ void TChart::ScrollTo(int x, int y) {
 
 void TChart::MouseWheel(int notchesUp) {
     if (notchesUp == 0) return;
-    // Each notch down moves every vertical axis up by 3 % of its range.
+    // Each notch down moves every vertical axis up by 3 % of its range. An
+    // axis without a range has nothing to move and keeps scaling itself:
+    // fixing the empty chart's 0 ... 0 would hold every later line at
+    // mid-height, and the wheel leaves nothing to undo.
     for (TChartAxis& a : axes_) {
         if (a.Side() != TAxisSide::Left && a.Side() != TAxisSide::Right) continue;
+        if (a.IsZeroRange) continue;
         const double delta = -notchesUp * WheelShare * a.IRange;
         a.SetMinMax(a.IMinimum + delta, a.IMaximum + delta);
     }

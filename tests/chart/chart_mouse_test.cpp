@@ -169,5 +169,22 @@ TEST(TChartMouse, WheelMovesVerticalAxesByThreePercentPerNotchWithoutUndo) {
     EXPECT_FALSE(f.LeftAxisAutomatic());
 }
 
+TEST(TChartMouse, WheelOverAnEmptyChartLeavesTheLeftAxisScalingItself) {
+    // 3 % of the empty chart's 0 ... 0 moves nothing; fixing that range
+    // would keep every later calculation at mid-height with no undo.
+    FormatSettings settings;
+    TChart chart(settings);
+    THorizLineSeries& series = chart.AddSeries(std::make_unique<THorizLineSeries>());
+    RecordingCanvas canvas;
+    chart.Paint(canvas, kPanel);
+    chart.MouseWheel(-1);
+    chart.MouseWheel(2);
+    EXPECT_TRUE(chart.LeftAxis().Automatic);
+    for (int i = 0; i < 16; ++i) series.Add(5.0 * (i + 1));
+    chart.Paint(canvas, kPanel);
+    EXPECT_EQ(chart.LeftAxis().IMinimum, 0);
+    EXPECT_EQ(chart.LeftAxis().IMaximum, 15);
+}
+
 }  // namespace
 }  // namespace colmara
