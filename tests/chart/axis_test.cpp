@@ -178,6 +178,34 @@ TEST(TChartAxis, LeftLabelsAreCentredOnTheirTicksWithMinorTicksBeyondTheTop) {
     EXPECT_EQ(std::count(layout.Grid.begin(), layout.Grid.end(), 434), 0);
 }
 
+TEST(TChartAxis, LabelCountFollowsThePrecisionOfTheNumbers) {
+    struct Case {
+        double min, max, increment;
+        std::size_t labels;
+        std::string first, last;
+    };
+    const Case cases[] = {
+        // Ends closer than 1e-10: one label at the top.
+        {5, 5 + 5e-11, 0, 1, "5", "5"},
+        // A step of 5e-10 at a million: t and t - s read alike in 15
+        // digits, so one label rather than 20 that all read the same.
+        {1e6 - 1e-8, 1e6, 0, 1, "1,000,000", "1,000,000"},
+        // Twenty steps of 0.1 end at -6.4e-16, just below the minimum; the
+        // tolerance keeps that label.
+        {0, 2, 0.1, 21, "2", "0"},
+    };
+    RecordingCanvas canvas;
+    const FormatSettings dot;
+    for (const Case& c : cases) {
+        TChartAxis left = MakeAxis(TAxisSide::Left, 40, 434, c.min, c.max);
+        left.Increment = c.increment;
+        const std::vector<std::string> texts = TextsOf(left.CalcLabels(canvas, {}, dot));
+        ASSERT_EQ(texts.size(), c.labels) << c.min << " ... " << c.max;
+        EXPECT_EQ(texts.front(), c.first);
+        EXPECT_EQ(texts.back(), c.last);
+    }
+}
+
 TEST(TChartAxis, TenThousandStepsOrAnAxisTooShortGiveNoLabels) {
     RecordingCanvas canvas;
     const FormatSettings dot;
