@@ -96,6 +96,7 @@ TEST(TQtChartCanvas, LinesStartOnTheirFirstPixelInEveryDirection) {
         {"up and right", 2, 9, 5, 6, {{2, 9}, {3, 8}, {4, 7}}},
         {"steeply up", 2, 9, 4, 5, {{2, 9}, {3, 8}, {3, 7}, {4, 6}}},
         {"down and left", 8, 2, 5, 5, {{8, 2}, {7, 3}, {6, 4}}},
+        {"no length", 5, 5, 5, 5, {}},
     };
     for (const Case& c : cases) {
         QImage image(12, 12, QImage::Format_RGB32);

@@ -111,6 +111,7 @@ void TQtChartCanvas::Line(int x0, int y0, int x1, int y1, const TChartPen& pen) 
     // direction, so a line running leftwards or upwards would lose its first
     // pixel and take its last one: a tick from 30 to 26 would cover 26 ... 29
     // instead of 30 ... 27.
+    if (x0 == x1 && y0 == y1) return;  // nothing between a point and itself
     if (x0 == x1 || y0 == y1) {
         // Straight lines run forwards one pixel on: 30 -> 26 becomes 27 -> 31.
         if (x1 < x0) {
