@@ -132,8 +132,8 @@ void TQtChartCanvas::Line(int x0, int y0, int x1, int y1, const TChartPen& pen) 
     const long long dy = static_cast<long long>(y1) - y0;
     const long long steps = std::max(std::llabs(dx), std::llabs(dy));
     if (pen.Width != 1 || pen.Style != TPenStyle::psSolid || steps > kMaxSteppedLine) {
-        // Wide, dotted and far-reaching slanted lines: the series never draws
-        // such a line inside the picture, where the first pixel would show.
+        // The chart draws no wide or dotted slanted line; one longer than any
+        // picture runs to a clamped far-off value, which Qt clips cheaply.
         painter_.setPen(ToQPen(pen));
         painter_.drawLine(x0, y0, x1, y1);
         return;
