@@ -10,6 +10,7 @@
 
 #include "model/column.h"
 #include "model/column_compare.h"
+#include "model/properties.h"
 #include "model/reference_solver.h"
 #include "runtime/exceptions.h"
 
@@ -180,20 +181,68 @@ TEST(BitIdentityAtTheEdges, FaultsPinchesAndEndlessBisections) {
     }
 }
 
+TEST(BitIdentityAtTheEdges, FaultsInsideThePassesStopAtTheirPass) {
+    // A negative reflux factor just above the extended minimum: the product
+    // grows as the guess rises and overflows in the pass the row names, so
+    // the fast solver replays that pass, not the first, with checks.
+    const struct {
+        long double refluxfactor;
+        std::int32_t pass;
+        std::int32_t plate;
+    } rows[] = {
+        {-2.5e-4929L, 1, 5},
+        {-3.0e-4929L, 2, 5},
+        {-3.6e-4929L, 3, 5},
+        {3.5e-4929L, 1000, 1},  // in the final pass, after the skipped passes
+    };
+    for (const auto& row : rows) {
+        Column start;
+        start.power = 1000;
+        start.boilerstrength = 0.01L;
+        start.plates = 5;
+        start.refluxfactor = row.refluxfactor;
+        Column fast = start;
+        Column literal = start;
+        const std::string fastOutcome = Outcome([&] { fast.Solve(); });
+        const std::string literalOutcome = Outcome([&] { testing::ReferenceSolve(literal); });
+        EXPECT_EQ(literalOutcome, "EOverflow: Floating point overflow") << row.refluxfactor;
+        EXPECT_EQ(literal.passcounter, row.pass) << row.refluxfactor;
+        EXPECT_EQ(literal.platecounter, row.plate) << row.refluxfactor;
+        EXPECT_EQ(fastOutcome, literalOutcome) << row.refluxfactor;
+        EXPECT_EQ(FirstDifference(fast, literal), "") << row.refluxfactor;
+    }
+}
+
 TEST(BitIdentityAtTheEdges, ResolveFaultStopsAtTheFaultingPlate) {
-    // A product so large that its ethanol overflows in the balance.
-    Column start;
-    start.power = 1000;
-    start.plates = 3;
-    start.topstrength = 1.5L;
-    start.productamount = LDBL_MAX;
-    Column fast = start;
-    Column literal = start;
-    const std::string fastOutcome = Outcome([&] { fast.ResolveTopDown(); });
-    const std::string literalOutcome = Outcome([&] { testing::ReferenceResolveTopDown(literal); });
-    EXPECT_EQ(fastOutcome, "EOverflow: Floating point overflow");
-    EXPECT_EQ(fastOutcome, literalOutcome);
-    EXPECT_EQ(FirstDifference(fast, literal), "");
+    // The vapour of the trial strength 0.5 at 1 W, as the first step makes it.
+    const long double firstVapour = 3600 / heatofvaporization(vapourstrength(0.5L));
+    const struct {
+        const char* what;
+        std::int32_t power;
+        long double topstrength;
+        long double productamount;
+    } rows[] = {
+        // The product's ethanol overflows in the first step's balance.
+        {"overflow in the first step", 1000, 1.5L, LDBL_MAX},
+        // The first step's balance just fits; it is negative, so the trial
+        // strength rises, the vapour mass with it, and a later step overflows.
+        {"overflow in a later step", 1, LDBL_MAX / firstVapour * 0.999L, 0},
+    };
+    for (const auto& row : rows) {
+        Column start;
+        start.power = row.power;
+        start.plates = 3;
+        start.topstrength = row.topstrength;
+        start.productamount = row.productamount;
+        Column fast = start;
+        Column literal = start;
+        const std::string fastOutcome = Outcome([&] { fast.ResolveTopDown(); });
+        const std::string literalOutcome =
+            Outcome([&] { testing::ReferenceResolveTopDown(literal); });
+        EXPECT_EQ(fastOutcome, "EOverflow: Floating point overflow") << row.what;
+        EXPECT_EQ(fastOutcome, literalOutcome) << row.what;
+        EXPECT_EQ(FirstDifference(fast, literal), "") << row.what;
+    }
 }
 
 }  // namespace
