@@ -77,6 +77,50 @@ TEST(TChartAxis, LabelStepFollowsTheLabelCountAndThePointCountRule) {
     }
 }
 
+TEST(TChartAxis, AutomaticRangeComesFromTheSeriesThatCount) {
+    // Series a holds points 2 ... 4 at 30 ... 50 %, series b 0 ... 10 at
+    // 10 ... 90 %. Inactive series count only when no active one is on the axis.
+    struct Case {
+        bool activeA, pointsA, activeB, pointsB;
+        double minY, maxY, minX, maxX;
+    };
+    const Case cases[] = {
+        {true, true, true, true, 0, 10, 10, 90},    // the second series widens
+        {true, true, false, true, 2, 4, 30, 50},    // inactive b is left out
+        {false, true, false, true, 0, 10, 10, 90},  // none active: all count
+        {true, false, false, true, 0, 0, 0, 0},     // active a has no points
+        {false, false, false, false, 0, 0, 0, 0},   // nothing to scale to
+    };
+    for (const Case& c : cases) {
+        TChartAxis bottom = MakeAxis(TAxisSide::Bottom, 0, 300, 0, 100);
+        TChartAxis left = MakeAxis(TAxisSide::Left, 0, 300, 0, 100);
+        bottom.Automatic = bottom.AutomaticMinimum = bottom.AutomaticMaximum = true;
+        left.Automatic = left.AutomaticMinimum = left.AutomaticMaximum = true;
+        THorizLineSeries a, b;
+        for (THorizLineSeries* s : {&a, &b}) s->SetAxes(&bottom, &left);
+        a.Active = c.activeA;
+        b.Active = c.activeB;
+        if (c.pointsA)
+            for (int y = 2; y <= 4; ++y) a.AddXY(10.0 * (y + 1), y);
+        if (c.pointsB)
+            for (int y = 0; y <= 10; ++y) b.AddXY(10.0 + 8.0 * y, y);
+        left.AdjustMaxMin({&a, &b});
+        bottom.AdjustMaxMin({&a, &b});
+        EXPECT_EQ(left.IMinimum, c.minY);
+        EXPECT_EQ(left.IMaximum, c.maxY);
+        EXPECT_EQ(bottom.IMinimum, c.minX);
+        EXPECT_EQ(bottom.IMaximum, c.maxX);
+        EXPECT_EQ(left.IsZeroRange, c.minY == c.maxY);
+    }
+    // The bottom axis of the window keeps its fixed range whatever the data.
+    TChartAxis fixed = MakeAxis(TAxisSide::Bottom, 0, 300, 0, 100);
+    THorizLineSeries s;
+    s.SetAxes(&fixed, nullptr);
+    s.Add(250);
+    fixed.AdjustMaxMin({&s});
+    EXPECT_EQ(fixed.IMaximum, 100);
+}
+
 TEST(TChartAxis, MaxLabelsCountAddsTenPercentSeparation) {
     RecordingCanvas canvas;
     const FormatSettings dot;
