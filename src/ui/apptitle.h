@@ -8,7 +8,8 @@ namespace colmara {
 
 // The file name without its directory, cut before its first '.', every
 // character after the first in lower case, at most 255 characters:
-// "/usr/bin/colmara" -> "Colmara", "REPORT.EXE" -> "Report", "A.B.C" -> "A".
+// "/usr/bin/colmara" -> "colmara", "COLMARA" -> "Colmara", "REPORT.EXE" ->
+// "Report", "A.B.C" -> "A".
 QString ApplicationTitleFromPath(const QString& executablePath);
 
 }  // namespace colmara

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "ui/chart/chartwidget.h"
+#include "ui/checkboxstyle.h"
 #include "ui/clickablelabel.h"
 #include "ui/fixedrowdelegate.h"
 #include "ui/fonts.h"
@@ -55,6 +56,7 @@ QPushButton* PlaceButton(QWidget* parent, const char* name, int left, int top,
 QCheckBox* PlaceCheckBox(QWidget* parent, const char* name, int top, int width,
                          const QString& text) {
     auto* box = Place(new QCheckBox(text, parent), name, 8, top, width, 17);
+    UseCheckBoxLabelSpacing(box);
     box->setChecked(true);
     return box;
 }

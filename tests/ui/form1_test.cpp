@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QToolTip>
 
@@ -100,6 +101,21 @@ TEST(Form1, EveryControlHasItsNameParentPlaceTextAndState) {
     EXPECT_EQ(form.ListBox1->count(), 0);
     EXPECT_EQ(form.ListBox2->count(), 0);
     EXPECT_EQ(form.Label8->font().family(), QStringLiteral("Arial"));
+}
+
+TEST(Form1, EveryOptionTextFitsItsCheckBox) {
+    RecordingReporter reporter;
+    TForm1 form(reporter);
+    for (QCheckBox* box : form.findChildren<QCheckBox*>()) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        const QRect label = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        // The label is drawn in this rectangle; a narrower one cuts its end.
+        EXPECT_GE(label.width(), box->fontMetrics().horizontalAdvance(box->text()));
+        EXPECT_LE(label.right(), box->width() - 1);
+    }
 }
 
 TEST(Form1, ReportRowsAre13PixelsHigh) {

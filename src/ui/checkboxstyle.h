@@ -1,0 +1,16 @@
+// The look of the main window's option check boxes: the label follows the box
+// as closely as the option widths of the window were laid out for.
+#pragma once
+
+class QCheckBox;
+
+namespace colmara {
+
+// Pixels between the check box and its label.
+inline constexpr int kCheckBoxLabelSpacing = 4;
+
+// Gives `box` the program's label spacing, so that "Strength vapour" fits
+// its 97 pixels in full.
+void UseCheckBoxLabelSpacing(QCheckBox* box);
+
+}  // namespace colmara
