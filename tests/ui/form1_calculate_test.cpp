@@ -99,6 +99,20 @@ TEST(Form1Calculate, ReadsTheOptionBoxesWhenTheReportIsWritten) {
     }
 }
 
+TEST(Form1Calculate, ToggledOptionsChangeNothingUntilTheNextCalculation) {
+    RecordingReporter reporter;
+    TForm1 form(reporter);
+    Click(form.Button1);
+    const std::vector<std::string> before = Lines(form.ListBox1);
+    for (QCheckBox* box :
+         {form.CheckBox6, form.CheckBox7, form.CheckBox8, form.CheckBox9, form.CheckBox10})
+        QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_FALSE(form.CheckBox7->isChecked());
+    EXPECT_EQ(Lines(form.ListBox1), before);
+    Click(form.Button1);
+    EXPECT_EQ(form.ListBox1->count(), 12 + 20 * 3);
+}
+
 TEST(Form1Calculate, ShowsEachErrorInTheBoxAndStaysUsable) {
     const struct {
         QLineEdit* TForm1::*field;
