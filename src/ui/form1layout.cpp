@@ -66,8 +66,10 @@ QListWidget* PlaceList(QWidget* parent, const char* name, int left, int top, int
     auto* list = Place(new QListWidget(parent), name, left, top, width, height);
     list->setItemDelegate(new FixedRowDelegate(kReportRowHeight, list));
     list->setUniformItemSizes(true);
-    // A line wider than the list is cut at its edge, not shortened with "...".
+    // A line wider than the list is cut at its edge, not shortened with "...",
+    // and no horizontal scroll bar takes the room of a row.
     list->setTextElideMode(Qt::ElideNone);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
 }
 

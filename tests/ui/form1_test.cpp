@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -129,6 +130,25 @@ TEST(Form1, ReportRowsAre13PixelsHigh) {
     const QRect second = form.ListBox1->visualItemRect(form.ListBox1->item(1));
     EXPECT_EQ(first.height(), 13);
     EXPECT_EQ(second.top() - first.top(), 13);
+}
+
+TEST(Form1, ListsCutLongLinesWithoutAHorizontalScrollBar) {
+    RecordingReporter reporter;
+    TForm1 form(reporter);
+    // A summary of a huge flow and report lines of every width.
+    form.ListBox2->addItem(QStringLiteral("Total amount stripped:"));
+    form.ListBox2->addItem(QStringLiteral("100000220836286486813.4"));
+    form.ListBox1->addItem(QString());
+    form.ListBox1->addItem(QStringLiteral("Reflux returned:   -3619879969551277862.1 g/h"));
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    for (QListWidget* list : {form.ListBox1, form.ListBox2}) {
+        SCOPED_TRACE(list->objectName().toStdString());
+        EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    }
+    // Both summary lines stay in view.
+    EXPECT_FALSE(form.ListBox2->verticalScrollBar()->isVisible());
+    EXPECT_GE(form.ListBox2->viewport()->height(), 2 * 13);
 }
 
 TEST(Form1, HintsAreToolTipsWithTheProgramsTiming) {
