@@ -35,6 +35,8 @@ TForm1::TForm1(ErrorReporter& reporter, QWidget* parent) : QWidget(parent), repo
     CreateControls();
     SetTabOrder();
     chartSink_ = std::make_unique<SeriesPointSink>(Chart1->Series1());
+    Chart1->SetEventGuard(
+        [this](const std::function<void()>& handler) { reporter_.Guard(handler); });
     sink_ = std::make_unique<ListReportSink>(ListBox1, ListBox2, chartSink_.get());
     options_ = std::make_unique<CheckBoxOptionSource>(CheckBox7, CheckBox9, CheckBox8, CheckBox10);
     ConnectHandlers();

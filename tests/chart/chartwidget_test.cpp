@@ -62,6 +62,24 @@ TEST(TChartWidget, LeftDragZoomsToThePixelsUnderTheMouse) {
     EXPECT_EQ(f.Picture(), before);
 }
 
+TEST(TChartWidget, MouseAndWheelHandlersRunUnderTheOwnersGuard) {
+    WidgetFixture f;
+    int guarded = 0;
+    f.widget.SetEventGuard([&](const std::function<void()>& handler) {
+        ++guarded;
+        handler();
+    });
+    const TRect plot = f.widget.Chart().ChartRect();
+    const QPoint from(plot.Left + 20, plot.Top + 60);
+    const QPoint to(plot.Left + 100, plot.Top + 260);
+    f.Mouse(QEvent::MouseButtonPress, Qt::LeftButton, from);
+    f.Mouse(QEvent::MouseMove, Qt::LeftButton, to);
+    f.Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, to);
+    f.Wheel(120);
+    EXPECT_EQ(guarded, 4);
+    EXPECT_FALSE(f.widget.Chart().LeftAxis().Automatic) << "the handlers ran inside the guard";
+}
+
 TEST(TChartWidget, WheelNotchesAddUpFromPartialTurns) {
     WidgetFixture f;
     const TChartAxis& left = f.widget.Chart().LeftAxis();

@@ -2,7 +2,9 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
+#include <exception>
 
 #include "ui/chart/qtchartcanvas.h"
 
@@ -50,7 +52,27 @@ TChartLayout TChartWidget::Render(QPainter& painter, const QRect& bounds) {
     return layout;
 }
 
+void TChartWidget::Guarded(const std::function<void()>& handler) {
+    if (guard_)
+        guard_(handler);
+    else
+        handler();
+}
+
 void TChartWidget::paintEvent(QPaintEvent*) {
+    // An error box must not open inside a paint, so a failure is shown once
+    // the paint has ended.
+    try {
+        PaintChart();
+    } catch (...) {
+        bufferValid_ = false;
+        QTimer::singleShot(0, this, [this, error = std::current_exception()] {
+            Guarded([error] { std::rethrow_exception(error); });
+        });
+    }
+}
+
+void TChartWidget::PaintChart() {
     const qreal dpr = devicePixelRatioF();
     if (!bufferValid_ || buffer_.size() != size() * dpr) {
         buffer_ = QImage(size() * dpr, QImage::Format_RGB32);
@@ -70,24 +92,27 @@ void TChartWidget::resizeEvent(QResizeEvent*) {
 }
 
 void TChartWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
     if (auto button = ToChartButton(event->button()))
-        chart_.MouseDown(*button, event->position().toPoint().x(), event->position().toPoint().y());
+        Guarded([&] { chart_.MouseDown(*button, at.x(), at.y()); });
 }
 
 void TChartWidget::mouseMoveEvent(QMouseEvent* event) {
-    chart_.MouseMove(event->position().toPoint().x(), event->position().toPoint().y());
+    const QPoint at = event->position().toPoint();
+    Guarded([&] { chart_.MouseMove(at.x(), at.y()); });
 }
 
 void TChartWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
     if (auto button = ToChartButton(event->button()))
-        chart_.MouseUp(*button, event->position().toPoint().x(), event->position().toPoint().y());
+        Guarded([&] { chart_.MouseUp(*button, at.x(), at.y()); });
 }
 
 void TChartWidget::wheelEvent(QWheelEvent* event) {
     wheelRemainder_ += event->angleDelta().y();
     const int notches = wheelRemainder_ / kWheelNotch;
     wheelRemainder_ -= notches * kWheelNotch;
-    chart_.MouseWheel(notches);
+    Guarded([&] { chart_.MouseWheel(notches); });
     event->accept();
 }
 

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRect>
 #include <QWidget>
+#include <functional>
 
 #include "chart/chart.h"
 #include "runtime/numconv.h"
@@ -23,6 +24,12 @@ class TChartWidget : public QWidget {
     explicit TChartWidget(QWidget* parent,
                           const FormatSettings& settings = ProcessFormatSettings());
 
+    // Runs one event handler of the widget; the owner passes the program's
+    // error guard so that an exception is shown rather than unwinding into
+    // Qt. Without one, handlers run unguarded.
+    using EventGuard = std::function<void(const std::function<void()>&)>;
+    void SetEventGuard(EventGuard guard) { guard_ = std::move(guard); }
+
     TChart& Chart() { return chart_; }
     THorizLineSeries& Series1() { return *series1_; }
 
@@ -39,7 +46,11 @@ class TChartWidget : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void Guarded(const std::function<void()>& handler);
+    void PaintChart();
+
     TChart chart_;
+    EventGuard guard_;
     THorizLineSeries* series1_;
     QImage buffer_;
     bool bufferValid_ = false;
