@@ -13,6 +13,12 @@ QFont FormFont() {
     return font;
 }
 
+QFont InformationFont() {
+    QFont font = FormFont();
+    font.setStretch(95);
+    return font;
+}
+
 QFont VersionLabelFont() {
     QFont font(QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);

@@ -9,6 +9,10 @@ namespace colmara {
 // the size the window layouts are drawn for.
 QFont FormFont();
 
+// The information text's font: the windows' font narrowed to 95 % so that
+// each line of the text, broken for a narrower face, stays on one row.
+QFont InformationFont();
+
 // The version label's own font: "Arial" at the same size (fontconfig finds a
 // metric-compatible face for it).
 QFont VersionLabelFont();

@@ -34,6 +34,10 @@ TForm1::TForm1(ErrorReporter& reporter, QWidget* parent) : QWidget(parent), repo
 
     CreateControls();
     SetTabOrder();
+    // The power field starts with the focus and its text selected, so typing
+    // replaces it as it does after Tab.
+    Edit1->setFocus(Qt::TabFocusReason);
+    Edit1->selectAll();
     chartSink_ = std::make_unique<SeriesPointSink>(Chart1->Series1());
     Chart1->SetEventGuard(
         [this](const std::function<void()>& handler) { reporter_.Guard(handler); });

@@ -34,6 +34,7 @@ TForm3::TForm3(ErrorReporter& reporter, QWidget* parent) : QWidget(parent), repo
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(17, 32, 234, 369);
+    Memo1->setFont(InformationFont());
     Memo1->setPlainText(InformationLines().join(QLatin1Char('\n')));
     Memo1->setReadOnly(true);
     Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

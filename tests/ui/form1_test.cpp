@@ -221,6 +221,16 @@ TEST(Form1, TabGoesThroughTheFieldsCalculateListsOptionsAndInfo) {
                              "CheckBox8 CheckBox9 CheckBox10 Button4 Edit1"));
 }
 
+TEST(Form1, TypingAtStartReplacesThePower) {
+    RecordingReporter reporter;
+    TForm1 form(reporter);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("750"));
+    EXPECT_EQ(form.Edit1->text(), QStringLiteral("750"));
+}
+
 TEST(Form1, EnterAndEscapeInAFieldStartNothing) {
     RecordingReporter reporter;
     TForm1 form(reporter);

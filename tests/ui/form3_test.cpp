@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -150,6 +151,22 @@ TEST(Form3, HoldsThe98LinesExactly) {
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next(), ++line)
         EXPECT_EQ(block.text(), QString::fromUtf8(kInformation[line])) << "line " << line + 1;
     EXPECT_EQ(document->toPlainText().count(QChar(0x2019)), 7);
+}
+
+TEST(Form3, EveryLineOfTheTextStaysOnOneRow) {
+    RecordingReporter reporter;
+    TForm3 form(reporter);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const QTextDocument* document = form.Memo1->document();
+    const qreal room = form.Memo1->viewport()->width() - 2 * document->documentMargin();
+    const QFontMetricsF metrics(form.Memo1->font());
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        // Trailing blanks never push a word onto the next row.
+        QString text = block.text();
+        while (text.endsWith(QLatin1Char(' '))) text.chop(1);
+        EXPECT_LE(metrics.horizontalAdvance(text), room) << text.toStdString();
+    }
 }
 
 TEST(Form3, TheTextCanBeSelectedButNotChanged) {
