@@ -10,7 +10,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   fonts-liberation fontconfig
   xvfb xdotool imagemagick x11-utils
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format locales
 )
 
 missing=()
