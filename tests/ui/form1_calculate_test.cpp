@@ -1,6 +1,6 @@
-// The calculate click as the user sees it: the lists and the chart filled
-// from the same writer the companion tool uses, errors in the box, and the
-// window usable afterwards.
+// The calculate click as the user sees it: the lists and the chart show what
+// the calculation hands its sink (the report's text itself is the report
+// layer's to check), errors go to the box, and the window stays usable.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
