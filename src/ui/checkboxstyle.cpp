@@ -9,6 +9,9 @@ namespace colmara {
 
 namespace {
 
+// Pixels between the check box and its label.
+constexpr int kCheckBoxLabelSpacing = 4;
+
 // The application's own style, with the label closer to the box than most
 // styles place it (they leave 6 pixels, which cuts the end of the widest
 // option texts).

@@ -6,9 +6,6 @@ class QCheckBox;
 
 namespace colmara {
 
-// Pixels between the check box and its label.
-inline constexpr int kCheckBoxLabelSpacing = 4;
-
 // Gives `box` the program's label spacing, so that "Strength vapour" fits
 // its 97 pixels in full.
 void UseCheckBoxLabelSpacing(QCheckBox* box);

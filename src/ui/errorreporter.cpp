@@ -10,7 +10,11 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdlib>
+#include <exception>
 #include <memory>
+#include <typeinfo>
+
+#include "runtime/exceptions.h"
 
 namespace colmara {
 
@@ -38,9 +42,17 @@ CodeLocation LocateCode(const void* address) {
     return location;
 }
 
-// Box texts are built with CR LF line ends; the label wants LF alone.
+// Box texts may end their lines in CR LF; the label wants LF alone.
 QString ForDisplay(QString text) {
     return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+// Readable name of the dynamic type of an exception that is not ours.
+QString ForeignClassName(const std::type_info& type) {
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> demangled(
+        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
+    return QString::fromUtf8(status == 0 && demangled ? demangled.get() : type.name());
 }
 
 }  // namespace
@@ -60,11 +72,20 @@ QString ApplicationErrorText(const QString& className, const QString& moduleName
     return text.left(kMaxApplicationErrorText);
 }
 
-QString ForeignClassName(const std::type_info& type) {
-    int status = 0;
-    std::unique_ptr<char, void (*)(void*)> demangled(
-        abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
-    return QString::fromUtf8(status == 0 && demangled ? demangled.get() : type.name());
+void ErrorReporter::ReportCurrentException(Escaped where) noexcept {
+    try {
+        throw;
+    } catch (const Exception& e) {
+        if (where == Escaped::FromHandler)
+            ReportException(e);
+        else
+            ReportApplicationError(QString::fromLatin1(e.ClassName()),
+                                   QString::fromStdString(e.Message()));
+    } catch (const std::exception& e) {
+        ReportApplicationError(ForeignClassName(typeid(e)), QString::fromUtf8(e.what()));
+    } catch (...) {
+        ReportApplicationError(QStringLiteral("unknown"), QString());
+    }
 }
 
 void ErrorReporter::ReportException(const Exception& e) {
@@ -85,24 +106,16 @@ void ErrorReporter::ReportException(const Exception& e) {
 void ErrorReporter::ReportApplicationError(const QString& className, const QString& message) {
     const CodeLocation where = LocateCode(__builtin_return_address(0));
     try {
-        ShowApplicationErrorBox(
-            ApplicationErrorText(className, where.module, where.offset, message));
+        ShowErrorBox(QStringLiteral("Application Error"),
+                     ApplicationErrorText(className, where.module, where.offset, message));
     } catch (...) {
         // Nothing more can be told.
     }
 }
 
 void ErrorReporter::ShowErrorBox(const QString& caption, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::Critical, caption, ForDisplay(text), QMessageBox::Ok);
     // The message quotes what the user typed; it is never read as markup.
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
-}
-
-void ErrorReporter::ShowApplicationErrorBox(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error"), ForDisplay(text),
-                    QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

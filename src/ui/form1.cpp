@@ -9,44 +9,34 @@
 #include "report/calculate.h"
 #include "runtime/numconv.h"
 #include "ui/chart/chartwidget.h"
+#include "ui/checkboxoptions.h"
 #include "ui/clickablelabel.h"
 #include "ui/errorreporter.h"
-#include "ui/fonts.h"
 #include "ui/form3.h"
-#include "ui/seriespointsink.h"
+#include "ui/formframe.h"
+#include "ui/listreportsink.h"
 
 namespace colmara {
 
 namespace {
-constexpr int kClientWidth = 678;
-constexpr int kClientHeight = 500;
-constexpr int kLeft = 270;
-constexpr int kTop = 141;
+// The client area and its first place on the screen.
+constexpr QRect kPlace(270, 141, 678, 500);
 constexpr int kLastCountedPass = 1001;
 }  // namespace
 
 TForm1::TForm1(ErrorReporter& reporter, QWidget* parent) : QWidget(parent), reporter_(reporter) {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Colmara"));
-    setFont(FormFont());
-    setFixedSize(kClientWidth, kClientHeight);
-    move(kLeft, kTop);
-
+    SetUpFormFrame(*this, QStringLiteral("Form1"), QStringLiteral("Colmara"), kPlace);
     CreateControls();
+    AddHints();
     SetTabOrder();
     // The power field starts with the focus and its text selected, so typing
     // replaces it as it does after Tab.
     Edit1->setFocus(Qt::TabFocusReason);
     Edit1->selectAll();
-    chartSink_ = std::make_unique<SeriesPointSink>(Chart1->Series1());
     Chart1->SetEventGuard(
         [this](const std::function<void()>& handler) { reporter_.Guard(handler); });
-    sink_ = std::make_unique<ListReportSink>(ListBox1, ListBox2, chartSink_.get());
-    options_ = std::make_unique<CheckBoxOptionSource>(CheckBox7, CheckBox9, CheckBox8, CheckBox10);
     ConnectHandlers();
 }
-
-TForm1::~TForm1() = default;
 
 void TForm1::ConnectHandlers() {
     connect(Button1, &QPushButton::clicked, this,
@@ -66,7 +56,9 @@ void TForm1::Button1Click() {
     inputs.strength = Edit2->text().toStdString();
     inputs.plates = Edit3->text().toStdString();
     inputs.reflux = Edit4->text().toStdString();
-    Calculate(column_, inputs, *sink_, *options_, ProcessFormatSettings());
+    ListReportSink sink(ListBox1, ListBox2, Chart1->Series1());
+    const CheckBoxOptionSource options(CheckBox7, CheckBox9, CheckBox8, CheckBox10);
+    Calculate(column_, inputs, sink, options, ProcessFormatSettings());
 }
 
 void TForm1::Button2Click() {

@@ -4,11 +4,9 @@
 #pragma once
 
 #include <QWidget>
-#include <memory>
 
 #include "model/column.h"
-#include "ui/checkboxoptions.h"
-#include "ui/listreportsink.h"
+#include "ui/hints.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -19,7 +17,6 @@ class QPushButton;
 
 namespace colmara {
 
-class SeriesPointSink;
 class TChartWidget;
 class ClickableLabel;
 class ErrorReporter;
@@ -28,7 +25,6 @@ class TForm3;
 class TForm1 : public QWidget {
   public:
     explicit TForm1(ErrorReporter& reporter, QWidget* parent = nullptr);
-    ~TForm1() override;
 
     // The window "INFO" shows; set once the information window exists.
     void SetInformationWindow(TForm3* form3) { form3_ = form3; }
@@ -42,8 +38,6 @@ class TForm1 : public QWidget {
     void Button3Click();
     // Shows the information window; nothing changes when it already shows.
     void Button4Click();
-
-    const Column& column() const { return column_; }
 
     // The controls, named as the window's layout names them.
     QGroupBox* GroupBox1;
@@ -79,15 +73,14 @@ class TForm1 : public QWidget {
 
   private:
     void CreateControls();
+    void AddHints();
     void SetTabOrder();
     void ConnectHandlers();
 
     ErrorReporter& reporter_;
+    Hints hints_{this};
     Column column_;
     TForm3* form3_ = nullptr;
-    std::unique_ptr<SeriesPointSink> chartSink_;
-    std::unique_ptr<ListReportSink> sink_;
-    std::unique_ptr<CheckBoxOptionSource> options_;
 };
 
 }  // namespace colmara

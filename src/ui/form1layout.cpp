@@ -13,7 +13,6 @@
 #include "ui/fixedrowdelegate.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
-#include "ui/hints.h"
 
 namespace colmara {
 
@@ -22,10 +21,15 @@ namespace {
 constexpr int kReportRowHeight = 13;
 
 template <typename Control>
-Control* Place(Control* control, const char* name, int left, int top, int width, int height) {
+Control* Place(Control* control, const char* name, const QRect& rect) {
     control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(left, top, width, height);
+    control->setGeometry(rect);
     return control;
+}
+
+template <typename Control>
+Control* Place(Control* control, const char* name, int left, int top, int width, int height) {
+    return Place(control, name, QRect(left, top, width, height));
 }
 
 // Labels size themselves to their text.
@@ -38,10 +42,8 @@ QLabel* PlaceLabel(QWidget* parent, const char* name, int left, int top, const Q
 }
 
 QLineEdit* PlaceEdit(QWidget* parent, const char* name, int left, int top, int width,
-                     const QString& text, const QString& hint) {
-    auto* edit = Place(new QLineEdit(text, parent), name, left, top, width, 21);
-    SetHint(edit, hint);
-    return edit;
+                     const QString& text) {
+    return Place(new QLineEdit(text, parent), name, left, top, width, 21);
 }
 
 QPushButton* PlaceButton(QWidget* parent, const char* name, int left, int top,
@@ -79,30 +81,20 @@ void TForm1::CreateControls() {
     GroupBox1 =
         Place(new QGroupBox(QStringLiteral("Data needed:"), this), "GroupBox1", -1, 8, 129, 257);
     Label1 = PlaceLabel(GroupBox1, "Label1", 16, 24, QStringLiteral("Power"));
-    Edit1 = PlaceEdit(GroupBox1, "Edit1", 16, 40, 41, QStringLiteral("1000"),
-                      QStringLiteral("The power the still uses, heat loss is neglegted"));
+    Edit1 = PlaceEdit(GroupBox1, "Edit1", 16, 40, 41, QStringLiteral("1000"));
     Label7 = PlaceLabel(GroupBox1, "Label7", 59, 44, QStringLiteral("W"));
     Label3 = PlaceLabel(GroupBox1, "Label3", 17, 68, QStringLiteral("Strength in  boiler"));
-    Edit2 = PlaceEdit(GroupBox1, "Edit2", 16, 83, 25, QStringLiteral("1"),
-                      QStringLiteral("Masspercentage of alcohol in the boiler"));
+    Edit2 = PlaceEdit(GroupBox1, "Edit2", 16, 83, 25, QStringLiteral("1"));
     Label6 = PlaceLabel(GroupBox1, "Label6", 47, 86, QStringLiteral("% (weight)"));
     Label4 = PlaceLabel(GroupBox1, "Label4", 16, 110, QStringLiteral("Number of plates"));
-    Edit3 = PlaceEdit(
-        GroupBox1, "Edit3", 16, 130, 25, QStringLiteral("20"),
-        QStringLiteral("Enter the number of physical (or theoretical bottoms the still have)"));
+    Edit3 = PlaceEdit(GroupBox1, "Edit3", 16, 130, 25, QStringLiteral("20"));
     Label2 = PlaceLabel(GroupBox1, "Label2", 16, 158, QStringLiteral("Reflux Ratio"));
-    Edit4 = PlaceEdit(GroupBox1, "Edit4", 16, 178, 41, QStringLiteral("15"),
-                      QStringLiteral("Reflux ratio (0-infinity)"));
+    Edit4 = PlaceEdit(GroupBox1, "Edit4", 16, 178, 41, QStringLiteral("15"));
     Button1 = PlaceButton(GroupBox1, "Button1", 24, 216, QStringLiteral("Calculate"));
 
     GroupBox2 = Place(new QGroupBox(QStringLiteral("Information from still"), this), "GroupBox2", 0,
                       264, 129, 81);
-    SetHint(GroupBox2, QStringLiteral("This value shows how much of the alcohol that leave the "
-                                      "boiler per hour"));
     ListBox2 = PlaceList(GroupBox2, "ListBox2", 8, 16, 113, 41);
-    SetHint(ListBox2, QStringLiteral("How much alcohol from the boiler\r"
-                                     "do you actually get in the product\r"
-                                     "at this reflux ratio."));
 
     GroupBox3 = Place(new QGroupBox(QStringLiteral("Information showed in window"), this),
                       "GroupBox3", 128, 8, 161, 105);
@@ -116,7 +108,7 @@ void TForm1::CreateControls() {
 
     Label5 = PlaceLabel(this, "Label5", 128, 128, QStringLiteral("Result:"));
     ListBox1 = PlaceList(this, "ListBox1", 128, 144, 209, 305);
-    Chart1 = Place(new TChartWidget(this), "Chart1", 360, 8, 296, 473);
+    Chart1 = Place(new TChartWidget(this), "Chart1", TChartWidget::DefaultGeometry());
 
     Label8 = Place(new ClickableLabel(QStringLiteral("Colmara 2004-01-20 BETA "), this), "Label8",
                    8, 464, 167, 15);
@@ -126,6 +118,19 @@ void TForm1::CreateControls() {
     Button2->hide();
     Button3 = PlaceButton(this, "Button3", 24, 392, QStringLiteral("Button3"));
     Button3->hide();
+}
+
+void TForm1::AddHints() {
+    hints_.Add(Edit1, QStringLiteral("The power the still uses, heat loss is neglegted"));
+    hints_.Add(Edit2, QStringLiteral("Masspercentage of alcohol in the boiler"));
+    hints_.Add(Edit3, QStringLiteral(
+                          "Enter the number of physical (or theoretical bottoms the still have)"));
+    hints_.Add(Edit4, QStringLiteral("Reflux ratio (0-infinity)"));
+    hints_.Add(GroupBox2, QStringLiteral("This value shows how much of the alcohol that leave the "
+                                         "boiler per hour"));
+    hints_.Add(ListBox2, QStringLiteral("How much alcohol from the boiler\r"
+                                        "do you actually get in the product\r"
+                                        "at this reflux ratio."));
 }
 
 void TForm1::SetTabOrder() {

@@ -7,23 +7,18 @@
 
 #include "ui/errorreporter.h"
 #include "ui/fonts.h"
+#include "ui/formframe.h"
 #include "ui/informationtext.h"
 
 namespace colmara {
 
 namespace {
-constexpr int kClientWidth = 269;
-constexpr int kClientHeight = 440;
-constexpr int kLeft = 396;
-constexpr int kTop = 72;
+// The client area and its first place on the screen.
+constexpr QRect kPlace(396, 72, 269, 440);
 }  // namespace
 
 TForm3::TForm3(ErrorReporter& reporter, QWidget* parent) : QWidget(parent), reporter_(reporter) {
-    setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Information"));
-    setFont(FormFont());
-    setFixedSize(kClientWidth, kClientHeight);
-    move(kLeft, kTop);
+    SetUpFormFrame(*this, QStringLiteral("Form3"), QStringLiteral("Information"), kPlace);
     // Only the main window's closing ends the program.
     setAttribute(Qt::WA_QuitOnClose, false);
 

@@ -1,55 +1,104 @@
 #include "ui/hints.h"
 
 #include <QApplication>
-#include <QPointer>
-#include <QProxyStyle>
+#include <QMouseEvent>
+#include <QToolTip>
 #include <QWidget>
+#include <algorithm>
 
 namespace colmara {
 
 namespace {
 
-// Qt takes the tool-tip delays from the style of the control under the mouse,
-// so every hinted control gets this style around the application's own.
-class HintTimingStyle : public QProxyStyle {
-  public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        switch (hint) {
-            case SH_ToolTip_WakeUpDelay:
-                return kHintPauseMs;
-            case SH_ToolTip_FallAsleepDelay:
-                // While a tip shows, the next control's tip follows at once.
-                return kHintHidePauseMs;
-            default:
-                return QProxyStyle::styleHint(hint, option, widget, returnData);
-        }
-    }
-};
-
-QStyle* HintStyle() {
-    // Owned by the application object, so it outlives every window.
-    static QPointer<HintTimingStyle> style;
-    if (!style) {
-        style = new HintTimingStyle;
-        style->setParent(qApp);
-    }
-    return style;
-}
-
-}  // namespace
-
-QString HintToolTip(const QString& hint) {
+QString ToolTipText(const QString& hint) {
     QString text = hint;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text;
 }
 
-void SetHint(QWidget* control, const QString& hint) {
-    control->setStyle(HintStyle());
-    control->setToolTip(HintToolTip(hint));
+// Input and activation that end the mouse's rest before its tip shows.
+bool EndsRest(QEvent::Type type) {
+    switch (type) {
+        case QEvent::Leave:
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+        case QEvent::FocusIn:
+        case QEvent::FocusOut:
+        case QEvent::ActivationChange:
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace
+
+Hints::Hints(QObject* owner) : QObject(owner), pause_(this) {
+    pause_.setObjectName(QStringLiteral("HintPause"));
+    pause_.setSingleShot(true);
+    connect(&pause_, &QTimer::timeout, this, &Hints::ShowTip);
+    // Mouse moves reach the application's filters even over controls that
+    // do not track the mouse.
+    qApp->installEventFilter(this);
+}
+
+void Hints::Add(QWidget* control, const QString& hint) {
+    control->setToolTip(ToolTipText(hint));
     control->setToolTipDuration(kHintHidePauseMs);
+    controls_.push_back(control);
+}
+
+// The control itself or the nearest hinted control it lies in, within its
+// window.
+QWidget* Hints::HintedControl(QObject* watched) const {
+    if (!watched->isWidgetType()) return nullptr;
+    for (auto* w = static_cast<QWidget*>(watched); w != nullptr;
+         w = w->isWindow() ? nullptr : w->parentWidget()) {
+        if (std::find(controls_.begin(), controls_.end(), w) != controls_.end()) return w;
+    }
+    return nullptr;
+}
+
+bool Hints::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        QWidget* control = HintedControl(watched);
+        if (control != nullptr && mouse->buttons() == Qt::NoButton)
+            Rest(control, mouse->globalPosition().toPoint());
+        else
+            pause_.stop();
+    } else if (event->type() == QEvent::ToolTip) {
+        // The tips of hinted controls keep to this timing alone.
+        return HintedControl(watched) != nullptr;
+    } else if (EndsRest(event->type())) {
+        pause_.stop();
+    }
+    return false;
+}
+
+// Every move starts the pause again; while a tip shows, the next one
+// needs none.
+void Hints::Rest(QWidget* control, QPoint globalPos) {
+    resting_ = control;
+    globalPos_ = globalPos;
+    if (QToolTip::isVisible()) {
+        pause_.stop();
+        ShowTip();
+    } else {
+        pause_.start(kHintPauseMs);
+    }
+}
+
+void Hints::ShowTip() {
+    // Only the active window shows tips.
+    if (!resting_ || !resting_->isVisible() || !resting_->window()->isActiveWindow()) return;
+    QToolTip::showText(globalPos_, resting_->toolTip(), resting_, QRect(),
+                       resting_->toolTipDuration());
 }
 
 }  // namespace colmara

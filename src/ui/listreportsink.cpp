@@ -2,12 +2,12 @@
 
 #include <QListWidget>
 
-#include "ui/chartpointsink.h"
+#include "chart/horizlineseries.h"
 
 namespace colmara {
 
-ListReportSink::ListReportSink(QListWidget* report, QListWidget* summary, ChartPointSink* chart)
-    : report_(report), summary_(summary), chart_(chart) {}
+ListReportSink::ListReportSink(QListWidget* report, QListWidget* summary, THorizLineSeries& series)
+    : report_(report), summary_(summary), series_(series) {}
 
 void ListReportSink::ClearReport() {
     report_->clear();
@@ -26,11 +26,12 @@ void ListReportSink::AppendSummaryLine(const std::string& line) {
 }
 
 void ListReportSink::ClearChart() {
-    chart_->ClearChart();
+    series_.Clear();
 }
 
+// Each point comes with the empty label and no colour of its own.
 void ListReportSink::AddChartPoint(double value) {
-    chart_->AddChartPoint(value);
+    series_.Add(value, {}, clDefaultColor);
 }
 
 }  // namespace colmara

@@ -9,11 +9,11 @@ class QListWidget;
 
 namespace colmara {
 
-class ChartPointSink;
+class THorizLineSeries;
 
 class ListReportSink : public ReportSink {
   public:
-    ListReportSink(QListWidget* report, QListWidget* summary, ChartPointSink* chart);
+    ListReportSink(QListWidget* report, QListWidget* summary, THorizLineSeries& series);
 
     void ClearReport() override;
     void InsertReportLine(const std::string& line) override;
@@ -22,12 +22,10 @@ class ListReportSink : public ReportSink {
     void ClearChart() override;
     void AddChartPoint(double value) override;
 
-    void SetChart(ChartPointSink* chart) { chart_ = chart; }
-
   private:
     QListWidget* report_;
     QListWidget* summary_;
-    ChartPointSink* chart_;
+    THorizLineSeries& series_;
 };
 
 }  // namespace colmara

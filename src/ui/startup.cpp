@@ -2,7 +2,6 @@
 
 #include <QApplication>
 
-#include "runtime/exceptions.h"
 #include "ui/errorreporter.h"
 
 namespace colmara {
@@ -20,15 +19,8 @@ int RunForms(ErrorReporter& reporter, const FormCreator& create) {
     Forms forms;
     try {
         forms = create(reporter);
-    } catch (const Exception& e) {
-        reporter.ReportApplicationError(QString::fromLatin1(e.ClassName()),
-                                        QString::fromStdString(e.Message()));
-        return 1;
-    } catch (const std::exception& e) {
-        reporter.ReportApplicationError(ForeignClassName(typeid(e)), QString::fromUtf8(e.what()));
-        return 1;
     } catch (...) {
-        reporter.ReportApplicationError(QStringLiteral("unknown"), QString());
+        reporter.ReportCurrentException(ErrorReporter::Escaped::OutsideHandlers);
         return 1;
     }
     forms.form1->show();

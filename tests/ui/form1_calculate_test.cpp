@@ -1,6 +1,6 @@
-// The calculate click as the user sees it: the lists and the chart filled
-// from the same writer the companion tool uses, errors in the box, and the
-// window usable afterwards.
+// The calculate click as the user sees it: the lists and the chart show what
+// the calculation hands its sink (the report's text itself is the report
+// layer's to check), errors go to the box, and the window stays usable.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -59,8 +59,6 @@ TEST(Form1Calculate, FillsTheReportTopDownTheSummaryAndTheChart) {
     EXPECT_EQ(Lines(form.ListBox1), expected.ReportLines());
     EXPECT_EQ(Lines(form.ListBox2), expected.SummaryLines());
     EXPECT_EQ(SeriesPoints(form.Chart1->Series1()), expected.ChartPoints());
-    EXPECT_EQ(form.column().plates, 20);
-    EXPECT_EQ(form.column().power, 1000);
 
     // A second click replaces, never appends.
     Click(form.Button1);
@@ -154,16 +152,6 @@ TEST(Form1Calculate, ShowsEachErrorInTheBoxAndStaysUsable) {
         EXPECT_EQ(Lines(form.ListBox1), valid.ReportLines());
         EXPECT_EQ(Lines(form.ListBox2), valid.SummaryLines());
     }
-}
-
-TEST(Form1Calculate, PowerIsStoredBeforeALaterFieldFails) {
-    RecordingReporter reporter;
-    TForm1 form(reporter);
-    form.Edit1->setText(QStringLiteral("750"));
-    form.Edit3->setText(QStringLiteral("x"));
-    Click(form.Button1);
-    ASSERT_EQ(reporter.boxes.size(), 1u);
-    EXPECT_EQ(form.column().power, 750);
 }
 
 }  // namespace

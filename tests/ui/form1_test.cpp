@@ -14,16 +14,20 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolTip>
 
 #include "runtime/numconv.h"
 #include "ui/chart/chartwidget.h"
 #include "ui/clickablelabel.h"
 #include "ui/recordingreporter.h"
+#include "ui/timers.h"
 
 namespace colmara {
 namespace {
 
+using test::Elapse;
+using test::ElapseShownTipTimer;
 using test::RecordingReporter;
 
 QString TextOf(const QWidget* w) {
@@ -173,8 +177,6 @@ TEST(Form1, HintsAreToolTipsWithTheProgramsTiming) {
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->toolTip(), QString::fromUtf8(c.tip));
         EXPECT_EQ(w->toolTipDuration(), 2500);
-        EXPECT_EQ(w->style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, w), 500);
-        EXPECT_EQ(w->style()->styleHint(QStyle::SH_ToolTip_FallAsleepDelay, nullptr, w), 2500);
     }
     const QStringList hintless = {"GroupBox1", "GroupBox3", "Label1",    "Label2",    "Label3",
                                   "Label4",    "Label5",    "Label6",    "Label7",    "Label8",
@@ -184,24 +186,79 @@ TEST(Form1, HintsAreToolTipsWithTheProgramsTiming) {
         EXPECT_TRUE(form.findChild<QWidget*>(name)->toolTip().isEmpty()) << name.toStdString();
 }
 
-TEST(Form1, AHintShowsWhileTheMouseRestsAndTheNextFollowsAtOnce) {
+// A shown window with its hint timer.
+struct ActiveForm1 {
     RecordingReporter reporter;
-    TForm1 form(reporter);
-    form.show();
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    TForm1 form{reporter};
+    QTimer* pause = nullptr;
 
+    bool Activate() {
+        form.show();
+        form.activateWindow();
+        pause = form.findChild<QTimer*>(QStringLiteral("HintPause"));
+        return pause != nullptr && QTest::qWaitForWindowActive(&form);
+    }
+};
+
+TEST(Form1, AHintShowsWhenTheMouseRestsOnItsControlOrInsideIt) {
+    ActiveForm1 f;
+    ASSERT_TRUE(f.Activate());
+    TForm1& form = f.form;
+    const struct {
+        QWidget* over;
+        QPoint at;  // null: the centre
+        QWidget* hinted;
+    } cases[] = {
+        {form.Edit1, {}, form.Edit1},
+        {form.Edit3, {}, form.Edit3},
+        {form.ListBox2->viewport(), {}, form.ListBox2},
+        {form.GroupBox2, {60, 70}, form.GroupBox2},
+        {form.Label1, {}, nullptr},
+        {form.CheckBox6, {}, nullptr},
+        {form.ListBox1->viewport(), {}, nullptr},
+        {form.Chart1, {}, nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.over->objectName().toStdString() + " in " +
+                     c.over->parentWidget()->objectName().toStdString());
+        QTest::mouseMove(c.over, c.at);
+        if (c.hinted == nullptr) {
+            EXPECT_FALSE(f.pause->isActive());
+            continue;
+        }
+        ASSERT_TRUE(f.pause->isActive());
+        EXPECT_EQ(f.pause->interval(), 500);
+        EXPECT_FALSE(QToolTip::isVisible());
+        Elapse(*f.pause);
+        EXPECT_TRUE(QToolTip::isVisible());
+        EXPECT_EQ(QToolTip::text(), c.hinted->toolTip());
+        // The tip goes away by itself after 2500 ms.
+        EXPECT_TRUE(ElapseShownTipTimer(2500));
+        EXPECT_FALSE(QToolTip::isVisible());
+    }
+}
+
+TEST(Form1, WhileATipShowsTheNextHintedControlsTipFollowsAtOnce) {
+    ActiveForm1 f;
+    ASSERT_TRUE(f.Activate());
+    TForm1& form = f.form;
     QTest::mouseMove(form.Edit1);
-    ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 3000));
-    EXPECT_EQ(QToolTip::text(), form.Edit1->toolTip());
+    Elapse(*f.pause);
+    ASSERT_EQ(QToolTip::text(), form.Edit1->toolTip());
 
-    // Moving on to another hinted control while the tip shows replaces it
-    // without the first pause.
     QTest::mouseMove(form.Edit2);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QToolTip::text() == form.Edit2->toolTip(); }, 400));
+    EXPECT_FALSE(f.pause->isActive());
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), form.Edit2->toolTip());
 
-    // The tip goes away by itself.
-    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 4000));
+    // Once it has gone, the next tip waits the whole pause again, and a key
+    // ends the wait.
+    ASSERT_TRUE(ElapseShownTipTimer(2500));
+    QTest::mouseMove(form.Edit4);
+    EXPECT_TRUE(f.pause->isActive());
+    EXPECT_FALSE(QToolTip::isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Shift);
+    EXPECT_FALSE(f.pause->isActive());
 }
 
 TEST(Form1, TabGoesThroughTheFieldsCalculateListsOptionsAndInfo) {

@@ -20,15 +20,17 @@ class RecordingReporter : public ErrorReporter {
     explicit RecordingReporter(QString title = QStringLiteral("Colmara"))
         : ErrorReporter(std::move(title)) {}
 
+    // The boxes with the application title, and the texts of the
+    // "Application Error" boxes.
     std::vector<RecordedBox> boxes;
     std::vector<QString> applicationErrors;
 
   protected:
     void ShowErrorBox(const QString& caption, const QString& text) override {
-        boxes.push_back({caption, text, QWidget::mouseGrabber() != nullptr});
-    }
-    void ShowApplicationErrorBox(const QString& text) override {
-        applicationErrors.push_back(text);
+        if (caption == QStringLiteral("Application Error"))
+            applicationErrors.push_back(text);
+        else
+            boxes.push_back({caption, text, QWidget::mouseGrabber() != nullptr});
     }
 };
 
