@@ -1,5 +1,6 @@
 // The chart panel: owns the axes, title, legend and series, lays the whole
-// picture out at every paint and turns mouse input into zoom and scroll.
+// picture out as a value at every paint, draws that value and turns mouse
+// input on the last one into zoom and scroll.
 #pragma once
 
 #include <array>
@@ -20,18 +21,21 @@ namespace colmara {
 enum class TBevelCut { bvNone, bvLowered, bvRaised };
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
-// Everything one paint draws, computed before anything is drawn.
+inline constexpr std::size_t AxisCount = 5;
+
+// Everything one paint draws and the mouse hits, computed from the chart's
+// settings, its series and the canvas' text metrics before anything is drawn.
 struct TChartLayout {
     TRect Bounds;
     TLegendLayout Legend;
     TTitleLayout Title;
     TRect ChartRect;  // final plotting rectangle
-    struct AxisEntry {
-        TChartAxis* Axis = nullptr;
-        TAxisLayout Layout;
-    };
-    std::vector<AxisEntry> Axes;  // the used axes, in list order
+    // Every axis in list order; only the used ones have positions and labels.
+    std::array<TAxisLayout, AxisCount> Axes;
     TRect SeriesClip;
+
+    const TAxisLayout& Axis(TAxisSide side) const { return Axes[SideIndex(side)]; }
+    TAxisLayout& Axis(TAxisSide side) { return Axes[SideIndex(side)]; }
 };
 
 class TChart {
@@ -78,16 +82,18 @@ class TChart {
 
     // The paint sequence on the client rectangle, zoom rectangle included.
     void Paint(TChartCanvas& canvas, const TRect& bounds);
-    // Lays the picture out (axes keep their run-time state for the series
-    // and the mouse), then draws it.
-    TChartLayout CalcLayout(TChartCanvas& canvas, const TRect& bounds);
-    void DrawLayout(TChartCanvas& canvas, const TChartLayout& layout);
+    // The picture without the zoom rectangle: automatic axis ends take on
+    // their range, the layout is computed and kept for the mouse, then drawn.
+    const TChartLayout& Render(TChartCanvas& canvas, const TRect& bounds);
+    // The layout alone; it changes nothing.
+    TChartLayout CalcLayout(TChartCanvas& canvas, const TRect& bounds) const;
+    void DrawLayout(TChartCanvas& canvas, const TChartLayout& layout) const;
 
     // The client rectangle less border, bevel and margins.
     TRect InitialChartRect(const TRect& bounds) const;
-    const TRect& ChartRect() const { return chartRect_; }
-    int ChartWidth() const { return chartRect_.Width(); }
-    int ChartHeight() const { return chartRect_.Height(); }
+    // The last rendered layout, which the mouse works on.
+    const TChartLayout& Layout() const { return layout_; }
+    const TRect& ChartRect() const { return layout_.ChartRect; }
 
     // Mouse zoom and scroll; coordinates are client pixels.
     void MouseDown(TMouseButton button, int x, int y);
@@ -102,8 +108,11 @@ class TChart {
     void DrawZoomRectangle(TChartCanvas& canvas) const;
 
   private:
-    void SetChartRect(const TRect& r);
     bool AxisUsed(const TChartAxis& axis) const;
+    void LayoutAxes(TChartLayout& layout, TChartCanvas& canvas) const;
+    // A mouse range change: the axis stops scaling itself and the last
+    // layout's scale follows at once, for the next mouse event.
+    void FixRange(TChartAxis& axis, double minimum, double maximum);
     bool OnAxis(int x, int y) const;
     bool AnySeriesActive() const;
     void SaveAxisSettings();
@@ -112,17 +121,16 @@ class TChart {
     void ScrollTo(int x, int y);
 
     const FormatSettings& settings_;
-    std::array<TChartAxis, 5> axes_;
+    std::array<TChartAxis, AxisCount> axes_;
     std::vector<std::unique_ptr<THorizLineSeries>> series_;
     std::vector<THorizLineSeries*> seriesList_;
-    TRect bounds_;
-    TRect chartRect_;
+    TChartLayout layout_;
 
     struct SavedAxis {
         bool automatic, automaticMinimum, automaticMaximum;
         double minimum, maximum;
     };
-    std::optional<std::array<SavedAxis, 5>> saved_;
+    std::optional<std::array<SavedAxis, AxisCount>> saved_;
     struct ZoomDrag {
         bool active = false;
         int x0 = 0, y0 = 0, x1 = 0, y1 = 0;

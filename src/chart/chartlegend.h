@@ -62,6 +62,11 @@ class TChartLegend {
 
     // The series whose values the legend lists: the first active one.
     static THorizLineSeries* ListedSeries(const std::vector<THorizLineSeries*>& series);
+
+  private:
+    // Row texts split into their columns, and the columns' widths.
+    void FillRowTexts(TLegendLayout& out, const THorizLineSeries& listed, TChartCanvas& canvas,
+                      const FormatSettings& settings) const;
 };
 
 }  // namespace colmara

@@ -1,6 +1,5 @@
 #include "chart/horizlineseries.h"
 
-#include "chart/chartaxis.h"
 
 namespace colmara {
 
@@ -70,31 +69,32 @@ std::string THorizLineSeries::Label(int index) const {
     return {};
 }
 
-int THorizLineSeries::CalcXPos(int index) const {
-    return horizAxis_->CalcPosValue(XValues.Value(index));
+int THorizLineSeries::CalcXPos(int index, const AxisScale& horiz) const {
+    return horiz.CalcPosValue(XValues.Value(index));
 }
 
-int THorizLineSeries::CalcYPos(int index) const {
-    return vertAxis_->CalcPosValue(YValues.Value(index));
+int THorizLineSeries::CalcYPos(int index, const AxisScale& vert) const {
+    return vert.CalcPosValue(YValues.Value(index));
 }
 
-void THorizLineSeries::DrawAllValues(TChartCanvas& canvas) {
-    previous_ = {};
-    for (int i = 0; i < Count(); ++i) DrawValue(canvas, i);
-}
-
-void THorizLineSeries::DrawValue(TChartCanvas& canvas, int index) {
-    const TColor color = ValueColor(index);
-    const int x = CalcXPos(index);
-    const int y = CalcYPos(index);
-    // A step whose two ends fall on one pixel draws nothing; the next
-    // segment still starts from that pixel.
-    if (previous_.valid && (x != previous_.x || y != previous_.y) && color != clNone) {
-        TChartPen pen = LinePen;
-        pen.Color = ColorEachLine ? color : SeriesColor;
-        canvas.Line(previous_.x, previous_.y, x, y, pen);
+void THorizLineSeries::DrawAllValues(TChartCanvas& canvas, const AxisScale& horiz,
+                                     const AxisScale& vert) const {
+    int prevX = 0;
+    int prevY = 0;
+    for (int i = 0; i < Count(); ++i) {
+        const TColor color = ValueColor(i);
+        const int x = CalcXPos(i, horiz);
+        const int y = CalcYPos(i, vert);
+        // A step whose two ends fall on one pixel draws nothing; the next
+        // segment still starts from that pixel.
+        if (i > 0 && (x != prevX || y != prevY) && color != clNone) {
+            TChartPen pen = LinePen;
+            pen.Color = ColorEachLine ? color : SeriesColor;
+            canvas.Line(prevX, prevY, x, y, pen);
+        }
+        prevX = x;
+        prevY = y;
     }
-    previous_ = {true, x, y};
 }
 
 std::string THorizLineSeries::LegendString(int index, const FormatSettings& settings) const {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/axisscale.h"
 #include "chart/chartcanvas.h"
 #include "chart/valuelist.h"
 #include "runtime/numconv.h"
@@ -57,11 +58,12 @@ class THorizLineSeries {
     bool HasColorList() const { return colors_.has_value(); }
     bool HasLabels() const { return !labels_.empty(); }
 
-    int CalcXPos(int index) const;
-    int CalcYPos(int index) const;
+    // Pixel of point index on the scales of the series' two axes.
+    int CalcXPos(int index, const AxisScale& horiz) const;
+    int CalcYPos(int index, const AxisScale& vert) const;
 
-    void DrawAllValues(TChartCanvas& canvas);
-    void DrawValue(TChartCanvas& canvas, int index);
+    // The line through all points, one segment per step that moves.
+    void DrawAllValues(TChartCanvas& canvas, const AxisScale& horiz, const AxisScale& vert) const;
 
     // Legend row text: the value under ValueFormat, then the column
     // separator and the label when the point has one.
@@ -77,14 +79,6 @@ class THorizLineSeries {
     std::function<void()> repaintRequest_;
     std::optional<std::vector<TColor>> colors_;  // created by the first own colour
     std::vector<std::string> labels_;            // shorter than Count: missing = empty
-
-    // The previously visited point while the series is drawn.
-    struct PreviousPoint {
-        bool valid = false;
-        int x = 0;
-        int y = 0;
-    };
-    PreviousPoint previous_;
 };
 
 // Splits a legend text into its two columns.

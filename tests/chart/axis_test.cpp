@@ -11,16 +11,29 @@
 namespace colmara {
 namespace {
 
-using testing::CanvasCall;
-using testing::RecordingCanvas;
+using test::CanvasCall;
+using test::RecordingCanvas;
 
-// An axis over a pixel extent with a fixed range.
-TChartAxis MakeAxis(TAxisSide side, int from, int to, double min, double max) {
-    TChartAxis axis(side);
-    const bool horizontal = side == TAxisSide::Bottom || side == TAxisSide::Top;
-    axis.CalcRect(horizontal ? TRect{from, 0, to, 10} : TRect{0, from, 10, to});
-    axis.SetMinMax(min, max);
-    return axis;
+// An axis with a fixed range, and its layout with the scale over a pixel
+// extent.
+struct AxisOn {
+    TChartAxis axis;
+    TAxisLayout layout;
+
+    TAxisLayout Labels(RecordingCanvas& canvas, const FormatSettings& settings) const {
+        TAxisLayout out = layout;
+        axis.CalcLabels(out, canvas, {}, settings);
+        return out;
+    }
+};
+
+AxisOn MakeAxis(TAxisSide side, int from, int to, double min, double max) {
+    AxisOn a{TChartAxis(side), {}};
+    a.axis.SetMinMax(min, max);
+    a.layout.Side = side;
+    const TRect extent = IsHorizontalSide(side) ? TRect{from, 0, to, 10} : TRect{0, from, 10, to};
+    a.layout.Scale = a.axis.MakeScale(a.axis.CalcRange({}), extent);
+    return a;
 }
 
 std::vector<std::string> TextsOf(const TAxisLayout& layout) {
@@ -66,13 +79,13 @@ TEST(TChartAxis, LabelStepFollowsTheLabelCountAndThePointCountRule) {
         {TAxisSide::Left, 15, 16, 0, MinAxisIncrement},  // too short for a label
     };
     for (const Case& c : cases) {
-        TChartAxis bottom = MakeAxis(TAxisSide::Bottom, 0, 300, 0, c.max);
-        TChartAxis left = MakeAxis(TAxisSide::Left, 0, 300, 0, c.max);
+        const AxisOn bottom = MakeAxis(TAxisSide::Bottom, 0, 300, 0, c.max);
+        const AxisOn left = MakeAxis(TAxisSide::Left, 0, 300, 0, c.max);
         THorizLineSeries series;
-        series.SetAxes(&bottom, &left);
+        series.SetAxes(&bottom.axis, &left.axis);
         for (int i = 0; i < c.points; ++i) series.Add(1.0);
-        const TChartAxis& axis = c.side == TAxisSide::Left ? left : bottom;
-        EXPECT_DOUBLE_EQ(axis.CalcLabelsIncrement(c.m, {&series}), c.step)
+        const AxisOn& a = c.side == TAxisSide::Left ? left : bottom;
+        EXPECT_DOUBLE_EQ(a.axis.CalcLabelsIncrement(a.layout.Scale, c.m, {&series}), c.step)
             << "max " << c.max << " M " << c.m;
     }
 }
@@ -92,8 +105,8 @@ TEST(TChartAxis, AutomaticRangeComesFromTheSeriesThatCount) {
         {false, false, false, false, 0, 0, 0, 0},   // nothing to scale to
     };
     for (const Case& c : cases) {
-        TChartAxis bottom = MakeAxis(TAxisSide::Bottom, 0, 300, 0, 100);
-        TChartAxis left = MakeAxis(TAxisSide::Left, 0, 300, 0, 100);
+        TChartAxis bottom(TAxisSide::Bottom);
+        TChartAxis left(TAxisSide::Left);
         bottom.Automatic = bottom.AutomaticMinimum = bottom.AutomaticMaximum = true;
         left.Automatic = left.AutomaticMinimum = left.AutomaticMaximum = true;
         THorizLineSeries a, b;
@@ -104,39 +117,43 @@ TEST(TChartAxis, AutomaticRangeComesFromTheSeriesThatCount) {
             for (int y = 2; y <= 4; ++y) a.AddXY(10.0 * (y + 1), y);
         if (c.pointsB)
             for (int y = 0; y <= 10; ++y) b.AddXY(10.0 + 8.0 * y, y);
+        const AxisRange y = left.CalcRange({&a, &b});
+        const AxisRange x = bottom.CalcRange({&a, &b});
+        EXPECT_EQ(y.Minimum, c.minY);
+        EXPECT_EQ(y.Maximum, c.maxY);
+        EXPECT_EQ(x.Minimum, c.minX);
+        EXPECT_EQ(x.Maximum, c.maxX);
+        EXPECT_EQ(left.MakeScale(y, {0, 0, 10, 300}).IsZeroRange, c.minY == c.maxY);
+        // The automatic ends report the computed range in the settings.
         left.AdjustMaxMin({&a, &b});
-        bottom.AdjustMaxMin({&a, &b});
-        EXPECT_EQ(left.IMinimum, c.minY);
-        EXPECT_EQ(left.IMaximum, c.maxY);
-        EXPECT_EQ(bottom.IMinimum, c.minX);
-        EXPECT_EQ(bottom.IMaximum, c.maxX);
-        EXPECT_EQ(left.IsZeroRange, c.minY == c.maxY);
+        EXPECT_EQ(left.Maximum, c.maxY);
     }
     // The bottom axis of the window keeps its fixed range whatever the data.
-    TChartAxis fixed = MakeAxis(TAxisSide::Bottom, 0, 300, 0, 100);
+    TChartAxis fixed(TAxisSide::Bottom);
+    fixed.SetMinMax(0, 100);
     THorizLineSeries s;
     s.SetAxes(&fixed, nullptr);
     s.Add(250);
-    fixed.AdjustMaxMin({&s});
-    EXPECT_EQ(fixed.IMaximum, 100);
+    EXPECT_EQ(fixed.CalcRange({&s}).Maximum, 100);
 }
 
 TEST(TChartAxis, MaxLabelsCountAddsTenPercentSeparation) {
     RecordingCanvas canvas;
     const FormatSettings dot;
+    auto count = [&](const AxisOn& a) { return a.axis.MaxLabelsCount(a.layout.Scale, canvas, dot); };
     // Vertical: 13 px labels + 1 px separation; 414 / 14 = 29.57 -> 30.
-    EXPECT_EQ(MakeAxis(TAxisSide::Left, 40, 454, 0, 15).MaxLabelsCount(canvas, dot), 30);
+    EXPECT_EQ(count(MakeAxis(TAxisSide::Left, 40, 454, 0, 15)), 30);
     // Horizontal: "100" is 18 px + 2; 259 / 20 = 12.95 -> 13; 250 / 20 = 12.5 -> 12.
-    EXPECT_EQ(MakeAxis(TAxisSide::Bottom, 28, 287, 0, 100).MaxLabelsCount(canvas, dot), 13);
-    EXPECT_EQ(MakeAxis(TAxisSide::Bottom, 0, 250, 0, 100).MaxLabelsCount(canvas, dot), 12);
+    EXPECT_EQ(count(MakeAxis(TAxisSide::Bottom, 28, 287, 0, 100)), 13);
+    EXPECT_EQ(count(MakeAxis(TAxisSide::Bottom, 0, 250, 0, 100)), 12);
 }
 
 TEST(TChartAxis, CalcPosValueRoundsHalvesToEvenAndClamps) {
-    const TChartAxis h = MakeAxis(TAxisSide::Bottom, 0, 5, 0, 2);  // 2.5 px per unit
-    const TChartAxis v = MakeAxis(TAxisSide::Left, 0, 5, 0, 2);
-    const TChartAxis wide = MakeAxis(TAxisSide::Bottom, 28, 287, 0, 100);
+    const AxisScale h = MakeAxis(TAxisSide::Bottom, 0, 5, 0, 2).layout.Scale;  // 2.5 px per unit
+    const AxisScale v = MakeAxis(TAxisSide::Left, 0, 5, 0, 2).layout.Scale;
+    const AxisScale wide = MakeAxis(TAxisSide::Bottom, 28, 287, 0, 100).layout.Scale;
     struct Case {
-        const TChartAxis* axis;
+        const AxisScale* axis;
         double value;
         int pixel;
     };
@@ -158,7 +175,7 @@ TEST(TChartAxis, CalcPosValueRoundsHalvesToEvenAndClamps) {
     };
     for (const Case& c : cases) EXPECT_EQ(c.axis->CalcPosValue(c.value), c.pixel) << c.value;
 
-    const TChartAxis zero = MakeAxis(TAxisSide::Left, 40, 434, 0, 0);
+    const AxisScale zero = MakeAxis(TAxisSide::Left, 40, 434, 0, 0).layout.Scale;
     EXPECT_EQ(zero.CalcPosValue(0), 237);
     EXPECT_EQ(zero.CalcPosValue(12), 237);
     EXPECT_DOUBLE_EQ(wide.CalcPosPoint(157), 129.0 / 2.59);
@@ -167,9 +184,9 @@ TEST(TChartAxis, CalcPosValueRoundsHalvesToEvenAndClamps) {
 TEST(TChartAxis, LabelsRunFromTheMaximumDownWithGridOnlyInside) {
     RecordingCanvas canvas;
     const FormatSettings dot;
-    TChartAxis bottom = MakeAxis(TAxisSide::Bottom, 34, 234, 0, 100);
-    bottom.PosLabels = 441;
-    const TAxisLayout layout = bottom.CalcLabels(canvas, {}, dot);
+    AxisOn bottom = MakeAxis(TAxisSide::Bottom, 34, 234, 0, 100);
+    bottom.layout.PosLabels = 441;
+    const TAxisLayout layout = bottom.Labels(canvas, dot);
     EXPECT_EQ(layout.Step, 10);
     EXPECT_EQ(TextsOf(layout), (std::vector<std::string>{"100", "90", "80", "70", "60", "50", "40",
                                                          "30", "20", "10", "0"}));
@@ -191,23 +208,23 @@ TEST(TChartAxis, LabelsRunFromTheMaximumDownWithGridOnlyInside) {
 TEST(TChartAxis, LabelTextsUseTheChartPicture) {
     RecordingCanvas canvas;
     const FormatSettings dot;
-    const TChartAxis one = MakeAxis(TAxisSide::Left, 40, 434, 45.12345, 45.12345);
-    EXPECT_EQ(TextsOf(one.CalcLabels(canvas, {}, dot)), (std::vector<std::string>{"45.123"}));
+    const AxisOn one = MakeAxis(TAxisSide::Left, 40, 434, 45.12345, 45.12345);
+    EXPECT_EQ(TextsOf(one.Labels(canvas, dot)), (std::vector<std::string>{"45.123"}));
 
-    const TChartAxis thousand = MakeAxis(TAxisSide::Left, 40, 434, 0, 1000);
-    const TAxisLayout layout = thousand.CalcLabels(canvas, {}, dot);
+    const AxisOn thousand = MakeAxis(TAxisSide::Left, 40, 434, 0, 1000);
+    const TAxisLayout layout = thousand.Labels(canvas, dot);
     ASSERT_FALSE(layout.Labels.empty());
     EXPECT_EQ(layout.Labels.front().Text, "1,000");
-    EXPECT_EQ(TextsOf(thousand.CalcLabels(canvas, {}, FormatSettings{",", "."})).front(), "1.000");
+    EXPECT_EQ(TextsOf(thousand.Labels(canvas, FormatSettings{",", "."})).front(), "1.000");
 }
 
 TEST(TChartAxis, LeftLabelsAreCentredOnTheirTicksWithMinorTicksBeyondTheTop) {
     RecordingCanvas canvas;
     const FormatSettings dot;
-    TChartAxis left = MakeAxis(TAxisSide::Left, 40, 434, 0, 15);
-    left.PosLabels = 27;
-    left.Increment = 2;
-    const TAxisLayout layout = left.CalcLabels(canvas, {}, dot);
+    AxisOn left = MakeAxis(TAxisSide::Left, 40, 434, 0, 15);
+    left.layout.PosLabels = 27;
+    left.axis.Increment = 2;
+    const TAxisLayout layout = left.Labels(canvas, dot);
     EXPECT_EQ(layout.Step, 2);
     EXPECT_EQ(TextsOf(layout).front(), "14");
     EXPECT_EQ(TextsOf(layout).back(), "0");
@@ -241,9 +258,9 @@ TEST(TChartAxis, LabelCountFollowsThePrecisionOfTheNumbers) {
     RecordingCanvas canvas;
     const FormatSettings dot;
     for (const Case& c : cases) {
-        TChartAxis left = MakeAxis(TAxisSide::Left, 40, 434, c.min, c.max);
-        left.Increment = c.increment;
-        const std::vector<std::string> texts = TextsOf(left.CalcLabels(canvas, {}, dot));
+        AxisOn left = MakeAxis(TAxisSide::Left, 40, 434, c.min, c.max);
+        left.axis.Increment = c.increment;
+        const std::vector<std::string> texts = TextsOf(left.Labels(canvas, dot));
         ASSERT_EQ(texts.size(), c.labels) << c.min << " ... " << c.max;
         EXPECT_EQ(texts.front(), c.first);
         EXPECT_EQ(texts.back(), c.last);
@@ -253,15 +270,15 @@ TEST(TChartAxis, LabelCountFollowsThePrecisionOfTheNumbers) {
 TEST(TChartAxis, TenThousandStepsOrAnAxisTooShortGiveNoLabels) {
     RecordingCanvas canvas;
     const FormatSettings dot;
-    TChartAxis axis = MakeAxis(TAxisSide::Bottom, 0, 300, 0, 100);
-    axis.LabelsSeparation = -1;  // take the increment as it is
-    axis.Increment = 0.01;       // 10,000 steps
-    EXPECT_TRUE(axis.CalcLabels(canvas, {}, dot).Labels.empty());
-    axis.Increment = 0.0101;  // 9,901 labels
-    EXPECT_EQ(axis.CalcLabels(canvas, {}, dot).Labels.size(), 9901u);
+    AxisOn a = MakeAxis(TAxisSide::Bottom, 0, 300, 0, 100);
+    a.axis.LabelsSeparation = -1;  // take the increment as it is
+    a.axis.Increment = 0.01;       // 10,000 steps
+    EXPECT_TRUE(a.Labels(canvas, dot).Labels.empty());
+    a.axis.Increment = 0.0101;  // 9,901 labels
+    EXPECT_EQ(a.Labels(canvas, dot).Labels.size(), 9901u);
 
-    const TChartAxis tiny = MakeAxis(TAxisSide::Bottom, 0, 5, 0, 100);
-    const TAxisLayout none = tiny.CalcLabels(canvas, {}, dot);
+    const AxisOn tiny = MakeAxis(TAxisSide::Bottom, 0, 5, 0, 100);
+    const TAxisLayout none = tiny.Labels(canvas, dot);
     EXPECT_EQ(none.Step, MinAxisIncrement);
     EXPECT_TRUE(none.Labels.empty());
     EXPECT_TRUE(none.Ticks.empty());
@@ -270,10 +287,10 @@ TEST(TChartAxis, TenThousandStepsOrAnAxisTooShortGiveNoLabels) {
 TEST(TChartAxis, DrawsLabelsThenLineTicksGridAndMinorTicks) {
     RecordingCanvas canvas;
     const FormatSettings dot;
-    TChartAxis bottom = MakeAxis(TAxisSide::Bottom, 34, 234, 0, 100);
-    bottom.PosLabels = 441;
-    bottom.SetPosAxis({34, 40, 234, 434});
-    bottom.Draw(canvas, bottom.CalcLabels(canvas, {}, dot), {34, 40, 234, 434});
+    AxisOn bottom = MakeAxis(TAxisSide::Bottom, 34, 234, 0, 100);
+    bottom.layout.PosLabels = 441;
+    bottom.layout.PosAxis = 434;
+    bottom.axis.Draw(canvas, bottom.Labels(canvas, dot), {34, 40, 234, 434});
 
     ASSERT_EQ(canvas.calls.size(), 11u + 1 + 11 + 9 + 30);
     EXPECT_EQ(canvas.calls[0].kind, CanvasCall::Text);

@@ -9,8 +9,8 @@
 namespace colmara {
 namespace {
 
-using testing::CanvasCall;
-using testing::RecordingCanvas;
+using test::CanvasCall;
+using test::RecordingCanvas;
 
 const TRect kPanel{0, 0, 296, 473};
 
@@ -34,10 +34,10 @@ std::vector<double> Ramp(int count, double first, double step) {
     return v;
 }
 
-const TChartLayout::AxisEntry& AxisOf(const TChartLayout& layout, TAxisSide side) {
-    for (const auto& e : layout.Axes)
-        if (e.Axis->Side() == side) return e;
-    throw std::runtime_error("axis not used");
+const TAxisLayout& AxisOf(const TChartLayout& layout, TAxisSide side) {
+    const TAxisLayout& axis = layout.Axis(side);
+    if (!axis.Used) throw std::runtime_error("axis not used");
+    return axis;
 }
 
 TEST(TChart, MarginsAndBevelGiveTheInitialPlottingRectangle) {
@@ -58,7 +58,7 @@ TEST(TChart, EmptyChartShowsASingleZeroAndACentredTitle) {
     // Bottom: 13 px labels + 7; left: "0" + blank = 12 px + 7.
     EXPECT_EQ(layout.ChartRect, (TRect{28, 40, 287, 434}));
 
-    const TAxisLayout& left = AxisOf(layout, TAxisSide::Left).Layout;
+    const TAxisLayout& left = AxisOf(layout, TAxisSide::Left);
     ASSERT_EQ(left.Labels.size(), 1u);
     EXPECT_EQ(left.Labels[0].Text, "0");
     EXPECT_EQ(left.Labels[0].Pos, 237);  // mid-height of 40 ... 434
@@ -67,7 +67,7 @@ TEST(TChart, EmptyChartShowsASingleZeroAndACentredTitle) {
     EXPECT_EQ(left.Grid, (std::vector<int>{237}));
     EXPECT_TRUE(left.MinorTicks.empty());
 
-    const TAxisLayout& bottom = AxisOf(layout, TAxisSide::Bottom).Layout;
+    const TAxisLayout& bottom = AxisOf(layout, TAxisSide::Bottom);
     EXPECT_EQ(bottom.Labels.front().Text, "100");
     EXPECT_EQ(bottom.Labels.back().Text, "0");
     EXPECT_EQ(bottom.Labels[5].Pos, 158);  // 28 + 129.5, halves to even
@@ -146,20 +146,21 @@ TEST(TChart, AxesTakeRoomForLabelsAndTicks) {
     const TChartLayout layout = f.Layout();
     // Left labels "15" / "0": 12 + 6 px, then 7 px; bottom 13 + 7 px.
     EXPECT_EQ(layout.ChartRect, (TRect{34, 40, 234, 434}));
-    EXPECT_EQ(f.chart.BottomAxis().PosLabels, 441);
-    EXPECT_EQ(f.chart.LeftAxis().PosLabels, 27);
-    EXPECT_EQ(f.chart.BottomAxis().PosAxis, 434);
-    EXPECT_EQ(f.chart.LeftAxis().PosAxis, 34);
-    ASSERT_EQ(layout.Axes.size(), 2u);  // bottom, then left; top and right unused
-    EXPECT_EQ(layout.Axes[0].Axis->Side(), TAxisSide::Bottom);
+    EXPECT_EQ(layout.Axis(TAxisSide::Bottom).PosLabels, 441);
+    EXPECT_EQ(layout.Axis(TAxisSide::Left).PosLabels, 27);
+    EXPECT_EQ(layout.Axis(TAxisSide::Bottom).PosAxis, 434);
+    EXPECT_EQ(layout.Axis(TAxisSide::Left).PosAxis, 34);
+    // Top and right are unused: no room, no labels.
+    for (TAxisSide side : {TAxisSide::Top, TAxisSide::Right, TAxisSide::Depth})
+        EXPECT_FALSE(layout.Axis(side).Used);
 
-    const TAxisLayout& left = AxisOf(layout, TAxisSide::Left).Layout;
+    const TAxisLayout& left = AxisOf(layout, TAxisSide::Left);
     EXPECT_EQ(left.Step, 1);  // 28 labels fit, 16 points
     EXPECT_EQ(left.Labels.size(), 16u);
     EXPECT_EQ(left.Labels.front().Text, "15");
     EXPECT_EQ(left.Labels.front().Pos, 40);
     EXPECT_EQ(left.Labels[14].Pos, 408);                           // 434 - 26.27
-    EXPECT_EQ(AxisOf(layout, TAxisSide::Bottom).Layout.Step, 10);  // M = 200 / 20 = 10
+    EXPECT_EQ(AxisOf(layout, TAxisSide::Bottom).Step, 10);  // M = 200 / 20 = 10
 }
 
 TEST(TChart, PaintDrawsBackgroundLegendTitleWallAxesThenTheClippedLine) {
@@ -212,8 +213,8 @@ TEST(TChart, AClearedSeriesLeavesNoTraceOfEarlierPoints) {
     for (double v : {30.0, 60.0}) f.series.Add(v);
     const TChartLayout layout = f.Layout();
     EXPECT_EQ(layout.Legend.Rows, 2);
-    EXPECT_EQ(f.chart.LeftAxis().IMaximum, 1);
-    EXPECT_EQ(AxisOf(layout, TAxisSide::Left).Layout.Labels.size(), 2u);
+    EXPECT_EQ(layout.Axis(TAxisSide::Left).Scale.IMaximum, 1);
+    EXPECT_EQ(AxisOf(layout, TAxisSide::Left).Labels.size(), 2u);
 }
 
 TEST(TChart, PlottingRectangleNeverInvertsOnATinyPanel) {

@@ -6,7 +6,7 @@
 namespace colmara {
 namespace {
 
-using testing::RecordingCanvas;
+using test::RecordingCanvas;
 
 const TRect kPanel{0, 0, 296, 473};
 
@@ -62,7 +62,7 @@ TEST(TChartMouse, RightDownDragZoomsEveryAxisToTheRectangle) {
     f.series.Clear();
     for (int i = 0; i < 21; ++i) f.series.Add(10.0 + i);
     f.Paint();
-    EXPECT_DOUBLE_EQ(f.chart.LeftAxis().IMaximum, (434 - 100) * 15.0 / 394);
+    EXPECT_DOUBLE_EQ(f.chart.Layout().Axis(TAxisSide::Left).Scale.IMaximum, (434 - 100) * 15.0 / 394);
 }
 
 TEST(TChartMouse, SixteenPixelsOrLessDoNothing) {
@@ -90,9 +90,9 @@ TEST(TChartMouse, AnyOtherDirectionUndoesToTheSettingsSavedAtTheFirstZoom) {
         EXPECT_TRUE(f.LeftAxisAutomatic());
         EXPECT_FALSE(f.chart.HasUndoSettings());
         f.Paint();
-        EXPECT_EQ(f.chart.LeftAxis().IMaximum, 15);
-        EXPECT_EQ(f.chart.BottomAxis().IMinimum, 0);
-        EXPECT_EQ(f.chart.BottomAxis().IMaximum, 100);
+        EXPECT_EQ(f.chart.Layout().Axis(TAxisSide::Left).Scale.IMaximum, 15);
+        EXPECT_EQ(f.chart.Layout().Axis(TAxisSide::Bottom).Scale.IMinimum, 0);
+        EXPECT_EQ(f.chart.Layout().Axis(TAxisSide::Bottom).Scale.IMaximum, 100);
         EXPECT_FALSE(f.chart.BottomAxis().Automatic);
     }
 }
@@ -182,8 +182,8 @@ TEST(TChartMouse, WheelOverAnEmptyChartLeavesTheLeftAxisScalingItself) {
     EXPECT_TRUE(chart.LeftAxis().Automatic);
     for (int i = 0; i < 16; ++i) series.Add(5.0 * (i + 1));
     chart.Paint(canvas, kPanel);
-    EXPECT_EQ(chart.LeftAxis().IMinimum, 0);
-    EXPECT_EQ(chart.LeftAxis().IMaximum, 15);
+    EXPECT_EQ(chart.Layout().Axis(TAxisSide::Left).Scale.IMinimum, 0);
+    EXPECT_EQ(chart.Layout().Axis(TAxisSide::Left).Scale.IMaximum, 15);
 }
 
 }  // namespace

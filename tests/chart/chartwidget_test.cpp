@@ -41,8 +41,8 @@ TEST(TChartWidget, LeftDragZoomsToThePixelsUnderTheMouse) {
     const TRect plot = chart.ChartRect();
     const QPoint from(plot.Left + 20, plot.Top + 60);
     const QPoint to(plot.Left + 100, plot.Top + 260);
-    const double minimum = chart.BottomAxis().CalcPosPoint(from.x());
-    const double maximum = chart.LeftAxis().CalcPosPoint(from.y());
+    const double minimum = chart.Layout().Axis(TAxisSide::Bottom).Scale.CalcPosPoint(from.x());
+    const double maximum = chart.Layout().Axis(TAxisSide::Left).Scale.CalcPosPoint(from.y());
     const QImage before = f.Picture();
 
     f.Mouse(QEvent::MouseButtonPress, Qt::LeftButton, from);
@@ -100,7 +100,7 @@ TEST(TChartWidget, NewPointsRepaintFromAFreshPicture) {
     for (double v : {20.0, 40.0}) f.widget.Series1().Add(v);
     const QImage after = f.Picture();
     EXPECT_NE(after, before);
-    EXPECT_EQ(f.widget.Chart().LeftAxis().IMaximum, 1);
+    EXPECT_EQ(f.widget.Chart().Layout().Axis(TAxisSide::Left).Scale.IMaximum, 1);
 }
 
 }  // namespace

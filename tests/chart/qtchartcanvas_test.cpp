@@ -41,21 +41,25 @@ TEST(TQtChartCanvas, RedLineAndLegendBoxLieWhereTheLayoutPutsThem) {
         layout = widget.Render(painter, QRect(0, 0, 296, 473));
     }
     const THorizLineSeries& series = widget.Series1();
+    const AxisScale& bottomScale = layout.Axis(TAxisSide::Bottom).Scale;
+    const AxisScale& leftScale = layout.Axis(TAxisSide::Left).Scale;
+    auto x = [&](int i) { return series.CalcXPos(i, bottomScale); };
+    auto y = [&](int i) { return series.CalcYPos(i, leftScale); };
     const QColor red(255, 0, 0);
     // Both ends of the line: the boiler on the bottom edge, the top plate on
     // the top edge of the plotting area.
-    EXPECT_EQ(series.CalcYPos(0), layout.ChartRect.Bottom);
-    EXPECT_EQ(series.CalcYPos(15), layout.ChartRect.Top);
-    EXPECT_TRUE(RedNear(image, series.CalcXPos(0), series.CalcYPos(0)));
-    EXPECT_TRUE(RedNear(image, series.CalcXPos(15), series.CalcYPos(15)));
-    EXPECT_TRUE(RedNear(image, (series.CalcXPos(7) + series.CalcXPos(8)) / 2,
-                        (series.CalcYPos(7) + series.CalcYPos(8)) / 2));
+    EXPECT_EQ(y(0), layout.ChartRect.Bottom);
+    EXPECT_EQ(y(15), layout.ChartRect.Top);
+    EXPECT_TRUE(RedNear(image, x(0), y(0)));
+    EXPECT_TRUE(RedNear(image, x(15), y(15)));
+    EXPECT_TRUE(RedNear(image, (x(7) + x(8)) / 2,
+                        (y(7) + y(8)) / 2));
     // The boiler's own pixel on the bottom edge shows: the clip reaches one
     // pixel below the plotting area and the line starts on its first pixel.
-    EXPECT_EQ(PixelAt(image, series.CalcXPos(0), series.CalcYPos(0)), red);
+    EXPECT_EQ(PixelAt(image, x(0), y(0)), red);
     // ...and stays inside the plotting area.
-    EXPECT_FALSE(RedNear(image, series.CalcXPos(15), series.CalcYPos(15) - 3));
-    EXPECT_FALSE(RedNear(image, series.CalcXPos(0), series.CalcYPos(0) + 4));
+    EXPECT_FALSE(RedNear(image, x(15), y(15) - 3));
+    EXPECT_FALSE(RedNear(image, x(0), y(0) + 4));
 
     // Legend: black frame, white inside, black shadow to the lower right.
     ASSERT_TRUE(layout.Legend.Visible);
@@ -71,11 +75,12 @@ TEST(TQtChartCanvas, RedLineAndLegendBoxLieWhereTheLayoutPutsThem) {
     EXPECT_EQ(PixelAt(image, (symbol.Left + symbol.Right) / 2, (symbol.Top + symbol.Bottom) / 2),
               red);
     // Left ticks run from one pixel left of the axis line outwards, 4 long.
-    const TChartAxis& left = widget.Chart().LeftAxis();
-    const int tickY = series.CalcYPos(15);
-    for (int x = left.PosAxis - 1; x > left.PosAxis - 1 - left.TickLength; --x)
-        EXPECT_EQ(PixelAt(image, x, tickY), QColor(0x80, 0x80, 0x80)) << x;
-    EXPECT_NE(PixelAt(image, left.PosAxis - 1 - left.TickLength, tickY), QColor(0x80, 0x80, 0x80));
+    const int tickLength = widget.Chart().LeftAxis().TickLength;
+    const int posAxis = layout.Axis(TAxisSide::Left).PosAxis;
+    const int tickY = y(15);
+    for (int px = posAxis - 1; px > posAxis - 1 - tickLength; --px)
+        EXPECT_EQ(PixelAt(image, px, tickY), QColor(0x80, 0x80, 0x80)) << px;
+    EXPECT_NE(PixelAt(image, posAxis - 1 - tickLength, tickY), QColor(0x80, 0x80, 0x80));
     // Nothing drawn outside the panel colour at the bevel's inner corner.
     EXPECT_EQ(PixelAt(image, 3, 3), widget.palette().color(QPalette::Button));
 }

@@ -7,7 +7,7 @@
 
 #include "chart/chartcanvas.h"
 
-namespace colmara::testing {
+namespace colmara::test {
 
 struct CanvasCall {
     enum Kind { Fill, Frame, Frame3D, Line, Text, Clip, Unclip, Invert } kind = Fill;
@@ -89,4 +89,4 @@ class RecordingCanvas : public TChartCanvas {
     }
 };
 
-}  // namespace colmara::testing
+}  // namespace colmara::test

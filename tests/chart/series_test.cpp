@@ -7,8 +7,8 @@
 namespace colmara {
 namespace {
 
-using testing::CanvasCall;
-using testing::RecordingCanvas;
+using test::CanvasCall;
+using test::RecordingCanvas;
 
 std::vector<double> ValuesOf(const TChartValueList& list) {
     std::vector<double> out;
@@ -28,12 +28,10 @@ struct SeriesOnAxes {
     THorizLineSeries series;
     int repaints = 0;
 
+    AxisScale horiz = bottom.MakeScale({0, 100}, {0, 0, 100, 100});
+    AxisScale vert = left.MakeScale({0, 10}, {0, 0, 100, 100});
+
     SeriesOnAxes() {
-        const TRect plot{0, 0, 100, 100};
-        bottom.CalcRect(plot);
-        left.CalcRect(plot);
-        bottom.SetMinMax(0, 100);
-        left.SetMinMax(0, 10);
         series.SetAxes(&bottom, &left);
         series.SetRepaintRequest([this] { ++repaints; });
     }
@@ -114,7 +112,7 @@ TEST(THorizLineSeries, DrawsOneRedSegmentPerStepThatMoves) {
     SeriesOnAxes s;
     RecordingCanvas canvas;
     s.series.Add(50);
-    s.series.DrawAllValues(canvas);
+    s.series.DrawAllValues(canvas, s.horiz, s.vert);
     EXPECT_TRUE(canvas.calls.empty()) << "one point draws no segment";
 
     // Points 1 and 2 share a pixel: no segment for that step, and the next
@@ -122,7 +120,7 @@ TEST(THorizLineSeries, DrawsOneRedSegmentPerStepThatMoves) {
     s.series.Clear();
     const double points[][2] = {{10, 0}, {20, 1}, {20, 1}, {20, 2}, {40, 3}};
     for (const auto& p : points) s.series.AddXY(p[0], p[1]);
-    s.series.DrawAllValues(canvas);
+    s.series.DrawAllValues(canvas, s.horiz, s.vert);
     const auto lines = canvas.Of(CanvasCall::Line);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(Ends(lines[0]), (std::vector<int>{10, 100, 20, 90}));
@@ -138,7 +136,7 @@ TEST(THorizLineSeries, SegmentTakesTheColourOfThePointItEndsAt) {
     s.series.Add(20, "", clBlue);
     s.series.Add(30, "", clNone);
     s.series.Add(40);
-    s.series.DrawAllValues(canvas);
+    s.series.DrawAllValues(canvas, s.horiz, s.vert);
     const auto lines = canvas.Of(CanvasCall::Line);
     ASSERT_EQ(lines.size(), 2u);  // the step to the clNone point draws nothing
     EXPECT_EQ(lines[0].pen.Color, clBlue);

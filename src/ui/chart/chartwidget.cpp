@@ -45,11 +45,8 @@ TChartWidget::TChartWidget(QWidget* parent, const FormatSettings& settings)
 
 TChartLayout TChartWidget::Render(QPainter& painter, const QRect& bounds) {
     TQtChartCanvas canvas(painter, palette());
-    TChartLayout layout =
-        chart_.CalcLayout(canvas, {bounds.left(), bounds.top(), bounds.left() + bounds.width(),
-                                   bounds.top() + bounds.height()});
-    chart_.DrawLayout(canvas, layout);
-    return layout;
+    return chart_.Render(canvas, {bounds.left(), bounds.top(), bounds.left() + bounds.width(),
+                                  bounds.top() + bounds.height()});
 }
 
 void TChartWidget::Guarded(const std::function<void()>& handler) {

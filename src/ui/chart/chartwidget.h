@@ -34,7 +34,7 @@ class TChartWidget : public QWidget {
     THorizLineSeries& Series1() { return *series1_; }
 
     // Draws the whole chart on any painter (the back buffer, an image) and
-    // returns the layout it drew.
+    // returns the layout it drew, which the mouse then works on.
     TChartLayout Render(QPainter& painter, const QRect& bounds);
 
   protected:
