@@ -16,7 +16,7 @@ std::string GeneralForm(double v, const FormatSettings& settings) {
 // Grid lines at the ticks strictly inside the extent. Minor ticks split
 // each gap into minorCount + 1 parts and continue the first gap's pattern
 // beyond both outermost labels.
-void AddGridAndMinorTicks(TAxisLayout& layout, int minorCount) {
+void AddGridAndMinorTicks(AxisLayout& layout, int minorCount) {
     const AxisScale& scale = layout.Scale;
     auto inside = [&scale](int pos) { return pos > scale.IStartPos && pos < scale.IEndPos; };
     for (int tick : layout.Ticks)
@@ -113,9 +113,9 @@ double TChartAxis::CalcLabelsIncrement(const AxisScale& scale, int maxLabelsCoun
     return std::isinf(step) ? range : std::max(MinAxisIncrement, step);
 }
 
-TAxisLabel TChartAxis::PlaceLabel(const TAxisLayout& layout, double value, int fontHeight,
-                                  const FormatSettings& settings) const {
-    TAxisLabel label;
+AxisLabel TChartAxis::PlaceLabel(const AxisLayout& layout, double value, int fontHeight,
+                                 const FormatSettings& settings) const {
+    AxisLabel label;
     label.Value = value;
     label.Pos = layout.Scale.CalcPosValue(value);
     label.Text = FormatExtended(AxisValuesFormat, value, settings);
@@ -125,23 +125,22 @@ TAxisLabel TChartAxis::PlaceLabel(const TAxisLayout& layout, double value, int f
     if (Horizontal()) {
         label.X = label.Pos;
         label.Y = outwardUp ? layout.PosLabels - fontHeight : layout.PosLabels;
-        label.Align = TTextAlign::Center;
+        label.Align = TextAlign::Center;
     } else {
         label.X = layout.PosLabels;
         label.Y = label.Pos - fontHeight / 2;
-        label.Align = outwardUp ? TTextAlign::Right : TTextAlign::Left;
+        label.Align = outwardUp ? TextAlign::Right : TextAlign::Left;
     }
     return label;
 }
 
-void TChartAxis::CalcLabels(TAxisLayout& layout, TChartCanvas& canvas,
+void TChartAxis::CalcLabels(AxisLayout& layout, TChartCanvas& canvas,
                             const std::vector<THorizLineSeries*>& series,
                             const FormatSettings& settings) const {
     const AxisScale& scale = layout.Scale;
     const double iMin = scale.IMinimum;
     const double iMax = scale.IMaximum;
-    const double step =
-        CalcLabelsIncrement(scale, MaxLabelsCount(scale, canvas, settings), series);
+    const double step = CalcLabelsIncrement(scale, MaxLabelsCount(scale, canvas, settings), series);
     layout.Step = step;
     if (!(step > 0.0) || !(iMax >= iMin)) return;
     if (std::fabs(scale.IRange / step) >= MaxAxisLabelSteps) return;
@@ -176,8 +175,8 @@ void TChartAxis::CalcLabels(TAxisLayout& layout, TChartCanvas& canvas,
     AddGridAndMinorTicks(layout, MinorTickCount);
 }
 
-void TChartAxis::TickLine(TChartCanvas& canvas, const TAxisLayout& layout, int pos, int length,
-                          const TChartPen& pen) const {
+void TChartAxis::TickLine(TChartCanvas& canvas, const AxisLayout& layout, int pos, int length,
+                          const ChartPen& pen) const {
     // Outer ticks start one pixel off the axis line and point away from the
     // plotting area; a negative length points into it.
     const int out = Outward(side_);
@@ -189,9 +188,8 @@ void TChartAxis::TickLine(TChartCanvas& canvas, const TAxisLayout& layout, int p
         canvas.Line(from, pos, to, pos, pen);
 }
 
-void TChartAxis::Draw(TChartCanvas& canvas, const TAxisLayout& layout,
-                      const TRect& chartRect) const {
-    for (const TAxisLabel& label : layout.Labels)
+void TChartAxis::Draw(TChartCanvas& canvas, const AxisLayout& layout, const Rect& chartRect) const {
+    for (const AxisLabel& label : layout.Labels)
         canvas.TextOut(label.X, label.Y, label.Text, label.Align, LabelsFont);
 
     const AxisScale& scale = layout.Scale;

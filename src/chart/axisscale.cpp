@@ -16,7 +16,7 @@ void AxisScale::SetRange(double minimum, double maximum) {
     UpdateScale();
 }
 
-void AxisScale::SetExtent(const TRect& chartRect) {
+void AxisScale::SetExtent(const Rect& chartRect) {
     // The axis runs over the whole rectangle: start 0 %, end 100 % of it.
     constexpr double kStartPosition = 0.0;
     constexpr double kEndPosition = 100.0;

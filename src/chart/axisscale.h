@@ -24,7 +24,7 @@ struct AxisScale {
     // Both keep PixelsPerUnit in step with the range and the extent.
     void SetRange(double minimum, double maximum);
     // The extent along the plotting rectangle: its full width or height.
-    void SetExtent(const TRect& chartRect);
+    void SetExtent(const Rect& chartRect);
 
     int CalcPosValue(double value) const;
     // Inverse of CalcPosValue, for turning mouse pixels into axis values.

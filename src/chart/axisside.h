@@ -10,51 +10,51 @@
 namespace colmara {
 
 // In the chart's list order; the value indexes the chart's axes.
-enum class TAxisSide { Bottom, Top, Left, Right, Depth };
+enum class AxisSide { Bottom, Top, Left, Right, Depth };
 
-inline constexpr std::size_t SideIndex(TAxisSide side) {
+inline constexpr std::size_t SideIndex(AxisSide side) {
     return static_cast<std::size_t>(side);
 }
 
-inline constexpr bool IsHorizontalSide(TAxisSide side) {
-    return side == TAxisSide::Bottom || side == TAxisSide::Top;
+inline constexpr bool IsHorizontalSide(AxisSide side) {
+    return side == AxisSide::Bottom || side == AxisSide::Top;
 }
 
 // +1 where moving away from the plotting area raises the coordinate (bottom,
 // right), -1 where it lowers it (top, left). The depth axis has no edge: it
 // is never laid out, and 0 keeps any use of it from moving anything.
-inline constexpr int Outward(TAxisSide side) {
+inline constexpr int Outward(AxisSide side) {
     switch (side) {
-        case TAxisSide::Bottom:
-        case TAxisSide::Right:
+        case AxisSide::Bottom:
+        case AxisSide::Right:
             return 1;
-        case TAxisSide::Top:
-        case TAxisSide::Left:
+        case AxisSide::Top:
+        case AxisSide::Left:
             return -1;
-        case TAxisSide::Depth:
+        case AxisSide::Depth:
             break;
     }
     return 0;
 }
 
 // The rectangle's edge on the given side (the depth axis reads the bottom).
-inline int& EdgeOf(TRect& r, TAxisSide side) {
+inline int& EdgeOf(Rect& r, AxisSide side) {
     switch (side) {
-        case TAxisSide::Top:
+        case AxisSide::Top:
             return r.Top;
-        case TAxisSide::Left:
+        case AxisSide::Left:
             return r.Left;
-        case TAxisSide::Right:
+        case AxisSide::Right:
             return r.Right;
-        case TAxisSide::Bottom:
-        case TAxisSide::Depth:
+        case AxisSide::Bottom:
+        case AxisSide::Depth:
             break;
     }
     return r.Bottom;
 }
 
-inline int EdgeOf(const TRect& r, TAxisSide side) {
-    TRect copy = r;
+inline int EdgeOf(const Rect& r, AxisSide side) {
+    Rect copy = r;
     return EdgeOf(copy, side);
 }
 

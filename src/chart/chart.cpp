@@ -9,7 +9,7 @@ namespace {
 // The plotting rectangle never leaves the panel at the top or left and never
 // inverts. An empty width or height becomes one pixel, so a panel too small
 // for its contents keeps its plotting area inside itself.
-TRect ClampChartRect(TRect r, const TRect& bounds) {
+Rect ClampChartRect(Rect r, const Rect& bounds) {
     r.Left = std::max(r.Left, bounds.Left);
     r.Top = std::max(r.Top, bounds.Top);
     if (r.Right <= r.Left) r.Right = r.Left + 1;
@@ -21,8 +21,8 @@ TRect ClampChartRect(TRect r, const TRect& bounds) {
 
 TChart::TChart(const FormatSettings& settings)
     : settings_(settings),
-      axes_{TChartAxis(TAxisSide::Bottom), TChartAxis(TAxisSide::Top), TChartAxis(TAxisSide::Left),
-            TChartAxis(TAxisSide::Right), TChartAxis(TAxisSide::Depth)} {
+      axes_{TChartAxis(AxisSide::Bottom), TChartAxis(AxisSide::Top), TChartAxis(AxisSide::Left),
+            TChartAxis(AxisSide::Right), TChartAxis(AxisSide::Depth)} {
     // The window definition: strength in percent on a fixed 0 ... 100
     // bottom axis, point numbers on the self-scaling left axis.
     TChartAxis& bottom = BottomAxis();
@@ -58,11 +58,11 @@ bool TChart::AxisUsed(const TChartAxis& axis) const {
                        [&axis](auto* s) { return s->Active && s->AssociatedToAxis(&axis); });
 }
 
-TRect TChart::InitialChartRect(const TRect& bounds) const {
+Rect TChart::InitialChartRect(const Rect& bounds) const {
     // Border and margins: 296 x 473 with margins 3, 4, 3, 4 % gives 8, 18,
     // 8, 18 pixels and, with the 1-pixel bevel, (9, 19, 287, 454).
-    const int border = BorderWidth + (BevelInner != TBevelCut::bvNone ? BevelWidth : 0) +
-                       (BevelOuter != TBevelCut::bvNone ? BevelWidth : 0) +
+    const int border = BorderWidth + (BevelInner != BevelCut::bvNone ? BevelWidth : 0) +
+                       (BevelOuter != BevelCut::bvNone ? BevelWidth : 0) +
                        (BorderPen.Visible ? BorderPen.Width : 0);
     const int w = bounds.Width();
     const int h = bounds.Height();
@@ -71,14 +71,14 @@ TRect TChart::InitialChartRect(const TRect& bounds) const {
             bounds.Bottom - border - MarginBottom * h / 100};
 }
 
-TChartLayout TChart::CalcLayout(TChartCanvas& canvas, const TRect& bounds) const {
-    TChartLayout layout;
+ChartLayout TChart::CalcLayout(TChartCanvas& canvas, const Rect& bounds) const {
+    ChartLayout layout;
     layout.Bounds = bounds;
-    TRect chartRect = ClampChartRect(InitialChartRect(bounds), bounds);
+    Rect chartRect = ClampChartRect(InitialChartRect(bounds), bounds);
 
     // The legend stands at the side, so it takes its room before the title.
-    layout.Legend = Legend.CalcLayout(canvas, bounds, chartRect, chartRect.Width(), seriesList_,
-                                      settings_);
+    layout.Legend =
+        Legend.CalcLayout(canvas, bounds, chartRect, chartRect.Width(), seriesList_, settings_);
     if (layout.Legend.Visible) {
         chartRect.Right = layout.Legend.ChartRectRight;
         chartRect = ClampChartRect(chartRect, bounds);
@@ -96,27 +96,27 @@ TChartLayout TChart::CalcLayout(TChartCanvas& canvas, const TRect& bounds) const
     return layout;
 }
 
-void TChart::LayoutAxes(TChartLayout& layout, TChartCanvas& canvas) const {
+void TChart::LayoutAxes(ChartLayout& layout, TChartCanvas& canvas) const {
     // Ranges and extents on the rectangle the legend and title left; the
     // used axes take their room in list order, all measured on those
     // extents; then every axis measures again on the final rectangle.
-    TRect chartRect = layout.ChartRect;
+    Rect chartRect = layout.ChartRect;
     for (std::size_t i = 0; i < AxisCount; ++i) {
         const TChartAxis& axis = axes_[i];
-        TAxisLayout& a = layout.Axes[i];
+        AxisLayout& a = layout.Axes[i];
         a.Side = axis.Side();
         a.Used = AxisUsed(axis);
         a.Scale = axis.MakeScale(axis.CalcRange(seriesList_), layout.ChartRect);
     }
     for (std::size_t i = 0; i < AxisCount; ++i) {
         if (!layout.Axes[i].Used) continue;
-        TRect r = chartRect;
+        Rect r = chartRect;
         axes_[i].ReserveRoom(layout.Axes[i], r, canvas, seriesList_, settings_);
         chartRect = ClampChartRect(r, layout.Bounds);
     }
     layout.ChartRect = chartRect;
     for (std::size_t i = 0; i < AxisCount; ++i) {
-        TAxisLayout& a = layout.Axes[i];
+        AxisLayout& a = layout.Axes[i];
         a.Scale.SetExtent(chartRect);
         if (!a.Used) continue;
         a.PosAxis = EdgeOf(chartRect, a.Side);
@@ -124,11 +124,11 @@ void TChart::LayoutAxes(TChartLayout& layout, TChartCanvas& canvas) const {
     }
 }
 
-void TChart::DrawLayout(TChartCanvas& canvas, const TChartLayout& layout) const {
+void TChart::DrawLayout(TChartCanvas& canvas, const ChartLayout& layout) const {
     // Background and raised bevel.
     canvas.FillRect(layout.Bounds, Color);
-    if (BevelOuter != TBevelCut::bvNone) {
-        const bool raised = BevelOuter == TBevelCut::bvRaised;
+    if (BevelOuter != BevelCut::bvNone) {
+        const bool raised = BevelOuter == BevelCut::bvRaised;
         canvas.Frame3D(layout.Bounds, raised ? clBtnHighlight : clBtnShadow,
                        raised ? clBtnShadow : clBtnHighlight, BevelWidth);
     }
@@ -139,7 +139,7 @@ void TChart::DrawLayout(TChartCanvas& canvas, const TChartLayout& layout) const 
 
     // Transparent back wall: outline only, one pixel past the plotting
     // rectangle on the right and bottom.
-    const TRect& r = layout.ChartRect;
+    const Rect& r = layout.ChartRect;
     if (BackWallPen.Visible)
         canvas.FrameRect({r.Left, r.Top, r.Right + 1, r.Bottom + 1}, BackWallPen);
 
@@ -156,14 +156,14 @@ void TChart::DrawLayout(TChartCanvas& canvas, const TChartLayout& layout) const 
     }
 }
 
-const TChartLayout& TChart::Render(TChartCanvas& canvas, const TRect& bounds) {
+const ChartLayout& TChart::Render(TChartCanvas& canvas, const Rect& bounds) {
     for (TChartAxis& axis : axes_) axis.AdjustMaxMin(seriesList_);
     layout_ = CalcLayout(canvas, bounds);
     DrawLayout(canvas, layout_);
     return layout_;
 }
 
-void TChart::Paint(TChartCanvas& canvas, const TRect& bounds) {
+void TChart::Paint(TChartCanvas& canvas, const Rect& bounds) {
     Render(canvas, bounds);
     DrawZoomRectangle(canvas);
 }

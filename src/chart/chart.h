@@ -18,24 +18,24 @@
 
 namespace colmara {
 
-enum class TBevelCut { bvNone, bvLowered, bvRaised };
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+enum class BevelCut { bvNone, bvLowered, bvRaised };
+enum class MouseButton { mbLeft, mbRight, mbMiddle };
 
 inline constexpr std::size_t AxisCount = 5;
 
 // Everything one paint draws and the mouse hits, computed from the chart's
 // settings, its series and the canvas' text metrics before anything is drawn.
-struct TChartLayout {
-    TRect Bounds;
-    TLegendLayout Legend;
-    TTitleLayout Title;
-    TRect ChartRect;  // final plotting rectangle
+struct ChartLayout {
+    Rect Bounds;
+    LegendLayout Legend;
+    TitleLayout Title;
+    Rect ChartRect;  // final plotting rectangle
     // Every axis in list order; only the used ones have positions and labels.
-    std::array<TAxisLayout, AxisCount> Axes;
-    TRect SeriesClip;
+    std::array<AxisLayout, AxisCount> Axes;
+    Rect SeriesClip;
 
-    const TAxisLayout& Axis(TAxisSide side) const { return Axes[SideIndex(side)]; }
-    TAxisLayout& Axis(TAxisSide side) { return Axes[SideIndex(side)]; }
+    const AxisLayout& Axis(AxisSide side) const { return Axes[SideIndex(side)]; }
+    AxisLayout& Axis(AxisSide side) { return Axes[SideIndex(side)]; }
 };
 
 class TChart {
@@ -46,12 +46,12 @@ class TChart {
     TChart& operator=(const TChart&) = delete;
 
     // Panel settings.
-    TColor Color = clBtnFace;
-    TBevelCut BevelOuter = TBevelCut::bvRaised;
-    TBevelCut BevelInner = TBevelCut::bvNone;
+    ColorValue Color = clBtnFace;
+    BevelCut BevelOuter = BevelCut::bvRaised;
+    BevelCut BevelInner = BevelCut::bvNone;
     int BevelWidth = 1;
     int BorderWidth = 0;
-    TChartPen BorderPen{clBlack, 1, TPenStyle::psSolid, false};
+    ChartPen BorderPen{clBlack, 1, PenStyle::psSolid, false};
     int MarginLeft = 3, MarginTop = 4, MarginRight = 3, MarginBottom = 4;  // percent
     bool AxisVisible = true;
     bool ClipPoints = true;
@@ -60,7 +60,7 @@ class TChart {
 
     TChartTitle Title;
     TChartLegend Legend;
-    TChartPen BackWallPen{clBlack, 1, TPenStyle::psSolid, true};
+    ChartPen BackWallPen{clBlack, 1, PenStyle::psSolid, true};
 
     TChartAxis& BottomAxis() { return axes_[0]; }
     TChartAxis& TopAxis() { return axes_[1]; }
@@ -81,27 +81,27 @@ class TChart {
     void Invalidate() const;
 
     // The paint sequence on the client rectangle, zoom rectangle included.
-    void Paint(TChartCanvas& canvas, const TRect& bounds);
+    void Paint(TChartCanvas& canvas, const Rect& bounds);
     // The picture without the zoom rectangle: automatic axis ends take on
     // their range, the layout is computed and kept for the mouse, then drawn.
-    const TChartLayout& Render(TChartCanvas& canvas, const TRect& bounds);
+    const ChartLayout& Render(TChartCanvas& canvas, const Rect& bounds);
     // The layout alone; it changes nothing.
-    TChartLayout CalcLayout(TChartCanvas& canvas, const TRect& bounds) const;
-    void DrawLayout(TChartCanvas& canvas, const TChartLayout& layout) const;
+    ChartLayout CalcLayout(TChartCanvas& canvas, const Rect& bounds) const;
+    void DrawLayout(TChartCanvas& canvas, const ChartLayout& layout) const;
 
     // The client rectangle less border, bevel and margins.
-    TRect InitialChartRect(const TRect& bounds) const;
+    Rect InitialChartRect(const Rect& bounds) const;
     // The last rendered layout, which the mouse works on.
-    const TChartLayout& Layout() const { return layout_; }
-    const TRect& ChartRect() const { return layout_.ChartRect; }
+    const ChartLayout& Layout() const { return layout_; }
+    const Rect& ChartRect() const { return layout_.ChartRect; }
 
     // Mouse zoom and scroll; coordinates are client pixels.
-    void MouseDown(TMouseButton button, int x, int y);
+    void MouseDown(MouseButton button, int x, int y);
     void MouseMove(int x, int y);
-    void MouseUp(TMouseButton button, int x, int y);
+    void MouseUp(MouseButton button, int x, int y);
     // Positive notches turn the wheel away from the user (up).
     void MouseWheel(int notchesUp);
-    std::optional<TRect> ZoomRectangle() const;
+    std::optional<Rect> ZoomRectangle() const;
     bool Zooming() const { return zoom_.active; }
     bool Scrolling() const { return scroll_.active; }
     bool HasUndoSettings() const { return saved_.has_value(); }
@@ -109,7 +109,7 @@ class TChart {
 
   private:
     bool AxisUsed(const TChartAxis& axis) const;
-    void LayoutAxes(TChartLayout& layout, TChartCanvas& canvas) const;
+    void LayoutAxes(ChartLayout& layout, TChartCanvas& canvas) const;
     // A mouse range change: the axis stops scaling itself and the last
     // layout's scale follows at once, for the next mouse event.
     void FixRange(TChartAxis& axis, double minimum, double maximum);
@@ -117,14 +117,14 @@ class TChart {
     bool AnySeriesActive() const;
     void SaveAxisSettings();
     void UndoZoom();
-    void ApplyZoom(const TRect& r);
+    void ApplyZoom(const Rect& r);
     void ScrollTo(int x, int y);
 
     const FormatSettings& settings_;
     std::array<TChartAxis, AxisCount> axes_;
     std::vector<std::unique_ptr<THorizLineSeries>> series_;
     std::vector<THorizLineSeries*> seriesList_;
-    TChartLayout layout_;
+    ChartLayout layout_;
 
     struct SavedAxis {
         bool automatic, automaticMinimum, automaticMaximum;

@@ -7,7 +7,7 @@
 
 namespace colmara {
 
-TChartAxis::TChartAxis(TAxisSide side) : side_(side) {}
+TChartAxis::TChartAxis(AxisSide side) : side_(side) {}
 
 AxisRange TChartAxis::CalcRange(const std::vector<THorizLineSeries*>& series) const {
     AxisRange range{Minimum, Maximum};
@@ -48,7 +48,7 @@ void TChartAxis::SetMinMax(double minimum, double maximum) {
     Maximum = maximum;
 }
 
-AxisScale TChartAxis::MakeScale(const AxisRange& range, const TRect& chartRect) const {
+AxisScale TChartAxis::MakeScale(const AxisRange& range, const Rect& chartRect) const {
     AxisScale scale;
     scale.Horizontal = Horizontal();
     scale.SetRange(range.Minimum, range.Maximum);
@@ -56,10 +56,10 @@ AxisScale TChartAxis::MakeScale(const AxisRange& range, const TRect& chartRect) 
     return scale;
 }
 
-void TChartAxis::ReserveRoom(TAxisLayout& layout, TRect& chartRect, TChartCanvas& canvas,
+void TChartAxis::ReserveRoom(AxisLayout& layout, Rect& chartRect, TChartCanvas& canvas,
                              const std::vector<THorizLineSeries*>& series,
                              const FormatSettings& settings) const {
-    if (side_ == TAxisSide::Depth) return;
+    if (side_ == AxisSide::Depth) return;
     const AxisScale& scale = layout.Scale;
     int labelSize = 0;
     if (Horizontal()) {
@@ -82,7 +82,7 @@ void TChartAxis::ReserveRoom(TAxisLayout& layout, TRect& chartRect, TChartCanvas
 
     // The edge moves inwards, against the outward direction: first by the
     // labels, then by the ticks.
-    TRect copy = chartRect;
+    Rect copy = chartRect;
     int& edge = EdgeOf(copy, side_);
     const int inward = -Outward(side_);
     layout.RoomStart = edge;

@@ -19,26 +19,26 @@ class THorizLineSeries;
 inline constexpr double MinAxisIncrement = 1e-12;
 inline constexpr int MaxAxisLabelSteps = 10000;
 
-struct TAxisLabel {
+struct AxisLabel {
     double Value = 0.0;
     int Pos = 0;  // pixel along the axis
     int X = 0;    // anchor of the text
     int Y = 0;    // top of the text
-    TTextAlign Align = TTextAlign::Left;
+    TextAlign Align = TextAlign::Left;
     std::string Text;
 };
 
 // Everything one axis draws and the mouse hits, computed before anything
 // is drawn.
-struct TAxisLayout {
-    TAxisSide Side = TAxisSide::Bottom;
+struct AxisLayout {
+    AxisSide Side = AxisSide::Bottom;
     bool Used = false;  // laid out and drawn; unused axes keep only a scale
     AxisScale Scale;
     int PosAxis = 0;    // the axis line, on the plotting rectangle's edge
     int PosLabels = 0;  // the labels' edge towards the axis line
     int RoomStart = 0;  // the plotting edge before this axis took its room
     double Step = 0.0;
-    std::vector<TAxisLabel> Labels;
+    std::vector<AxisLabel> Labels;
     std::vector<int> Ticks;       // at the labels, maximum first
     std::vector<int> Grid;        // ticks strictly inside the extent
     std::vector<int> MinorTicks;  // those strictly inside the extent
@@ -51,9 +51,9 @@ struct AxisRange {
 
 class TChartAxis {
   public:
-    explicit TChartAxis(TAxisSide side);
+    explicit TChartAxis(AxisSide side);
 
-    TAxisSide Side() const { return side_; }
+    AxisSide Side() const { return side_; }
     bool Horizontal() const { return IsHorizontalSide(side_); }
 
     // Settings (window definition and defaults).
@@ -68,16 +68,16 @@ class TChartAxis {
     int LabelsSeparation = 10;  // percent
     bool LabelsOnAxis = true;
     bool RoundFirstLabel = true;
-    TChartPen AxisPen{clBlack, 2, TPenStyle::psSolid, true};
-    TChartPen Ticks{clGray, 1, TPenStyle::psSolid, true};
+    ChartPen AxisPen{clBlack, 2, PenStyle::psSolid, true};
+    ChartPen Ticks{clGray, 1, PenStyle::psSolid, true};
     int TickLength = 4;
-    TChartPen TicksInner{clGray, 1, TPenStyle::psSolid, true};
+    ChartPen TicksInner{clGray, 1, PenStyle::psSolid, true};
     int TickInnerLength = 0;
-    TChartPen MinorTicks{clGray, 1, TPenStyle::psSolid, true};
+    ChartPen MinorTicks{clGray, 1, PenStyle::psSolid, true};
     int MinorTickLength = 2;
     int MinorTickCount = 3;
-    TChartPen Grid{clGray, 1, TPenStyle::psDot, true};
-    TChartFont LabelsFont;
+    ChartPen Grid{clGray, 1, PenStyle::psDot, true};
+    ChartFont LabelsFont;
 
     // The range from the settings and, for automatic ends, from the series.
     AxisRange CalcRange(const std::vector<THorizLineSeries*>& series) const;
@@ -86,11 +86,11 @@ class TChartAxis {
     // Fixes the range (mouse zoom and scroll): the axis stops scaling itself.
     void SetMinMax(double minimum, double maximum);
     // A scale over the range and the extent along chartRect.
-    AxisScale MakeScale(const AxisRange& range, const TRect& chartRect) const;
+    AxisScale MakeScale(const AxisRange& range, const Rect& chartRect) const;
 
     // Shrinks chartRect by the room for labels and ticks on this axis'
     // side, noting in the layout where the labels and the room begin.
-    void ReserveRoom(TAxisLayout& layout, TRect& chartRect, TChartCanvas& canvas,
+    void ReserveRoom(AxisLayout& layout, Rect& chartRect, TChartCanvas& canvas,
                      const std::vector<THorizLineSeries*>& series,
                      const FormatSettings& settings) const;
 
@@ -102,20 +102,20 @@ class TChartAxis {
 
     // Fills the step, labels, ticks and grid of a layout whose scale and
     // label edge are set.
-    void CalcLabels(TAxisLayout& layout, TChartCanvas& canvas,
+    void CalcLabels(AxisLayout& layout, TChartCanvas& canvas,
                     const std::vector<THorizLineSeries*>& series,
                     const FormatSettings& settings) const;
-    void Draw(TChartCanvas& canvas, const TAxisLayout& layout, const TRect& chartRect) const;
+    void Draw(TChartCanvas& canvas, const AxisLayout& layout, const Rect& chartRect) const;
 
   private:
     bool UsesForPositions(const THorizLineSeries& s) const;
     int LabelSize(TChartCanvas& canvas, const std::string& text) const;
-    TAxisLabel PlaceLabel(const TAxisLayout& layout, double value, int fontHeight,
-                          const FormatSettings& settings) const;
-    void TickLine(TChartCanvas& canvas, const TAxisLayout& layout, int pos, int length,
-                  const TChartPen& pen) const;
+    AxisLabel PlaceLabel(const AxisLayout& layout, double value, int fontHeight,
+                         const FormatSettings& settings) const;
+    void TickLine(TChartCanvas& canvas, const AxisLayout& layout, int pos, int length,
+                  const ChartPen& pen) const;
 
-    TAxisSide side_;
+    AxisSide side_;
 };
 
 }  // namespace colmara

@@ -24,14 +24,14 @@ THorizLineSeries* TChartLegend::ListedSeries(const std::vector<THorizLineSeries*
     return nullptr;
 }
 
-void TChartLegend::FillRowTexts(TLegendLayout& out, const THorizLineSeries& listed,
+void TChartLegend::FillRowTexts(LegendLayout& out, const THorizLineSeries& listed,
                                 TChartCanvas& canvas, const FormatSettings& settings) const {
     const int rows = out.Rows;
     // Row texts, the highest shown point at the top when inverted.
     out.RowList.resize(static_cast<std::size_t>(rows));
     for (int r = 0; r < rows; ++r) {
         const int index = Inverted ? FirstValue + rows - 1 - r : FirstValue + r;
-        TLegendRow& row = out.RowList[static_cast<std::size_t>(r)];
+        LegendRow& row = out.RowList[static_cast<std::size_t>(r)];
         row.Index = index;
         const std::string text = listed.LegendString(index, settings);
         const auto sep = text.find(ColumnSeparator);
@@ -46,11 +46,11 @@ void TChartLegend::FillRowTexts(TLegendLayout& out, const THorizLineSeries& list
     }
 }
 
-TLegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const TRect& bounds,
-                                       const TRect& chartRect, int chartWidth,
-                                       const std::vector<THorizLineSeries*>& series,
-                                       const FormatSettings& settings) const {
-    TLegendLayout out;
+LegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const Rect& bounds,
+                                      const Rect& chartRect, int chartWidth,
+                                      const std::vector<THorizLineSeries*>& series,
+                                      const FormatSettings& settings) const {
+    LegendLayout out;
     out.ChartRectRight = chartRect.Right;
     const THorizLineSeries* listed = ListedSeries(series);
     if (!Visible || listed == nullptr) return out;
@@ -87,7 +87,7 @@ TLegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const TRect& bounds
                   out.Box.Right + shadowOffset, out.Box.Bottom + shadowOffset};
 
     for (int r = 0; r < rows; ++r) {
-        TLegendRow& row = out.RowList[static_cast<std::size_t>(r)];
+        LegendRow& row = out.RowList[static_cast<std::size_t>(r)];
         row.Y = out.Box.Top + kRowTopInset + r * out.ItemHeight + VertSpacing / 2;
         // Column 0 is right-aligned within its width, column 1 follows it
         // after a blank.
@@ -105,18 +105,18 @@ TLegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const TRect& bounds
     return out;
 }
 
-void TChartLegend::Draw(TChartCanvas& canvas, const TLegendLayout& layout,
+void TChartLegend::Draw(TChartCanvas& canvas, const LegendLayout& layout,
                         const THorizLineSeries& series) const {
     if (!layout.Visible) return;
     if (ShadowSize > 0) canvas.FillRect(layout.Shadow, ShadowColor);
     canvas.FillRect(layout.Box, Color);
     if (FramePen.Visible) canvas.FrameRect(layout.Box, FramePen);
 
-    for (const TLegendRow& row : layout.RowList) {
+    for (const LegendRow& row : layout.RowList) {
         if (!row.Column[0].empty())
-            canvas.TextOut(row.ColumnX[0], row.Y, row.Column[0], TTextAlign::Right, Font);
+            canvas.TextOut(row.ColumnX[0], row.Y, row.Column[0], TextAlign::Right, Font);
         if (!row.Column[1].empty())
-            canvas.TextOut(row.ColumnX[1], row.Y, row.Column[1], TTextAlign::Left, Font);
+            canvas.TextOut(row.ColumnX[1], row.Y, row.Column[1], TextAlign::Left, Font);
         if (layout.SymbolWidth > 0) series.DrawLegend(canvas, row.Index, row.Symbol);
     }
 }

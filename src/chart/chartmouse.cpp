@@ -6,10 +6,10 @@
 
 namespace colmara {
 
-std::optional<TRect> TChart::ZoomRectangle() const {
+std::optional<Rect> TChart::ZoomRectangle() const {
     if (!zoom_.active) return std::nullopt;
-    return TRect{std::min(zoom_.x0, zoom_.x1), std::min(zoom_.y0, zoom_.y1),
-                 std::max(zoom_.x0, zoom_.x1), std::max(zoom_.y0, zoom_.y1)};
+    return Rect{std::min(zoom_.x0, zoom_.x1), std::min(zoom_.y0, zoom_.y1),
+                std::max(zoom_.x0, zoom_.x1), std::max(zoom_.y0, zoom_.y1)};
 }
 
 void TChart::DrawZoomRectangle(TChartCanvas& canvas) const {
@@ -19,7 +19,7 @@ void TChart::DrawZoomRectangle(TChartCanvas& canvas) const {
 bool TChart::OnAxis(int x, int y) const {
     // An axis' strip: its extent along the axis, from its line out across
     // its ticks and labels to the edge of the room it took.
-    for (const TAxisLayout& a : layout_.Axes) {
+    for (const AxisLayout& a : layout_.Axes) {
         if (!a.Used) continue;
         const int along = a.Scale.Horizontal ? x : y;
         const int across = a.Scale.Horizontal ? y : x;
@@ -30,14 +30,14 @@ bool TChart::OnAxis(int x, int y) const {
     return false;
 }
 
-void TChart::MouseDown(TMouseButton button, int x, int y) {
+void TChart::MouseDown(MouseButton button, int x, int y) {
     const bool inPlot = layout_.ChartRect.Contains(x, y);
-    if (button == TMouseButton::mbLeft) {
+    if (button == MouseButton::mbLeft) {
         if ((inPlot && AnySeriesActive()) || OnAxis(x, y)) {
             zoom_ = {true, x, y, x, y};
             if (OnZoomRectangleChanged) OnZoomRectangleChanged();
         }
-    } else if (button == TMouseButton::mbRight) {
+    } else if (button == MouseButton::mbRight) {
         if (inPlot || OnAxis(x, y)) scroll_ = {true, x, y};
     }
 }
@@ -57,12 +57,12 @@ void TChart::MouseMove(int x, int y) {
     }
 }
 
-void TChart::MouseUp(TMouseButton button, int x, int y) {
-    if (button == TMouseButton::mbRight) {
+void TChart::MouseUp(MouseButton button, int x, int y) {
+    if (button == MouseButton::mbRight) {
         scroll_.active = false;
         return;
     }
-    if (button != TMouseButton::mbLeft || !zoom_.active) return;
+    if (button != MouseButton::mbLeft || !zoom_.active) return;
     zoom_.x1 = x;
     zoom_.y1 = y;
     zoom_.active = false;
@@ -112,10 +112,10 @@ void TChart::FixRange(TChartAxis& axis, double minimum, double maximum) {
     layout_.Axis(axis.Side()).Scale.SetRange(minimum, maximum);
 }
 
-void TChart::ApplyZoom(const TRect& r) {
+void TChart::ApplyZoom(const Rect& r) {
     SaveAxisSettings();
     for (TChartAxis& a : axes_) {
-        if (a.Side() == TAxisSide::Depth) continue;
+        if (a.Side() == AxisSide::Depth) continue;
         const AxisScale& scale = layout_.Axis(a.Side()).Scale;
         if (a.Horizontal())
             FixRange(a, scale.CalcPosPoint(r.Left), scale.CalcPosPoint(r.Right));
@@ -129,7 +129,7 @@ void TChart::ScrollTo(int x, int y) {
     bool shifted = false;
     for (TChartAxis& a : axes_) {
         const AxisScale& scale = layout_.Axis(a.Side()).Scale;
-        if (a.Side() == TAxisSide::Depth || scale.IsZeroRange) continue;
+        if (a.Side() == AxisSide::Depth || scale.IsZeroRange) continue;
         const int from = a.Horizontal() ? scroll_.x : scroll_.y;
         const int to = a.Horizontal() ? x : y;
         if (from == to) continue;
@@ -151,7 +151,7 @@ void TChart::MouseWheel(int notchesUp) {
     // fixing the empty chart's 0 ... 0 would hold every later line at
     // mid-height, and the wheel leaves nothing to undo.
     for (TChartAxis& a : axes_) {
-        if (a.Side() != TAxisSide::Left && a.Side() != TAxisSide::Right) continue;
+        if (a.Side() != AxisSide::Left && a.Side() != AxisSide::Right) continue;
         const AxisScale& scale = layout_.Axis(a.Side()).Scale;
         if (scale.IsZeroRange) continue;
         const double delta = -notchesUp * WheelShare * scale.IRange;

@@ -1,6 +1,5 @@
 #include "chart/horizlineseries.h"
 
-
 namespace colmara {
 
 THorizLineSeries::THorizLineSeries() = default;
@@ -14,13 +13,13 @@ bool THorizLineSeries::AssociatedToAxis(const TChartAxis* axis) const {
     return axis != nullptr && (axis == horizAxis_ || axis == vertAxis_);
 }
 
-int THorizLineSeries::Add(double value, const std::string& label, TColor color) {
+int THorizLineSeries::Add(double value, const std::string& label, ColorValue color) {
     // The data value goes along the horizontal axis; its position is the
     // number of points already held.
     return AddXY(value, YValues.Count(), label, color);
 }
 
-int THorizLineSeries::AddXY(double x, double y, const std::string& label, TColor color) {
+int THorizLineSeries::AddXY(double x, double y, const std::string& label, ColorValue color) {
     XValues.TempValue = x;
     YValues.TempValue = y;
     const int index = XValues.AddChartValue(x);
@@ -55,9 +54,9 @@ void THorizLineSeries::RequestRepaint() const {
     if (Active && repaintRequest_) repaintRequest_();
 }
 
-TColor THorizLineSeries::ValueColor(int index) const {
+ColorValue THorizLineSeries::ValueColor(int index) const {
     if (colors_ && index >= 0 && static_cast<std::size_t>(index) < colors_->size()) {
-        const TColor own = (*colors_)[static_cast<std::size_t>(index)];
+        const ColorValue own = (*colors_)[static_cast<std::size_t>(index)];
         if (own != clDefaultColor) return own;
     }
     return SeriesColor;
@@ -82,13 +81,13 @@ void THorizLineSeries::DrawAllValues(TChartCanvas& canvas, const AxisScale& hori
     int prevX = 0;
     int prevY = 0;
     for (int i = 0; i < Count(); ++i) {
-        const TColor color = ValueColor(i);
+        const ColorValue color = ValueColor(i);
         const int x = CalcXPos(i, horiz);
         const int y = CalcYPos(i, vert);
         // A step whose two ends fall on one pixel draws nothing; the next
         // segment still starts from that pixel.
         if (i > 0 && (x != prevX || y != prevY) && color != clNone) {
-            TChartPen pen = LinePen;
+            ChartPen pen = LinePen;
             pen.Color = ColorEachLine ? color : SeriesColor;
             canvas.Line(prevX, prevY, x, y, pen);
         }
@@ -107,10 +106,10 @@ std::string THorizLineSeries::LegendString(int index, const FormatSettings& sett
     return text;
 }
 
-void THorizLineSeries::DrawLegend(TChartCanvas& canvas, int index, const TRect& rect) const {
-    const TColor color = ValueColor(index);
+void THorizLineSeries::DrawLegend(TChartCanvas& canvas, int index, const Rect& rect) const {
+    const ColorValue color = ValueColor(index);
     if (color == clNone) return;
-    TChartPen pen = LinePen;
+    ChartPen pen = LinePen;
     pen.Color = color;
     const int y = (rect.Top + rect.Bottom) / 2;
     canvas.Line(rect.Left, y, rect.Right, y, pen);

@@ -22,15 +22,15 @@ class THorizLineSeries {
 
     // Settings of the window definition.
     bool Active = true;
-    TColor SeriesColor = clRed;
-    TChartPen LinePen{clRed, 1, TPenStyle::psSolid, true};
+    ColorValue SeriesColor = clRed;
+    ChartPen LinePen{clRed, 1, PenStyle::psSolid, true};
     bool ColorEachLine = true;
     std::string ValueFormat = "#,##0.###";
 
     // XValues holds the data values (the mandatory list), YValues the
     // running position 0, 1, 2, ...
-    TChartValueList XValues{"X", TChartListOrder::loNone};
-    TChartValueList YValues{"Y", TChartListOrder::loAscending};
+    TChartValueList XValues{"X", ChartListOrder::loNone};
+    TChartValueList YValues{"Y", ChartListOrder::loAscending};
     TChartValueList& MandatoryValueList() { return XValues; }
     const TChartValueList& MandatoryValueList() const { return XValues; }
 
@@ -42,8 +42,8 @@ class THorizLineSeries {
     bool AssociatedToAxis(const TChartAxis* axis) const;
 
     // Appends one data value at the next position; returns its index.
-    int Add(double value, const std::string& label = {}, TColor color = clDefaultColor);
-    int AddXY(double x, double y, const std::string& label = {}, TColor color = clDefaultColor);
+    int Add(double value, const std::string& label = {}, ColorValue color = clDefaultColor);
+    int AddXY(double x, double y, const std::string& label = {}, ColorValue color = clDefaultColor);
     void Clear();
 
     int Count() const { return XValues.Count(); }
@@ -53,7 +53,7 @@ class THorizLineSeries {
     double MaxYValue() const { return YValues.MaxValue(); }
 
     // Colour of point i: its own recorded colour, else SeriesColor.
-    TColor ValueColor(int index) const;
+    ColorValue ValueColor(int index) const;
     std::string Label(int index) const;
     bool HasColorList() const { return colors_.has_value(); }
     bool HasLabels() const { return !labels_.empty(); }
@@ -69,7 +69,7 @@ class THorizLineSeries {
     // separator and the label when the point has one.
     std::string LegendString(int index, const FormatSettings& settings) const;
     // Legend symbol: a short horizontal line through the rectangle's middle.
-    void DrawLegend(TChartCanvas& canvas, int index, const TRect& rect) const;
+    void DrawLegend(TChartCanvas& canvas, int index, const Rect& rect) const;
 
   private:
     void RequestRepaint() const;
@@ -77,8 +77,8 @@ class THorizLineSeries {
     const TChartAxis* horizAxis_ = nullptr;
     const TChartAxis* vertAxis_ = nullptr;
     std::function<void()> repaintRequest_;
-    std::optional<std::vector<TColor>> colors_;  // created by the first own colour
-    std::vector<std::string> labels_;            // shorter than Count: missing = empty
+    std::optional<std::vector<ColorValue>> colors_;  // created by the first own colour
+    std::vector<std::string> labels_;                // shorter than Count: missing = empty
 };
 
 // Splits a legend text into its two columns.

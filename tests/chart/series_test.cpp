@@ -23,8 +23,8 @@ std::vector<int> Ends(const CanvasCall& c) {
 // A series on a 0 ... 100 bottom axis over x 0..100 and a 0 ... 10 left axis
 // over y 0..100, so values map to pixels one to one (left: 10 px a step).
 struct SeriesOnAxes {
-    TChartAxis bottom{TAxisSide::Bottom};
-    TChartAxis left{TAxisSide::Left};
+    TChartAxis bottom{AxisSide::Bottom};
+    TChartAxis left{AxisSide::Left};
     THorizLineSeries series;
     int repaints = 0;
 
@@ -126,7 +126,7 @@ TEST(THorizLineSeries, DrawsOneRedSegmentPerStepThatMoves) {
     EXPECT_EQ(Ends(lines[0]), (std::vector<int>{10, 100, 20, 90}));
     EXPECT_EQ(Ends(lines[1]), (std::vector<int>{20, 90, 20, 80}));
     EXPECT_EQ(Ends(lines[2]), (std::vector<int>{20, 80, 40, 70}));
-    for (const auto& l : lines) EXPECT_EQ(l.pen, (TChartPen{clRed, 1, TPenStyle::psSolid, true}));
+    for (const auto& l : lines) EXPECT_EQ(l.pen, (ChartPen{clRed, 1, PenStyle::psSolid, true}));
 }
 
 TEST(THorizLineSeries, SegmentTakesTheColourOfThePointItEndsAt) {
