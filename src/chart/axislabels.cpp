@@ -116,7 +116,6 @@ double TChartAxis::CalcLabelsIncrement(const AxisScale& scale, int maxLabelsCoun
 AxisLabel TChartAxis::PlaceLabel(const AxisLayout& layout, double value, int fontHeight,
                                  const FormatSettings& settings) const {
     AxisLabel label;
-    label.Value = value;
     label.Pos = layout.Scale.CalcPosValue(value);
     label.Text = FormatExtended(AxisValuesFormat, value, settings);
     // Vertical axes centre the text on the tick beside the axis, its edge

@@ -102,9 +102,6 @@ class TChart {
     // Positive notches turn the wheel away from the user (up).
     void MouseWheel(int notchesUp);
     std::optional<Rect> ZoomRectangle() const;
-    bool Zooming() const { return zoom_.active; }
-    bool Scrolling() const { return scroll_.active; }
-    bool HasUndoSettings() const { return saved_.has_value(); }
     void DrawZoomRectangle(TChartCanvas& canvas) const;
 
   private:

@@ -20,7 +20,6 @@ inline constexpr double MinAxisIncrement = 1e-12;
 inline constexpr int MaxAxisLabelSteps = 10000;
 
 struct AxisLabel {
-    double Value = 0.0;
     int Pos = 0;  // pixel along the axis
     int X = 0;    // anchor of the text
     int Y = 0;    // top of the text

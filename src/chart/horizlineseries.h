@@ -31,7 +31,6 @@ class THorizLineSeries {
     // running position 0, 1, 2, ...
     TChartValueList XValues{"X", ChartListOrder::loNone};
     TChartValueList YValues{"Y", ChartListOrder::loAscending};
-    TChartValueList& MandatoryValueList() { return XValues; }
     const TChartValueList& MandatoryValueList() const { return XValues; }
 
     // The chart connects the series to its axes and to its repaint request.
@@ -55,8 +54,6 @@ class THorizLineSeries {
     // Colour of point i: its own recorded colour, else SeriesColor.
     ColorValue ValueColor(int index) const;
     std::string Label(int index) const;
-    bool HasColorList() const { return colors_.has_value(); }
-    bool HasLabels() const { return !labels_.empty(); }
 
     // Pixel of point index on the scales of the series' two axes.
     int CalcXPos(int index, const AxisScale& horiz) const;

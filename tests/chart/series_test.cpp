@@ -50,9 +50,6 @@ TEST(THorizLineSeries, AddKeepsTheOrderAndNumbersThePoints) {
     EXPECT_EQ(s.series.MinXValue(), 10);
     EXPECT_EQ(s.series.MaxXValue(), 30);
     EXPECT_EQ(s.series.MaxYValue(), 2);
-    // Default colour and empty label store nothing per point.
-    EXPECT_FALSE(s.series.HasColorList());
-    EXPECT_FALSE(s.series.HasLabels());
     EXPECT_EQ(s.series.ValueColor(1), clRed);
 }
 
@@ -72,25 +69,23 @@ TEST(THorizLineSeries, ColourAndLabelListsAppearOnlyWhenNeeded) {
     SeriesOnAxes s;
     s.series.Add(1);
     s.series.Add(2, "", clBlue);
-    ASSERT_TRUE(s.series.HasColorList());
     EXPECT_EQ(s.series.ValueColor(0), clRed);  // earlier point: the series colour
     EXPECT_EQ(s.series.ValueColor(1), clBlue);
     s.series.Add(3);
     EXPECT_EQ(s.series.ValueColor(2), clRed);
 
-    EXPECT_FALSE(s.series.HasLabels());
     s.series.Add(4, "top");
     s.series.Add(5);
-    EXPECT_TRUE(s.series.HasLabels());
     EXPECT_EQ(s.series.Label(0), "");
     EXPECT_EQ(s.series.Label(3), "top");
     EXPECT_EQ(s.series.Label(4), "");
 
     s.series.Clear();
-    EXPECT_FALSE(s.series.HasColorList());
-    EXPECT_FALSE(s.series.HasLabels());
     EXPECT_EQ(s.series.Count(), 0);
     EXPECT_EQ(s.series.YValues.Count(), 0);
+    s.series.Add(6);  // no colour or label survives the clear
+    EXPECT_EQ(s.series.ValueColor(0), clRed);
+    EXPECT_EQ(s.series.Label(0), "");
 }
 
 TEST(THorizLineSeries, LegendStringWritesTheValueThenTheLabel) {
