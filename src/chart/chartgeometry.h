@@ -22,6 +22,12 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+struct Point {
+    int X = 0;
+    int Y = 0;
+    bool operator==(const Point&) const = default;
+};
+
 // A window-system colour: 0x00BBGGRR, or a system colour with the top bit set.
 using ColorValue = std::uint32_t;
 

@@ -78,22 +78,23 @@ int THorizLineSeries::CalcYPos(int index, const AxisScale& vert) const {
 
 void THorizLineSeries::DrawAllValues(TChartCanvas& canvas, const AxisScale& horiz,
                                      const AxisScale& vert) const {
-    int prevX = 0;
-    int prevY = 0;
-    for (int i = 0; i < Count(); ++i) {
-        const ColorValue color = ValueColor(i);
-        const int x = CalcXPos(i, horiz);
-        const int y = CalcYPos(i, vert);
-        // A step whose two ends fall on one pixel draws nothing; the next
-        // segment still starts from that pixel.
-        if (i > 0 && (x != prevX || y != prevY) && color != clNone) {
-            ChartPen pen = LinePen;
-            pen.Color = ColorEachLine ? color : SeriesColor;
-            canvas.Line(prevX, prevY, x, y, pen);
-        }
-        prevX = x;
-        prevY = y;
+    std::optional<Point> previous;
+    for (int i = 0; i < Count(); ++i) previous = DrawValue(canvas, i, horiz, vert, previous);
+}
+
+Point THorizLineSeries::DrawValue(TChartCanvas& canvas, int index, const AxisScale& horiz,
+                                  const AxisScale& vert,
+                                  const std::optional<Point>& previous) const {
+    const ColorValue color = ValueColor(index);
+    const Point at{CalcXPos(index, horiz), CalcYPos(index, vert)};
+    // A step whose two ends fall on one pixel draws nothing; the next
+    // segment still starts from that pixel.
+    if (previous && *previous != at && color != clNone) {
+        ChartPen pen = LinePen;
+        pen.Color = ColorEachLine ? color : SeriesColor;
+        canvas.Line(previous->X, previous->Y, at.X, at.Y, pen);
     }
+    return at;
 }
 
 std::string THorizLineSeries::LegendString(int index, const FormatSettings& settings) const {

@@ -61,6 +61,10 @@ class THorizLineSeries {
 
     // The line through all points, one segment per step that moves.
     void DrawAllValues(TChartCanvas& canvas, const AxisScale& horiz, const AxisScale& vert) const;
+    // The segment that ends at point index, from the previously visited
+    // point if there is one; returns the pixel of point index.
+    Point DrawValue(TChartCanvas& canvas, int index, const AxisScale& horiz, const AxisScale& vert,
+                    const std::optional<Point>& previous) const;
 
     // Legend row text: the value under ValueFormat, then the column
     // separator and the label when the point has one.
