@@ -33,7 +33,7 @@ void BM_ChartPaint101Points(benchmark::State& state) {
     const QPalette palette;
     for (auto _ : state) {
         QPainter painter(&image);
-        colmara::TQtChartCanvas canvas(painter, palette);
+        colmara::QtChartCanvas canvas(painter, palette);
         chart.Paint(canvas, {0, 0, 296, 473});
         painter.end();
         benchmark::DoNotOptimize(image.constBits());

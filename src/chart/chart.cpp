@@ -4,10 +4,25 @@
 
 namespace colmara {
 
+namespace {
+
+// The plotting rectangle never leaves the panel at the top or left and never
+// inverts. An empty width or height becomes one pixel, so a panel too small
+// for its contents keeps its plotting area inside itself.
+Rect ClampChartRect(Rect r, const Rect& bounds) {
+    r.Left = std::max(r.Left, bounds.Left);
+    r.Top = std::max(r.Top, bounds.Top);
+    if (r.Right <= r.Left) r.Right = r.Left + 1;
+    if (r.Bottom <= r.Top) r.Bottom = r.Top + 1;
+    return r;
+}
+
+}  // namespace
+
 TChart::TChart(const FormatSettings& settings)
     : settings_(settings),
-      axes_{TChartAxis(TAxisSide::Bottom), TChartAxis(TAxisSide::Top), TChartAxis(TAxisSide::Left),
-            TChartAxis(TAxisSide::Right), TChartAxis(TAxisSide::Depth)} {
+      axes_{TChartAxis(AxisSide::Bottom), TChartAxis(AxisSide::Top), TChartAxis(AxisSide::Left),
+            TChartAxis(AxisSide::Right), TChartAxis(AxisSide::Depth)} {
     // The window definition: strength in percent on a fixed 0 ... 100
     // bottom axis, point numbers on the self-scaling left axis.
     TChartAxis& bottom = BottomAxis();
@@ -31,17 +46,6 @@ void TChart::Invalidate() const {
     if (OnInvalidate) OnInvalidate();
 }
 
-void TChart::SetChartRect(const TRect& r) {
-    // The plotting rectangle never leaves the panel at the top or left and
-    // never inverts. An empty width or height becomes one pixel, so a panel
-    // too small for its contents keeps its plotting area inside itself.
-    chartRect_ = r;
-    chartRect_.Left = std::max(chartRect_.Left, bounds_.Left);
-    chartRect_.Top = std::max(chartRect_.Top, bounds_.Top);
-    if (chartRect_.Right <= chartRect_.Left) chartRect_.Right = chartRect_.Left + 1;
-    if (chartRect_.Bottom <= chartRect_.Top) chartRect_.Bottom = chartRect_.Top + 1;
-}
-
 bool TChart::AnySeriesActive() const {
     return std::any_of(seriesList_.begin(), seriesList_.end(), [](auto* s) { return s->Active; });
 }
@@ -54,11 +58,11 @@ bool TChart::AxisUsed(const TChartAxis& axis) const {
                        [&axis](auto* s) { return s->Active && s->AssociatedToAxis(&axis); });
 }
 
-TRect TChart::InitialChartRect(const TRect& bounds) const {
+Rect TChart::InitialChartRect(const Rect& bounds) const {
     // Border and margins: 296 x 473 with margins 3, 4, 3, 4 % gives 8, 18,
     // 8, 18 pixels and, with the 1-pixel bevel, (9, 19, 287, 454).
-    const int border = BorderWidth + (BevelInner != TBevelCut::bvNone ? BevelWidth : 0) +
-                       (BevelOuter != TBevelCut::bvNone ? BevelWidth : 0) +
+    const int border = BorderWidth + (BevelInner != BevelCut::bvNone ? BevelWidth : 0) +
+                       (BevelOuter != BevelCut::bvNone ? BevelWidth : 0) +
                        (BorderPen.Visible ? BorderPen.Width : 0);
     const int w = bounds.Width();
     const int h = bounds.Height();
@@ -67,55 +71,64 @@ TRect TChart::InitialChartRect(const TRect& bounds) const {
             bounds.Bottom - border - MarginBottom * h / 100};
 }
 
-TChartLayout TChart::CalcLayout(TChartCanvas& canvas, const TRect& bounds) {
-    TChartLayout layout;
+ChartLayout TChart::CalcLayout(TChartCanvas& canvas, const Rect& bounds) const {
+    ChartLayout layout;
     layout.Bounds = bounds;
-    bounds_ = bounds;
-
-    SetChartRect(InitialChartRect(bounds));
+    Rect chartRect = ClampChartRect(InitialChartRect(bounds), bounds);
 
     // The legend stands at the side, so it takes its room before the title.
     layout.Legend =
-        Legend.CalcLayout(canvas, bounds_, chartRect_, ChartWidth(), seriesList_, settings_);
+        Legend.CalcLayout(canvas, bounds, chartRect, chartRect.Width(), seriesList_, settings_);
     if (layout.Legend.Visible) {
-        TRect r = chartRect_;
-        r.Right = layout.Legend.ChartRectRight;
-        SetChartRect(r);
+        chartRect.Right = layout.Legend.ChartRectRight;
+        chartRect = ClampChartRect(chartRect, bounds);
     }
-    layout.Title = Title.CalcLayout(canvas, chartRect_);
+    layout.Title = Title.CalcLayout(canvas, chartRect);
     if (layout.Title.Visible) {
-        TRect r = chartRect_;
-        r.Top = layout.Title.ChartRectTop;
-        SetChartRect(r);
+        chartRect.Top = layout.Title.ChartRectTop;
+        chartRect = ClampChartRect(chartRect, bounds);
     }
+    layout.ChartRect = chartRect;
+    LayoutAxes(layout, canvas);
 
-    // Axes: ranges, extents, room in list order, final extents.
-    for (TChartAxis& axis : axes_) axis.AdjustMaxMin(seriesList_);
-    for (TChartAxis& axis : axes_) axis.CalcRect(chartRect_);
-    for (TChartAxis& axis : axes_) {
-        if (!AxisUsed(axis)) continue;
-        TRect r = chartRect_;
-        axis.ReserveRoom(r, canvas, seriesList_, settings_);
-        SetChartRect(r);
-    }
-    for (TChartAxis& axis : axes_) axis.CalcRect(chartRect_);
-    layout.ChartRect = chartRect_;
-
-    for (TChartAxis& axis : axes_) {
-        if (!AxisUsed(axis)) continue;
-        axis.SetPosAxis(chartRect_);
-        layout.Axes.push_back({&axis, axis.CalcLabels(canvas, seriesList_, settings_)});
-    }
-    layout.SeriesClip = chartRect_;
+    layout.SeriesClip = layout.ChartRect;
     if (ClipPoints) layout.SeriesClip.Bottom += 1;
     return layout;
 }
 
-void TChart::DrawLayout(TChartCanvas& canvas, const TChartLayout& layout) {
+void TChart::LayoutAxes(ChartLayout& layout, TChartCanvas& canvas) const {
+    // Ranges and extents on the rectangle the legend and title left; the
+    // used axes take their room in list order, all measured on those
+    // extents; then every axis measures again on the final rectangle.
+    Rect chartRect = layout.ChartRect;
+    for (std::size_t i = 0; i < AxisCount; ++i) {
+        const TChartAxis& axis = axes_[i];
+        AxisLayout& a = layout.Axes[i];
+        a.Side = axis.Side();
+        a.Used = AxisUsed(axis);
+        a.Scale = axis.MakeScale(axis.CalcRange(seriesList_), layout.ChartRect);
+    }
+    for (std::size_t i = 0; i < AxisCount; ++i) {
+        if (!layout.Axes[i].Used) continue;
+        Rect r = chartRect;
+        axes_[i].ReserveRoom(layout.Axes[i], r, canvas, seriesList_, settings_);
+        chartRect = ClampChartRect(r, layout.Bounds);
+    }
+    layout.ChartRect = chartRect;
+    for (std::size_t i = 0; i < AxisCount; ++i) {
+        AxisLayout& a = layout.Axes[i];
+        a.Scale.SetExtent(chartRect);
+        if (!a.Used) continue;
+        a.PosAxis = EdgeOf(chartRect, a.Side);
+        axes_[i].CalcLabels(a, canvas, seriesList_, settings_);
+    }
+}
+
+void TChart::DrawLayout(TChartCanvas& canvas, const ChartLayout& layout) const {
     // Background and raised bevel.
     canvas.FillRect(layout.Bounds, Color);
-    if (BevelOuter != TBevelCut::bvNone) {
-        const bool raised = BevelOuter == TBevelCut::bvRaised;
+    if (BevelOuter != BevelCut::bvNone) {
+        const bool raised = BevelOuter == BevelCut::bvRaised;
         canvas.Frame3D(layout.Bounds, raised ? clBtnHighlight : clBtnShadow,
                        raised ? clBtnShadow : clBtnHighlight, BevelWidth);
     }
@@ -126,23 +139,32 @@ void TChart::DrawLayout(TChartCanvas& canvas, const TChartLayout& layout) {
 
     // Transparent back wall: outline only, one pixel past the plotting
     // rectangle on the right and bottom.
-    const TRect& r = layout.ChartRect;
+    const Rect& r = layout.ChartRect;
     if (BackWallPen.Visible)
         canvas.FrameRect({r.Left, r.Top, r.Right + 1, r.Bottom + 1}, BackWallPen);
 
     // Axes behind the series.
-    for (const auto& entry : layout.Axes) entry.Axis->Draw(canvas, entry.Layout, layout.ChartRect);
+    for (std::size_t i = 0; i < AxisCount; ++i)
+        if (layout.Axes[i].Used) axes_[i].Draw(canvas, layout.Axes[i], layout.ChartRect);
 
-    for (THorizLineSeries* s : seriesList_) {
+    for (const THorizLineSeries* s : seriesList_) {
         if (!s->Active || s->Count() == 0) continue;
         canvas.SetClip(layout.SeriesClip);
-        s->DrawAllValues(canvas);
+        s->DrawAllValues(canvas, layout.Axis(s->HorizAxis()->Side()).Scale,
+                         layout.Axis(s->VertAxis()->Side()).Scale);
         canvas.ClearClip();
     }
 }
 
-void TChart::Paint(TChartCanvas& canvas, const TRect& bounds) {
-    DrawLayout(canvas, CalcLayout(canvas, bounds));
+const ChartLayout& TChart::Render(TChartCanvas& canvas, const Rect& bounds) {
+    for (TChartAxis& axis : axes_) axis.AdjustMaxMin(seriesList_);
+    layout_ = CalcLayout(canvas, bounds);
+    DrawLayout(canvas, layout_);
+    return layout_;
+}
+
+void TChart::Paint(TChartCanvas& canvas, const Rect& bounds) {
+    Render(canvas, bounds);
     DrawZoomRectangle(canvas);
 }
 

@@ -1,5 +1,6 @@
 // The chart panel: owns the axes, title, legend and series, lays the whole
-// picture out at every paint and turns mouse input into zoom and scroll.
+// picture out as a value at every paint, draws that value and turns mouse
+// input on the last one into zoom and scroll.
 #pragma once
 
 #include <array>
@@ -17,21 +18,24 @@
 
 namespace colmara {
 
-enum class TBevelCut { bvNone, bvLowered, bvRaised };
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+enum class BevelCut { bvNone, bvLowered, bvRaised };
+enum class MouseButton { mbLeft, mbRight, mbMiddle };
 
-// Everything one paint draws, computed before anything is drawn.
-struct TChartLayout {
-    TRect Bounds;
-    TLegendLayout Legend;
-    TTitleLayout Title;
-    TRect ChartRect;  // final plotting rectangle
-    struct AxisEntry {
-        TChartAxis* Axis = nullptr;
-        TAxisLayout Layout;
-    };
-    std::vector<AxisEntry> Axes;  // the used axes, in list order
-    TRect SeriesClip;
+inline constexpr std::size_t AxisCount = 5;
+
+// Everything one paint draws and the mouse hits, computed from the chart's
+// settings, its series and the canvas' text metrics before anything is drawn.
+struct ChartLayout {
+    Rect Bounds;
+    LegendLayout Legend;
+    TitleLayout Title;
+    Rect ChartRect;  // final plotting rectangle
+    // Every axis in list order; only the used ones have positions and labels.
+    std::array<AxisLayout, AxisCount> Axes;
+    Rect SeriesClip;
+
+    const AxisLayout& Axis(AxisSide side) const { return Axes[SideIndex(side)]; }
+    AxisLayout& Axis(AxisSide side) { return Axes[SideIndex(side)]; }
 };
 
 class TChart {
@@ -42,12 +46,12 @@ class TChart {
     TChart& operator=(const TChart&) = delete;
 
     // Panel settings.
-    TColor Color = clBtnFace;
-    TBevelCut BevelOuter = TBevelCut::bvRaised;
-    TBevelCut BevelInner = TBevelCut::bvNone;
+    ColorValue Color = clBtnFace;
+    BevelCut BevelOuter = BevelCut::bvRaised;
+    BevelCut BevelInner = BevelCut::bvNone;
     int BevelWidth = 1;
     int BorderWidth = 0;
-    TChartPen BorderPen{clBlack, 1, TPenStyle::psSolid, false};
+    ChartPen BorderPen{clBlack, 1, PenStyle::psSolid, false};
     int MarginLeft = 3, MarginTop = 4, MarginRight = 3, MarginBottom = 4;  // percent
     bool AxisVisible = true;
     bool ClipPoints = true;
@@ -56,7 +60,7 @@ class TChart {
 
     TChartTitle Title;
     TChartLegend Legend;
-    TChartPen BackWallPen{clBlack, 1, TPenStyle::psSolid, true};
+    ChartPen BackWallPen{clBlack, 1, PenStyle::psSolid, true};
 
     TChartAxis& BottomAxis() { return axes_[0]; }
     TChartAxis& TopAxis() { return axes_[1]; }
@@ -77,52 +81,53 @@ class TChart {
     void Invalidate() const;
 
     // The paint sequence on the client rectangle, zoom rectangle included.
-    void Paint(TChartCanvas& canvas, const TRect& bounds);
-    // Lays the picture out (axes keep their run-time state for the series
-    // and the mouse), then draws it.
-    TChartLayout CalcLayout(TChartCanvas& canvas, const TRect& bounds);
-    void DrawLayout(TChartCanvas& canvas, const TChartLayout& layout);
+    void Paint(TChartCanvas& canvas, const Rect& bounds);
+    // The picture without the zoom rectangle: automatic axis ends take on
+    // their range, the layout is computed and kept for the mouse, then drawn.
+    const ChartLayout& Render(TChartCanvas& canvas, const Rect& bounds);
+    // The layout alone; it changes nothing.
+    ChartLayout CalcLayout(TChartCanvas& canvas, const Rect& bounds) const;
+    void DrawLayout(TChartCanvas& canvas, const ChartLayout& layout) const;
 
     // The client rectangle less border, bevel and margins.
-    TRect InitialChartRect(const TRect& bounds) const;
-    const TRect& ChartRect() const { return chartRect_; }
-    int ChartWidth() const { return chartRect_.Width(); }
-    int ChartHeight() const { return chartRect_.Height(); }
+    Rect InitialChartRect(const Rect& bounds) const;
+    // The last rendered layout, which the mouse works on.
+    const ChartLayout& Layout() const { return layout_; }
+    const Rect& ChartRect() const { return layout_.ChartRect; }
 
     // Mouse zoom and scroll; coordinates are client pixels.
-    void MouseDown(TMouseButton button, int x, int y);
+    void MouseDown(MouseButton button, int x, int y);
     void MouseMove(int x, int y);
-    void MouseUp(TMouseButton button, int x, int y);
+    void MouseUp(MouseButton button, int x, int y);
     // Positive notches turn the wheel away from the user (up).
     void MouseWheel(int notchesUp);
-    std::optional<TRect> ZoomRectangle() const;
-    bool Zooming() const { return zoom_.active; }
-    bool Scrolling() const { return scroll_.active; }
-    bool HasUndoSettings() const { return saved_.has_value(); }
+    std::optional<Rect> ZoomRectangle() const;
     void DrawZoomRectangle(TChartCanvas& canvas) const;
 
   private:
-    void SetChartRect(const TRect& r);
     bool AxisUsed(const TChartAxis& axis) const;
+    void LayoutAxes(ChartLayout& layout, TChartCanvas& canvas) const;
+    // A mouse range change: the axis stops scaling itself and the last
+    // layout's scale follows at once, for the next mouse event.
+    void FixRange(TChartAxis& axis, double minimum, double maximum);
     bool OnAxis(int x, int y) const;
     bool AnySeriesActive() const;
     void SaveAxisSettings();
     void UndoZoom();
-    void ApplyZoom(const TRect& r);
+    void ApplyZoom(const Rect& r);
     void ScrollTo(int x, int y);
 
     const FormatSettings& settings_;
-    std::array<TChartAxis, 5> axes_;
+    std::array<TChartAxis, AxisCount> axes_;
     std::vector<std::unique_ptr<THorizLineSeries>> series_;
     std::vector<THorizLineSeries*> seriesList_;
-    TRect bounds_;
-    TRect chartRect_;
+    ChartLayout layout_;
 
     struct SavedAxis {
         bool automatic, automaticMinimum, automaticMaximum;
         double minimum, maximum;
     };
-    std::optional<std::array<SavedAxis, 5>> saved_;
+    std::optional<std::array<SavedAxis, AxisCount>> saved_;
     struct ZoomDrag {
         bool active = false;
         int x0 = 0, y0 = 0, x1 = 0, y1 = 0;

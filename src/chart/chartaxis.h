@@ -1,11 +1,13 @@
-// One axis of the chart panel: its range, its extent and the room it takes,
-// the value-to-pixel mapping shared with the series, and its labels, ticks
-// and grid.
+// One axis of the chart panel: its settings, the range it takes from them
+// and the series, the room it takes, and its labels, ticks and grid. Every
+// run-time position lives in the axis' layout, never in the axis.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "chart/axisscale.h"
+#include "chart/axisside.h"
 #include "chart/chartcanvas.h"
 #include "runtime/numconv.h"
 
@@ -13,38 +15,45 @@ namespace colmara {
 
 class THorizLineSeries;
 
-enum class TAxisSide { Bottom, Top, Left, Right, Depth };
-
 // Smallest label step, and the bound on label steps per axis.
 inline constexpr double MinAxisIncrement = 1e-12;
 inline constexpr int MaxAxisLabelSteps = 10000;
-// Computed pixel positions are clamped to +-this.
-inline constexpr int MaxPixelPos = 0x3FFFFFF;
 
-struct TAxisLabel {
-    double Value = 0.0;
+struct AxisLabel {
     int Pos = 0;  // pixel along the axis
     int X = 0;    // anchor of the text
     int Y = 0;    // top of the text
-    TTextAlign Align = TTextAlign::Left;
+    TextAlign Align = TextAlign::Left;
     std::string Text;
 };
 
-// Everything one axis draws, computed before anything is drawn.
-struct TAxisLayout {
+// Everything one axis draws and the mouse hits, computed before anything
+// is drawn.
+struct AxisLayout {
+    AxisSide Side = AxisSide::Bottom;
+    bool Used = false;  // laid out and drawn; unused axes keep only a scale
+    AxisScale Scale;
+    int PosAxis = 0;    // the axis line, on the plotting rectangle's edge
+    int PosLabels = 0;  // the labels' edge towards the axis line
+    int RoomStart = 0;  // the plotting edge before this axis took its room
     double Step = 0.0;
-    std::vector<TAxisLabel> Labels;
+    std::vector<AxisLabel> Labels;
     std::vector<int> Ticks;       // at the labels, maximum first
     std::vector<int> Grid;        // ticks strictly inside the extent
     std::vector<int> MinorTicks;  // those strictly inside the extent
 };
 
+struct AxisRange {
+    double Minimum = 0.0;
+    double Maximum = 0.0;
+};
+
 class TChartAxis {
   public:
-    explicit TChartAxis(TAxisSide side);
+    explicit TChartAxis(AxisSide side);
 
-    TAxisSide Side() const { return side_; }
-    bool Horizontal() const { return side_ == TAxisSide::Bottom || side_ == TAxisSide::Top; }
+    AxisSide Side() const { return side_; }
+    bool Horizontal() const { return IsHorizontalSide(side_); }
 
     // Settings (window definition and defaults).
     bool Visible = true;
@@ -58,61 +67,54 @@ class TChartAxis {
     int LabelsSeparation = 10;  // percent
     bool LabelsOnAxis = true;
     bool RoundFirstLabel = true;
-    TChartPen AxisPen{clBlack, 2, TPenStyle::psSolid, true};
-    TChartPen Ticks{clGray, 1, TPenStyle::psSolid, true};
+    ChartPen AxisPen{clBlack, 2, PenStyle::psSolid, true};
+    ChartPen Ticks{clGray, 1, PenStyle::psSolid, true};
     int TickLength = 4;
-    TChartPen TicksInner{clGray, 1, TPenStyle::psSolid, true};
+    ChartPen TicksInner{clGray, 1, PenStyle::psSolid, true};
     int TickInnerLength = 0;
-    TChartPen MinorTicks{clGray, 1, TPenStyle::psSolid, true};
+    ChartPen MinorTicks{clGray, 1, PenStyle::psSolid, true};
     int MinorTickLength = 2;
     int MinorTickCount = 3;
-    TChartPen Grid{clGray, 1, TPenStyle::psDot, true};
-    TChartFont LabelsFont;
+    ChartPen Grid{clGray, 1, PenStyle::psDot, true};
+    ChartFont LabelsFont;
 
-    // Run-time state, recomputed at every paint.
-    double IMinimum = 0.0;
-    double IMaximum = 0.0;
-    double IRange = 0.0;
-    bool IsZeroRange = true;
-    int IStartPos = 0;
-    int IEndPos = 0;
-    int IAxisSize = 0;
-    int ICenterPos = 0;
-    int PosAxis = 0;
-    int PosLabels = 0;
-    int RoomStart = 0;  // the plotting edge before this axis took its room
-
-    // Range from the settings and, for automatic ends, from the series.
+    // The range from the settings and, for automatic ends, from the series.
+    AxisRange CalcRange(const std::vector<THorizLineSeries*>& series) const;
+    // Automatic ends take on the computed range, as the settings report it.
     void AdjustMaxMin(const std::vector<THorizLineSeries*>& series);
     // Fixes the range (mouse zoom and scroll): the axis stops scaling itself.
     void SetMinMax(double minimum, double maximum);
-    // Extent along the given plotting rectangle.
-    void CalcRect(const TRect& chartRect);
-    // Shrinks chartRect by the room for labels and ticks on this axis' side.
-    void ReserveRoom(TRect& chartRect, TChartCanvas& canvas,
-                     const std::vector<THorizLineSeries*>& series, const FormatSettings& settings);
-    void SetPosAxis(const TRect& chartRect);
+    // A scale over the range and the extent along chartRect.
+    AxisScale MakeScale(const AxisRange& range, const Rect& chartRect) const;
 
-    int CalcPosValue(double value) const;
-    // Inverse of CalcPosValue, for turning mouse pixels into axis values.
-    double CalcPosPoint(int pixel) const;
+    // Shrinks chartRect by the room for labels and ticks on this axis'
+    // side, noting in the layout where the labels and the room begin.
+    void ReserveRoom(AxisLayout& layout, Rect& chartRect, TChartCanvas& canvas,
+                     const std::vector<THorizLineSeries*>& series,
+                     const FormatSettings& settings) const;
 
-    int MaxLabelsCount(TChartCanvas& canvas, const FormatSettings& settings) const;
-    double CalcLabelsIncrement(int maxLabelsCount,
+    int MaxLabelsCount(const AxisScale& scale, TChartCanvas& canvas,
+                       const FormatSettings& settings) const;
+    double CalcLabelsIncrement(const AxisScale& scale, int maxLabelsCount,
                                const std::vector<THorizLineSeries*>& series) const;
     static double NextStep(double step);
 
-    TAxisLayout CalcLabels(TChartCanvas& canvas, const std::vector<THorizLineSeries*>& series,
-                           const FormatSettings& settings) const;
-    void Draw(TChartCanvas& canvas, const TAxisLayout& layout, const TRect& chartRect) const;
+    // Fills the step, labels, ticks and grid of a layout whose scale and
+    // label edge are set.
+    void CalcLabels(AxisLayout& layout, TChartCanvas& canvas,
+                    const std::vector<THorizLineSeries*>& series,
+                    const FormatSettings& settings) const;
+    void Draw(TChartCanvas& canvas, const AxisLayout& layout, const Rect& chartRect) const;
 
   private:
     bool UsesForPositions(const THorizLineSeries& s) const;
     int LabelSize(TChartCanvas& canvas, const std::string& text) const;
-    void TickLine(TChartCanvas& canvas, int pos, int length, const TChartPen& pen) const;
+    AxisLabel PlaceLabel(const AxisLayout& layout, double value, int fontHeight,
+                         const FormatSettings& settings) const;
+    void TickLine(TChartCanvas& canvas, const AxisLayout& layout, int pos, int length,
+                  const ChartPen& pen) const;
 
-    TAxisSide side_;
-    double scale_ = 0.0;  // pixels per unit, IAxisSize / IRange
+    AxisSide side_;
 };
 
 }  // namespace colmara

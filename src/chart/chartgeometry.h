@@ -10,7 +10,7 @@ namespace colmara {
 
 // (Left, Top, Right, Bottom) in client pixels; Right and Bottom are exclusive
 // for fills, as the window system's rectangles are.
-struct TRect {
+struct Rect {
     int Left = 0;
     int Top = 0;
     int Right = 0;
@@ -19,46 +19,52 @@ struct TRect {
     int Width() const { return Right - Left; }
     int Height() const { return Bottom - Top; }
     bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
-    bool operator==(const TRect&) const = default;
+    bool operator==(const Rect&) const = default;
+};
+
+struct Point {
+    int X = 0;
+    int Y = 0;
+    bool operator==(const Point&) const = default;
 };
 
 // A window-system colour: 0x00BBGGRR, or a system colour with the top bit set.
-using TColor = std::uint32_t;
+using ColorValue = std::uint32_t;
 
-inline constexpr TColor clBlack = 0x000000;
-inline constexpr TColor clWhite = 0xFFFFFF;
-inline constexpr TColor clRed = 0x0000FF;
-inline constexpr TColor clBlue = 0xFF0000;
-inline constexpr TColor clGray = 0x808080;
-inline constexpr TColor clSilver = 0xC0C0C0;
+inline constexpr ColorValue clBlack = 0x000000;
+inline constexpr ColorValue clWhite = 0xFFFFFF;
+inline constexpr ColorValue clRed = 0x0000FF;
+inline constexpr ColorValue clBlue = 0xFF0000;
+inline constexpr ColorValue clGray = 0x808080;
+inline constexpr ColorValue clSilver = 0xC0C0C0;
 // System colours, resolved by the canvas from the platform's palette.
-inline constexpr TColor clBtnFace = 0x8000000F;
-inline constexpr TColor clBtnShadow = 0x80000010;
-inline constexpr TColor clBtnHighlight = 0x80000014;
+inline constexpr ColorValue clBtnFace = 0x8000000F;
+inline constexpr ColorValue clBtnShadow = 0x80000010;
+inline constexpr ColorValue clBtnHighlight = 0x80000014;
 // Markers: a point or setting without a colour of its own, and "draw nothing".
-inline constexpr TColor clDefaultColor = 0x20000000;
-inline constexpr TColor clNone = 0x1FFFFFFF;
+inline constexpr ColorValue clDefaultColor = 0x20000000;
+inline constexpr ColorValue clNone = 0x1FFFFFFF;
 
-inline constexpr bool IsSystemColor(TColor c) {
+inline constexpr bool IsSystemColor(ColorValue c) {
     return (c & 0x80000000u) != 0;
 }
 
-enum class TPenStyle { psSolid, psDot };
+enum class PenStyle { psSolid, psDot };
 
-struct TChartPen {
-    TColor Color = clBlack;
+struct ChartPen {
+    ColorValue Color = clBlack;
     int Width = 1;
-    TPenStyle Style = TPenStyle::psSolid;
+    PenStyle Style = PenStyle::psSolid;
     bool Visible = true;
-    bool operator==(const TChartPen&) const = default;
+    bool operator==(const ChartPen&) const = default;
 };
 
 // Every chart font is "Arial" at 8 points; only the colour differs.
-struct TChartFont {
+struct ChartFont {
     std::string Name = "Arial";
     int Size = 8;
-    TColor Color = clBlack;
-    bool operator==(const TChartFont&) const = default;
+    ColorValue Color = clBlack;
+    bool operator==(const ChartFont&) const = default;
 };
 
 // Rounds to the nearest integer, halves to even (the program runs with the

@@ -6,17 +6,51 @@
 
 namespace colmara {
 
+namespace {
+
+// Fixed pixel spacing of the legend box.
+constexpr int kBoxExtraHeight = 2;     // below the rows: one pixel above, one below
+constexpr int kRowTopInset = 1;        // from the box's top to the first row's text
+constexpr int kTextPadding = 10;       // box width beyond text and symbol
+constexpr int kSymbolInset = 6;        // from the box's left to the symbol
+constexpr int kSymbolTopInset = 2;     // from a row's text top to its symbol
+constexpr int kSymbolBottomInset = 3;  // symbol bottom above the row's end, past VertSpacing
+
+}  // namespace
+
 THorizLineSeries* TChartLegend::ListedSeries(const std::vector<THorizLineSeries*>& series) {
     for (THorizLineSeries* s : series)
         if (s->Active) return s;
     return nullptr;
 }
 
-TLegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const TRect& bounds,
-                                       const TRect& chartRect, int chartWidth,
-                                       const std::vector<THorizLineSeries*>& series,
-                                       const FormatSettings& settings) const {
-    TLegendLayout out;
+void TChartLegend::FillRowTexts(LegendLayout& out, const THorizLineSeries& listed,
+                                TChartCanvas& canvas, const FormatSettings& settings) const {
+    const int rows = out.Rows;
+    // Row texts, the highest shown point at the top when inverted.
+    out.RowList.resize(static_cast<std::size_t>(rows));
+    for (int r = 0; r < rows; ++r) {
+        const int index = Inverted ? FirstValue + rows - 1 - r : FirstValue + r;
+        LegendRow& row = out.RowList[static_cast<std::size_t>(r)];
+        row.Index = index;
+        const std::string text = listed.LegendString(index, settings);
+        const auto sep = text.find(ColumnSeparator);
+        row.Column[0] = text.substr(0, sep);
+        if (sep != std::string::npos) {
+            const std::string rest = text.substr(sep + 1);
+            row.Column[1] = rest.substr(0, rest.find(ColumnSeparator));
+        }
+        for (int c = 0; c < 2; ++c)
+            out.ColumnWidth[c] =
+                std::max(out.ColumnWidth[c], canvas.TextWidth(Font, row.Column[c]));
+    }
+}
+
+LegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const Rect& bounds,
+                                      const Rect& chartRect, int chartWidth,
+                                      const std::vector<THorizLineSeries*>& series,
+                                      const FormatSettings& settings) const {
+    LegendLayout out;
     out.ChartRectRight = chartRect.Right;
     const THorizLineSeries* listed = ListedSeries(series);
     if (!Visible || listed == nullptr) return out;
@@ -36,47 +70,31 @@ TLegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const TRect& bounds
     if (rows + FirstValue - 1 < FirstValue) return out;  // no row fits
     out.Rows = rows;
 
-    // Row texts, the highest shown point at the top when inverted.
-    out.RowList.resize(static_cast<std::size_t>(rows));
-    for (int r = 0; r < rows; ++r) {
-        const int index = Inverted ? FirstValue + rows - 1 - r : FirstValue + r;
-        TLegendRow& row = out.RowList[static_cast<std::size_t>(r)];
-        row.Index = index;
-        const std::string text = listed->LegendString(index, settings);
-        const auto sep = text.find(ColumnSeparator);
-        row.Column[0] = text.substr(0, sep);
-        if (sep != std::string::npos) {
-            const std::string rest = text.substr(sep + 1);
-            row.Column[1] = rest.substr(0, rest.find(ColumnSeparator));
-        }
-        for (int c = 0; c < 2; ++c)
-            out.ColumnWidth[c] =
-                std::max(out.ColumnWidth[c], canvas.TextWidth(Font, row.Column[c]));
-    }
+    FillRowTexts(out, *listed, canvas, settings);
     out.TextWidth = 2 * spaceWidth - 1 + out.ColumnWidth[0] + out.ColumnWidth[1];
 
     // Box: right-aligned against the plotting area, leaving room for the
     // shadow; the symbol takes a share of the text's width.
     out.Box.Top = out.Top;
-    out.Box.Bottom = out.Top + out.ItemHeight * rows + 2;
+    out.Box.Bottom = out.Top + out.ItemHeight * rows + kBoxExtraHeight;
     out.Box.Right = chartRect.Right - ShadowSize - (frameWidth > 0 ? frameWidth + 1 : 0);
-    out.SymbolWidth = RoundHalfEven(SymbolWidthPercent * (out.TextWidth + 10) * 0.01);
-    out.Box.Left = out.Box.Right - (out.TextWidth + 10 + out.SymbolWidth);
-    out.SymbolX = out.Box.Left + 6;
-    out.TextX = out.Box.Left + out.SymbolWidth + 10;
+    out.SymbolWidth = RoundHalfEven(SymbolWidthPercent * (out.TextWidth + kTextPadding) * 0.01);
+    out.Box.Left = out.Box.Right - (out.TextWidth + kTextPadding + out.SymbolWidth);
+    out.SymbolX = out.Box.Left + kSymbolInset;
+    out.TextX = out.Box.Left + out.SymbolWidth + kTextPadding;
     const int shadowOffset = ShadowSize + frameWidth;
     out.Shadow = {out.Box.Left + shadowOffset, out.Box.Top + shadowOffset,
                   out.Box.Right + shadowOffset, out.Box.Bottom + shadowOffset};
 
     for (int r = 0; r < rows; ++r) {
-        TLegendRow& row = out.RowList[static_cast<std::size_t>(r)];
-        row.Y = out.Box.Top + 1 + r * out.ItemHeight + VertSpacing / 2;
+        LegendRow& row = out.RowList[static_cast<std::size_t>(r)];
+        row.Y = out.Box.Top + kRowTopInset + r * out.ItemHeight + VertSpacing / 2;
         // Column 0 is right-aligned within its width, column 1 follows it
         // after a blank.
         row.ColumnX[0] = out.TextX + out.ColumnWidth[0];
         row.ColumnX[1] = out.TextX + out.ColumnWidth[0] + spaceWidth;
-        row.Symbol = {out.SymbolX, row.Y + 2, out.SymbolX + out.SymbolWidth,
-                      row.Y + out.ItemHeight + 1 - (VertSpacing + 3)};
+        row.Symbol = {out.SymbolX, row.Y + kSymbolTopInset, out.SymbolX + out.SymbolWidth,
+                      row.Y + out.ItemHeight + kRowTopInset - (VertSpacing + kSymbolBottomInset)};
     }
     out.Visible = true;
 
@@ -87,18 +105,18 @@ TLegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const TRect& bounds
     return out;
 }
 
-void TChartLegend::Draw(TChartCanvas& canvas, const TLegendLayout& layout,
+void TChartLegend::Draw(TChartCanvas& canvas, const LegendLayout& layout,
                         const THorizLineSeries& series) const {
     if (!layout.Visible) return;
     if (ShadowSize > 0) canvas.FillRect(layout.Shadow, ShadowColor);
     canvas.FillRect(layout.Box, Color);
     if (FramePen.Visible) canvas.FrameRect(layout.Box, FramePen);
 
-    for (const TLegendRow& row : layout.RowList) {
+    for (const LegendRow& row : layout.RowList) {
         if (!row.Column[0].empty())
-            canvas.TextOut(row.ColumnX[0], row.Y, row.Column[0], TTextAlign::Right, Font);
+            canvas.TextOut(row.ColumnX[0], row.Y, row.Column[0], TextAlign::Right, Font);
         if (!row.Column[1].empty())
-            canvas.TextOut(row.ColumnX[1], row.Y, row.Column[1], TTextAlign::Left, Font);
+            canvas.TextOut(row.ColumnX[1], row.Y, row.Column[1], TextAlign::Left, Font);
         if (layout.SymbolWidth > 0) series.DrawLegend(canvas, row.Index, row.Symbol);
     }
 }

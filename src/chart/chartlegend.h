@@ -12,15 +12,15 @@ namespace colmara {
 
 class THorizLineSeries;
 
-struct TLegendRow {
+struct LegendRow {
     int Index = 0;            // point shown in this row
     int Y = 0;                // top of the row's text
     std::string Column[2];    // split at the column separator
     int ColumnX[2] = {0, 0};  // text anchors: column 0 right-aligned, column 1 left-aligned
-    TRect Symbol;
+    Rect Symbol;
 };
 
-struct TLegendLayout {
+struct LegendLayout {
     bool Visible = false;  // false: nothing drawn, the plotting area keeps its width
     int Top = 0;
     int ItemHeight = 0;
@@ -30,10 +30,10 @@ struct TLegendLayout {
     int SymbolWidth = 0;
     int SymbolX = 0;
     int TextX = 0;
-    TRect Box;
-    TRect Shadow;
-    std::vector<TLegendRow> RowList;  // row 0 first
-    int ChartRectRight = 0;           // right edge left to the plotting area
+    Rect Box;
+    Rect Shadow;
+    std::vector<LegendRow> RowList;  // row 0 first
+    int ChartRectRight = 0;          // right edge left to the plotting area
 };
 
 class TChartLegend {
@@ -45,23 +45,28 @@ class TChartLegend {
     int HorizMargin = 0;
     int VertSpacing = 0;
     int FirstValue = 0;
-    TColor Color = clWhite;
-    TChartPen FramePen{clBlack, 1, TPenStyle::psSolid, true};
-    TColor ShadowColor = clBlack;
+    ColorValue Color = clWhite;
+    ChartPen FramePen{clBlack, 1, PenStyle::psSolid, true};
+    ColorValue ShadowColor = clBlack;
     int ShadowSize = 3;
     int SymbolWidthPercent = 20;
-    TChartFont Font;
+    ChartFont Font;
 
     // Lays the legend out against the panel bounds and the plotting
     // rectangle (whose width chartWidth has before the legend takes room).
-    TLegendLayout CalcLayout(TChartCanvas& canvas, const TRect& bounds, const TRect& chartRect,
-                             int chartWidth, const std::vector<THorizLineSeries*>& series,
-                             const FormatSettings& settings) const;
-    void Draw(TChartCanvas& canvas, const TLegendLayout& layout,
+    LegendLayout CalcLayout(TChartCanvas& canvas, const Rect& bounds, const Rect& chartRect,
+                            int chartWidth, const std::vector<THorizLineSeries*>& series,
+                            const FormatSettings& settings) const;
+    void Draw(TChartCanvas& canvas, const LegendLayout& layout,
               const THorizLineSeries& series) const;
 
     // The series whose values the legend lists: the first active one.
     static THorizLineSeries* ListedSeries(const std::vector<THorizLineSeries*>& series);
+
+  private:
+    // Row texts split into their columns, and the columns' widths.
+    void FillRowTexts(LegendLayout& out, const THorizLineSeries& listed, TChartCanvas& canvas,
+                      const FormatSettings& settings) const;
 };
 
 }  // namespace colmara

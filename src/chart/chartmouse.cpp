@@ -6,10 +6,10 @@
 
 namespace colmara {
 
-std::optional<TRect> TChart::ZoomRectangle() const {
+std::optional<Rect> TChart::ZoomRectangle() const {
     if (!zoom_.active) return std::nullopt;
-    return TRect{std::min(zoom_.x0, zoom_.x1), std::min(zoom_.y0, zoom_.y1),
-                 std::max(zoom_.x0, zoom_.x1), std::max(zoom_.y0, zoom_.y1)};
+    return Rect{std::min(zoom_.x0, zoom_.x1), std::min(zoom_.y0, zoom_.y1),
+                std::max(zoom_.x0, zoom_.x1), std::max(zoom_.y0, zoom_.y1)};
 }
 
 void TChart::DrawZoomRectangle(TChartCanvas& canvas) const {
@@ -19,39 +19,25 @@ void TChart::DrawZoomRectangle(TChartCanvas& canvas) const {
 bool TChart::OnAxis(int x, int y) const {
     // An axis' strip: its extent along the axis, from its line out across
     // its ticks and labels to the edge of the room it took.
-    for (const TChartAxis& axis : axes_) {
-        if (!AxisUsed(axis)) continue;
-        const bool along = axis.Horizontal() ? x >= axis.IStartPos && x <= axis.IEndPos
-                                             : y >= axis.IStartPos && y <= axis.IEndPos;
-        if (!along) continue;
-        switch (axis.Side()) {
-            case TAxisSide::Bottom:
-                if (y >= axis.PosAxis && y <= axis.RoomStart) return true;
-                break;
-            case TAxisSide::Top:
-                if (y <= axis.PosAxis && y >= axis.RoomStart) return true;
-                break;
-            case TAxisSide::Left:
-                if (x <= axis.PosAxis && x >= axis.RoomStart) return true;
-                break;
-            case TAxisSide::Right:
-                if (x >= axis.PosAxis && x <= axis.RoomStart) return true;
-                break;
-            case TAxisSide::Depth:
-                break;
-        }
+    for (const AxisLayout& a : layout_.Axes) {
+        if (!a.Used) continue;
+        const int along = a.Scale.Horizontal ? x : y;
+        const int across = a.Scale.Horizontal ? y : x;
+        if (along < a.Scale.IStartPos || along > a.Scale.IEndPos) continue;
+        const int out = Outward(a.Side);
+        if ((across - a.PosAxis) * out >= 0 && (a.RoomStart - across) * out >= 0) return true;
     }
     return false;
 }
 
-void TChart::MouseDown(TMouseButton button, int x, int y) {
-    const bool inPlot = chartRect_.Contains(x, y);
-    if (button == TMouseButton::mbLeft) {
+void TChart::MouseDown(MouseButton button, int x, int y) {
+    const bool inPlot = layout_.ChartRect.Contains(x, y);
+    if (button == MouseButton::mbLeft) {
         if ((inPlot && AnySeriesActive()) || OnAxis(x, y)) {
             zoom_ = {true, x, y, x, y};
             if (OnZoomRectangleChanged) OnZoomRectangleChanged();
         }
-    } else if (button == TMouseButton::mbRight) {
+    } else if (button == MouseButton::mbRight) {
         if (inPlot || OnAxis(x, y)) scroll_ = {true, x, y};
     }
 }
@@ -63,7 +49,7 @@ void TChart::MouseMove(int x, int y) {
         if (OnZoomRectangleChanged) OnZoomRectangleChanged();
     }
     if (scroll_.active) {
-        if (!chartRect_.Contains(x, y)) {
+        if (!layout_.ChartRect.Contains(x, y)) {
             scroll_.active = false;  // leaving the plotting area ends the scroll
             return;
         }
@@ -71,12 +57,12 @@ void TChart::MouseMove(int x, int y) {
     }
 }
 
-void TChart::MouseUp(TMouseButton button, int x, int y) {
-    if (button == TMouseButton::mbRight) {
+void TChart::MouseUp(MouseButton button, int x, int y) {
+    if (button == MouseButton::mbRight) {
         scroll_.active = false;
         return;
     }
-    if (button != TMouseButton::mbLeft || !zoom_.active) return;
+    if (button != MouseButton::mbLeft || !zoom_.active) return;
     zoom_.x1 = x;
     zoom_.y1 = y;
     zoom_.active = false;
@@ -94,7 +80,7 @@ void TChart::MouseUp(TMouseButton button, int x, int y) {
 
 void TChart::SaveAxisSettings() {
     if (saved_) return;  // the first zoom or scroll keeps what an undo restores
-    std::array<SavedAxis, 5> saved{};
+    std::array<SavedAxis, AxisCount> saved{};
     for (std::size_t i = 0; i < axes_.size(); ++i) {
         const TChartAxis& a = axes_[i];
         saved[i] = {a.Automatic, a.AutomaticMinimum, a.AutomaticMaximum, a.Minimum, a.Maximum};
@@ -115,19 +101,26 @@ void TChart::UndoZoom() {
             a.Maximum = s.maximum;
         }
         a.AdjustMaxMin(seriesList_);
+        layout_.Axes[i].Scale.SetRange(a.Minimum, a.Maximum);
     }
     saved_.reset();
     Invalidate();
 }
 
-void TChart::ApplyZoom(const TRect& r) {
+void TChart::FixRange(TChartAxis& axis, double minimum, double maximum) {
+    axis.SetMinMax(minimum, maximum);
+    layout_.Axis(axis.Side()).Scale.SetRange(minimum, maximum);
+}
+
+void TChart::ApplyZoom(const Rect& r) {
     SaveAxisSettings();
     for (TChartAxis& a : axes_) {
-        if (a.Side() == TAxisSide::Depth) continue;
+        if (a.Side() == AxisSide::Depth) continue;
+        const AxisScale& scale = layout_.Axis(a.Side()).Scale;
         if (a.Horizontal())
-            a.SetMinMax(a.CalcPosPoint(r.Left), a.CalcPosPoint(r.Right));
+            FixRange(a, scale.CalcPosPoint(r.Left), scale.CalcPosPoint(r.Right));
         else
-            a.SetMinMax(a.CalcPosPoint(r.Bottom), a.CalcPosPoint(r.Top));
+            FixRange(a, scale.CalcPosPoint(r.Bottom), scale.CalcPosPoint(r.Top));
     }
     Invalidate();
 }
@@ -135,15 +128,16 @@ void TChart::ApplyZoom(const TRect& r) {
 void TChart::ScrollTo(int x, int y) {
     bool shifted = false;
     for (TChartAxis& a : axes_) {
-        if (a.Side() == TAxisSide::Depth || a.IsZeroRange) continue;
+        const AxisScale& scale = layout_.Axis(a.Side()).Scale;
+        if (a.Side() == AxisSide::Depth || scale.IsZeroRange) continue;
         const int from = a.Horizontal() ? scroll_.x : scroll_.y;
         const int to = a.Horizontal() ? x : y;
         if (from == to) continue;
         if (!shifted) SaveAxisSettings();
         shifted = true;
         // The picture follows the mouse: the range moves against it.
-        const double delta = a.CalcPosPoint(to) - a.CalcPosPoint(from);
-        a.SetMinMax(a.IMinimum - delta, a.IMaximum - delta);
+        const double delta = scale.CalcPosPoint(to) - scale.CalcPosPoint(from);
+        FixRange(a, scale.IMinimum - delta, scale.IMaximum - delta);
     }
     scroll_.x = x;
     scroll_.y = y;
@@ -157,10 +151,11 @@ void TChart::MouseWheel(int notchesUp) {
     // fixing the empty chart's 0 ... 0 would hold every later line at
     // mid-height, and the wheel leaves nothing to undo.
     for (TChartAxis& a : axes_) {
-        if (a.Side() != TAxisSide::Left && a.Side() != TAxisSide::Right) continue;
-        if (a.IsZeroRange) continue;
-        const double delta = -notchesUp * WheelShare * a.IRange;
-        a.SetMinMax(a.IMinimum + delta, a.IMaximum + delta);
+        if (a.Side() != AxisSide::Left && a.Side() != AxisSide::Right) continue;
+        const AxisScale& scale = layout_.Axis(a.Side()).Scale;
+        if (scale.IsZeroRange) continue;
+        const double delta = -notchesUp * WheelShare * scale.IRange;
+        FixRange(a, scale.IMinimum + delta, scale.IMaximum + delta);
     }
     Invalidate();
 }

@@ -4,8 +4,8 @@
 
 namespace colmara {
 
-TTitleLayout TChartTitle::CalcLayout(TChartCanvas& canvas, const TRect& chartRect) const {
-    TTitleLayout out;
+TitleLayout TChartTitle::CalcLayout(TChartCanvas& canvas, const Rect& chartRect) const {
+    TitleLayout out;
     out.ChartRectTop = chartRect.Top;
     if (!Visible || Text.empty()) return out;
 
@@ -15,7 +15,7 @@ TTitleLayout TChartTitle::CalcLayout(TChartCanvas& canvas, const TRect& chartRec
     const int fontHeight = canvas.TextHeight(Font, "W");
     const int lines = static_cast<int>(Text.size());
 
-    TRect box = chartRect;
+    Rect box = chartRect;
     box.Top += frameWidth;
     box.Bottom = box.Top + lines * fontHeight;
     box = {box.Left - frameWidth, box.Top - frameWidth, box.Right + frameWidth,
@@ -42,14 +42,14 @@ TTitleLayout TChartTitle::CalcLayout(TChartCanvas& canvas, const TRect& chartRec
     return out;
 }
 
-void TChartTitle::Draw(TChartCanvas& canvas, const TTitleLayout& layout) const {
+void TChartTitle::Draw(TChartCanvas& canvas, const TitleLayout& layout) const {
     if (!layout.Visible) return;
     if (!Transparent) {
         canvas.FillRect(layout.Box, Color);
         if (FramePen.Visible) canvas.FrameRect(layout.Box, FramePen);
     }
-    for (const TTitleLine& line : layout.Lines)
-        canvas.TextOut(line.X, line.Y, line.Text, TTextAlign::Left, Font);
+    for (const TitleLine& line : layout.Lines)
+        canvas.TextOut(line.X, line.Y, line.Text, TextAlign::Left, Font);
 }
 
 }  // namespace colmara

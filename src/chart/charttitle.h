@@ -9,16 +9,16 @@
 
 namespace colmara {
 
-struct TTitleLine {
+struct TitleLine {
     int X = 0;  // left edge of the text
     int Y = 0;  // top of the text
     std::string Text;
 };
 
-struct TTitleLayout {
+struct TitleLayout {
     bool Visible = false;
-    TRect Box;
-    std::vector<TTitleLine> Lines;
+    Rect Box;
+    std::vector<TitleLine> Lines;
     int ChartRectTop = 0;  // top edge left to the plotting area
 };
 
@@ -31,12 +31,12 @@ class TChartTitle {
     std::vector<std::string> Text;
     bool AdjustFrame = true;
     bool Transparent = true;
-    TColor Color = clWhite;
-    TChartPen FramePen{clBlack, 1, TPenStyle::psSolid, true};
-    TChartFont Font{"Arial", 8, clBlue};
+    ColorValue Color = clWhite;
+    ChartPen FramePen{clBlack, 1, PenStyle::psSolid, true};
+    ChartFont Font{"Arial", 8, clBlue};
 
-    TTitleLayout CalcLayout(TChartCanvas& canvas, const TRect& chartRect) const;
-    void Draw(TChartCanvas& canvas, const TTitleLayout& layout) const;
+    TitleLayout CalcLayout(TChartCanvas& canvas, const Rect& chartRect) const;
+    void Draw(TChartCanvas& canvas, const TitleLayout& layout) const;
 };
 
 }  // namespace colmara

@@ -1,7 +1,5 @@
 #include "chart/horizlineseries.h"
 
-#include "chart/chartaxis.h"
-
 namespace colmara {
 
 THorizLineSeries::THorizLineSeries() = default;
@@ -15,13 +13,13 @@ bool THorizLineSeries::AssociatedToAxis(const TChartAxis* axis) const {
     return axis != nullptr && (axis == horizAxis_ || axis == vertAxis_);
 }
 
-int THorizLineSeries::Add(double value, const std::string& label, TColor color) {
+int THorizLineSeries::Add(double value, const std::string& label, ColorValue color) {
     // The data value goes along the horizontal axis; its position is the
     // number of points already held.
     return AddXY(value, YValues.Count(), label, color);
 }
 
-int THorizLineSeries::AddXY(double x, double y, const std::string& label, TColor color) {
+int THorizLineSeries::AddXY(double x, double y, const std::string& label, ColorValue color) {
     XValues.TempValue = x;
     YValues.TempValue = y;
     const int index = XValues.AddChartValue(x);
@@ -56,9 +54,9 @@ void THorizLineSeries::RequestRepaint() const {
     if (Active && repaintRequest_) repaintRequest_();
 }
 
-TColor THorizLineSeries::ValueColor(int index) const {
+ColorValue THorizLineSeries::ValueColor(int index) const {
     if (colors_ && index >= 0 && static_cast<std::size_t>(index) < colors_->size()) {
-        const TColor own = (*colors_)[static_cast<std::size_t>(index)];
+        const ColorValue own = (*colors_)[static_cast<std::size_t>(index)];
         if (own != clDefaultColor) return own;
     }
     return SeriesColor;
@@ -70,31 +68,33 @@ std::string THorizLineSeries::Label(int index) const {
     return {};
 }
 
-int THorizLineSeries::CalcXPos(int index) const {
-    return horizAxis_->CalcPosValue(XValues.Value(index));
+int THorizLineSeries::CalcXPos(int index, const AxisScale& horiz) const {
+    return horiz.CalcPosValue(XValues.Value(index));
 }
 
-int THorizLineSeries::CalcYPos(int index) const {
-    return vertAxis_->CalcPosValue(YValues.Value(index));
+int THorizLineSeries::CalcYPos(int index, const AxisScale& vert) const {
+    return vert.CalcPosValue(YValues.Value(index));
 }
 
-void THorizLineSeries::DrawAllValues(TChartCanvas& canvas) {
-    previous_ = {};
-    for (int i = 0; i < Count(); ++i) DrawValue(canvas, i);
+void THorizLineSeries::DrawAllValues(TChartCanvas& canvas, const AxisScale& horiz,
+                                     const AxisScale& vert) const {
+    std::optional<Point> previous;
+    for (int i = 0; i < Count(); ++i) previous = DrawValue(canvas, i, horiz, vert, previous);
 }
 
-void THorizLineSeries::DrawValue(TChartCanvas& canvas, int index) {
-    const TColor color = ValueColor(index);
-    const int x = CalcXPos(index);
-    const int y = CalcYPos(index);
+Point THorizLineSeries::DrawValue(TChartCanvas& canvas, int index, const AxisScale& horiz,
+                                  const AxisScale& vert,
+                                  const std::optional<Point>& previous) const {
+    const ColorValue color = ValueColor(index);
+    const Point at{CalcXPos(index, horiz), CalcYPos(index, vert)};
     // A step whose two ends fall on one pixel draws nothing; the next
     // segment still starts from that pixel.
-    if (previous_.valid && (x != previous_.x || y != previous_.y) && color != clNone) {
-        TChartPen pen = LinePen;
+    if (previous && *previous != at && color != clNone) {
+        ChartPen pen = LinePen;
         pen.Color = ColorEachLine ? color : SeriesColor;
-        canvas.Line(previous_.x, previous_.y, x, y, pen);
+        canvas.Line(previous->X, previous->Y, at.X, at.Y, pen);
     }
-    previous_ = {true, x, y};
+    return at;
 }
 
 std::string THorizLineSeries::LegendString(int index, const FormatSettings& settings) const {
@@ -107,10 +107,10 @@ std::string THorizLineSeries::LegendString(int index, const FormatSettings& sett
     return text;
 }
 
-void THorizLineSeries::DrawLegend(TChartCanvas& canvas, int index, const TRect& rect) const {
-    const TColor color = ValueColor(index);
+void THorizLineSeries::DrawLegend(TChartCanvas& canvas, int index, const Rect& rect) const {
+    const ColorValue color = ValueColor(index);
     if (color == clNone) return;
-    TChartPen pen = LinePen;
+    ChartPen pen = LinePen;
     pen.Color = color;
     const int y = (rect.Top + rect.Bottom) / 2;
     canvas.Line(rect.Left, y, rect.Right, y, pen);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "chart/axisscale.h"
 #include "chart/chartcanvas.h"
 #include "chart/valuelist.h"
 #include "runtime/numconv.h"
@@ -21,16 +22,15 @@ class THorizLineSeries {
 
     // Settings of the window definition.
     bool Active = true;
-    TColor SeriesColor = clRed;
-    TChartPen LinePen{clRed, 1, TPenStyle::psSolid, true};
+    ColorValue SeriesColor = clRed;
+    ChartPen LinePen{clRed, 1, PenStyle::psSolid, true};
     bool ColorEachLine = true;
     std::string ValueFormat = "#,##0.###";
 
     // XValues holds the data values (the mandatory list), YValues the
     // running position 0, 1, 2, ...
-    TChartValueList XValues{"X", TChartListOrder::loNone};
-    TChartValueList YValues{"Y", TChartListOrder::loAscending};
-    TChartValueList& MandatoryValueList() { return XValues; }
+    TChartValueList XValues{"X", ChartListOrder::loNone};
+    TChartValueList YValues{"Y", ChartListOrder::loAscending};
     const TChartValueList& MandatoryValueList() const { return XValues; }
 
     // The chart connects the series to its axes and to its repaint request.
@@ -41,8 +41,8 @@ class THorizLineSeries {
     bool AssociatedToAxis(const TChartAxis* axis) const;
 
     // Appends one data value at the next position; returns its index.
-    int Add(double value, const std::string& label = {}, TColor color = clDefaultColor);
-    int AddXY(double x, double y, const std::string& label = {}, TColor color = clDefaultColor);
+    int Add(double value, const std::string& label = {}, ColorValue color = clDefaultColor);
+    int AddXY(double x, double y, const std::string& label = {}, ColorValue color = clDefaultColor);
     void Clear();
 
     int Count() const { return XValues.Count(); }
@@ -52,22 +52,25 @@ class THorizLineSeries {
     double MaxYValue() const { return YValues.MaxValue(); }
 
     // Colour of point i: its own recorded colour, else SeriesColor.
-    TColor ValueColor(int index) const;
+    ColorValue ValueColor(int index) const;
     std::string Label(int index) const;
-    bool HasColorList() const { return colors_.has_value(); }
-    bool HasLabels() const { return !labels_.empty(); }
 
-    int CalcXPos(int index) const;
-    int CalcYPos(int index) const;
+    // Pixel of point index on the scales of the series' two axes.
+    int CalcXPos(int index, const AxisScale& horiz) const;
+    int CalcYPos(int index, const AxisScale& vert) const;
 
-    void DrawAllValues(TChartCanvas& canvas);
-    void DrawValue(TChartCanvas& canvas, int index);
+    // The line through all points, one segment per step that moves.
+    void DrawAllValues(TChartCanvas& canvas, const AxisScale& horiz, const AxisScale& vert) const;
+    // The segment that ends at point index, from the previously visited
+    // point if there is one; returns the pixel of point index.
+    Point DrawValue(TChartCanvas& canvas, int index, const AxisScale& horiz, const AxisScale& vert,
+                    const std::optional<Point>& previous) const;
 
     // Legend row text: the value under ValueFormat, then the column
     // separator and the label when the point has one.
     std::string LegendString(int index, const FormatSettings& settings) const;
     // Legend symbol: a short horizontal line through the rectangle's middle.
-    void DrawLegend(TChartCanvas& canvas, int index, const TRect& rect) const;
+    void DrawLegend(TChartCanvas& canvas, int index, const Rect& rect) const;
 
   private:
     void RequestRepaint() const;
@@ -75,16 +78,8 @@ class THorizLineSeries {
     const TChartAxis* horizAxis_ = nullptr;
     const TChartAxis* vertAxis_ = nullptr;
     std::function<void()> repaintRequest_;
-    std::optional<std::vector<TColor>> colors_;  // created by the first own colour
-    std::vector<std::string> labels_;            // shorter than Count: missing = empty
-
-    // The previously visited point while the series is drawn.
-    struct PreviousPoint {
-        bool valid = false;
-        int x = 0;
-        int y = 0;
-    };
-    PreviousPoint previous_;
+    std::optional<std::vector<ColorValue>> colors_;  // created by the first own colour
+    std::vector<std::string> labels_;                // shorter than Count: missing = empty
 };
 
 // Splits a legend text into its two columns.

@@ -15,11 +15,11 @@ int TChartValueList::AddChartValue(double v) {
         // Scan back from the end while v belongs before the value there; the
         // new value goes just after the place where the scan stopped.
         // Ascending 1, 3, 5 + v=2: stops at index 0 (1), inserts at 1.
-        if (Order == TChartListOrder::loAscending && v < Value(count_ - 1)) {
+        if (Order == ChartListOrder::loAscending && v < Value(count_ - 1)) {
             int t = count_ - 1;
             while (t >= 0 && v < Value(t)) --t;
             index = t + 1;
-        } else if (Order == TChartListOrder::loDescending && v > Value(count_ - 1)) {
+        } else if (Order == ChartListOrder::loDescending && v > Value(count_ - 1)) {
             int t = count_ - 1;
             while (t >= 0 && v > Value(t)) --t;
             index = t + 1;

@@ -7,7 +7,7 @@
 
 namespace colmara {
 
-enum class TChartListOrder { loNone, loAscending, loDescending };
+enum class ChartListOrder { loNone, loAscending, loDescending };
 
 class TChartValueList {
   public:
@@ -15,11 +15,11 @@ class TChartValueList {
     // list with up to that many points allocates once.
     static constexpr int kGrowBy = 1000;
 
-    explicit TChartValueList(std::string name, TChartListOrder order = TChartListOrder::loNone)
+    explicit TChartValueList(std::string name, ChartListOrder order = ChartListOrder::loNone)
         : Name(std::move(name)), Order(order) {}
 
     std::string Name;
-    TChartListOrder Order;
+    ChartListOrder Order;
     bool DateTime = false;
     double TempValue = 0.0;  // staged by AddXY before insertion
 

@@ -17,7 +17,7 @@ class QPushButton;
 
 namespace colmara {
 
-class TChartWidget;
+class ChartWidget;
 class ClickableLabel;
 class ErrorReporter;
 class TForm3;
@@ -62,7 +62,7 @@ class TForm1 : public QWidget {
     QCheckBox* CheckBox10;
     QLabel* Label5;
     QListWidget* ListBox1;
-    TChartWidget* Chart1;
+    ChartWidget* Chart1;
     ClickableLabel* Label8;
     QPushButton* Button4;
     QPushButton* Button2;

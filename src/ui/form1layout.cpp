@@ -108,7 +108,7 @@ void TForm1::CreateControls() {
 
     Label5 = PlaceLabel(this, "Label5", 128, 128, QStringLiteral("Result:"));
     ListBox1 = PlaceList(this, "ListBox1", 128, 144, 209, 305);
-    Chart1 = Place(new TChartWidget(this), "Chart1", TChartWidget::DefaultGeometry());
+    Chart1 = Place(new ChartWidget(this), "Chart1", ChartWidget::DefaultGeometry());
 
     Label8 = Place(new ClickableLabel(QStringLiteral("Colmara 2004-01-20 BETA "), this), "Label8",
                    8, 464, 167, 15);

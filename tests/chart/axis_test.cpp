@@ -11,19 +11,32 @@
 namespace colmara {
 namespace {
 
-using testing::CanvasCall;
-using testing::RecordingCanvas;
+using test::CanvasCall;
+using test::RecordingCanvas;
 
-// An axis over a pixel extent with a fixed range.
-TChartAxis MakeAxis(TAxisSide side, int from, int to, double min, double max) {
-    TChartAxis axis(side);
-    const bool horizontal = side == TAxisSide::Bottom || side == TAxisSide::Top;
-    axis.CalcRect(horizontal ? TRect{from, 0, to, 10} : TRect{0, from, 10, to});
-    axis.SetMinMax(min, max);
-    return axis;
+// An axis with a fixed range, and its layout with the scale over a pixel
+// extent.
+struct AxisOn {
+    TChartAxis axis;
+    AxisLayout layout;
+
+    AxisLayout Labels(RecordingCanvas& canvas, const FormatSettings& settings) const {
+        AxisLayout out = layout;
+        axis.CalcLabels(out, canvas, {}, settings);
+        return out;
+    }
+};
+
+AxisOn MakeAxis(AxisSide side, int from, int to, double min, double max) {
+    AxisOn a{TChartAxis(side), {}};
+    a.axis.SetMinMax(min, max);
+    a.layout.Side = side;
+    const Rect extent = IsHorizontalSide(side) ? Rect{from, 0, to, 10} : Rect{0, from, 10, to};
+    a.layout.Scale = a.axis.MakeScale(a.axis.CalcRange({}), extent);
+    return a;
 }
 
-std::vector<std::string> TextsOf(const TAxisLayout& layout) {
+std::vector<std::string> TextsOf(const AxisLayout& layout) {
     std::vector<std::string> out;
     for (const auto& l : layout.Labels) out.push_back(l.Text);
     return out;
@@ -46,33 +59,33 @@ TEST(TChartAxis, NextStepWalksOneTwoFive) {
 
 TEST(TChartAxis, LabelStepFollowsTheLabelCountAndThePointCountRule) {
     struct Case {
-        TAxisSide side;
+        AxisSide side;
         double max;
         int points;  // of a series whose positions lie along the left axis
         int m;
         double step;
     };
     const Case cases[] = {
-        {TAxisSide::Left, 15, 16, 16, 1},                // point-count rule: 1 at once
-        {TAxisSide::Left, 15, 16, 15, 1},                // 15/16 -> NextStep 1
-        {TAxisSide::Left, 15, 16, 14, 2},                // 15 steps > 14 -> 2
-        {TAxisSide::Left, 100, 101, 25, 5},              // 100/26: Round(26.0) > 25
-        {TAxisSide::Left, 1, 2, 2, 1},                   // N = 1: labels 1 and 0
-        {TAxisSide::Left, 3, 4, 10, 1},                  // 3/11 lifted to 1 by the rule
-        {TAxisSide::Bottom, 3, 4, 10, 0.5},              // ...which the value axis lacks
-        {TAxisSide::Bottom, 100, 21, 10, 10},            // 100/11 = 9.09, 11 steps > 10
-        {TAxisSide::Bottom, 100, 21, 9, 20},             // 10 steps > 9
-        {TAxisSide::Left, 0, 0, 30, 1},                  // zero range
-        {TAxisSide::Left, 15, 16, 0, MinAxisIncrement},  // too short for a label
+        {AxisSide::Left, 15, 16, 16, 1},                // point-count rule: 1 at once
+        {AxisSide::Left, 15, 16, 15, 1},                // 15/16 -> NextStep 1
+        {AxisSide::Left, 15, 16, 14, 2},                // 15 steps > 14 -> 2
+        {AxisSide::Left, 100, 101, 25, 5},              // 100/26: Round(26.0) > 25
+        {AxisSide::Left, 1, 2, 2, 1},                   // N = 1: labels 1 and 0
+        {AxisSide::Left, 3, 4, 10, 1},                  // 3/11 lifted to 1 by the rule
+        {AxisSide::Bottom, 3, 4, 10, 0.5},              // ...which the value axis lacks
+        {AxisSide::Bottom, 100, 21, 10, 10},            // 100/11 = 9.09, 11 steps > 10
+        {AxisSide::Bottom, 100, 21, 9, 20},             // 10 steps > 9
+        {AxisSide::Left, 0, 0, 30, 1},                  // zero range
+        {AxisSide::Left, 15, 16, 0, MinAxisIncrement},  // too short for a label
     };
     for (const Case& c : cases) {
-        TChartAxis bottom = MakeAxis(TAxisSide::Bottom, 0, 300, 0, c.max);
-        TChartAxis left = MakeAxis(TAxisSide::Left, 0, 300, 0, c.max);
+        const AxisOn bottom = MakeAxis(AxisSide::Bottom, 0, 300, 0, c.max);
+        const AxisOn left = MakeAxis(AxisSide::Left, 0, 300, 0, c.max);
         THorizLineSeries series;
-        series.SetAxes(&bottom, &left);
+        series.SetAxes(&bottom.axis, &left.axis);
         for (int i = 0; i < c.points; ++i) series.Add(1.0);
-        const TChartAxis& axis = c.side == TAxisSide::Left ? left : bottom;
-        EXPECT_DOUBLE_EQ(axis.CalcLabelsIncrement(c.m, {&series}), c.step)
+        const AxisOn& a = c.side == AxisSide::Left ? left : bottom;
+        EXPECT_DOUBLE_EQ(a.axis.CalcLabelsIncrement(a.layout.Scale, c.m, {&series}), c.step)
             << "max " << c.max << " M " << c.m;
     }
 }
@@ -92,8 +105,8 @@ TEST(TChartAxis, AutomaticRangeComesFromTheSeriesThatCount) {
         {false, false, false, false, 0, 0, 0, 0},   // nothing to scale to
     };
     for (const Case& c : cases) {
-        TChartAxis bottom = MakeAxis(TAxisSide::Bottom, 0, 300, 0, 100);
-        TChartAxis left = MakeAxis(TAxisSide::Left, 0, 300, 0, 100);
+        TChartAxis bottom(AxisSide::Bottom);
+        TChartAxis left(AxisSide::Left);
         bottom.Automatic = bottom.AutomaticMinimum = bottom.AutomaticMaximum = true;
         left.Automatic = left.AutomaticMinimum = left.AutomaticMaximum = true;
         THorizLineSeries a, b;
@@ -104,39 +117,45 @@ TEST(TChartAxis, AutomaticRangeComesFromTheSeriesThatCount) {
             for (int y = 2; y <= 4; ++y) a.AddXY(10.0 * (y + 1), y);
         if (c.pointsB)
             for (int y = 0; y <= 10; ++y) b.AddXY(10.0 + 8.0 * y, y);
+        const AxisRange y = left.CalcRange({&a, &b});
+        const AxisRange x = bottom.CalcRange({&a, &b});
+        EXPECT_EQ(y.Minimum, c.minY);
+        EXPECT_EQ(y.Maximum, c.maxY);
+        EXPECT_EQ(x.Minimum, c.minX);
+        EXPECT_EQ(x.Maximum, c.maxX);
+        EXPECT_EQ(left.MakeScale(y, {0, 0, 10, 300}).IsZeroRange, c.minY == c.maxY);
+        // The automatic ends report the computed range in the settings.
         left.AdjustMaxMin({&a, &b});
-        bottom.AdjustMaxMin({&a, &b});
-        EXPECT_EQ(left.IMinimum, c.minY);
-        EXPECT_EQ(left.IMaximum, c.maxY);
-        EXPECT_EQ(bottom.IMinimum, c.minX);
-        EXPECT_EQ(bottom.IMaximum, c.maxX);
-        EXPECT_EQ(left.IsZeroRange, c.minY == c.maxY);
+        EXPECT_EQ(left.Maximum, c.maxY);
     }
     // The bottom axis of the window keeps its fixed range whatever the data.
-    TChartAxis fixed = MakeAxis(TAxisSide::Bottom, 0, 300, 0, 100);
+    TChartAxis fixed(AxisSide::Bottom);
+    fixed.SetMinMax(0, 100);
     THorizLineSeries s;
     s.SetAxes(&fixed, nullptr);
     s.Add(250);
-    fixed.AdjustMaxMin({&s});
-    EXPECT_EQ(fixed.IMaximum, 100);
+    EXPECT_EQ(fixed.CalcRange({&s}).Maximum, 100);
 }
 
 TEST(TChartAxis, MaxLabelsCountAddsTenPercentSeparation) {
     RecordingCanvas canvas;
     const FormatSettings dot;
+    auto count = [&](const AxisOn& a) {
+        return a.axis.MaxLabelsCount(a.layout.Scale, canvas, dot);
+    };
     // Vertical: 13 px labels + 1 px separation; 414 / 14 = 29.57 -> 30.
-    EXPECT_EQ(MakeAxis(TAxisSide::Left, 40, 454, 0, 15).MaxLabelsCount(canvas, dot), 30);
+    EXPECT_EQ(count(MakeAxis(AxisSide::Left, 40, 454, 0, 15)), 30);
     // Horizontal: "100" is 18 px + 2; 259 / 20 = 12.95 -> 13; 250 / 20 = 12.5 -> 12.
-    EXPECT_EQ(MakeAxis(TAxisSide::Bottom, 28, 287, 0, 100).MaxLabelsCount(canvas, dot), 13);
-    EXPECT_EQ(MakeAxis(TAxisSide::Bottom, 0, 250, 0, 100).MaxLabelsCount(canvas, dot), 12);
+    EXPECT_EQ(count(MakeAxis(AxisSide::Bottom, 28, 287, 0, 100)), 13);
+    EXPECT_EQ(count(MakeAxis(AxisSide::Bottom, 0, 250, 0, 100)), 12);
 }
 
 TEST(TChartAxis, CalcPosValueRoundsHalvesToEvenAndClamps) {
-    const TChartAxis h = MakeAxis(TAxisSide::Bottom, 0, 5, 0, 2);  // 2.5 px per unit
-    const TChartAxis v = MakeAxis(TAxisSide::Left, 0, 5, 0, 2);
-    const TChartAxis wide = MakeAxis(TAxisSide::Bottom, 28, 287, 0, 100);
+    const AxisScale h = MakeAxis(AxisSide::Bottom, 0, 5, 0, 2).layout.Scale;  // 2.5 px per unit
+    const AxisScale v = MakeAxis(AxisSide::Left, 0, 5, 0, 2).layout.Scale;
+    const AxisScale wide = MakeAxis(AxisSide::Bottom, 28, 287, 0, 100).layout.Scale;
     struct Case {
-        const TChartAxis* axis;
+        const AxisScale* axis;
         double value;
         int pixel;
     };
@@ -158,7 +177,7 @@ TEST(TChartAxis, CalcPosValueRoundsHalvesToEvenAndClamps) {
     };
     for (const Case& c : cases) EXPECT_EQ(c.axis->CalcPosValue(c.value), c.pixel) << c.value;
 
-    const TChartAxis zero = MakeAxis(TAxisSide::Left, 40, 434, 0, 0);
+    const AxisScale zero = MakeAxis(AxisSide::Left, 40, 434, 0, 0).layout.Scale;
     EXPECT_EQ(zero.CalcPosValue(0), 237);
     EXPECT_EQ(zero.CalcPosValue(12), 237);
     EXPECT_DOUBLE_EQ(wide.CalcPosPoint(157), 129.0 / 2.59);
@@ -167,9 +186,9 @@ TEST(TChartAxis, CalcPosValueRoundsHalvesToEvenAndClamps) {
 TEST(TChartAxis, LabelsRunFromTheMaximumDownWithGridOnlyInside) {
     RecordingCanvas canvas;
     const FormatSettings dot;
-    TChartAxis bottom = MakeAxis(TAxisSide::Bottom, 34, 234, 0, 100);
-    bottom.PosLabels = 441;
-    const TAxisLayout layout = bottom.CalcLabels(canvas, {}, dot);
+    AxisOn bottom = MakeAxis(AxisSide::Bottom, 34, 234, 0, 100);
+    bottom.layout.PosLabels = 441;
+    const AxisLayout layout = bottom.Labels(canvas, dot);
     EXPECT_EQ(layout.Step, 10);
     EXPECT_EQ(TextsOf(layout), (std::vector<std::string>{"100", "90", "80", "70", "60", "50", "40",
                                                          "30", "20", "10", "0"}));
@@ -177,7 +196,7 @@ TEST(TChartAxis, LabelsRunFromTheMaximumDownWithGridOnlyInside) {
     EXPECT_EQ(layout.Ticks.back(), 34);
     EXPECT_EQ(layout.Labels[5].X, 134);
     EXPECT_EQ(layout.Labels[5].Y, 441);
-    EXPECT_EQ(layout.Labels[5].Align, TTextAlign::Center);
+    EXPECT_EQ(layout.Labels[5].Align, TextAlign::Center);
     // Both end labels are drawn, but the ends get no grid line.
     EXPECT_EQ(layout.Grid.size(), 9u);
     EXPECT_EQ(layout.Grid.front(), 214);
@@ -191,30 +210,30 @@ TEST(TChartAxis, LabelsRunFromTheMaximumDownWithGridOnlyInside) {
 TEST(TChartAxis, LabelTextsUseTheChartPicture) {
     RecordingCanvas canvas;
     const FormatSettings dot;
-    const TChartAxis one = MakeAxis(TAxisSide::Left, 40, 434, 45.12345, 45.12345);
-    EXPECT_EQ(TextsOf(one.CalcLabels(canvas, {}, dot)), (std::vector<std::string>{"45.123"}));
+    const AxisOn one = MakeAxis(AxisSide::Left, 40, 434, 45.12345, 45.12345);
+    EXPECT_EQ(TextsOf(one.Labels(canvas, dot)), (std::vector<std::string>{"45.123"}));
 
-    const TChartAxis thousand = MakeAxis(TAxisSide::Left, 40, 434, 0, 1000);
-    const TAxisLayout layout = thousand.CalcLabels(canvas, {}, dot);
+    const AxisOn thousand = MakeAxis(AxisSide::Left, 40, 434, 0, 1000);
+    const AxisLayout layout = thousand.Labels(canvas, dot);
     ASSERT_FALSE(layout.Labels.empty());
     EXPECT_EQ(layout.Labels.front().Text, "1,000");
-    EXPECT_EQ(TextsOf(thousand.CalcLabels(canvas, {}, FormatSettings{",", "."})).front(), "1.000");
+    EXPECT_EQ(TextsOf(thousand.Labels(canvas, FormatSettings{",", "."})).front(), "1.000");
 }
 
 TEST(TChartAxis, LeftLabelsAreCentredOnTheirTicksWithMinorTicksBeyondTheTop) {
     RecordingCanvas canvas;
     const FormatSettings dot;
-    TChartAxis left = MakeAxis(TAxisSide::Left, 40, 434, 0, 15);
-    left.PosLabels = 27;
-    left.Increment = 2;
-    const TAxisLayout layout = left.CalcLabels(canvas, {}, dot);
+    AxisOn left = MakeAxis(AxisSide::Left, 40, 434, 0, 15);
+    left.layout.PosLabels = 27;
+    left.axis.Increment = 2;
+    const AxisLayout layout = left.Labels(canvas, dot);
     EXPECT_EQ(layout.Step, 2);
     EXPECT_EQ(TextsOf(layout).front(), "14");
     EXPECT_EQ(TextsOf(layout).back(), "0");
     EXPECT_EQ(layout.Labels.front().Pos, 66);  // 434 - 14 * 394 / 15 = 66.27
     EXPECT_EQ(layout.Labels.front().Y, 66 - 6);
     EXPECT_EQ(layout.Labels.front().X, 27);
-    EXPECT_EQ(layout.Labels.front().Align, TTextAlign::Right);
+    EXPECT_EQ(layout.Labels.front().Align, TextAlign::Right);
     // Above 14 the first gap's pattern continues: 66 - 13 = 53 is drawn,
     // 66 - Round(26.5) = 40 sits on the end and is dropped.
     EXPECT_EQ(layout.MinorTicks[0], 53);
@@ -241,9 +260,9 @@ TEST(TChartAxis, LabelCountFollowsThePrecisionOfTheNumbers) {
     RecordingCanvas canvas;
     const FormatSettings dot;
     for (const Case& c : cases) {
-        TChartAxis left = MakeAxis(TAxisSide::Left, 40, 434, c.min, c.max);
-        left.Increment = c.increment;
-        const std::vector<std::string> texts = TextsOf(left.CalcLabels(canvas, {}, dot));
+        AxisOn left = MakeAxis(AxisSide::Left, 40, 434, c.min, c.max);
+        left.axis.Increment = c.increment;
+        const std::vector<std::string> texts = TextsOf(left.Labels(canvas, dot));
         ASSERT_EQ(texts.size(), c.labels) << c.min << " ... " << c.max;
         EXPECT_EQ(texts.front(), c.first);
         EXPECT_EQ(texts.back(), c.last);
@@ -253,15 +272,15 @@ TEST(TChartAxis, LabelCountFollowsThePrecisionOfTheNumbers) {
 TEST(TChartAxis, TenThousandStepsOrAnAxisTooShortGiveNoLabels) {
     RecordingCanvas canvas;
     const FormatSettings dot;
-    TChartAxis axis = MakeAxis(TAxisSide::Bottom, 0, 300, 0, 100);
-    axis.LabelsSeparation = -1;  // take the increment as it is
-    axis.Increment = 0.01;       // 10,000 steps
-    EXPECT_TRUE(axis.CalcLabels(canvas, {}, dot).Labels.empty());
-    axis.Increment = 0.0101;  // 9,901 labels
-    EXPECT_EQ(axis.CalcLabels(canvas, {}, dot).Labels.size(), 9901u);
+    AxisOn a = MakeAxis(AxisSide::Bottom, 0, 300, 0, 100);
+    a.axis.LabelsSeparation = -1;  // take the increment as it is
+    a.axis.Increment = 0.01;       // 10,000 steps
+    EXPECT_TRUE(a.Labels(canvas, dot).Labels.empty());
+    a.axis.Increment = 0.0101;  // 9,901 labels
+    EXPECT_EQ(a.Labels(canvas, dot).Labels.size(), 9901u);
 
-    const TChartAxis tiny = MakeAxis(TAxisSide::Bottom, 0, 5, 0, 100);
-    const TAxisLayout none = tiny.CalcLabels(canvas, {}, dot);
+    const AxisOn tiny = MakeAxis(AxisSide::Bottom, 0, 5, 0, 100);
+    const AxisLayout none = tiny.Labels(canvas, dot);
     EXPECT_EQ(none.Step, MinAxisIncrement);
     EXPECT_TRUE(none.Labels.empty());
     EXPECT_TRUE(none.Ticks.empty());
@@ -270,20 +289,20 @@ TEST(TChartAxis, TenThousandStepsOrAnAxisTooShortGiveNoLabels) {
 TEST(TChartAxis, DrawsLabelsThenLineTicksGridAndMinorTicks) {
     RecordingCanvas canvas;
     const FormatSettings dot;
-    TChartAxis bottom = MakeAxis(TAxisSide::Bottom, 34, 234, 0, 100);
-    bottom.PosLabels = 441;
-    bottom.SetPosAxis({34, 40, 234, 434});
-    bottom.Draw(canvas, bottom.CalcLabels(canvas, {}, dot), {34, 40, 234, 434});
+    AxisOn bottom = MakeAxis(AxisSide::Bottom, 34, 234, 0, 100);
+    bottom.layout.PosLabels = 441;
+    bottom.layout.PosAxis = 434;
+    bottom.axis.Draw(canvas, bottom.Labels(canvas, dot), {34, 40, 234, 434});
 
     ASSERT_EQ(canvas.calls.size(), 11u + 1 + 11 + 9 + 30);
     EXPECT_EQ(canvas.calls[0].kind, CanvasCall::Text);
     const CanvasCall& axisLine = canvas.calls[11];
     EXPECT_EQ(Ends(axisLine), (std::vector<int>{34, 434, 234, 434}));
-    EXPECT_EQ(axisLine.pen, (TChartPen{clBlack, 2, TPenStyle::psSolid, true}));
+    EXPECT_EQ(axisLine.pen, (ChartPen{clBlack, 2, PenStyle::psSolid, true}));
     EXPECT_EQ(Ends(canvas.calls[12]), (std::vector<int>{234, 435, 234, 439}));  // tick
     const CanvasCall& grid = canvas.calls[23];
     EXPECT_EQ(Ends(grid), (std::vector<int>{214, 41, 214, 434}));
-    EXPECT_EQ(grid.pen, (TChartPen{clGray, 1, TPenStyle::psDot, true}));
+    EXPECT_EQ(grid.pen, (ChartPen{clGray, 1, PenStyle::psDot, true}));
     EXPECT_EQ(Ends(canvas.calls[32]), (std::vector<int>{219, 435, 219, 437}));  // minor
 }
 

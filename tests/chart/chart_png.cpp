@@ -15,8 +15,8 @@ int main(int argc, char** argv) {
     const bool show = argc > 1 && std::strcmp(argv[1], "--show") == 0;
     const char* path = argc > 1 && !show ? argv[1] : "chart.png";
 
-    colmara::TChartWidget widget(nullptr);
-    widget.resize(colmara::TChartWidget::DefaultGeometry().size());
+    colmara::ChartWidget widget(nullptr);
+    widget.resize(colmara::ChartWidget::DefaultGeometry().size());
     constexpr int kPlates = 20;
     for (int i = 0; i <= kPlates; ++i) {
         // Steep near the boiler, flattening towards the azeotrope.

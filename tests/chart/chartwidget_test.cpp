@@ -13,10 +13,10 @@ namespace {
 
 struct WidgetFixture {
     FormatSettings settings;
-    TChartWidget widget{nullptr, settings};
+    ChartWidget widget{nullptr, settings};
 
     WidgetFixture() {
-        widget.resize(TChartWidget::DefaultGeometry().size());
+        widget.resize(ChartWidget::DefaultGeometry().size());
         for (int i = 0; i < 16; ++i) widget.Series1().Add(5.0 * (i + 1));
         Picture();  // the first paint lays the chart out
     }
@@ -35,20 +35,20 @@ struct WidgetFixture {
     }
 };
 
-TEST(TChartWidget, LeftDragZoomsToThePixelsUnderTheMouse) {
+TEST(ChartWidget, LeftDragZoomsToThePixelsUnderTheMouse) {
     WidgetFixture f;
     TChart& chart = f.widget.Chart();
-    const TRect plot = chart.ChartRect();
+    const Rect plot = chart.ChartRect();
     const QPoint from(plot.Left + 20, plot.Top + 60);
     const QPoint to(plot.Left + 100, plot.Top + 260);
-    const double minimum = chart.BottomAxis().CalcPosPoint(from.x());
-    const double maximum = chart.LeftAxis().CalcPosPoint(from.y());
+    const double minimum = chart.Layout().Axis(AxisSide::Bottom).Scale.CalcPosPoint(from.x());
+    const double maximum = chart.Layout().Axis(AxisSide::Left).Scale.CalcPosPoint(from.y());
     const QImage before = f.Picture();
 
     f.Mouse(QEvent::MouseButtonPress, Qt::LeftButton, from);
     f.Mouse(QEvent::MouseMove, Qt::LeftButton, to);
     ASSERT_TRUE(chart.ZoomRectangle().has_value());
-    EXPECT_EQ(*chart.ZoomRectangle(), (TRect{from.x(), from.y(), to.x(), to.y()}));
+    EXPECT_EQ(*chart.ZoomRectangle(), (Rect{from.x(), from.y(), to.x(), to.y()}));
     f.Mouse(QEvent::MouseButtonRelease, Qt::LeftButton, to);
     EXPECT_DOUBLE_EQ(chart.BottomAxis().Minimum, minimum);
     EXPECT_DOUBLE_EQ(chart.LeftAxis().Maximum, maximum);
@@ -62,14 +62,14 @@ TEST(TChartWidget, LeftDragZoomsToThePixelsUnderTheMouse) {
     EXPECT_EQ(f.Picture(), before);
 }
 
-TEST(TChartWidget, MouseAndWheelHandlersRunUnderTheOwnersGuard) {
+TEST(ChartWidget, MouseAndWheelHandlersRunUnderTheOwnersGuard) {
     WidgetFixture f;
     int guarded = 0;
     f.widget.SetEventGuard([&](const std::function<void()>& handler) {
         ++guarded;
         handler();
     });
-    const TRect plot = f.widget.Chart().ChartRect();
+    const Rect plot = f.widget.Chart().ChartRect();
     const QPoint from(plot.Left + 20, plot.Top + 60);
     const QPoint to(plot.Left + 100, plot.Top + 260);
     f.Mouse(QEvent::MouseButtonPress, Qt::LeftButton, from);
@@ -80,7 +80,7 @@ TEST(TChartWidget, MouseAndWheelHandlersRunUnderTheOwnersGuard) {
     EXPECT_FALSE(f.widget.Chart().LeftAxis().Automatic) << "the handlers ran inside the guard";
 }
 
-TEST(TChartWidget, WheelNotchesAddUpFromPartialTurns) {
+TEST(ChartWidget, WheelNotchesAddUpFromPartialTurns) {
     WidgetFixture f;
     const TChartAxis& left = f.widget.Chart().LeftAxis();
     f.Wheel(-120);  // one notch towards the user: the range moves up
@@ -92,7 +92,7 @@ TEST(TChartWidget, WheelNotchesAddUpFromPartialTurns) {
     EXPECT_FALSE(left.Automatic);
 }
 
-TEST(TChartWidget, NewPointsRepaintFromAFreshPicture) {
+TEST(ChartWidget, NewPointsRepaintFromAFreshPicture) {
     WidgetFixture f;
     const QImage before = f.Picture();
     EXPECT_EQ(f.Picture(), before);
@@ -100,7 +100,7 @@ TEST(TChartWidget, NewPointsRepaintFromAFreshPicture) {
     for (double v : {20.0, 40.0}) f.widget.Series1().Add(v);
     const QImage after = f.Picture();
     EXPECT_NE(after, before);
-    EXPECT_EQ(f.widget.Chart().LeftAxis().IMaximum, 1);
+    EXPECT_EQ(f.widget.Chart().Layout().Axis(AxisSide::Left).Scale.IMaximum, 1);
 }
 
 }  // namespace

@@ -28,38 +28,41 @@ bool RedNear(const QImage& image, int x, int y) {
     return false;
 }
 
-TEST(TQtChartCanvas, RedLineAndLegendBoxLieWhereTheLayoutPutsThem) {
+TEST(QtChartCanvas, RedLineAndLegendBoxLieWhereTheLayoutPutsThem) {
     const FormatSettings settings;
-    TChartWidget widget(nullptr, settings);
+    ChartWidget widget(nullptr, settings);
     for (int i = 0; i < 16; ++i) widget.Series1().Add(10.0 + 4.0 * i);
 
     QImage image(296, 473, QImage::Format_RGB32);
     image.fill(Qt::green);
-    TChartLayout layout;
+    ChartLayout layout;
     {
         QPainter painter(&image);
         layout = widget.Render(painter, QRect(0, 0, 296, 473));
     }
     const THorizLineSeries& series = widget.Series1();
+    const AxisScale& bottomScale = layout.Axis(AxisSide::Bottom).Scale;
+    const AxisScale& leftScale = layout.Axis(AxisSide::Left).Scale;
+    auto x = [&](int i) { return series.CalcXPos(i, bottomScale); };
+    auto y = [&](int i) { return series.CalcYPos(i, leftScale); };
     const QColor red(255, 0, 0);
     // Both ends of the line: the boiler on the bottom edge, the top plate on
     // the top edge of the plotting area.
-    EXPECT_EQ(series.CalcYPos(0), layout.ChartRect.Bottom);
-    EXPECT_EQ(series.CalcYPos(15), layout.ChartRect.Top);
-    EXPECT_TRUE(RedNear(image, series.CalcXPos(0), series.CalcYPos(0)));
-    EXPECT_TRUE(RedNear(image, series.CalcXPos(15), series.CalcYPos(15)));
-    EXPECT_TRUE(RedNear(image, (series.CalcXPos(7) + series.CalcXPos(8)) / 2,
-                        (series.CalcYPos(7) + series.CalcYPos(8)) / 2));
+    EXPECT_EQ(y(0), layout.ChartRect.Bottom);
+    EXPECT_EQ(y(15), layout.ChartRect.Top);
+    EXPECT_TRUE(RedNear(image, x(0), y(0)));
+    EXPECT_TRUE(RedNear(image, x(15), y(15)));
+    EXPECT_TRUE(RedNear(image, (x(7) + x(8)) / 2, (y(7) + y(8)) / 2));
     // The boiler's own pixel on the bottom edge shows: the clip reaches one
     // pixel below the plotting area and the line starts on its first pixel.
-    EXPECT_EQ(PixelAt(image, series.CalcXPos(0), series.CalcYPos(0)), red);
+    EXPECT_EQ(PixelAt(image, x(0), y(0)), red);
     // ...and stays inside the plotting area.
-    EXPECT_FALSE(RedNear(image, series.CalcXPos(15), series.CalcYPos(15) - 3));
-    EXPECT_FALSE(RedNear(image, series.CalcXPos(0), series.CalcYPos(0) + 4));
+    EXPECT_FALSE(RedNear(image, x(15), y(15) - 3));
+    EXPECT_FALSE(RedNear(image, x(0), y(0) + 4));
 
     // Legend: black frame, white inside, black shadow to the lower right.
     ASSERT_TRUE(layout.Legend.Visible);
-    const TRect box = layout.Legend.Box;
+    const Rect box = layout.Legend.Box;
     EXPECT_EQ(PixelAt(image, box.Left, box.Top + 5), QColor(Qt::black));
     EXPECT_EQ(PixelAt(image, box.Right - 1, box.Bottom - 1), QColor(Qt::black));
     EXPECT_EQ(PixelAt(image, box.Left + 2, box.Bottom - 2), QColor(Qt::white));
@@ -67,22 +70,23 @@ TEST(TQtChartCanvas, RedLineAndLegendBoxLieWhereTheLayoutPutsThem) {
     EXPECT_EQ(PixelAt(image, box.Right + 5, box.Bottom + 5),
               widget.palette().color(QPalette::Button));
     // The top row's symbol is a red line.
-    const TRect symbol = layout.Legend.RowList.front().Symbol;
+    const Rect symbol = layout.Legend.RowList.front().Symbol;
     EXPECT_EQ(PixelAt(image, (symbol.Left + symbol.Right) / 2, (symbol.Top + symbol.Bottom) / 2),
               red);
     // Left ticks run from one pixel left of the axis line outwards, 4 long.
-    const TChartAxis& left = widget.Chart().LeftAxis();
-    const int tickY = series.CalcYPos(15);
-    for (int x = left.PosAxis - 1; x > left.PosAxis - 1 - left.TickLength; --x)
-        EXPECT_EQ(PixelAt(image, x, tickY), QColor(0x80, 0x80, 0x80)) << x;
-    EXPECT_NE(PixelAt(image, left.PosAxis - 1 - left.TickLength, tickY), QColor(0x80, 0x80, 0x80));
+    const int tickLength = widget.Chart().LeftAxis().TickLength;
+    const int posAxis = layout.Axis(AxisSide::Left).PosAxis;
+    const int tickY = y(15);
+    for (int px = posAxis - 1; px > posAxis - 1 - tickLength; --px)
+        EXPECT_EQ(PixelAt(image, px, tickY), QColor(0x80, 0x80, 0x80)) << px;
+    EXPECT_NE(PixelAt(image, posAxis - 1 - tickLength, tickY), QColor(0x80, 0x80, 0x80));
     // Nothing drawn outside the panel colour at the bevel's inner corner.
     EXPECT_EQ(PixelAt(image, 3, 3), widget.palette().color(QPalette::Button));
 }
 
 // The pixels a one-pixel line covers, as the layout counts them: from its
 // start point on, the end point excluded, whatever the direction.
-TEST(TQtChartCanvas, LinesStartOnTheirFirstPixelInEveryDirection) {
+TEST(QtChartCanvas, LinesStartOnTheirFirstPixelInEveryDirection) {
     struct Case {
         const char* name;
         int x0, y0, x1, y1;
@@ -103,8 +107,8 @@ TEST(TQtChartCanvas, LinesStartOnTheirFirstPixelInEveryDirection) {
         image.fill(Qt::white);
         {
             QPainter painter(&image);
-            TQtChartCanvas canvas(painter, QPalette());
-            canvas.Line(c.x0, c.y0, c.x1, c.y1, TChartPen{clRed, 1, TPenStyle::psSolid, true});
+            QtChartCanvas canvas(painter, QPalette());
+            canvas.Line(c.x0, c.y0, c.x1, c.y1, ChartPen{clRed, 1, PenStyle::psSolid, true});
         }
         std::vector<std::pair<int, int>> drawn;
         for (int y = 0; y < image.height(); ++y)
@@ -118,16 +122,16 @@ TEST(TQtChartCanvas, LinesStartOnTheirFirstPixelInEveryDirection) {
     }
 }
 
-TEST(TQtChartCanvas, TextMetricsComeFromAnElevenPixelSansFace) {
+TEST(QtChartCanvas, TextMetricsComeFromAnElevenPixelSansFace) {
     QImage image(10, 10, QImage::Format_RGB32);
     QPainter painter(&image);
-    TQtChartCanvas canvas(painter, QPalette());
-    const TChartFont font;
+    QtChartCanvas canvas(painter, QPalette());
+    const ChartFont font;
     const int height = canvas.TextHeight(font, "W");
     EXPECT_GE(height, 11);
     EXPECT_LE(height, 15);
     EXPECT_GT(canvas.TextWidth(font, "100"), canvas.TextWidth(font, "1"));
-    EXPECT_EQ(TQtChartCanvas::ToQFont(font).pixelSize(), 11);
+    EXPECT_EQ(QtChartCanvas::ToQFont(font).pixelSize(), 11);
 }
 
 }  // namespace

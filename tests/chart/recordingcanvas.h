@@ -7,18 +7,18 @@
 
 #include "chart/chartcanvas.h"
 
-namespace colmara::testing {
+namespace colmara::test {
 
 struct CanvasCall {
     enum Kind { Fill, Frame, Frame3D, Line, Text, Clip, Unclip, Invert } kind = Fill;
-    TRect rect{};
+    Rect rect{};
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    TChartPen pen{};
-    TColor color = 0;
-    TColor color2 = 0;
+    ChartPen pen{};
+    ColorValue color = 0;
+    ColorValue color2 = 0;
     std::string text;
-    TTextAlign align = TTextAlign::Left;
-    TChartFont font{};
+    TextAlign align = TextAlign::Left;
+    ChartFont font{};
 };
 
 class RecordingCanvas : public TChartCanvas {
@@ -28,28 +28,28 @@ class RecordingCanvas : public TChartCanvas {
 
     std::vector<CanvasCall> calls;
 
-    int TextWidth(const TChartFont&, std::string_view text) override {
+    int TextWidth(const ChartFont&, std::string_view text) override {
         int chars = 0;
         for (unsigned char c : text) chars += (c & 0xC0) != 0x80;  // UTF-8 code points
         return chars * kCharWidth;
     }
-    int TextHeight(const TChartFont&, std::string_view) override { return kTextHeight; }
-    void FillRect(const TRect& r, TColor color) override {
+    int TextHeight(const ChartFont&, std::string_view) override { return kTextHeight; }
+    void FillRect(const Rect& r, ColorValue color) override {
         Add(CanvasCall::Fill).rect = r;
         calls.back().color = color;
     }
-    void FrameRect(const TRect& r, const TChartPen& pen) override {
+    void FrameRect(const Rect& r, const ChartPen& pen) override {
         Add(CanvasCall::Frame).rect = r;
         calls.back().pen = pen;
     }
-    void Frame3D(const TRect& r, TColor topLeft, TColor bottomRight, int width) override {
+    void Frame3D(const Rect& r, ColorValue topLeft, ColorValue bottomRight, int width) override {
         CanvasCall& c = Add(CanvasCall::Frame3D);
         c.rect = r;
         c.color = topLeft;
         c.color2 = bottomRight;
         c.x0 = width;
     }
-    void Line(int x0, int y0, int x1, int y1, const TChartPen& pen) override {
+    void Line(int x0, int y0, int x1, int y1, const ChartPen& pen) override {
         CanvasCall& c = Add(CanvasCall::Line);
         c.x0 = x0;
         c.y0 = y0;
@@ -57,8 +57,8 @@ class RecordingCanvas : public TChartCanvas {
         c.y1 = y1;
         c.pen = pen;
     }
-    void TextOut(int x, int y, std::string_view text, TTextAlign align,
-                 const TChartFont& font) override {
+    void TextOut(int x, int y, std::string_view text, TextAlign align,
+                 const ChartFont& font) override {
         CanvasCall& c = Add(CanvasCall::Text);
         c.x0 = x;
         c.y0 = y;
@@ -66,9 +66,9 @@ class RecordingCanvas : public TChartCanvas {
         c.align = align;
         c.font = font;
     }
-    void SetClip(const TRect& r) override { Add(CanvasCall::Clip).rect = r; }
+    void SetClip(const Rect& r) override { Add(CanvasCall::Clip).rect = r; }
     void ClearClip() override { Add(CanvasCall::Unclip); }
-    void InvertFrame(const TRect& r) override { Add(CanvasCall::Invert).rect = r; }
+    void InvertFrame(const Rect& r) override { Add(CanvasCall::Invert).rect = r; }
 
     std::vector<CanvasCall> Of(CanvasCall::Kind kind) const {
         std::vector<CanvasCall> out;
@@ -81,7 +81,7 @@ class RecordingCanvas : public TChartCanvas {
         calls.back().kind = kind;
         return calls.back();
     }
-    std::vector<CanvasCall> LinesIn(TColor color) const {
+    std::vector<CanvasCall> LinesIn(ColorValue color) const {
         std::vector<CanvasCall> out;
         for (const auto& c : calls)
             if (c.kind == CanvasCall::Line && c.pen.Color == color) out.push_back(c);
@@ -89,4 +89,4 @@ class RecordingCanvas : public TChartCanvas {
     }
 };
 
-}  // namespace colmara::testing
+}  // namespace colmara::test

@@ -7,8 +7,8 @@
 namespace colmara {
 namespace {
 
-using testing::CanvasCall;
-using testing::RecordingCanvas;
+using test::CanvasCall;
+using test::RecordingCanvas;
 
 std::vector<double> ValuesOf(const TChartValueList& list) {
     std::vector<double> out;
@@ -23,17 +23,15 @@ std::vector<int> Ends(const CanvasCall& c) {
 // A series on a 0 ... 100 bottom axis over x 0..100 and a 0 ... 10 left axis
 // over y 0..100, so values map to pixels one to one (left: 10 px a step).
 struct SeriesOnAxes {
-    TChartAxis bottom{TAxisSide::Bottom};
-    TChartAxis left{TAxisSide::Left};
+    TChartAxis bottom{AxisSide::Bottom};
+    TChartAxis left{AxisSide::Left};
     THorizLineSeries series;
     int repaints = 0;
 
+    AxisScale horiz = bottom.MakeScale({0, 100}, {0, 0, 100, 100});
+    AxisScale vert = left.MakeScale({0, 10}, {0, 0, 100, 100});
+
     SeriesOnAxes() {
-        const TRect plot{0, 0, 100, 100};
-        bottom.CalcRect(plot);
-        left.CalcRect(plot);
-        bottom.SetMinMax(0, 100);
-        left.SetMinMax(0, 10);
         series.SetAxes(&bottom, &left);
         series.SetRepaintRequest([this] { ++repaints; });
     }
@@ -52,9 +50,6 @@ TEST(THorizLineSeries, AddKeepsTheOrderAndNumbersThePoints) {
     EXPECT_EQ(s.series.MinXValue(), 10);
     EXPECT_EQ(s.series.MaxXValue(), 30);
     EXPECT_EQ(s.series.MaxYValue(), 2);
-    // Default colour and empty label store nothing per point.
-    EXPECT_FALSE(s.series.HasColorList());
-    EXPECT_FALSE(s.series.HasLabels());
     EXPECT_EQ(s.series.ValueColor(1), clRed);
 }
 
@@ -74,25 +69,23 @@ TEST(THorizLineSeries, ColourAndLabelListsAppearOnlyWhenNeeded) {
     SeriesOnAxes s;
     s.series.Add(1);
     s.series.Add(2, "", clBlue);
-    ASSERT_TRUE(s.series.HasColorList());
     EXPECT_EQ(s.series.ValueColor(0), clRed);  // earlier point: the series colour
     EXPECT_EQ(s.series.ValueColor(1), clBlue);
     s.series.Add(3);
     EXPECT_EQ(s.series.ValueColor(2), clRed);
 
-    EXPECT_FALSE(s.series.HasLabels());
     s.series.Add(4, "top");
     s.series.Add(5);
-    EXPECT_TRUE(s.series.HasLabels());
     EXPECT_EQ(s.series.Label(0), "");
     EXPECT_EQ(s.series.Label(3), "top");
     EXPECT_EQ(s.series.Label(4), "");
 
     s.series.Clear();
-    EXPECT_FALSE(s.series.HasColorList());
-    EXPECT_FALSE(s.series.HasLabels());
     EXPECT_EQ(s.series.Count(), 0);
     EXPECT_EQ(s.series.YValues.Count(), 0);
+    s.series.Add(6);  // no colour or label survives the clear
+    EXPECT_EQ(s.series.ValueColor(0), clRed);
+    EXPECT_EQ(s.series.Label(0), "");
 }
 
 TEST(THorizLineSeries, LegendStringWritesTheValueThenTheLabel) {
@@ -114,7 +107,7 @@ TEST(THorizLineSeries, DrawsOneRedSegmentPerStepThatMoves) {
     SeriesOnAxes s;
     RecordingCanvas canvas;
     s.series.Add(50);
-    s.series.DrawAllValues(canvas);
+    s.series.DrawAllValues(canvas, s.horiz, s.vert);
     EXPECT_TRUE(canvas.calls.empty()) << "one point draws no segment";
 
     // Points 1 and 2 share a pixel: no segment for that step, and the next
@@ -122,13 +115,13 @@ TEST(THorizLineSeries, DrawsOneRedSegmentPerStepThatMoves) {
     s.series.Clear();
     const double points[][2] = {{10, 0}, {20, 1}, {20, 1}, {20, 2}, {40, 3}};
     for (const auto& p : points) s.series.AddXY(p[0], p[1]);
-    s.series.DrawAllValues(canvas);
+    s.series.DrawAllValues(canvas, s.horiz, s.vert);
     const auto lines = canvas.Of(CanvasCall::Line);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(Ends(lines[0]), (std::vector<int>{10, 100, 20, 90}));
     EXPECT_EQ(Ends(lines[1]), (std::vector<int>{20, 90, 20, 80}));
     EXPECT_EQ(Ends(lines[2]), (std::vector<int>{20, 80, 40, 70}));
-    for (const auto& l : lines) EXPECT_EQ(l.pen, (TChartPen{clRed, 1, TPenStyle::psSolid, true}));
+    for (const auto& l : lines) EXPECT_EQ(l.pen, (ChartPen{clRed, 1, PenStyle::psSolid, true}));
 }
 
 TEST(THorizLineSeries, SegmentTakesTheColourOfThePointItEndsAt) {
@@ -138,7 +131,7 @@ TEST(THorizLineSeries, SegmentTakesTheColourOfThePointItEndsAt) {
     s.series.Add(20, "", clBlue);
     s.series.Add(30, "", clNone);
     s.series.Add(40);
-    s.series.DrawAllValues(canvas);
+    s.series.DrawAllValues(canvas, s.horiz, s.vert);
     const auto lines = canvas.Of(CanvasCall::Line);
     ASSERT_EQ(lines.size(), 2u);  // the step to the clNone point draws nothing
     EXPECT_EQ(lines[0].pen.Color, clBlue);

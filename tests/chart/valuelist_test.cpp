@@ -15,18 +15,18 @@ std::vector<double> ValuesOf(const TChartValueList& list) {
 
 TEST(TChartValueList, OrderDecidesWhereAValueGoes) {
     struct Case {
-        TChartListOrder order;
+        ChartListOrder order;
         std::vector<double> added;
         std::vector<int> indices;
         std::vector<double> values;
     };
     const Case cases[] = {
-        {TChartListOrder::loNone, {10, 30, 20}, {0, 1, 2}, {10, 30, 20}},
-        {TChartListOrder::loAscending, {10, 30, 20}, {0, 1, 1}, {10, 20, 30}},
-        {TChartListOrder::loAscending, {5, 3, 1}, {0, 0, 0}, {1, 3, 5}},
-        {TChartListOrder::loAscending, {2, 2, 1, 2}, {0, 1, 0, 3}, {1, 2, 2, 2}},
-        {TChartListOrder::loDescending, {10, 30, 20}, {0, 0, 1}, {30, 20, 10}},
-        {TChartListOrder::loDescending, {1, 1, 3}, {0, 1, 0}, {3, 1, 1}},
+        {ChartListOrder::loNone, {10, 30, 20}, {0, 1, 2}, {10, 30, 20}},
+        {ChartListOrder::loAscending, {10, 30, 20}, {0, 1, 1}, {10, 20, 30}},
+        {ChartListOrder::loAscending, {5, 3, 1}, {0, 0, 0}, {1, 3, 5}},
+        {ChartListOrder::loAscending, {2, 2, 1, 2}, {0, 1, 0, 3}, {1, 2, 2, 2}},
+        {ChartListOrder::loDescending, {10, 30, 20}, {0, 0, 1}, {30, 20, 10}},
+        {ChartListOrder::loDescending, {1, 1, 3}, {0, 1, 0}, {3, 1, 1}},
     };
     for (const Case& c : cases) {
         TChartValueList list("X", c.order);

@@ -15,14 +15,14 @@ namespace {
 // One wheel notch in Qt's angle units (eighths of a degree).
 constexpr int kWheelNotch = 120;
 
-std::optional<TMouseButton> ToChartButton(Qt::MouseButton button) {
+std::optional<MouseButton> ToChartButton(Qt::MouseButton button) {
     switch (button) {
         case Qt::LeftButton:
-            return TMouseButton::mbLeft;
+            return MouseButton::mbLeft;
         case Qt::RightButton:
-            return TMouseButton::mbRight;
+            return MouseButton::mbRight;
         case Qt::MiddleButton:
-            return TMouseButton::mbMiddle;
+            return MouseButton::mbMiddle;
         default:
             return std::nullopt;
     }
@@ -30,7 +30,7 @@ std::optional<TMouseButton> ToChartButton(Qt::MouseButton button) {
 
 }  // namespace
 
-TChartWidget::TChartWidget(QWidget* parent, const FormatSettings& settings)
+ChartWidget::ChartWidget(QWidget* parent, const FormatSettings& settings)
     : QWidget(parent), chart_(settings) {
     series1_ = &chart_.AddSeries(std::make_unique<THorizLineSeries>());
     // Data and axis changes recompute the picture at the next paint; a
@@ -43,23 +43,20 @@ TChartWidget::TChartWidget(QWidget* parent, const FormatSettings& settings)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-TChartLayout TChartWidget::Render(QPainter& painter, const QRect& bounds) {
-    TQtChartCanvas canvas(painter, palette());
-    TChartLayout layout =
-        chart_.CalcLayout(canvas, {bounds.left(), bounds.top(), bounds.left() + bounds.width(),
-                                   bounds.top() + bounds.height()});
-    chart_.DrawLayout(canvas, layout);
-    return layout;
+ChartLayout ChartWidget::Render(QPainter& painter, const QRect& bounds) {
+    QtChartCanvas canvas(painter, palette());
+    return chart_.Render(canvas, {bounds.left(), bounds.top(), bounds.left() + bounds.width(),
+                                  bounds.top() + bounds.height()});
 }
 
-void TChartWidget::Guarded(const std::function<void()>& handler) {
+void ChartWidget::Guarded(const std::function<void()>& handler) {
     if (guard_)
         guard_(handler);
     else
         handler();
 }
 
-void TChartWidget::paintEvent(QPaintEvent*) {
+void ChartWidget::paintEvent(QPaintEvent*) {
     // An error box must not open inside a paint, so a failure is shown once
     // the paint has ended.
     try {
@@ -72,7 +69,7 @@ void TChartWidget::paintEvent(QPaintEvent*) {
     }
 }
 
-void TChartWidget::PaintChart() {
+void ChartWidget::PaintChart() {
     const qreal dpr = devicePixelRatioF();
     if (!bufferValid_ || buffer_.size() != size() * dpr) {
         buffer_ = QImage(size() * dpr, QImage::Format_RGB32);
@@ -83,32 +80,32 @@ void TChartWidget::PaintChart() {
     }
     QPainter painter(this);
     painter.drawImage(0, 0, buffer_);
-    TQtChartCanvas canvas(painter, palette());
+    QtChartCanvas canvas(painter, palette());
     chart_.DrawZoomRectangle(canvas);
 }
 
-void TChartWidget::resizeEvent(QResizeEvent*) {
+void ChartWidget::resizeEvent(QResizeEvent*) {
     bufferValid_ = false;
 }
 
-void TChartWidget::mousePressEvent(QMouseEvent* event) {
+void ChartWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (auto button = ToChartButton(event->button()))
         Guarded([&] { chart_.MouseDown(*button, at.x(), at.y()); });
 }
 
-void TChartWidget::mouseMoveEvent(QMouseEvent* event) {
+void ChartWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     Guarded([&] { chart_.MouseMove(at.x(), at.y()); });
 }
 
-void TChartWidget::mouseReleaseEvent(QMouseEvent* event) {
+void ChartWidget::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (auto button = ToChartButton(event->button()))
         Guarded([&] { chart_.MouseUp(*button, at.x(), at.y()); });
 }
 
-void TChartWidget::wheelEvent(QWheelEvent* event) {
+void ChartWidget::wheelEvent(QWheelEvent* event) {
     wheelRemainder_ += event->angleDelta().y();
     const int notches = wheelRemainder_ / kWheelNotch;
     wheelRemainder_ -= notches * kWheelNotch;

@@ -13,7 +13,7 @@
 
 namespace colmara {
 
-class TChartWidget : public QWidget {
+class ChartWidget : public QWidget {
     Q_OBJECT
 
   public:
@@ -21,8 +21,7 @@ class TChartWidget : public QWidget {
     static QRect DefaultGeometry() { return QRect(360, 8, 296, 473); }
 
     // settings: the number symbols of the chart texts; must outlive the widget.
-    explicit TChartWidget(QWidget* parent,
-                          const FormatSettings& settings = ProcessFormatSettings());
+    explicit ChartWidget(QWidget* parent, const FormatSettings& settings = ProcessFormatSettings());
 
     // Runs one event handler of the widget; the owner passes the program's
     // error guard so that an exception is shown rather than unwinding into
@@ -34,8 +33,8 @@ class TChartWidget : public QWidget {
     THorizLineSeries& Series1() { return *series1_; }
 
     // Draws the whole chart on any painter (the back buffer, an image) and
-    // returns the layout it drew.
-    TChartLayout Render(QPainter& painter, const QRect& bounds);
+    // returns the layout it drew, which the mouse then works on.
+    ChartLayout Render(QPainter& painter, const QRect& bounds);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

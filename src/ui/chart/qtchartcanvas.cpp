@@ -17,26 +17,26 @@ QString ToQString(std::string_view text) {
 // clamped to the largest pixel position); Qt clips them instead.
 constexpr long long kMaxSteppedLine = 1 << 16;
 
-QRect ToQRect(const TRect& r) {
+QRect ToQRect(const Rect& r) {
     return QRect(r.Left, r.Top, r.Width(), r.Height());
 }
 
 }  // namespace
 
-TQtChartCanvas::TQtChartCanvas(QPainter& painter, const QPalette& palette)
+QtChartCanvas::QtChartCanvas(QPainter& painter, const QPalette& palette)
     : painter_(painter), palette_(palette) {
     // Pixel-exact lines and fills, as the layout computes them.
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setBackgroundMode(Qt::TransparentMode);
 }
 
-QFont TQtChartCanvas::ToQFont(const TChartFont& font) {
+QFont QtChartCanvas::ToQFont(const ChartFont& font) {
     QFont f(QString::fromStdString(font.Name));
     f.setPixelSize((font.Size * 96 + 36) / 72);
     return f;
 }
 
-QColor TQtChartCanvas::ToQColor(TColor color) const {
+QColor QtChartCanvas::ToQColor(ColorValue color) const {
     if (IsSystemColor(color)) {
         switch (color) {
             case clBtnHighlight:
@@ -51,7 +51,7 @@ QColor TQtChartCanvas::ToQColor(TColor color) const {
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
-const QFontMetrics& TQtChartCanvas::Metrics(const TChartFont& font) {
+const QFontMetrics& QtChartCanvas::Metrics(const ChartFont& font) {
     const auto key = std::make_pair(font.Name, font.Size);
     auto it = fonts_.find(key);
     if (it == fonts_.end()) {
@@ -61,28 +61,28 @@ const QFontMetrics& TQtChartCanvas::Metrics(const TChartFont& font) {
     return it->second.second;
 }
 
-int TQtChartCanvas::TextWidth(const TChartFont& font, std::string_view text) {
+int QtChartCanvas::TextWidth(const ChartFont& font, std::string_view text) {
     return Metrics(font).horizontalAdvance(ToQString(text));
 }
 
-int TQtChartCanvas::TextHeight(const TChartFont& font, std::string_view) {
+int QtChartCanvas::TextHeight(const ChartFont& font, std::string_view) {
     return Metrics(font).height();
 }
 
-QPen TQtChartCanvas::ToQPen(const TChartPen& pen) const {
+QPen QtChartCanvas::ToQPen(const ChartPen& pen) const {
     QPen p(ToQColor(pen.Color));
     p.setWidth(pen.Width);
-    p.setStyle(pen.Style == TPenStyle::psSolid ? Qt::SolidLine : Qt::DotLine);
+    p.setStyle(pen.Style == PenStyle::psSolid ? Qt::SolidLine : Qt::DotLine);
     p.setCapStyle(Qt::FlatCap);
     return p;
 }
 
-void TQtChartCanvas::FillRect(const TRect& r, TColor color) {
+void QtChartCanvas::FillRect(const Rect& r, ColorValue color) {
     if (color == clNone) return;
     painter_.fillRect(ToQRect(r), ToQColor(color));
 }
 
-void TQtChartCanvas::FrameRect(const TRect& r, const TChartPen& pen) {
+void QtChartCanvas::FrameRect(const Rect& r, const ChartPen& pen) {
     if (!pen.Visible || pen.Color == clNone || r.Width() <= 0 || r.Height() <= 0) return;
     painter_.setPen(ToQPen(pen));
     painter_.setBrush(Qt::NoBrush);
@@ -91,7 +91,7 @@ void TQtChartCanvas::FrameRect(const TRect& r, const TChartPen& pen) {
     painter_.drawRect(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
 }
 
-void TQtChartCanvas::Frame3D(const TRect& r, TColor topLeft, TColor bottomRight, int width) {
+void QtChartCanvas::Frame3D(const Rect& r, ColorValue topLeft, ColorValue bottomRight, int width) {
     const QColor tl = ToQColor(topLeft);
     const QColor br = ToQColor(bottomRight);
     for (int i = 0; i < width; ++i) {
@@ -104,7 +104,7 @@ void TQtChartCanvas::Frame3D(const TRect& r, TColor topLeft, TColor bottomRight,
     }
 }
 
-void TQtChartCanvas::Line(int x0, int y0, int x1, int y1, const TChartPen& pen) {
+void QtChartCanvas::Line(int x0, int y0, int x1, int y1, const ChartPen& pen) {
     if (!pen.Visible || pen.Color == clNone) return;
     // The layout counts a line's pixels from its start point, the end point
     // left out. Qt fills [min, max) along the line's longer side whatever its
@@ -131,7 +131,7 @@ void TQtChartCanvas::Line(int x0, int y0, int x1, int y1, const TChartPen& pen) 
     const long long dx = static_cast<long long>(x1) - x0;
     const long long dy = static_cast<long long>(y1) - y0;
     const long long steps = std::max(std::llabs(dx), std::llabs(dy));
-    if (pen.Width != 1 || pen.Style != TPenStyle::psSolid || steps > kMaxSteppedLine) {
+    if (pen.Width != 1 || pen.Style != PenStyle::psSolid || steps > kMaxSteppedLine) {
         // The chart draws no wide or dotted slanted line; one longer than any
         // picture runs to a clamped far-off value, which Qt clips cheaply.
         painter_.setPen(ToQPen(pen));
@@ -153,27 +153,27 @@ void TQtChartCanvas::Line(int x0, int y0, int x1, int y1, const TChartPen& pen) 
     painter_.drawPoints(points.constData(), static_cast<int>(points.size()));
 }
 
-void TQtChartCanvas::TextOut(int x, int y, std::string_view text, TTextAlign align,
-                             const TChartFont& font) {
+void QtChartCanvas::TextOut(int x, int y, std::string_view text, TextAlign align,
+                            const ChartFont& font) {
     const QFontMetrics& fm = Metrics(font);
     const QString s = ToQString(text);
     const int width = fm.horizontalAdvance(s);
-    if (align == TTextAlign::Right) x -= width;
-    if (align == TTextAlign::Center) x -= width / 2;
+    if (align == TextAlign::Right) x -= width;
+    if (align == TextAlign::Center) x -= width / 2;
     painter_.setFont(fonts_.at({font.Name, font.Size}).first);
     painter_.setPen(ToQColor(font.Color));
     painter_.drawText(x, y + fm.ascent(), s);
 }
 
-void TQtChartCanvas::SetClip(const TRect& r) {
+void QtChartCanvas::SetClip(const Rect& r) {
     painter_.setClipRect(ToQRect(r));
 }
 
-void TQtChartCanvas::ClearClip() {
+void QtChartCanvas::ClearClip() {
     painter_.setClipping(false);
 }
 
-void TQtChartCanvas::InvertFrame(const TRect& r) {
+void QtChartCanvas::InvertFrame(const Rect& r) {
     painter_.save();
     painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     painter_.setPen(QPen(Qt::white, 1));

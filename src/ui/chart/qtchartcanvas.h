@@ -12,29 +12,29 @@
 
 namespace colmara {
 
-class TQtChartCanvas : public TChartCanvas {
+class QtChartCanvas : public TChartCanvas {
   public:
-    TQtChartCanvas(QPainter& painter, const QPalette& palette);
+    QtChartCanvas(QPainter& painter, const QPalette& palette);
 
     // "Arial" at 8 points is an 11-pixel em.
-    static QFont ToQFont(const TChartFont& font);
-    QColor ToQColor(TColor color) const;
+    static QFont ToQFont(const ChartFont& font);
+    QColor ToQColor(ColorValue color) const;
 
-    int TextWidth(const TChartFont& font, std::string_view text) override;
-    int TextHeight(const TChartFont& font, std::string_view text) override;
-    void FillRect(const TRect& r, TColor color) override;
-    void FrameRect(const TRect& r, const TChartPen& pen) override;
-    void Frame3D(const TRect& r, TColor topLeft, TColor bottomRight, int width) override;
-    void Line(int x0, int y0, int x1, int y1, const TChartPen& pen) override;
-    void TextOut(int x, int y, std::string_view text, TTextAlign align,
-                 const TChartFont& font) override;
-    void SetClip(const TRect& r) override;
+    int TextWidth(const ChartFont& font, std::string_view text) override;
+    int TextHeight(const ChartFont& font, std::string_view text) override;
+    void FillRect(const Rect& r, ColorValue color) override;
+    void FrameRect(const Rect& r, const ChartPen& pen) override;
+    void Frame3D(const Rect& r, ColorValue topLeft, ColorValue bottomRight, int width) override;
+    void Line(int x0, int y0, int x1, int y1, const ChartPen& pen) override;
+    void TextOut(int x, int y, std::string_view text, TextAlign align,
+                 const ChartFont& font) override;
+    void SetClip(const Rect& r) override;
     void ClearClip() override;
-    void InvertFrame(const TRect& r) override;
+    void InvertFrame(const Rect& r) override;
 
   private:
-    const QFontMetrics& Metrics(const TChartFont& font);
-    QPen ToQPen(const TChartPen& pen) const;
+    const QFontMetrics& Metrics(const ChartFont& font);
+    QPen ToQPen(const ChartPen& pen) const;
 
     QPainter& painter_;
     QPalette palette_;
