@@ -44,8 +44,10 @@ TEST(ListReportSink, PutsReportLinesOnTopSummaryLinesBelowAndPointsOnTheSeries) 
     ASSERT_EQ(series.Count(), 2);
     EXPECT_EQ(series.XValues[0], 1.5);
     EXPECT_EQ(series.XValues[1], -0.25);
-    EXPECT_FALSE(series.HasLabels());
-    EXPECT_FALSE(series.HasColorList());
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(series.Label(i), "");
+        EXPECT_EQ(series.ValueColor(i), series.SeriesColor);
+    }
 }
 
 }  // namespace
