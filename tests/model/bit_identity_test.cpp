@@ -232,8 +232,7 @@ TEST(BitIdentityAtTheEdges, ResolveFaultStopsAtTheFaultingPlate) {
         Column fast = start;
         Column literal = start;
         const std::string fastOutcome = Outcome([&] { fast.ResolveTopDown(); });
-        const std::string literalOutcome =
-            Outcome([&] { test::ReferenceResolveTopDown(literal); });
+        const std::string literalOutcome = Outcome([&] { test::ReferenceResolveTopDown(literal); });
         EXPECT_EQ(fastOutcome, "EOverflow: Floating point overflow") << row.what;
         EXPECT_EQ(fastOutcome, literalOutcome) << row.what;
         EXPECT_EQ(FirstDifference(fast, literal), "") << row.what;
