@@ -10,19 +10,9 @@
 
 namespace colmara {
 
-namespace detail {
-
-void RequirePlateCount(int plates) {
-    if (plates < 0 || plates > kMaxPlates)
-        throw Exception("The number of plates must be from 0 to 100");
-}
-
-}  // namespace detail
-
 namespace {
 
 using detail::FaultRaised;
-using detail::SameBits;
 using detail::Stored;
 
 constexpr int kPasses = 1000;
@@ -74,39 +64,82 @@ void ComputeProduct(Column& c, long double energy) {
     c.productalcohol = Stored<kChecked>(c.productamount * c.topstrength);
 }
 
-// One bisection pass k: march up the plates with the current product figures,
-// move the guess towards the top vapour by guessspan / 2^(k+1), and recompute
-// the product for the new guess.
+// The bisection passes and the final pass march up the plates alike; they
+// differ only in how a plate's liquid strength is formed and in that the
+// final pass fills the tables.
+enum class March { kPass, kFinal };
+
+// A pass: an empty plate (no liquid leaves it) has strength 0, and the
+// strength is held between the boiler's and the ceiling.
 template <bool kChecked>
-void RunPass(Column& c, int k, long double energy) {
-    c.passcounter = k;
+void PassPlateStrength(Column& c) {
+    c.liquiddown = Stored<kChecked>(c.vapourup - c.productamount);
+    c.alcoholdown = Stored<kChecked>(c.alcoholup - c.productalcohol);
+    if (!(c.liquiddown > 0)) {
+        c.alcoholdown = 0;
+        c.liquiddown = 1;
+    }
+    c.platestrength = Stored<kChecked>(c.alcoholdown / c.liquiddown);
+    if (c.platestrength >= kStrengthCeiling) c.platestrength = kStrengthCeiling;
+    if (c.platestrength < c.boilerstrength) c.platestrength = c.boilerstrength;
+}
+
+// The final pass: only the liquid mass is kept from 0, alcoholdown is not
+// reset and no limit applies, so upper plates can show negative strengths.
+void FinalPlateStrength(Column& c) {
+    c.liquiddown = Checked(c.vapourup - c.productamount);
+    if (!(c.liquiddown > 0)) c.liquiddown = 1;
+    c.alcoholdown = Checked(c.alcoholup - c.productalcohol);
+    c.platestrength = Checked(c.alcoholdown / c.liquiddown);
+}
+
+// Stores are in statement order, so a fault keeps the entries before it.
+void StorePlate(Column& c, int plate, long double vapour) {
+    c.refluxtable[plate] = c.liquiddown;
+    c.vapourtable[plate] = Checked(vapour);
+    c.liquidtable[plate] = c.platestrength;
+    c.temperaturetable[plate] = Checked(temperature(vapour));
+}
+
+// Marches from the boiler up through every plate with the current product
+// figures. A plate that passes up exactly what it received is a pinch: every
+// plate above repeats it bit for bit, so the march stops there (the final
+// pass copies the pinched plate's entries upwards).
+template <March kMarch, bool kChecked>
+void MarchUp(Column& c, long double energy) {
     c.vapourup = c.boilervapour;
     c.alcoholup = c.boileralcohol;
     for (int i = 1; i <= c.plates; ++i) {
         c.platecounter = i;
         const long double vapourin = c.vapourup;
         const long double alcoholin = c.alcoholup;
-        c.liquiddown = Stored<kChecked>(c.vapourup - c.productamount);
-        c.alcoholdown = Stored<kChecked>(c.alcoholup - c.productalcohol);
-        if (!(c.liquiddown > 0)) {
-            // No liquid leaves the plate: an empty plate of strength 0.
-            c.alcoholdown = 0;
-            c.liquiddown = 1;
+        if constexpr (kMarch == March::kPass) {
+            PassPlateStrength<kChecked>(c);
+        } else {
+            FinalPlateStrength(c);
         }
-        c.platestrength = Stored<kChecked>(c.alcoholdown / c.liquiddown);
-        if (c.platestrength >= kStrengthCeiling) c.platestrength = kStrengthCeiling;
-        if (c.platestrength < c.boilerstrength) c.platestrength = c.boilerstrength;
-
         const long double vapour = vapourstrength(c.platestrength);
+        if constexpr (kMarch == March::kFinal) StorePlate(c, i, vapour);
         c.vapourup = Stored<kChecked>(energy / heatofvaporization(vapour));
         c.alcoholup = Stored<kChecked>(vapour * c.vapourup);
         if (SameBits(c.vapourup, vapourin) && SameBits(c.alcoholup, alcoholin)) {
-            // A pinch: this plate passes up what it received, so every plate
-            // above repeats it exactly.
+            if constexpr (kMarch == March::kFinal) {
+                const PlateEntries pinched = c.Plate(i);
+                for (int above = i + 1; above <= c.plates; ++above) c.SetPlate(above, pinched);
+            }
             c.platecounter = c.plates;
-            break;
+            return;
         }
     }
+}
+
+// One bisection pass k: march up the plates with the current product figures,
+// move the guess towards the top vapour by guessspan / 2^(k+1), and recompute
+// the product for the new guess.
+template <bool kChecked>
+void RunPass(Column& c, int k, long double energy) {
+    c.passcounter = k;
+    MarchUp<March::kPass, kChecked>(c, energy);
 
     c.topstrength = Stored<kChecked>(vapourstrength(c.platestrength));
     // Exact: a power of two scales 0.95 without rounding.
@@ -141,53 +174,37 @@ void RunPasses(Column& c, long double energy) {
     }
 }
 
-// The last march with the final guess fills the tables. It applies neither
-// the reset of alcoholdown nor the limits of the passes, so upper plates can
-// show negative liquid strengths.
-void RunFinalPass(Column& c, long double energy) {
-    c.vapourup = c.boilervapour;
-    c.alcoholup = c.boileralcohol;
-    for (int i = 1; i <= c.plates; ++i) {
-        c.platecounter = i;
-        const long double vapourin = c.vapourup;
-        const long double alcoholin = c.alcoholup;
-        c.liquiddown = checked(c.vapourup - c.productamount);
-        if (!(c.liquiddown > 0)) c.liquiddown = 1;
-        c.alcoholdown = checked(c.alcoholup - c.productalcohol);
-        c.platestrength = checked(c.alcoholdown / c.liquiddown);
-        const long double vapour = vapourstrength(c.platestrength);
-        c.refluxtable[i] = c.liquiddown;
-        c.vapourtable[i] = checked(vapour);
-        c.liquidtable[i] = c.platestrength;
-        c.temperaturetable[i] = checked(temperature(vapour));
-        c.vapourup = checked(energy / heatofvaporization(vapour));
-        c.alcoholup = checked(vapour * c.vapourup);
-        if (SameBits(c.vapourup, vapourin) && SameBits(c.alcoholup, alcoholin)) {
-            // A pinch: every plate above gets the same entries.
-            for (int above = i + 1; above <= c.plates; ++above) {
-                c.refluxtable[above] = c.refluxtable[i];
-                c.vapourtable[above] = c.vapourtable[i];
-                c.liquidtable[above] = c.liquidtable[i];
-                c.temperaturetable[above] = c.temperaturetable[i];
-            }
-            c.platecounter = c.plates;
-            break;
-        }
-    }
+void CheckPlateNumber(int plate) {
+    if (plate < 1 || plate > kMaxPlates)
+        throw std::out_of_range("plate " + std::to_string(plate) + " outside the table");
 }
 
 }  // namespace
 
 long double& PlateTable::operator[](int plate) {
-    if (plate < 1 || plate > kMaxPlates)
-        throw std::out_of_range("plate " + std::to_string(plate) + " outside the table");
+    CheckPlateNumber(plate);
     return entries_[static_cast<std::size_t>(plate - 1)];
 }
 
 long double PlateTable::operator[](int plate) const {
-    if (plate < 1 || plate > kMaxPlates)
-        throw std::out_of_range("plate " + std::to_string(plate) + " outside the table");
+    CheckPlateNumber(plate);
     return entries_[static_cast<std::size_t>(plate - 1)];
+}
+
+PlateEntries Column::Plate(int plate) const {
+    return {refluxtable[plate], vapourtable[plate], liquidtable[plate], temperaturetable[plate]};
+}
+
+void Column::SetPlate(int plate, const PlateEntries& entries) {
+    refluxtable[plate] = entries.reflux;
+    vapourtable[plate] = entries.vapour;
+    liquidtable[plate] = entries.liquid;
+    temperaturetable[plate] = entries.temperature;
+}
+
+void Column::RequirePlateCount() const {
+    if (plates < 0 || plates > kMaxPlates)
+        throw Exception("The number of plates must be from 0 to " + std::to_string(kMaxPlates));
 }
 
 long double Column::Energy() const {
@@ -197,16 +214,16 @@ long double Column::Energy() const {
 
 void Column::Solve() {
     ClearFloatingPointFlags();
-    detail::RequirePlateCount(plates);
+    RequirePlateCount();
     const long double energy = Energy();
 
     // Boiler: all the power evaporates liquid of the boiler strength.
-    boilervapour = checked(energy / heatofvaporization(vapourstrength(boilerstrength)));
-    boileralcohol = checked(vapourstrength(boilerstrength) * boilervapour);
+    boilervapour = Checked(energy / heatofvaporization(vapourstrength(boilerstrength)));
+    boileralcohol = Checked(vapourstrength(boilerstrength) * boilervapour);
 
     // First guess: the middle of the range from the boiler vapour up by 0.95.
     guessspan = kGuessSpan;
-    topstrength = checked(vapourstrength(boilerstrength) + guessspan / 2);
+    topstrength = Checked(vapourstrength(boilerstrength) + guessspan / 2);
     lastguess = topstrength;
     ComputeProduct<true>(*this, energy);
 
@@ -220,7 +237,7 @@ void Column::Solve() {
     }
 
     RunPasses(*this, energy);
-    RunFinalPass(*this, energy);
+    MarchUp<March::kFinal, true>(*this, energy);
 
     if (plates >= 1 && std::fabs(vapourtable[plates] - topstrength) > kTopTolerance)
         ResolveTopDown();

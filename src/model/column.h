@@ -22,6 +22,14 @@ class PlateTable {
     std::array<long double, kMaxPlates> entries_{};
 };
 
+// The entries of the four tables for one plate.
+struct PlateEntries {
+    long double reflux = 0;
+    long double vapour = 0;
+    long double liquid = 0;
+    long double temperature = 0;
+};
+
 class Column {
   public:
     // Inputs, stored by the calculate action before Solve.
@@ -55,7 +63,7 @@ class Column {
     long double Energy() const;
 
     // Solves the column from the four inputs. Throws Exception for a plate
-    // count outside 0..100 (before anything is solved) and EZeroDivide,
+    // count outside 0..kMaxPlates (before anything is solved) and EZeroDivide,
     // EOverflow or EInvalidOp at the statement whose arithmetic faults, with
     // everything stored before that statement kept. 0 plates is a pot still:
     // the top vapour is the boiler's and no table entry is written.
@@ -64,6 +72,14 @@ class Column {
     // Recomputes the tables from the condenser down (run by Solve when the
     // top plate misses the product strength by more than 0.0005).
     void ResolveTopDown();
+
+    // The four tables read and written a plate at a time.
+    PlateEntries Plate(int plate) const;
+    void SetPlate(int plate, const PlateEntries& entries);
+
+  private:
+    // Throws Exception for a plate count the tables cannot hold.
+    void RequirePlateCount() const;
 };
 
 }  // namespace colmara

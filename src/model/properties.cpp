@@ -9,6 +9,13 @@ namespace {
 // The azeotrope: no vapour is stronger than this.
 constexpr long double kAzeotrope = 0.9558L;
 
+// Where the fits hand over: the low fit alone up to kLowEnd, blended into the
+// middle fit up to kMiddleEnd, the middle blended into the high fit up to
+// kBlendEnd, the high fit alone from there to the azeotrope.
+constexpr long double kLowEnd = 0.3374L;
+constexpr long double kMiddleEnd = 0.5544L;
+constexpr long double kBlendEnd = 0.7254L;
+
 // 1 - 298/513.9 and 1 - 298/647.3, each step rounded in extended precision.
 constexpr long double kEthanolReference = 0.4201206460400856198L;
 constexpr long double kWaterReference = 0.5396261393480611772L;
@@ -40,13 +47,13 @@ long double Blend(long double x, long double p1, long double p2, long double p3)
     // alcohol in the vapour, like a negative strength.
     long double r = 0;
     if (x < 0) r = 0;
-    if (0 < x && x <= 0.3374L) r = p1;
+    if (0 < x && x <= kLowEnd) r = p1;
     // The blends multiply by the width of their range instead of dividing, so
-    // the curve steps slightly at 0.3374 and 0.5544; range 4 blends from
-    // 0.7252 although it ends at 0.7254.
-    if (0.3374L < x && x <= 0.5544L) r = p2 - (p2 - p1) * (0.5544L - x) * 0.217L;
-    if (0.5544L < x && x <= 0.7254L) r = p3 - (p3 - p2) * (0.7252L - x) * 0.1708L;
-    if (0.7254L < x && x < kAzeotrope) r = p3;
+    // the curve steps slightly at kLowEnd and kMiddleEnd; the second blends
+    // from 0.7252 although it ends at 0.7254.
+    if (kLowEnd < x && x <= kMiddleEnd) r = p2 - (p2 - p1) * (kMiddleEnd - x) * 0.217L;
+    if (kMiddleEnd < x && x <= kBlendEnd) r = p3 - (p3 - p2) * (0.7252L - x) * 0.1708L;
+    if (kBlendEnd < x && x < kAzeotrope) r = p3;
     if (x >= kAzeotrope) r = kAzeotrope;
     if (r > kAzeotrope) r = kAzeotrope;
     return r;
@@ -57,9 +64,9 @@ long double Blend(long double x, long double p1, long double p2, long double p3)
 long double vapourstrength(long double x) {
     if (std::fabs(x) < 1e100L) {
         // No fit can fault here, so only the ones the range uses are needed.
-        const bool low = 0 < x && x <= 0.5544L;
-        const bool middle = 0.3374L < x && x <= 0.7254L;
-        const bool high = 0.5544L < x && x < kAzeotrope;
+        const bool low = 0 < x && x <= kMiddleEnd;
+        const bool middle = kLowEnd < x && x <= kBlendEnd;
+        const bool high = kMiddleEnd < x && x < kAzeotrope;
         return Blend(x, low ? LowFit(x) : 0, middle ? MiddleFit(x) : 0, high ? HighFit(x) : 0);
     }
     // Far out a fit overflows, and that fault stops the calculation whichever

@@ -10,7 +10,6 @@ namespace colmara {
 namespace {
 
 using detail::FaultRaised;
-using detail::SameBits;
 using detail::Stored;
 
 constexpr int kSteps = 100;
@@ -75,7 +74,7 @@ PlateResult BisectPlate(long double energy, long double productamount, long doub
 
 void Column::ResolveTopDown() {
     if (plates < 1) return;
-    detail::RequirePlateCount(plates);
+    RequirePlateCount();
     ClearFloatingPointFlags();
     const long double energy = Energy();
 
@@ -94,19 +93,15 @@ void Column::ResolveTopDown() {
         const bool pinch = SameBits(plate.trialstrength, strengthabove);
         strengthabove = plate.trialstrength;
         const long double vapour = vapourstrength(plate.trialstrength);
-        refluxtable[n] = checked(plate.trialvapour - productamount);
-        vapourtable[n] = checked(vapour);
+        refluxtable[n] = Checked(plate.trialvapour - productamount);
+        vapourtable[n] = Checked(vapour);
         liquidtable[n] = plate.trialstrength;
-        temperaturetable[n] = checked(temperature(vapour));
+        temperaturetable[n] = Checked(temperature(vapour));
         if (pinch) {
             // The plate has the strength of the liquid it receives, so every
             // plate below is solved the same way.
-            for (int below = n - 1; below >= 1; --below) {
-                refluxtable[below] = refluxtable[n];
-                vapourtable[below] = vapourtable[n];
-                liquidtable[below] = liquidtable[n];
-                temperaturetable[below] = temperaturetable[n];
-            }
+            const PlateEntries pinched = Plate(n);
+            for (int below = n - 1; below >= 1; --below) SetPlate(below, pinched);
             return;
         }
     }

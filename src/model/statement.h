@@ -4,8 +4,8 @@
 #pragma once
 
 #include <cfenv>
-#include <cstring>
 
+#include "runtime/extended.h"
 #include "runtime/fpcheck.h"
 
 namespace colmara::detail {
@@ -14,7 +14,7 @@ namespace colmara::detail {
 template <bool kChecked, typename T>
 inline T Stored(T value) {
     if constexpr (kChecked) {
-        return checked(value);
+        return Checked(value);
     } else {
         return value;
     }
@@ -26,15 +26,5 @@ inline bool FaultRaised() {
     asm volatile("" ::: "memory");
     return std::fetestexcept(kFaultFlags) != 0;
 }
-
-// Equality of the ten significant bytes of an extended number: unlike ==,
-// it tells -0 from +0 and matches a NaN with itself.
-inline bool SameBits(long double a, long double b) {
-    return std::memcmp(&a, &b, 10) == 0;
-}
-
-// Throws Exception "The number of plates must be from 0 to 100" for a plate
-// count the tables cannot hold.
-void RequirePlateCount(int plates);
 
 }  // namespace colmara::detail

@@ -15,9 +15,9 @@ void Calculate(Column& column, const InputTexts& inputs, ReportSink& sink,
     // Each field is stored the moment it has been read: a field that does
     // not read as a number stops here with the fields before it stored.
     column.power = ParseInteger(inputs.power);
-    column.boilerstrength = checked(ParseExtended(inputs.strength, settings) / 100);
+    column.boilerstrength = Checked(ParseExtended(inputs.strength, settings) / 100);
     column.plates = ParseInteger(inputs.plates);
-    column.refluxfactor = checked(ParseExtended(inputs.reflux, settings) + 1);
+    column.refluxfactor = Checked(ParseExtended(inputs.reflux, settings) + 1);
 
     column.Solve();
     WriteReport(column, sink, options, settings);

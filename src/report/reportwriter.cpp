@@ -23,7 +23,7 @@ class LineWriter {
     // label + value under picture + unit, joined with nothing between them.
     void Figure(std::string_view label, std::string_view picture, long double value,
                 std::string_view unit) {
-        const long double shown = checked(value);
+        const long double shown = Checked(value);
         std::string line(label);
         line += FormatExtended(picture, shown, settings_);
         line += unit;
@@ -38,7 +38,7 @@ class LineWriter {
     // Chart numbers are 64-bit: the model number is narrowed here, and the
     // narrowing is checked like any other arithmetic.
     void Point(long double value) {
-        const double narrowed = checked(static_cast<double>(value));
+        const double narrowed = Checked(static_cast<double>(value));
         sink_.AddChartPoint(narrowed);
         SettleFlags();
     }
@@ -117,7 +117,7 @@ void WriteReport(const Column& column, ReportSink& sink, const ReportOptionSourc
     // keeps only its caption line.
     out.ClearSummary();
     out.Summary("Total amount stripped:");
-    const long double stripped = checked(column.productalcohol / column.boileralcohol * 100);
+    const long double stripped = Checked(column.productalcohol / column.boileralcohol * 100);
     out.Summary(FormatExtended("0.0", stripped, settings));
 }
 

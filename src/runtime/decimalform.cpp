@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
+#include "runtime/extended.h"
 #include "runtime/poweroften.h"
 
 namespace colmara {
@@ -11,21 +11,6 @@ namespace {
 
 constexpr std::uint64_t kTenTo17 = 100000000000000000ULL;
 constexpr std::uint64_t kTenTo18 = 1000000000000000000ULL;
-
-// The two halves of an 80-bit extended number as stored on x86.
-struct ExtendedBits {
-    std::uint64_t significand;
-    std::uint16_t signAndExponent;
-};
-
-ExtendedBits BitsOf(long double value) {
-    ExtendedBits bits;
-    unsigned char bytes[sizeof(long double)];
-    std::memcpy(bytes, &value, sizeof(long double));
-    std::memcpy(&bits.significand, bytes, 8);
-    std::memcpy(&bits.signAndExponent, bytes + 8, 2);
-    return bits;
-}
 
 void RemoveTrailingZeros(char* digits, int length) {
     while (length > 0 && digits[length - 1] == '0') --length;
@@ -61,12 +46,12 @@ std::uint64_t EighteenDigits(long double magnitude, int biasedExponent, int& E) 
 DecimalForm MakeDecimalForm(long double value, int precision, int decimals) {
     DecimalForm form;
     const ExtendedBits bits = BitsOf(value);
-    const int biasedExponent = bits.signAndExponent & 0x7FFF;
-    const bool sign = (bits.signAndExponent & 0x8000) != 0;
+    const int biasedExponent = bits.BiasedExponent();
+    const bool sign = bits.Negative();
     const bool integerBit = (bits.significand >> 63) != 0;
 
     if (biasedExponent == 0) return form;  // zero or subnormal
-    if (biasedExponent == 0x7FFF) {
+    if (biasedExponent == ExtendedBits::kExponentMask) {
         if (!integerBit || bits.significand == 0x8000000000000000ULL) {
             form.exponent = DecimalForm::kInfinity;
             form.negative = sign;

@@ -3,10 +3,10 @@
 // quoted text and the scientific markers E+ E- e+ e-.
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 #include "runtime/decimalform.h"
 #include "runtime/exceptions.h"
+#include "runtime/extended.h"
 #include "runtime/generalform.h"
 #include "runtime/numconv.h"
 
@@ -227,18 +227,6 @@ class SectionWriter {
     int writtenExponent_ = 0;
 };
 
-bool AllBitsZero(long double value) {
-    unsigned char bytes[10];
-    std::memcpy(bytes, &value, sizeof bytes);
-    return std::all_of(std::begin(bytes), std::end(bytes), [](unsigned char b) { return b == 0; });
-}
-
-bool SignBitSet(long double value) {
-    unsigned char bytes[10];
-    std::memcpy(bytes, &value, sizeof bytes);
-    return (bytes[9] & 0x80) != 0;
-}
-
 }  // namespace
 
 std::string FormatExtended(std::string_view picture, long double value,
@@ -248,7 +236,8 @@ std::string FormatExtended(std::string_view picture, long double value,
 
     std::string out;
     const Sections sections = SplitSections(picture);
-    int index = sections.Choose(AllBitsZero(value) ? 2 : SignBitSet(value) ? 1 : 0);
+    const ExtendedBits bits = BitsOf(value);
+    int index = sections.Choose(bits.AllZero() ? 2 : bits.Negative() ? 1 : 0);
     if (sections.text[index].empty()) {
         AppendGeneralForm(out, value, settings);
         return out;

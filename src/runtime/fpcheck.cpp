@@ -1,8 +1,7 @@
 #include "runtime/fpcheck.h"
 
-#include <cstdint>
-
 #include "runtime/exceptions.h"
+#include "runtime/extended.h"
 
 namespace colmara {
 
@@ -14,11 +13,8 @@ void ThrowFloatingPointFault(int raised) {
 }
 
 void InitFloatingPoint() {
-    // Masked exceptions (0x3F), 64-bit significand (0x300), round to nearest.
-    // Faults are found by testing the flags, never by traps.
-    std::uint16_t control = 0x133F;
     asm volatile("fninit");
-    asm volatile("fldcw %0" : : "m"(control));
+    LoadControlWord(kProgramControlWord);
     std::fesetround(FE_TONEAREST);
     std::feclearexcept(FE_ALL_EXCEPT);
 }

@@ -1,5 +1,5 @@
 // Floating-point faults as exceptions. The unit stays masked; before a value
-// is stored anywhere observable, `checked` tests the sticky flags and turns a
+// is stored anywhere observable, `Checked` tests the sticky flags and turns a
 // division by zero, an overflow or an invalid operation into the matching
 // exception. Underflow and inexact results never stop a calculation.
 #pragma once
@@ -31,7 +31,7 @@ inline void CheckFloatingPointFlags() {
 // finish computing `value` before the test, so a fault is never missed
 // because the arithmetic was scheduled after it.
 template <typename T>
-inline T checked(T value) {
+inline T Checked(T value) {
     asm volatile("" : "+m"(value));
     CheckFloatingPointFlags();
     return value;

@@ -1,16 +1,14 @@
 // ParseInteger and ParseExtended: the exact rules by which the input fields
 // are read.
 #include <cfenv>
-#include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <string>
 
 #include "runtime/exceptions.h"
+#include "runtime/extended.h"
 #include "runtime/numconv.h"
 #include "runtime/poweroften.h"
-
-static_assert(LDBL_MANT_DIG == 64, "extended numbers must be the 80-bit x87 format");
 
 namespace colmara {
 namespace {
@@ -43,15 +41,13 @@ int HexDigitValue(char c) {
 // reading a number never leaves a fault pending.
 class MaskedFloatingPoint {
   public:
-    MaskedFloatingPoint() {
-        asm volatile("fnstcw %0" : "=m"(saved_) : : "memory");
+    MaskedFloatingPoint() : saved_(ReadControlWord()) {
         std::feclearexcept(FE_ALL_EXCEPT);
-        const std::uint16_t masked = 0x133F;
-        asm volatile("fldcw %0" : : "m"(masked) : "memory");
+        LoadControlWord(kProgramControlWord);
     }
     ~MaskedFloatingPoint() {
         std::feclearexcept(FE_ALL_EXCEPT);
-        asm volatile("fldcw %0" : : "m"(saved_) : "memory");
+        LoadControlWord(saved_);
     }
     MaskedFloatingPoint(const MaskedFloatingPoint&) = delete;
     MaskedFloatingPoint& operator=(const MaskedFloatingPoint&) = delete;
@@ -59,7 +55,7 @@ class MaskedFloatingPoint {
     static bool OverflowOrInvalid() { return std::fetestexcept(FE_OVERFLOW | FE_INVALID) != 0; }
 
   private:
-    std::uint16_t saved_ = 0;
+    const std::uint16_t saved_;
 };
 
 }  // namespace

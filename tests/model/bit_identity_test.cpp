@@ -4,7 +4,6 @@
 
 #include <cfloat>
 #include <climits>
-#include <cstring>
 #include <random>
 #include <sstream>
 
@@ -17,7 +16,7 @@
 namespace colmara {
 namespace {
 
-using testing::FirstDifference;
+using test::FirstDifference;
 
 class Inputs {
   public:
@@ -85,12 +84,8 @@ void Prefill(Column& c, Inputs& in) {
     for (long double* f : fields) *f = in.Uniform() * 3000 - 1000;
     c.passcounter = in.Pick(1001);
     c.platecounter = in.Pick(101);
-    for (int i = 1; i <= kMaxPlates; ++i) {
-        c.refluxtable[i] = in.Uniform() * 3000;
-        c.vapourtable[i] = in.Uniform();
-        c.liquidtable[i] = in.Uniform();
-        c.temperaturetable[i] = 80 + in.Uniform() * 20;
-    }
+    for (int i = 1; i <= kMaxPlates; ++i)
+        c.SetPlate(i, {in.Uniform() * 3000, in.Uniform(), in.Uniform(), 80 + in.Uniform() * 20});
 }
 
 // Runs one solver and returns "" or the class and message of its exception.
@@ -119,7 +114,7 @@ TEST_P(BitIdentity, FastSolveMatchesTheLiteralLoops) {
         Column literal = fast;
 
         const std::string fastOutcome = Outcome([&] { fast.Solve(); });
-        const std::string literalOutcome = Outcome([&] { testing::ReferenceSolve(literal); });
+        const std::string literalOutcome = Outcome([&] { test::ReferenceSolve(literal); });
         if (!literalOutcome.empty()) ++faults;
 
         std::ostringstream inputs;
@@ -140,7 +135,7 @@ void ExpectSameSolve(const Column& start, const char* what) {
     Column fast = start;
     Column literal = start;
     const std::string fastOutcome = Outcome([&] { fast.Solve(); });
-    const std::string literalOutcome = Outcome([&] { testing::ReferenceSolve(literal); });
+    const std::string literalOutcome = Outcome([&] { test::ReferenceSolve(literal); });
     EXPECT_EQ(fastOutcome, literalOutcome) << what;
     EXPECT_EQ(FirstDifference(fast, literal), "") << what;
 }
@@ -204,7 +199,7 @@ TEST(BitIdentityAtTheEdges, FaultsInsideThePassesStopAtTheirPass) {
         Column fast = start;
         Column literal = start;
         const std::string fastOutcome = Outcome([&] { fast.Solve(); });
-        const std::string literalOutcome = Outcome([&] { testing::ReferenceSolve(literal); });
+        const std::string literalOutcome = Outcome([&] { test::ReferenceSolve(literal); });
         EXPECT_EQ(literalOutcome, "EOverflow: Floating point overflow") << row.refluxfactor;
         EXPECT_EQ(literal.passcounter, row.pass) << row.refluxfactor;
         EXPECT_EQ(literal.platecounter, row.plate) << row.refluxfactor;
@@ -237,8 +232,7 @@ TEST(BitIdentityAtTheEdges, ResolveFaultStopsAtTheFaultingPlate) {
         Column fast = start;
         Column literal = start;
         const std::string fastOutcome = Outcome([&] { fast.ResolveTopDown(); });
-        const std::string literalOutcome =
-            Outcome([&] { testing::ReferenceResolveTopDown(literal); });
+        const std::string literalOutcome = Outcome([&] { test::ReferenceResolveTopDown(literal); });
         EXPECT_EQ(fastOutcome, "EOverflow: Floating point overflow") << row.what;
         EXPECT_EQ(fastOutcome, literalOutcome) << row.what;
         EXPECT_EQ(FirstDifference(fast, literal), "") << row.what;

@@ -2,15 +2,16 @@
 // every table entry, extended numbers by their ten significant bytes.
 #pragma once
 
-#include <cstring>
 #include <string>
 
 #include "model/column.h"
+#include "runtime/extended.h"
 
-namespace colmara::testing {
+namespace colmara::test {
 
-inline bool SameExtended(long double a, long double b) {
-    return std::memcmp(&a, &b, 10) == 0;
+inline bool SamePlate(const PlateEntries& a, const PlateEntries& b) {
+    return SameBits(a.reflux, b.reflux) && SameBits(a.vapour, b.vapour) &&
+           SameBits(a.liquid, b.liquid) && SameBits(a.temperature, b.temperature);
 }
 
 // Empty when the columns agree, else the name of the first field that differs.
@@ -18,7 +19,7 @@ inline std::string FirstDifference(const Column& a, const Column& b) {
 #define COLMARA_SAME_INT(field) \
     if (a.field != b.field) return #field;
 #define COLMARA_SAME_EXT(field) \
-    if (!SameExtended(a.field, b.field)) return #field;
+    if (!SameBits(a.field, b.field)) return #field;
     COLMARA_SAME_INT(power)
     COLMARA_SAME_EXT(boilerstrength)
     COLMARA_SAME_INT(plates)
@@ -39,15 +40,20 @@ inline std::string FirstDifference(const Column& a, const Column& b) {
     COLMARA_SAME_INT(platecounter)
 #undef COLMARA_SAME_INT
 #undef COLMARA_SAME_EXT
+    const struct {
+        PlateTable Column::*table;
+        const char* name;
+    } tables[] = {{&Column::refluxtable, "refluxtable"},
+                  {&Column::vapourtable, "vapourtable"},
+                  {&Column::liquidtable, "liquidtable"},
+                  {&Column::temperaturetable, "temperaturetable"}};
     for (int i = 1; i <= kMaxPlates; ++i) {
-        const std::string at = "[" + std::to_string(i) + "]";
-        if (!SameExtended(a.refluxtable[i], b.refluxtable[i])) return "refluxtable" + at;
-        if (!SameExtended(a.vapourtable[i], b.vapourtable[i])) return "vapourtable" + at;
-        if (!SameExtended(a.liquidtable[i], b.liquidtable[i])) return "liquidtable" + at;
-        if (!SameExtended(a.temperaturetable[i], b.temperaturetable[i]))
-            return "temperaturetable" + at;
+        for (const auto& t : tables) {
+            if (!SameBits((a.*t.table)[i], (b.*t.table)[i]))
+                return std::string(t.name) + "[" + std::to_string(i) + "]";
+        }
     }
     return "";
 }
 
-}  // namespace colmara::testing
+}  // namespace colmara::test

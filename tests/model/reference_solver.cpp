@@ -6,7 +6,7 @@
 #include "runtime/exceptions.h"
 #include "runtime/fpcheck.h"
 
-namespace colmara::testing {
+namespace colmara::test {
 
 namespace {
 
@@ -46,13 +46,13 @@ void ReferenceSolve(Column& c) {
     if (c.plates < 0 || c.plates > 100)
         throw Exception("The number of plates must be from 0 to 100");
 
-    c.boilervapour = checked(E(c) / heatofvaporization(vs(c.boilerstrength)));
-    c.boileralcohol = checked(vs(c.boilerstrength) * c.boilervapour);
+    c.boilervapour = Checked(E(c) / heatofvaporization(vs(c.boilerstrength)));
+    c.boileralcohol = Checked(vs(c.boilerstrength) * c.boilervapour);
     c.guessspan = 0.95L;
-    c.topstrength = checked(vs(c.boilerstrength) + c.guessspan / 2);
+    c.topstrength = Checked(vs(c.boilerstrength) + c.guessspan / 2);
     c.lastguess = c.topstrength;
-    c.productamount = checked(E(c) / heatofvaporization(c.topstrength) / c.refluxfactor);
-    c.productalcohol = checked(c.productamount * c.topstrength);
+    c.productamount = Checked(E(c) / heatofvaporization(c.topstrength) / c.refluxfactor);
+    c.productalcohol = Checked(c.productamount * c.topstrength);
     if (c.plates == 0) {
         c.platecounter = 0;
         c.liquiddown = 0;
@@ -66,42 +66,42 @@ void ReferenceSolve(Column& c) {
         c.alcoholup = c.boileralcohol;
         for (int i = 1; i <= c.plates; ++i) {
             c.platecounter = i;
-            c.liquiddown = checked(c.vapourup - c.productamount);
-            c.alcoholdown = checked(c.alcoholup - c.productalcohol);
+            c.liquiddown = Checked(c.vapourup - c.productamount);
+            c.alcoholdown = Checked(c.alcoholup - c.productalcohol);
             if (!(c.liquiddown > 0)) {
                 c.alcoholdown = 0;
                 c.liquiddown = 1;
             }
-            c.platestrength = checked(c.alcoholdown / c.liquiddown);
+            c.platestrength = Checked(c.alcoholdown / c.liquiddown);
             if (c.platestrength >= 0.948L) c.platestrength = 0.948L;
             if (c.platestrength < c.boilerstrength) c.platestrength = c.boilerstrength;
-            c.vapourup = checked(E(c) / heatofvaporization(vs(c.platestrength)));
-            c.alcoholup = checked(vs(c.platestrength) * c.vapourup);
+            c.vapourup = Checked(E(c) / heatofvaporization(vs(c.platestrength)));
+            c.alcoholup = Checked(vs(c.platestrength) * c.vapourup);
         }
-        c.topstrength = checked(vs(c.platestrength));
+        c.topstrength = Checked(vs(c.platestrength));
         if (c.topstrength > c.lastguess)
-            c.topstrength = checked(c.lastguess + c.guessspan / Power(2, k + 1));
+            c.topstrength = Checked(c.lastguess + c.guessspan / Power(2, k + 1));
         if (c.topstrength < c.lastguess)
-            c.topstrength = checked(c.lastguess - c.guessspan / Power(2, k + 1));
+            c.topstrength = Checked(c.lastguess - c.guessspan / Power(2, k + 1));
         c.lastguess = c.topstrength;
-        c.productamount = checked(E(c) / heatofvaporization(c.topstrength) / c.refluxfactor);
-        c.productalcohol = checked(c.productamount * c.topstrength);
+        c.productamount = Checked(E(c) / heatofvaporization(c.topstrength) / c.refluxfactor);
+        c.productalcohol = Checked(c.productamount * c.topstrength);
     }
 
     c.vapourup = c.boilervapour;
     c.alcoholup = c.boileralcohol;
     for (int i = 1; i <= c.plates; ++i) {
         c.platecounter = i;
-        c.liquiddown = checked(c.vapourup - c.productamount);
+        c.liquiddown = Checked(c.vapourup - c.productamount);
         if (!(c.liquiddown > 0)) c.liquiddown = 1;
-        c.alcoholdown = checked(c.alcoholup - c.productalcohol);
-        c.platestrength = checked(c.alcoholdown / c.liquiddown);
+        c.alcoholdown = Checked(c.alcoholup - c.productalcohol);
+        c.platestrength = Checked(c.alcoholdown / c.liquiddown);
         c.refluxtable[i] = c.liquiddown;
-        c.vapourtable[i] = checked(vs(c.platestrength));
+        c.vapourtable[i] = Checked(vs(c.platestrength));
         c.liquidtable[i] = c.platestrength;
-        c.temperaturetable[i] = checked(temperature(vs(c.platestrength)));
-        c.vapourup = checked(E(c) / heatofvaporization(vs(c.platestrength)));
-        c.alcoholup = checked(vs(c.platestrength) * c.vapourup);
+        c.temperaturetable[i] = Checked(temperature(vs(c.platestrength)));
+        c.vapourup = Checked(E(c) / heatofvaporization(vs(c.platestrength)));
+        c.alcoholup = Checked(vs(c.platestrength) * c.vapourup);
     }
 
     if (c.plates >= 1 && std::fabs(c.vapourtable[c.plates] - c.topstrength) > 0.0005L)
@@ -115,19 +115,19 @@ void ReferenceResolveTopDown(Column& c) {
         long double trialstrength = 0.5L;
         long double trialvapour = 0;
         for (int j = 1; j <= 100; ++j) {
-            trialvapour = checked(E(c) / heatofvaporization(vs(trialstrength)));
-            const long double alcoholbalance = checked(
+            trialvapour = Checked(E(c) / heatofvaporization(vs(trialstrength)));
+            const long double alcoholbalance = Checked(
                 vs(trialstrength) * trialvapour - (trialvapour - c.productamount) * strengthabove -
                 c.productamount * c.topstrength);
-            if (alcoholbalance > 0) trialstrength = checked(trialstrength - 1 / Power(2, j + 1));
-            if (alcoholbalance < 0) trialstrength = checked(trialstrength + 1 / Power(2, j + 1));
+            if (alcoholbalance > 0) trialstrength = Checked(trialstrength - 1 / Power(2, j + 1));
+            if (alcoholbalance < 0) trialstrength = Checked(trialstrength + 1 / Power(2, j + 1));
         }
         strengthabove = trialstrength;
-        c.refluxtable[n] = checked(trialvapour - c.productamount);
-        c.vapourtable[n] = checked(vs(trialstrength));
+        c.refluxtable[n] = Checked(trialvapour - c.productamount);
+        c.vapourtable[n] = Checked(vs(trialstrength));
         c.liquidtable[n] = trialstrength;
-        c.temperaturetable[n] = checked(temperature(vs(trialstrength)));
+        c.temperaturetable[n] = Checked(temperature(vs(trialstrength)));
     }
 }
 
-}  // namespace colmara::testing
+}  // namespace colmara::test

@@ -6,10 +6,10 @@
 
 #include "model/column.h"
 
-namespace colmara::testing {
+namespace colmara::test {
 
 long double ReferenceVapourStrength(long double x);
 void ReferenceSolve(Column& c);
 void ReferenceResolveTopDown(Column& c);
 
-}  // namespace colmara::testing
+}  // namespace colmara::test

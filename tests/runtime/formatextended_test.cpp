@@ -111,24 +111,19 @@ TEST(FormatExtended, ChartPictureGroupsThousandsAndDropsTrailingZeros) {
         {"0,000", 5.0L, "0,005"},
         {"#,0.0", 123456789.25L, "123,456,789.3"},
     });
-    FormatSettings none;
-    none.thousandSeparator = "";
+    const FormatSettings none{.thousandSeparator = ""};
     ExpectFormats({{"#,##0.###", 1234567.5L, "1234567.5"}}, none);
 }
 
 TEST(FormatExtended, WritesTheSettingsSeparators) {
-    FormatSettings comma;
-    comma.decimalSeparator = ",";
-    comma.thousandSeparator = ".";
+    const FormatSettings comma{.decimalSeparator = ",", .thousandSeparator = "."};
     ExpectFormats({{"00.00", 1.5L, "01,50"},
                    {"00.00", 5.5L, "05,50"},
                    {"#,##0.###", 1234.5L, "1.234,5"},
                    {"", 1.5L, "1,5"},
                    {"", 0.00001234L, "1,234E-5"}},
                   comma);
-    FormatSettings wide;
-    wide.decimalSeparator = "\u066B";
-    wide.thousandSeparator = "\u202F";
+    const FormatSettings wide{.decimalSeparator = "\u066B", .thousandSeparator = "\u202F"};
     ExpectFormats({{"#,##0.00", 12345.5L, "12\u202F345\u066B50"}}, wide);
 }
 

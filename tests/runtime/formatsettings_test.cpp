@@ -74,8 +74,7 @@ TEST(FormatSettings, FallsBackToDotAndCommaWithoutAUsableLocale) {
 
 TEST(FormatSettings, ProcessInstanceIsRereadFromTheLocale) {
     FormatSettings& process = ProcessFormatSettings();
-    process.decimalSeparator = "!";
-    process.thousandSeparator = "?";
+    process = {.decimalSeparator = "!", .thousandSeparator = "?"};
     {
         ScopedLcAll scoped("C");
         RereadProcessFormatSettings();

@@ -19,7 +19,7 @@ template <typename E>
 void ExpectFault(long double (*compute)(), const char* message) {
     ClearFloatingPointFlags();
     try {
-        (void)checked(compute());
+        (void)Checked(compute());
         FAIL() << "no exception, expected " << message;
     } catch (const E& e) {
         EXPECT_EQ(e.Message(), message);
@@ -36,8 +36,8 @@ TEST(FloatingPointFaults, UnmaskedKindsThrowWithTheirMessages) {
 
 TEST(FloatingPointFaults, UnderflowAndInexactNeverStop) {
     ClearFloatingPointFlags();
-    EXPECT_NO_THROW((void)checked(tiny * tiny));
-    EXPECT_NO_THROW((void)checked(one / 3.0L));
+    EXPECT_NO_THROW((void)Checked(tiny * tiny));
+    EXPECT_NO_THROW((void)Checked(one / 3.0L));
 }
 
 TEST(FloatingPointFaults, DivisionByZeroWinsOverLaterFlags) {

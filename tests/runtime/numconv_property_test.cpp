@@ -123,8 +123,9 @@ std::string TwoDecimals(long double value) {
     while (fixed.size() < 3) fixed.insert(fixed.begin(), '0');
     while (fixed.size() > 3 && fixed[0] == '0') fixed.erase(fixed.begin());
     const bool zero = fixed.find_first_not_of('0') == std::string::npos;
-    return (std::signbit(value) && !zero ? "-" : "") + fixed.substr(0, fixed.size() - 2) + "." +
-           fixed.substr(fixed.size() - 2);
+    std::string text = std::signbit(value) && !zero ? "-" : "";
+    text.append(fixed, 0, fixed.size() - 2).append(".").append(fixed, fixed.size() - 2);
+    return text;
 }
 
 TEST(NumconvProperties, TwoDecimalsRoundTheEighteenDigitFormHalfAwayFromZero) {

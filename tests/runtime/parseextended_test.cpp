@@ -8,6 +8,7 @@
 #include <string>
 
 #include "runtime/exceptions.h"
+#include "runtime/extended.h"
 #include "runtime/numconv.h"
 
 namespace colmara {
@@ -16,10 +17,7 @@ namespace {
 const FormatSettings kDot;  // '.' and ','
 
 FormatSettings Comma() {
-    FormatSettings settings;
-    settings.decimalSeparator = ",";
-    settings.thousandSeparator = ".";
-    return settings;
+    return {.decimalSeparator = ",", .thousandSeparator = "."};
 }
 
 struct Accepted {
@@ -108,8 +106,7 @@ TEST(ParseExtended, RefusesOverflowAndReadsUnderflowAsZeroOrSubnormal) {
 TEST(ParseExtended, UsesOnlyTheSettingsDecimalSeparator) {
     ExpectAccepted({{"1,5", 1.5L}, {",25", 0.25L}, {"-,", -0.0L}, {"2,5E1", 25.0L}}, Comma());
     ExpectRefused({"1.5", "1.000,5", "1 5"}, Comma());
-    FormatSettings wide;
-    wide.decimalSeparator = "\u066B";  // a two-byte separator
+    const FormatSettings wide{.decimalSeparator = "\u066B"};  // a two-byte separator
     ExpectAccepted({{"1\u066B5", 1.5L}}, wide);
     ExpectRefused({"1.5", "1\xD9"}, wide);
 }
@@ -118,18 +115,8 @@ TEST(ParseExtended, MessageKeepsTheTextVerbatim) {
     ExpectRefused({"abc", "12%s", "%d%%", " 1 2 ", std::string(1000, 'x')});
 }
 
-std::uint16_t ControlWord() {
-    std::uint16_t word;
-    asm volatile("fnstcw %0" : "=m"(word));
-    return word;
-}
-
-void LoadControlWord(std::uint16_t word) {
-    asm volatile("fldcw %0" : : "m"(word));
-}
-
 TEST(ParseExtended, RunsMaskedAtNearestAndRestoresTheCallersControlWord) {
-    const std::uint16_t before = ControlWord();
+    const std::uint16_t before = ReadControlWord();
     // Round toward zero in the caller must not change what a text reads as.
     const std::uint16_t towardZero = static_cast<std::uint16_t>(before | 0x0C00);
     for (const char* text : {"0.1", "1E4933", "1E-4950", "2.5E-3", "abc"}) {
@@ -140,7 +127,7 @@ TEST(ParseExtended, RunsMaskedAtNearestAndRestoresTheCallersControlWord) {
             value = ParseExtended(text, kDot);
         } catch (const EConvertError&) {
         }
-        const std::uint16_t after = ControlWord();
+        const std::uint16_t after = ReadControlWord();
         const int flags = std::fetestexcept(FE_ALL_EXCEPT);
         LoadControlWord(before);
         EXPECT_EQ(after, towardZero) << text;
