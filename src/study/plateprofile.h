@@ -13,10 +13,10 @@ namespace colmara {
 class Column;
 
 struct PlateRow {
-    int plate = 0;                     // 0 is the boiler
-    long double temperature = 0;       // deg C
-    long double vapourStrength = 0;    // % by weight
-    long double liquidStrength = 0;    // % by weight
+    int plate = 0;                      // 0 is the boiler
+    long double temperature = 0;        // deg C
+    long double vapourStrength = 0;     // % by weight
+    long double liquidStrength = 0;     // % by weight
     std::optional<long double> reflux;  // g/h leaving the plate; absent for the boiler
 };
 

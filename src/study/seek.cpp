@@ -165,9 +165,8 @@ std::string UnreachableMessage(const SeekRequest& request, const SeekResult& res
     const char* unit = QuantityUnit(request.quantity);
     std::string message = std::string(QuantityName(request.quantity)) + " " +
                           PlainNumber(request.target) + unit + " is out of reach with " +
-                          traits.name + " from " +
-                          PlainNumber(request.min.value_or(traits.min)) + " to " +
-                          PlainNumber(request.max.value_or(traits.max)) + ": ";
+                          traits.name + " from " + PlainNumber(request.min.value_or(traits.min)) +
+                          " to " + PlainNumber(request.max.value_or(traits.max)) + ": ";
     const std::optional<long double> best = QuantityOf(request.quantity, result.row.result);
     if (!best) return message + "no case could be calculated (" + *result.row.result.error + ")";
     return message + "the best is " + PlainNumber(static_cast<double>(*best)) + unit + " at " +

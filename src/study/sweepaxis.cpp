@@ -65,13 +65,12 @@ SweepAxis SweepAxis::Range(std::string name, double from, double to, double step
     if (span != 0 && std::signbit(span) != std::signbit(step))
         throw StudyError(name + ": step " + PlainNumber(step) + " never reaches " +
                          PlainNumber(to) + " from " + PlainNumber(from) + where);
-    // The last value is the one nearest TO, counting TO in when it lies within
-    // half a step of a value. Compared before converting, so that a huge
-    // quotient cannot overflow the count.
-    const double last = span / step + 0.5;
-    if (!(last < static_cast<double>(kMaxSweepRows)))
-        throw StudyError(name + ": more than " + std::to_string(kMaxSweepRows) + " values" +
-                         where);
+    // The range ends at the last value less than half a step beyond TO, so
+    // a TO that rounding left just short of a value still gets it. Compared
+    // before converting, so that a huge quotient cannot overflow the count.
+    const double count = std::ceil(span / step + 0.5);
+    if (!(count <= static_cast<double>(kMaxSweepRows)))
+        throw StudyError(name + ": more than " + std::to_string(kMaxSweepRows) + " values" + where);
 
     SweepAxis axis;
     axis.name_ = std::move(name);
@@ -79,7 +78,7 @@ SweepAxis SweepAxis::Range(std::string name, double from, double to, double step
     axis.integral_ = integral;
     axis.from_ = from;
     axis.step_ = step;
-    axis.count_ = static_cast<std::uint64_t>(std::floor(last)) + 1;
+    axis.count_ = static_cast<std::uint64_t>(count);
     axis.settings_ = settings;
     return axis;
 }

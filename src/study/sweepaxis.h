@@ -16,7 +16,8 @@ class SweepAxis {
   public:
     // `text` without a ':' is one field text. With one it is a range: numbers
     // written with '.' whatever the locale, STEP 1 when left out; value i is
-    // FROM + i x STEP, and TO is included when it lies within half a step.
+    // FROM + i x STEP, and the last value is the last one less than half a
+    // step beyond TO (so TO is included when rounding leaves it just short).
     // `name` ("power", "strength", "plates", "reflux") names the input in the
     // StudyError thrown for a malformed range; `integral` marks an input whose
     // values must be whole numbers.

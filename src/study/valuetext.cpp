@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cmath>
 
 namespace colmara {
 
@@ -27,7 +28,9 @@ std::string ValueText(double value, bool integral, const FormatSettings& setting
 }
 
 std::string PlainNumber(double value) {
-    return ShortestText(value, false);
+    // Messages quote whole numbers in full ("100000", not "1e+05").
+    const bool whole = std::trunc(value) == value && std::fabs(value) < 1e15;
+    return ShortestText(value, whole);
 }
 
 }  // namespace colmara

@@ -14,8 +14,8 @@ namespace colmara {
 // not read; other fields may get "1e-05", which the field parsing reads.
 std::string ValueText(double value, bool integral, const FormatSettings& settings);
 
-// The same with '.', for messages about ranges (which are always written
-// with '.').
+// The shortest text of `value` with '.', whole numbers in full, for messages
+// about ranges (which are always written with '.').
 std::string PlainNumber(double value);
 
 }  // namespace colmara
