@@ -71,7 +71,8 @@ SweepAxis Candidates(const SeekRequest& request, const FormatSettings& settings)
             throw StudyError(name + ": resolution " + PlainNumber(request.resolution) +
                              " is not above 0");
         step = request.resolution;
-        source += ":" + PlainNumber(step);
+        source += ':';
+        source += PlainNumber(step);
     }
     return SweepAxis::Range(name, min, max, step, traits.integral, settings, source);
 }
