@@ -59,8 +59,7 @@ void BM_Sweep(benchmark::State& state) {
         long double sum = 0;
         RunSweep(
             grid, FormatSettings(),
-            [&](const SweepRow& row) { sum += row.result.productStrength.value_or(0); },
-            control);
+            [&](const SweepRow& row) { sum += row.result.productStrength.value_or(0); }, control);
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(grid.RowCount()));
