@@ -29,8 +29,10 @@ std::string Describe(const InputTexts& inputs) {
     return inputs.power + "/" + inputs.strength + "/" + inputs.plates + "/" + inputs.reflux;
 }
 
-// Power 0, reflux -1 and plates 101 fault; in the comma locale the generated
-// strengths carry ',' and the typed "1.5" fails to read.
+// Power 0, reflux -1, plates 101, a negative strength and an unreadable text
+// fault; in the comma locale the generated strengths carry ',' and the typed
+// "1.5" fails to read. Each worker's column solves many cases in turn, so a
+// value left over from an earlier case would show in a later row.
 TEST(RunSweep, RowsEqualSeparateCalculations) {
     struct Case {
         InputTexts spec;
@@ -39,6 +41,8 @@ TEST(RunSweep, RowsEqualSeparateCalculations) {
     const Case cases[] = {
         {{"0:1000:500", "1", "99:101", "-1:1"}, false},
         {{"800:1200:400", "0.5:1.5:0.5", "0:2:2", "1.5"}, true},
+        {{"1000", "-5:20:25", "0:15:15", "1"}, false},
+        {{"x", "1", "20", "15"}, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(Describe(c.spec));

@@ -1,53 +1,13 @@
-#include "study/caseresult.h"
+#include "study/plateprofile.h"
 
 #include <gtest/gtest.h>
 
 #include "model/column.h"
 #include "model/properties.h"
 #include "report/reportcollector.h"
-#include "study/plateprofile.h"
-#include "study/separatecalculate.h"
 
 namespace colmara {
 namespace {
-
-using testing::CommaSettings;
-using testing::SameResult;
-using testing::SeparateCalculate;
-
-// One column solves every case in turn, as a worker's does, so a value left
-// over from an earlier case (a fault half-way, a larger plate count) would
-// show up in a later one.
-TEST(SolveCase, EqualsASeparateCalculateOnAFreshColumn) {
-    struct Case {
-        InputTexts inputs;
-        bool comma;
-        const char* error;  // nullptr when the case solves
-    };
-    const Case cases[] = {
-        {{"1000", "20", "15", "1"}, false, nullptr},
-        {{}, false, nullptr},  // start texts: the top-down re-solve runs
-        {{"0", "1", "20", "15"}, false, "Invalid floating point operation."},
-        {{"1000", "1", "20", "-1"}, false, "Floating point division by zero."},
-        {{"1000", "1", "101", "15"}, false, "The number of plates must be from 0 to 100."},
-        {{"1500", "10", "0", "3"}, false, nullptr},  // pot still: no top temperature
-        {{"1000", "-5", "20", "15"}, false, "Floating point division by zero."},
-        {{"1000", "1.5", "20", "15"}, true, "'1.5' is not a valid floating point value."},
-        {{"1000", "1,5", "7", "2,25"}, true, nullptr},
-        {{"x", "1", "20", "15"}, false, "'x' is not a valid integer value."},
-        {{"2500", "12", "3", "0"}, false, nullptr},
-    };
-    Column column;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.inputs.power + "/" + c.inputs.strength + "/" + c.inputs.plates + "/" +
-                     c.inputs.reflux);
-        const FormatSettings settings = c.comma ? CommaSettings() : FormatSettings();
-        const CaseResult result = SolveCase(column, c.inputs, settings);
-        EXPECT_TRUE(SameResult(result, SeparateCalculate(c.inputs, settings)));
-        EXPECT_EQ(result.error.value_or(""), c.error ? c.error : "");
-        EXPECT_EQ(result.topTemperature.has_value(), result.Solved() && c.inputs.plates != "0");
-    }
-}
 
 TEST(PlateProfile, BoilerThenEveryPlateStraightFromTheTables) {
     const FormatSettings settings;
