@@ -19,21 +19,20 @@ constexpr std::uint64_t kCoarseIntervals = 32;
 struct InputTraits {
     const char* name;
     bool integral;
-    double min;
-    double max;
+    SeekBounds bounds;
     std::string InputTexts::*field;
 };
 
 InputTraits TraitsOf(SeekInput input) {
     switch (input) {
         case SeekInput::Plates:
-            return {"plates", true, 0, kMaxPlates, &InputTexts::plates};
+            return {"plates", true, {0, kMaxPlates}, &InputTexts::plates};
         case SeekInput::Reflux:
-            return {"reflux", false, 0, 100, &InputTexts::reflux};
+            return {"reflux", false, {0, 100}, &InputTexts::reflux};
         case SeekInput::Power:
             break;
     }
-    return {"power", true, 1, 100000, &InputTexts::power};
+    return {"power", true, {1, 100000}, &InputTexts::power};
 }
 
 const char* QuantityName(SeekQuantity quantity) {
@@ -54,8 +53,8 @@ std::optional<long double> QuantityOf(SeekQuantity quantity, const CaseResult& r
 SweepAxis Candidates(const SeekRequest& request, const FormatSettings& settings) {
     const InputTraits traits = TraitsOf(request.vary);
     const std::string name = traits.name;
-    const double min = request.min.value_or(traits.min);
-    const double max = request.max.value_or(traits.max);
+    const double min = request.min.value_or(traits.bounds.min);
+    const double max = request.max.value_or(traits.bounds.max);
     if (!std::isfinite(request.target)) throw StudyError(name + ": the target is not a number");
     if (!std::isfinite(min) || !std::isfinite(max))
         throw StudyError(name + ": the bounds are not numbers");
@@ -157,6 +156,10 @@ class Search {
 
 }  // namespace
 
+SeekBounds DefaultSeekBounds(SeekInput input) {
+    return TraitsOf(input).bounds;
+}
+
 SeekResult Seek(const SeekRequest& request, const FormatSettings& settings) {
     return Search(request, settings).Run();
 }
@@ -166,8 +169,9 @@ std::string UnreachableMessage(const SeekRequest& request, const SeekResult& res
     const char* unit = QuantityUnit(request.quantity);
     std::string message = std::string(QuantityName(request.quantity)) + " " +
                           PlainNumber(request.target) + unit + " is out of reach with " +
-                          traits.name + " from " + PlainNumber(request.min.value_or(traits.min)) +
-                          " to " + PlainNumber(request.max.value_or(traits.max)) + ": ";
+                          traits.name + " from " +
+                          PlainNumber(request.min.value_or(traits.bounds.min)) + " to " +
+                          PlainNumber(request.max.value_or(traits.bounds.max)) + ": ";
     const std::optional<long double> best = QuantityOf(request.quantity, result.row.result);
     if (!best) return message + "no case could be calculated (" + *result.row.result.error + ")";
     return message + "the best is " + PlainNumber(static_cast<double>(*best)) + unit + " at " +

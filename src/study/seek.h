@@ -14,13 +14,20 @@ namespace colmara {
 enum class SeekInput { Plates, Reflux, Power };
 enum class SeekQuantity { ProductStrength, ProductAmount };
 
+// The range a seek tries when the request gives no bound: plates 0 to 100,
+// reflux 0 to 100, power 1 to 100000 W.
+struct SeekBounds {
+    double min;
+    double max;
+};
+SeekBounds DefaultSeekBounds(SeekInput input);
+
 struct SeekRequest {
     InputTexts inputs;  // the varied input's text is not read
     SeekInput vary = SeekInput::Plates;
     SeekQuantity quantity = SeekQuantity::ProductStrength;
     double target = 0;  // % by weight, or g/h
-    // Bounds of the varied input; by default plates 0 to 100, reflux 0 to
-    // 100, power 1 to 100000 W.
+    // Bounds of the varied input (DefaultSeekBounds when absent).
     std::optional<double> min;
     std::optional<double> max;
     // Reflux only: the candidates are min, min + resolution, ... (as a sweep
