@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <stdexcept>
 #include <string>
@@ -37,12 +38,16 @@ TEST(RunSweep, RowsEqualSeparateCalculations) {
     struct Case {
         InputTexts spec;
         bool comma;
+        int solved;  // rows without an error
     };
     const Case cases[] = {
-        {{"0:1000:500", "1", "99:101", "-1:1"}, false},
-        {{"800:1200:400", "0.5:1.5:0.5", "0:2:2", "1.5"}, true},
-        {{"1000", "-5:20:25", "0:15:15", "1"}, false},
-        {{"x", "1", "20", "15"}, false},
+        {{"0:1000:500", "1", "99:101", "-1:1"}, false, 8},
+        {{"800:1200:400", "0.5:1.5:0.5", "0:2:2", "1.5"}, true, 0},
+        {{"800:1200:400", "0.5:1.5:0.5", "0:2:2", "1,5"}, true, 12},
+        {{"1000", "-5:20:25", "0:15:15", "1"}, false, 2},
+        {{"x", "1", "20", "15"}, false, 0},
+        // Generated in the exponent form, "1e-05" to "3,0000000000000004e-05".
+        {{"1000", "0.00001:0.00003:0.00001", "4", "2"}, true, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(Describe(c.spec));
@@ -57,6 +62,9 @@ TEST(RunSweep, RowsEqualSeparateCalculations) {
             EXPECT_TRUE(
                 SameResult(rows[i].result, testing::SeparateCalculate(rows[i].inputs, settings)));
         }
+        EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
+                                [](const SweepRow& row) { return row.result.Solved(); }),
+                  c.solved);
     }
 }
 
