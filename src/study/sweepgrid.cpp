@@ -8,11 +8,11 @@ namespace colmara {
 
 namespace {
 
-std::array<SweepAxis, 4> ParseAxes(const InputTexts& spec, const FormatSettings& settings) {
-    return {SweepAxis::Parse("power", spec.power, true, settings),
-            SweepAxis::Parse("strength", spec.strength, false, settings),
-            SweepAxis::Parse("plates", spec.plates, true, settings),
-            SweepAxis::Parse("reflux", spec.reflux, false, settings)};
+std::array<SweepAxis, 4> ParseAxes(const InputTexts& ranges, const FormatSettings& settings) {
+    return {SweepAxis::Parse("power", ranges.power, true, settings),
+            SweepAxis::Parse("strength", ranges.strength, false, settings),
+            SweepAxis::Parse("plates", ranges.plates, true, settings),
+            SweepAxis::Parse("reflux", ranges.reflux, false, settings)};
 }
 
 std::string AxisCounts(const std::array<SweepAxis, 4>& axes) {
@@ -26,8 +26,8 @@ std::string AxisCounts(const std::array<SweepAxis, 4>& axes) {
 
 }  // namespace
 
-SweepGrid::SweepGrid(const InputTexts& spec, const FormatSettings& settings)
-    : axes_(ParseAxes(spec, settings)) {
+SweepGrid::SweepGrid(const InputTexts& ranges, const FormatSettings& settings)
+    : axes_(ParseAxes(ranges, settings)) {
     // Each count is at most kMaxSweepRows, so checking before multiplying
     // keeps the product from overflowing.
     for (const SweepAxis& axis : axes_) {

@@ -14,10 +14,10 @@ namespace colmara {
 
 class SweepGrid {
   public:
-    // Each text of `spec` is one field text or a range (see SweepAxis).
+    // Each text of `ranges` is one field text or a range (see SweepAxis).
     // Throws StudyError for a malformed range or for more than kMaxSweepRows
     // rows, before anything runs.
-    SweepGrid(const InputTexts& spec, const FormatSettings& settings);
+    SweepGrid(const InputTexts& ranges, const FormatSettings& settings);
 
     std::uint64_t RowCount() const { return rows_; }
 

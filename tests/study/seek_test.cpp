@@ -22,12 +22,12 @@ std::optional<long double> QuantityOf(const SeekRequest& request, const CaseResu
 
 // Every candidate in order, as a sweep over the varied input's range.
 std::vector<SweepRow> AllCandidates(const SeekRequest& request, const std::string& range) {
-    InputTexts spec = request.inputs;
-    (request.vary == SeekInput::Plates   ? spec.plates
-     : request.vary == SeekInput::Reflux ? spec.reflux
-                                         : spec.power) = range;
+    InputTexts ranges = request.inputs;
+    (request.vary == SeekInput::Plates   ? ranges.plates
+     : request.vary == SeekInput::Reflux ? ranges.reflux
+                                         : ranges.power) = range;
     std::vector<SweepRow> rows;
-    RunSweep(SweepGrid(spec, FormatSettings()), FormatSettings(),
+    RunSweep(SweepGrid(ranges, FormatSettings()), FormatSettings(),
              [&](const SweepRow& row) { rows.push_back(row); });
     return rows;
 }

@@ -36,7 +36,7 @@ std::string Describe(const InputTexts& inputs) {
 // value left over from an earlier case would show in a later row.
 TEST(RunSweep, RowsEqualSeparateCalculations) {
     struct Case {
-        InputTexts spec;
+        InputTexts ranges;
         bool comma;
         int solved;  // rows without an error
     };
@@ -50,9 +50,9 @@ TEST(RunSweep, RowsEqualSeparateCalculations) {
         {{"1000", "0.00001:0.00003:0.00001", "4", "2"}, true, 3},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(Describe(c.spec));
+        SCOPED_TRACE(Describe(c.ranges));
         const FormatSettings settings = c.comma ? testing::CommaSettings() : FormatSettings();
-        const SweepGrid grid(c.spec, settings);
+        const SweepGrid grid(c.ranges, settings);
         const std::vector<SweepRow> rows = Collect(grid, settings, 2);
         ASSERT_EQ(rows.size(), grid.RowCount());
         for (std::uint64_t i = 0; i < rows.size(); ++i) {
