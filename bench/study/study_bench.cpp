@@ -1,0 +1,109 @@
+// Speed of the study layer: a 2,000-row sweep at 20 to 59 plates against the
+// same rows as separate presses of Calculate, on one and on two threads; and
+// goal seeks at 100 plates.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "model/column.h"
+#include "report/calculate.h"
+#include "report/reportcollector.h"
+#include "runtime/exceptions.h"
+#include "runtime/fpcheck.h"
+#include "study/discardingsink.h"
+#include "study/seek.h"
+#include "study/sweep.h"
+
+namespace colmara {
+namespace {
+
+// 10 strengths x 40 plate counts x 5 reflux ratios.
+const InputTexts kSweep{"1000", "1:10", "20:59", "1:5"};
+
+std::vector<InputTexts> SweepCases() {
+    const SweepGrid grid(kSweep, FormatSettings());
+    std::vector<InputTexts> cases;
+    for (std::uint64_t row = 0; row < grid.RowCount(); ++row) cases.push_back(grid.InputsAt(row));
+    return cases;
+}
+
+// The baseline: each row as one Calculate on the window's column, texts
+// ready, into a sink that keeps nothing (the cheapest a press can be) or,
+// as the window and the tool do, into one that keeps the lines.
+template <typename Sink>
+void BM_CalculateEachRow(benchmark::State& state) {
+    InitFloatingPoint();
+    const std::vector<InputTexts> cases = SweepCases();
+    const FixedReportOptions options;
+    const FormatSettings settings;
+    Column column;
+    for (auto _ : state) {
+        for (const InputTexts& inputs : cases) {
+            Sink sink;
+            try {
+                Calculate(column, inputs, sink, options, settings);
+            } catch (const Exception&) {
+            }
+            benchmark::DoNotOptimize(column.topstrength);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cases.size()));
+}
+BENCHMARK(BM_CalculateEachRow<DiscardingReportSink>)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CalculateEachRow<ReportCollector>)->Unit(benchmark::kMillisecond);
+
+void BM_Sweep(benchmark::State& state) {
+    const SweepGrid grid(kSweep, FormatSettings());
+    const SweepControl control{static_cast<unsigned>(state.range(0)), nullptr, {}};
+    for (auto _ : state) {
+        long double sum = 0;
+        RunSweep(
+            grid, FormatSettings(),
+            [&](const SweepRow& row) { sum += row.result.productStrength.value_or(0); }, control);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(grid.RowCount()));
+}
+// CPU time is the whole process's, workers included, so that the cost per row
+// on one thread can be compared with the baseline even on a busy machine.
+BENCHMARK(BM_Sweep)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->UseRealTime();
+
+void RunSeek(benchmark::State& state, SeekInput vary, SeekQuantity quantity, double target) {
+    InitFloatingPoint();
+    SeekRequest request;
+    request.inputs = {"1000", "10", "100", "3"};
+    request.vary = vary;
+    request.quantity = quantity;
+    request.target = target;
+    std::uint64_t solves = 0;
+    for (auto _ : state) {
+        const SeekResult result = Seek(request, FormatSettings());
+        solves = result.solves;
+        benchmark::DoNotOptimize(result.reachable);
+    }
+    state.counters["solves"] = static_cast<double>(solves);
+}
+
+// Unreachable: every plate count from 0 to 100 is solved.
+void BM_SeekPlatesUnreachable(benchmark::State& state) {
+    RunSeek(state, SeekInput::Plates, SeekQuantity::ProductStrength, 99);
+}
+BENCHMARK(BM_SeekPlatesUnreachable)->Unit(benchmark::kMillisecond);
+
+void BM_SeekRefluxAt100Plates(benchmark::State& state) {
+    RunSeek(state, SeekInput::Reflux, SeekQuantity::ProductStrength, 93);
+}
+BENCHMARK(BM_SeekRefluxAt100Plates)->Unit(benchmark::kMillisecond);
+
+void BM_SeekPowerAt100Plates(benchmark::State& state) {
+    RunSeek(state, SeekInput::Power, SeekQuantity::ProductAmount, 12345);
+}
+BENCHMARK(BM_SeekPowerAt100Plates)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace colmara

@@ -1,0 +1,39 @@
+#include "study/caseresult.h"
+
+#include "model/column.h"
+#include "runtime/exceptions.h"
+#include "study/discardingsink.h"
+
+namespace colmara {
+
+namespace {
+
+// The figures of a column that Calculate has written in full. Each is the
+// report's own expression, so it cannot fault here: the report computed and
+// checked the same value a moment ago.
+CaseResult Reduce(const Column& column) {
+    CaseResult result;
+    result.productStrength = column.topstrength * 100;
+    result.productAmount = column.productamount;
+    result.refluxReturned = column.productamount * column.refluxfactor - column.productamount;
+    result.totalStripped = column.productalcohol / column.boileralcohol * 100;
+    if (column.plates >= 1) result.topTemperature = column.temperaturetable[column.plates];
+    return result;
+}
+
+}  // namespace
+
+CaseResult SolveCase(Column& column, const InputTexts& inputs, const FormatSettings& settings) {
+    static const FixedReportOptions kStartOptions;
+    DiscardingReportSink sink;
+    try {
+        Calculate(column, inputs, sink, kStartOptions, settings);
+    } catch (const Exception& e) {
+        CaseResult failed;
+        failed.error = MessageWithPeriod(e.Message());
+        return failed;
+    }
+    return Reduce(column);
+}
+
+}  // namespace colmara

@@ -1,0 +1,35 @@
+// The per-plate profile of one solved case, from the boiler (plate 0) up to
+// the top plate, straight from the column's tables.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "report/calculate.h"
+#include "study/caseresult.h"
+
+namespace colmara {
+
+class Column;
+
+struct PlateRow {
+    int plate = 0;                      // 0 is the boiler
+    long double temperature = 0;        // deg C
+    long double vapourStrength = 0;     // % by weight
+    long double liquidStrength = 0;     // % by weight
+    std::optional<long double> reflux;  // g/h leaving the plate; absent for the boiler
+};
+
+// Rows 0..plates of a column that Calculate has solved without a fault.
+std::vector<PlateRow> PlateProfile(const Column& column);
+
+struct CaseProfile {
+    CaseResult result;
+    std::vector<PlateRow> plates;  // empty when the calculation failed
+};
+
+// Solves one case on a column of its own and reads its profile. Runs on the
+// calling thread (see SolveCase).
+CaseProfile ProfileCase(const InputTexts& inputs, const FormatSettings& settings);
+
+}  // namespace colmara

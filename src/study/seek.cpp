@@ -1,0 +1,181 @@
+#include "study/seek.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/column.h"
+#include "study/studyerror.h"
+#include "study/sweepaxis.h"
+#include "study/valuetext.h"
+
+namespace colmara {
+
+namespace {
+
+// Grid intervals tried before bisecting: at 100 plates a seek over the
+// default reflux range then takes some 40 solves.
+constexpr std::uint64_t kCoarseIntervals = 32;
+
+struct InputTraits {
+    const char* name;
+    bool integral;
+    SeekBounds bounds;
+    std::string InputTexts::*field;
+};
+
+InputTraits TraitsOf(SeekInput input) {
+    switch (input) {
+        case SeekInput::Plates:
+            return {"plates", true, {0, kMaxPlates}, &InputTexts::plates};
+        case SeekInput::Reflux:
+            return {"reflux", false, {0, 100}, &InputTexts::reflux};
+        case SeekInput::Power:
+            break;
+    }
+    return {"power", true, {1, 100000}, &InputTexts::power};
+}
+
+const char* QuantityName(SeekQuantity quantity) {
+    return quantity == SeekQuantity::ProductStrength ? "product strength" : "product amount";
+}
+
+const char* QuantityUnit(SeekQuantity quantity) {
+    return quantity == SeekQuantity::ProductStrength ? " %" : " g/h";
+}
+
+std::optional<long double> QuantityOf(SeekQuantity quantity, const CaseResult& result) {
+    return quantity == SeekQuantity::ProductStrength ? result.productStrength
+                                                     : result.productAmount;
+}
+
+// The candidates of a request, refused before anything is solved when the
+// bounds or the resolution make no sense.
+SweepAxis Candidates(const SeekRequest& request, const FormatSettings& settings) {
+    const InputTraits traits = TraitsOf(request.vary);
+    const std::string name = traits.name;
+    const double min = request.min.value_or(traits.bounds.min);
+    const double max = request.max.value_or(traits.bounds.max);
+    if (!std::isfinite(request.target)) throw StudyError(name + ": the target is not a number");
+    if (!std::isfinite(min) || !std::isfinite(max))
+        throw StudyError(name + ": the bounds are not numbers");
+    if (min > max)
+        throw StudyError(name + ": minimum " + PlainNumber(min) + " is above maximum " +
+                         PlainNumber(max));
+    if (request.vary == SeekInput::Plates && (min < 0 || max > kMaxPlates))
+        throw StudyError(name + ": bounds must lie within 0 to 100");
+    double step = 1;
+    std::string source = PlainNumber(min) + ":" + PlainNumber(max);
+    if (!traits.integral) {
+        if (!(request.resolution > 0) || !std::isfinite(request.resolution))
+            throw StudyError(name + ": resolution " + PlainNumber(request.resolution) +
+                             " is not above 0");
+        step = request.resolution;
+        source += ':';
+        source += PlainNumber(step);
+    }
+    return SweepAxis::Range(name, min, max, step, traits.integral, settings, source);
+}
+
+class Search {
+  public:
+    Search(const SeekRequest& request, const FormatSettings& settings)
+        : request_(request), settings_(settings), candidates_(Candidates(request, settings)) {}
+
+    SeekResult Run() {
+        if (request_.vary == SeekInput::Plates)
+            Scan();
+        else
+            GridThenBisect();
+        result_.reachable = hasHit_;
+        result_.row = std::move(hasHit_ ? hit_ : bestQuantity_ ? best_ : first_);
+        result_.value = result_.row.inputs.*TraitsOf(request_.vary).field;
+        return std::move(result_);
+    }
+
+  private:
+    void Scan() {
+        for (std::uint64_t k = 0; k < candidates_.Count(); ++k)
+            if (Reaches(k)) return;
+    }
+
+    void GridThenBisect() {
+        const std::uint64_t last = candidates_.Count() - 1;
+        const std::uint64_t intervals = std::min(last, kCoarseIntervals);
+        std::uint64_t miss = 0;
+        for (std::uint64_t j = 0; j <= intervals; ++j) {
+            const std::uint64_t k = intervals == 0 ? 0 : j * last / intervals;
+            if (Reaches(k)) {
+                if (j > 0) Bisect(miss, k);
+                return;
+            }
+            miss = k;
+        }
+    }
+
+    // `miss` fails and `hit` reaches the target; narrows them to neighbours.
+    void Bisect(std::uint64_t miss, std::uint64_t hit) {
+        while (hit - miss > 1) {
+            const std::uint64_t middle = miss + (hit - miss) / 2;
+            (Reaches(middle) ? hit : miss) = middle;
+        }
+    }
+
+    // Solves candidate k and keeps what the result needs: the smallest hit,
+    // the best quantity reached, the first row tried.
+    bool Reaches(std::uint64_t k) {
+        SweepRow row{k, request_.inputs, {}};
+        row.inputs.*TraitsOf(request_.vary).field = candidates_.TextAt(k);
+        row.result = SolveCase(column_, row.inputs, settings_);
+        ++result_.solves;
+
+        const std::optional<long double> quantity = QuantityOf(request_.quantity, row.result);
+        const bool hit = quantity && *quantity >= request_.target;
+        if (quantity && (!bestQuantity_ || *quantity > *bestQuantity_)) {
+            bestQuantity_ = quantity;
+            best_ = row;
+        }
+        if (hit && (!hasHit_ || k < hit_.index)) {
+            hit_ = row;
+            hasHit_ = true;
+        }
+        if (result_.solves == 1) first_ = std::move(row);
+        return hit;
+    }
+
+    const SeekRequest& request_;
+    const FormatSettings& settings_;
+    const SweepAxis candidates_;
+    Column column_;
+    SeekResult result_;
+    SweepRow hit_;  // the smallest candidate reaching the target, once hasHit_
+    bool hasHit_ = false;
+    SweepRow best_;  // the highest quantity solved, once bestQuantity_ is set
+    std::optional<long double> bestQuantity_;
+    SweepRow first_;  // the first candidate tried
+};
+
+}  // namespace
+
+SeekBounds DefaultSeekBounds(SeekInput input) {
+    return TraitsOf(input).bounds;
+}
+
+SeekResult Seek(const SeekRequest& request, const FormatSettings& settings) {
+    return Search(request, settings).Run();
+}
+
+std::string UnreachableMessage(const SeekRequest& request, const SeekResult& result) {
+    const InputTraits traits = TraitsOf(request.vary);
+    const char* unit = QuantityUnit(request.quantity);
+    std::string message = std::string(QuantityName(request.quantity)) + " " +
+                          PlainNumber(request.target) + unit + " is out of reach with " +
+                          traits.name + " from " +
+                          PlainNumber(request.min.value_or(traits.bounds.min)) + " to " +
+                          PlainNumber(request.max.value_or(traits.bounds.max)) + ": ";
+    const std::optional<long double> best = QuantityOf(request.quantity, result.row.result);
+    if (!best) return message + "no case could be calculated (" + *result.row.result.error + ")";
+    return message + "the best is " + PlainNumber(static_cast<double>(*best)) + unit + " at " +
+           traits.name + " " + result.value;
+}
+
+}  // namespace colmara

@@ -1,0 +1,62 @@
+// Goal seek: the smallest plate count, reflux ratio or power (one varies, the
+// other three field texts stay as given) whose product strength or product
+// amount reaches a target.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "study/sweeprow.h"
+
+namespace colmara {
+
+enum class SeekInput { Plates, Reflux, Power };
+enum class SeekQuantity { ProductStrength, ProductAmount };
+
+// The range a seek tries when the request gives no bound: plates 0 to 100,
+// reflux 0 to 100, power 1 to 100000 W.
+struct SeekBounds {
+    double min;
+    double max;
+};
+SeekBounds DefaultSeekBounds(SeekInput input);
+
+struct SeekRequest {
+    InputTexts inputs;  // the varied input's text is not read
+    SeekInput vary = SeekInput::Plates;
+    SeekQuantity quantity = SeekQuantity::ProductStrength;
+    double target = 0;  // % by weight, or g/h
+    // Bounds of the varied input (DefaultSeekBounds when absent).
+    std::optional<double> min;
+    std::optional<double> max;
+    // Reflux only: the candidates are min, min + resolution, ... (as a sweep
+    // range min:max:resolution generates them).
+    double resolution = 0.01;
+};
+
+struct SeekResult {
+    bool reachable = false;
+    // When reachable, the smallest candidate that reaches the target. When
+    // not, the candidate that came closest (the highest quantity solved), or
+    // the first one tried if none could be calculated.
+    SweepRow row;
+    std::string value;  // the varied input's field text in `row`
+    std::uint64_t solves = 0;
+};
+
+// Plates are scanned from the lowest count up (at most 101 solves). Reflux
+// and power are tried on a coarse grid and then bisected between the last
+// miss and the first hit, which assumes the quantity rises with the input
+// between grid points. Failed calculations never count as reaching the
+// target. Throws StudyError for bounds or a resolution it cannot use, before
+// solving anything. Runs on the calling thread, whose floating-point unit
+// must be set up as the program sets it (InitFloatingPoint).
+SeekResult Seek(const SeekRequest& request, const FormatSettings& settings);
+
+// Why a seek found nothing: the target, the range tried and the best reached,
+// e.g. "product strength 97 % is out of reach with plates from 0 to 100: the
+// best is 95.57... % at plates 100".
+std::string UnreachableMessage(const SeekRequest& request, const SeekResult& result);
+
+}  // namespace colmara

@@ -1,0 +1,51 @@
+// One input of a sweep: either a single field text, used as typed, or a range
+// FROM:TO[:STEP] whose values are generated as field texts.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "runtime/numconv.h"
+
+namespace colmara {
+
+// No sweep, and so no single input, has more rows than this.
+inline constexpr std::uint64_t kMaxSweepRows = 10'000'000;
+
+class SweepAxis {
+  public:
+    // `text` without a ':' is one field text. With one it is a range: numbers
+    // written with '.' whatever the locale, STEP 1 when left out; value i is
+    // FROM + i x STEP, and the last value is the last one less than half a
+    // step beyond TO (so TO is included when rounding leaves it just short).
+    // `name` ("power", "strength", "plates", "reflux") names the input in the
+    // StudyError thrown for a malformed range; `integral` marks an input whose
+    // values must be whole numbers.
+    static SweepAxis Parse(std::string name, const std::string& text, bool integral,
+                           const FormatSettings& settings);
+
+    // A range given as numbers; `source` is how errors quote it.
+    static SweepAxis Range(std::string name, double from, double to, double step, bool integral,
+                           const FormatSettings& settings, const std::string& source);
+
+    const std::string& Name() const { return name_; }
+    std::uint64_t Count() const { return count_; }
+    bool IsRange() const { return isRange_; }
+
+    // The field text of value `index` (0 <= index < Count()).
+    std::string TextAt(std::uint64_t index) const;
+
+  private:
+    SweepAxis() = default;
+
+    std::string name_;
+    std::string fixedText_;  // the single text, when not a range
+    bool isRange_ = false;
+    bool integral_ = false;
+    double from_ = 0;
+    double step_ = 0;
+    std::uint64_t count_ = 1;
+    FormatSettings settings_;
+};
+
+}  // namespace colmara

@@ -1,0 +1,184 @@
+#include "study/seek.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "study/separatecalculate.h"
+#include "study/studyerror.h"
+#include "study/sweep.h"
+
+namespace colmara {
+namespace {
+
+using testing::SameResult;
+
+std::optional<long double> QuantityOf(const SeekRequest& request, const CaseResult& result) {
+    return request.quantity == SeekQuantity::ProductStrength ? result.productStrength
+                                                             : result.productAmount;
+}
+
+// Every candidate in order, as a sweep over the varied input's range.
+std::vector<SweepRow> AllCandidates(const SeekRequest& request, const std::string& range) {
+    InputTexts ranges = request.inputs;
+    (request.vary == SeekInput::Plates   ? ranges.plates
+     : request.vary == SeekInput::Reflux ? ranges.reflux
+                                         : ranges.power) = range;
+    std::vector<SweepRow> rows;
+    RunSweep(SweepGrid(ranges, FormatSettings()), FormatSettings(),
+             [&](const SweepRow& row) { rows.push_back(row); });
+    return rows;
+}
+
+// Random cases against a scan of every candidate. Plates are scanned, so the
+// seek must find the scan's first hit exactly. Reflux and power (over some
+// 100 candidates, so that the coarse grid leaves gaps to bisect) must find it
+// whenever the quantity rises along the candidates; otherwise they must still
+// stop at a hit right after a miss.
+TEST(Seek, FindsWhatAScanOfEveryCandidateFinds) {
+    std::mt19937 random(20240917);
+    auto pick = [&](int low, int high) { return std::uniform_int_distribution(low, high)(random); };
+    int bisectedExactly = 0;
+    for (int n = 0; n < 150; ++n) {
+        SeekRequest request;
+        request.vary = static_cast<SeekInput>(n % 3);
+        const bool scanned = request.vary == SeekInput::Plates;
+        request.inputs = {std::to_string(pick(5, 30) * 100), std::to_string(pick(1, 30)),
+                          std::to_string(scanned ? 0 : pick(1, 4)), std::to_string(pick(0, 40))};
+        request.quantity = pick(0, 1) ? SeekQuantity::ProductStrength : SeekQuantity::ProductAmount;
+        const int low = request.vary == SeekInput::Power ? pick(1, 30) * 100 : pick(0, 6);
+        const int high = low + (request.vary == SeekInput::Reflux ? 2 : scanned ? 16 : 100);
+        request.min = low;
+        request.max = high;
+        request.resolution = 0.02;
+        const std::string range = std::to_string(low) + ":" + std::to_string(high) +
+                                  (request.vary == SeekInput::Reflux ? ":0.02" : "");
+        const std::vector<SweepRow> all = AllCandidates(request, range);
+
+        // A target met somewhere in the range, or above all of it.
+        const SweepRow& probe =
+            all[static_cast<std::size_t>(pick(0, static_cast<int>(all.size()) - 1))];
+        const std::optional<long double> probed = QuantityOf(request, probe.result);
+        request.target = probed ? static_cast<double>(*probed) : 1e9;
+        SCOPED_TRACE(std::to_string(n) + ": target " + std::to_string(request.target) + " over " +
+                     range);
+
+        const SeekResult result = Seek(request, FormatSettings());
+        std::optional<std::size_t> firstHit;
+        bool rising = true;
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const auto quantity = QuantityOf(request, all[i].result);
+            if (!firstHit && quantity && *quantity >= request.target) firstHit = i;
+            const auto before = i > 0 ? QuantityOf(request, all[i - 1].result) : quantity;
+            rising = rising && quantity && before && *before <= *quantity;
+        }
+        if (scanned || rising) {
+            ASSERT_EQ(result.reachable, firstHit.has_value());
+            if (firstHit) {
+                EXPECT_EQ(result.row.index, *firstHit);
+            }
+            bisectedExactly += !scanned && firstHit && *firstHit > 0;
+        }
+        if (!result.reachable) continue;
+        const SweepRow& found = all[result.row.index];
+        EXPECT_EQ(result.value, scanned                             ? found.inputs.plates
+                                : request.vary == SeekInput::Reflux ? found.inputs.reflux
+                                                                    : found.inputs.power);
+        EXPECT_TRUE(SameResult(result.row.result, found.result));
+        const auto quantity = QuantityOf(request, found.result);
+        ASSERT_TRUE(quantity.has_value());
+        EXPECT_GE(*quantity, request.target);
+        if (result.row.index > 0) {
+            const auto before = QuantityOf(request, all[result.row.index - 1].result);
+            EXPECT_TRUE(!before || *before < request.target);
+        }
+    }
+    EXPECT_GT(bisectedExactly, 30);  // the bisection was put to the test
+}
+
+TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
+    struct Case {
+        SeekRequest request;
+        const char* message;  // up to the best value
+        long double bestAbove;
+        long double bestBelow;
+    };
+    const Case cases[] = {
+        {{{"1000", "10", "20", "3"},
+          SeekInput::Plates,
+          SeekQuantity::ProductStrength,
+          97,
+          {},
+          {},
+          0.01},
+         "product strength 97 % is out of reach with plates from 0 to 100: the best is 95.5",
+         95.5L,
+         95.6L},
+        {{{"1000", "10", "20", "3"},
+          SeekInput::Reflux,
+          SeekQuantity::ProductAmount,
+          5000,
+          {},
+          {},
+          0.01},
+         "product amount 5000 g/h is out of reach with reflux from 0 to 100: the best is ",
+         2000,
+         5000},
+        {{{"1000", "1", "20", "15"}, SeekInput::Power, SeekQuantity::ProductAmount, 1, 0, 0, 0.01},
+         "product amount 1 g/h is out of reach with power from 0 to 0: no case could be "
+         "calculated (Invalid floating point operation.)",
+         0,
+         0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        const SeekResult result = Seek(c.request, FormatSettings());
+        EXPECT_FALSE(result.reachable);
+        const std::string message = UnreachableMessage(c.request, result);
+        EXPECT_EQ(message.substr(0, std::string(c.message).size()), c.message);
+        const auto best = QuantityOf(c.request, result.row.result);
+        if (!best) continue;
+        EXPECT_GT(*best, c.bestAbove);
+        EXPECT_LT(*best, c.bestBelow);
+        EXPECT_NE(
+            message.find(" at " +
+                         std::string(c.request.vary == SeekInput::Plates ? "plates " : "reflux ") +
+                         result.value),
+            std::string::npos);
+    }
+}
+
+TEST(Seek, RefusesBoundsItCannotUse) {
+    struct Case {
+        SeekInput vary;
+        std::optional<double> min, max;
+        double resolution;
+        const char* message;
+    };
+    const Case cases[] = {
+        {SeekInput::Plates, 10, 5, 0.01, "plates: minimum 10 is above maximum 5"},
+        {SeekInput::Plates, 0, 101, 0.01, "plates: bounds must lie within 0 to 100"},
+        {SeekInput::Power, 1.5, {}, 0.01, "power: 1.5 is not a whole number in range '1.5:100000'"},
+        {SeekInput::Reflux, {}, {}, 0, "reflux: resolution 0 is not above 0"},
+        {SeekInput::Reflux, 0, 1e6, 0.01,
+         "reflux: more than 10000000 values in range '0:1000000:0.01'"},
+    };
+    for (const Case& c : cases) {
+        SeekRequest request;
+        request.vary = c.vary;
+        request.min = c.min;
+        request.max = c.max;
+        request.resolution = c.resolution;
+        try {
+            Seek(request, FormatSettings());
+            ADD_FAILURE() << "accepted: " << c.message;
+        } catch (const StudyError& e) {
+            EXPECT_EQ(e.Message(), c.message);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace colmara
