@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "model/column.h"
-#include "support/goldenfile.h"
 #include "report/reportcollector.h"
 #include "runtime/exceptions.h"
 #include "runtime/fpcheck.h"
+#include "support/goldenfile.h"
 
 namespace colmara {
 namespace {
