@@ -190,6 +190,18 @@ TEST(CompanionLocale, ReadsAndWritesTheGivenDecimalSymbol) {
     EXPECT_EQ(run.err, "'1.5' is not a valid floating point value.\n");
 }
 
+TEST(CompanionOutput, LostOutputFailsEvenWhenTheCalculationRanThrough) {
+    for (const bool json : {false, true}) {
+        SCOPED_TRACE(json);
+        std::ostream lost(nullptr);  // every write fails, as on a full disk
+        std::ostringstream err;
+        const std::vector<std::string> args =
+            json ? std::vector<std::string>{"--json"} : std::vector<std::string>{};
+        EXPECT_EQ(RunCompanion(args, FormatSettings{}, lost, err), kCompanionFailed);
+        EXPECT_EQ(err.str(), "");
+    }
+}
+
 // The program itself: its exit status reaches the shell, and it takes the
 // decimal symbol from the locale of its environment.
 TEST(CompanionProgram, ExitStatusAndLocale) {
