@@ -1,8 +1,26 @@
 # Shared build settings and helpers for every target of the project.
 
 # Model numbers must be computed exactly as written: no contraction into
-# fused multiply-adds, no reassociation.
-set(COLMARA_FP_FLAGS -ffp-contract=off -fno-fast-math)
+# fused multiply-adds, no reassociation. Every target gets these, product and
+# test alike, so a test computes a model number the way the program does.
+function(colmara_fp_exactness target)
+  target_compile_options(${target} PRIVATE -ffp-contract=off -fno-fast-math)
+endfunction()
+
+# Diagnostics. They turn into errors only when COLMARA_WERROR is on (CI): a
+# compiler that warns differently must not break a user's build.
+function(colmara_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(COLMARA_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+# The settings every target of the project carries.
+function(colmara_target_settings target)
+  colmara_warnings(${target})
+  colmara_fp_exactness(${target})
+endfunction()
 
 # colmara_library(name SOURCES ... [DEPS ...]) - one static library per layer.
 function(colmara_library name)
@@ -10,28 +28,31 @@ function(colmara_library name)
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
-  colmara_warnings(${name})
+  colmara_target_settings(${name})
 endfunction()
 
-function(colmara_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror ${COLMARA_FP_FLAGS})
+# colmara_program(name SOURCES ... LIBS ...) - an executable of the project
+# (the window program, the companion tool, a helper next to the tests).
+function(colmara_program name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  colmara_target_settings(${name})
 endfunction()
 
 # colmara_add_test(name SOURCES ... LIBS ... [QT]) - one GoogleTest program,
 # registered with CTest test by test. QT tests run on the offscreen platform.
+# The mains and shared helpers come from tests/support.
 function(colmara_add_test name)
   cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
-  find_package(GTest REQUIRED)
   add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock)
   if(ARG_QT)
-    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common/qt_test_main.cpp)
-    target_link_libraries(${name} PRIVATE Qt6::Widgets Qt6::Test)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} colmara_qt_test_main)
   else()
-    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/common/test_main.cpp)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} colmara_test_main)
   endif()
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
-  colmara_warnings(${name})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  colmara_target_settings(${name})
   include(GoogleTest)
   if(ARG_QT)
     # Listed when CTest runs, where the offscreen platform is set, so the
@@ -47,8 +68,6 @@ endfunction()
 function(colmara_add_bench name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   find_package(benchmark REQUIRED)
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src)
-  colmara_warnings(${name})
+  colmara_program(${name} SOURCES ${ARG_SOURCES}
+    LIBS ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
 endfunction()

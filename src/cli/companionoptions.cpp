@@ -25,18 +25,17 @@ constexpr const char* kFooter =
 
 }  // namespace
 
-std::vector<std::string> SplitEmptyAssignments(int argc, const char* const* argv) {
-    std::vector<std::string> args;
-    for (int i = 0; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (i > 0 && arg.size() > 3 && arg.starts_with("--") && arg.find('=') == arg.size() - 1) {
-            args.push_back(arg.substr(0, arg.size() - 1));
-            args.emplace_back();
+std::vector<std::string> SplitEmptyAssignments(const std::vector<std::string>& args) {
+    std::vector<std::string> split;
+    for (const std::string& arg : args) {
+        if (arg.size() > 3 && arg.starts_with("--") && arg.find('=') == arg.size() - 1) {
+            split.push_back(arg.substr(0, arg.size() - 1));
+            split.emplace_back();
         } else {
-            args.push_back(arg);
+            split.push_back(arg);
         }
     }
-    return args;
+    return split;
 }
 
 ReportOptions CompanionOptions::Report() const {

@@ -23,10 +23,10 @@ struct CompanionOptions {
     ReportOptions Report() const;
 };
 
-// The command line with every "--name=" (an empty text after '=') split into
-// "--name" and "": the parser would otherwise take the next argument as the
-// value. The program name stays first.
-std::vector<std::string> SplitEmptyAssignments(int argc, const char* const* argv);
+// The arguments (without the program name) with every "--name=" (an empty
+// text after '=') split into "--name" and "": the parser would otherwise take
+// the next argument as the value.
+std::vector<std::string> SplitEmptyAssignments(const std::vector<std::string>& args);
 
 // Declares every option of the program on `app`, bound to `options`.
 void DeclareCompanionOptions(CLI::App& app, CompanionOptions& options);

@@ -3,16 +3,30 @@
 
 #include <algorithm>
 #include <nlohmann/json.hpp>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "cli/companion.h"
 #include "cli/companionrun.h"
-#include "report/goldenfile.h"
+#include "support/goldenfile.h"
 
-namespace colmara::testing {
+namespace colmara::test {
 namespace {
 
 constexpr const char* kNothingWritten = "[report]\n[summary]\n[chart]\n";
+
+// The companion tool called in-process, with the '.' symbols unless given.
+CompanionRun CallCompanion(const std::vector<std::string>& args,
+                           const FormatSettings& settings = {}) {
+    std::ostringstream out;
+    std::ostringstream err;
+    CompanionRun run;
+    run.exitCode = RunCompanion(args, settings, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
 
 TEST(CompanionText, PrintsTheGoldenReports) {
     struct Case {
@@ -27,7 +41,7 @@ TEST(CompanionText, PrintsTheGoldenReports) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.golden);
-        const CompanionRun run = RunCompanion(c.args);
+        const CompanionRun run = CallCompanion(c.args);
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_EQ(run.err, "");
         EXPECT_EQ(run.out, ReadFileText(GoldenPath(c.golden)));
@@ -55,7 +69,7 @@ TEST(CompanionText, FailurePrintsWhatWasWrittenAndTheErrorBoxText) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.err);
-        const CompanionRun run = RunCompanion(c.args);
+        const CompanionRun run = CallCompanion(c.args);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.err, c.err);
         if (c.reportLines == 0) {
@@ -72,7 +86,7 @@ TEST(CompanionText, FailurePrintsWhatWasWrittenAndTheErrorBoxText) {
 }
 
 TEST(CompanionJson, CarriesTheSameLinesAndRoundTripsTheChart) {
-    const CompanionRun run = RunCompanion({"--json"});
+    const CompanionRun run = CallCompanion({"--json"});
     ASSERT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.err, "");
     const auto json = nlohmann::json::parse(run.out);
@@ -101,7 +115,7 @@ TEST(CompanionJson, FailureGoesIntoErrorNotStandardError) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.error);
-        const CompanionRun run = RunCompanion(c.args);
+        const CompanionRun run = CallCompanion(c.args);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_EQ(run.err, "");
         const auto json = nlohmann::json::parse(run.out);
@@ -130,7 +144,7 @@ TEST(CompanionOptions, HideLeavesOutTheNamedPlateLines) {
         SCOPED_TRACE(c.args.back());
         std::vector<std::string> args = c.args;
         args.push_back("--json");
-        const CompanionRun run = RunCompanion(args);
+        const CompanionRun run = CallCompanion(args);
         ASSERT_EQ(run.exitCode, 0) << run.err;
         const auto report =
             nlohmann::json::parse(run.out).at("report").get<std::vector<std::string>>();
@@ -148,7 +162,7 @@ TEST(CompanionOptions, CommandLineMistakesExitWithTwo) {
                                                                   {"--colour", "red"},
                                                                   {"extra"}}) {
         SCOPED_TRACE(args.front());
-        const CompanionRun run = RunCompanion(args);
+        const CompanionRun run = CallCompanion(args);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_EQ(run.out.find("[report]"), std::string::npos) << "nothing was calculated";
         EXPECT_NE(run.err, "");
@@ -156,30 +170,72 @@ TEST(CompanionOptions, CommandLineMistakesExitWithTwo) {
 }
 
 TEST(CompanionOptions, HelpExplainsEveryOption) {
-    const CompanionRun run = RunCompanion({"--help"});
+    const CompanionRun run = CallCompanion({"--help"});
     EXPECT_EQ(run.exitCode, 0);
     for (const char* option : {"--power", "--strength", "--plates", "--reflux", "--hide", "--json"})
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
 }
 
-TEST(CompanionLocale, ReadsAndWritesTheLocaleDecimalSymbol) {
-    // Needs a locale whose decimal symbol is ','; machines without one skip.
-    const char* name = "de_DE.UTF-8";
-    locale_t probe = newlocale(LC_NUMERIC_MASK, name, nullptr);
-    if (probe == nullptr) GTEST_SKIP() << name << " is not installed";
-    freelocale(probe);
-    const std::vector<std::string> env = {std::string("LC_ALL=") + name};
-
-    CompanionRun run = RunCompanion({"--strength", "20,0", "--plates", "15", "--reflux", "1"}, env);
+TEST(CompanionLocale, ReadsAndWritesTheGivenDecimalSymbol) {
+    const FormatSettings comma{",", "."};
+    CompanionRun run =
+        CallCompanion({"--strength", "20,0", "--plates", "15", "--reflux", "1"}, comma);
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_NE(run.out.find("vapour strength:   65,19 %\n"), std::string::npos);
     EXPECT_NE(run.out.find("[summary]\nTotal amount stripped:\n89,6\n"), std::string::npos);
     EXPECT_EQ(run.out.find(".00 %\n"), std::string::npos);
 
-    run = RunCompanion({"--strength", "1.5"}, env);
+    run = CallCompanion({"--strength", "1.5"}, comma);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "'1.5' is not a valid floating point value.\n");
 }
 
+TEST(CompanionOutput, LostOutputFailsEvenWhenTheCalculationRanThrough) {
+    for (const bool json : {false, true}) {
+        SCOPED_TRACE(json);
+        std::ostream lost(nullptr);  // every write fails, as on a full disk
+        std::ostringstream err;
+        const std::vector<std::string> args =
+            json ? std::vector<std::string>{"--json"} : std::vector<std::string>{};
+        EXPECT_EQ(RunCompanion(args, FormatSettings{}, lost, err), kCompanionFailed);
+        EXPECT_EQ(err.str(), "");
+    }
+}
+
+// The program itself: its exit status reaches the shell, and it takes the
+// decimal symbol from the locale of its environment.
+TEST(CompanionProgram, ExitStatusAndLocale) {
+    struct Case {
+        std::vector<std::string> args;
+        std::vector<std::string> env;
+        int exitCode;
+        std::string err;
+    };
+    const std::string comma = "de_DE.UTF-8";
+    locale_t probe = newlocale(LC_NUMERIC_MASK, comma.c_str(), nullptr);
+    const bool haveComma = probe != nullptr;
+    if (probe != nullptr) freelocale(probe);
+    const std::vector<std::string> commaEnv = {"LC_ALL=" + comma};
+    const std::vector<std::string> pointEnv = {"LC_ALL=C"};
+    const Case cases[] = {
+        {{"--plates", "2"}, pointEnv, 0, ""},
+        {{"--reflux=-1"}, pointEnv, 1, "Floating point division by zero.\n"},
+        {{"--plates", "1,5"}, pointEnv, 1, "'1,5' is not a valid integer value.\n"},
+        {{"--strength", "1,5", "--plates", "2"},
+         commaEnv,
+         haveComma ? 0 : 1,
+         haveComma ? "" : "'1,5' is not a valid floating point value.\n"},
+        {{"--colour", "red"}, pointEnv, 2, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.front());
+        const CompanionRun run = SpawnCompanion(c.args, c.env);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        if (c.exitCode != 2) {
+            EXPECT_EQ(run.err, c.err);
+        }
+    }
+}
+
 }  // namespace
-}  // namespace colmara::testing
+}  // namespace colmara::test

@@ -11,7 +11,7 @@
 
 extern char** environ;
 
-namespace colmara::testing {
+namespace colmara::test {
 
 namespace {
 
@@ -37,8 +37,8 @@ std::vector<char*> Pointers(std::vector<std::string>& texts) {
 
 }  // namespace
 
-CompanionRun RunCompanion(const std::vector<std::string>& args,
-                          const std::vector<std::string>& environment) {
+CompanionRun SpawnCompanion(const std::vector<std::string>& args,
+                            const std::vector<std::string>& environment) {
     int outPipe[2];
     int errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0) throw std::runtime_error("pipe failed");
@@ -99,4 +99,4 @@ CompanionRun RunCompanion(const std::vector<std::string>& args,
     return run;
 }
 
-}  // namespace colmara::testing
+}  // namespace colmara::test

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace colmara::testing {
+namespace colmara::test {
 
 struct CompanionRun {
     std::string out;
@@ -12,9 +12,9 @@ struct CompanionRun {
     int exitCode = -1;  // -1 when the program did not exit normally
 };
 
-// Runs the program with `args`; `environment` entries ("NAME=value") are
+// Runs the built program with `args`; `environment` entries ("NAME=value") are
 // added to (or replace those of) this process's environment.
-CompanionRun RunCompanion(const std::vector<std::string>& args,
-                          const std::vector<std::string>& environment = {});
+CompanionRun SpawnCompanion(const std::vector<std::string>& args,
+                            const std::vector<std::string>& environment = {});
 
-}  // namespace colmara::testing
+}  // namespace colmara::test

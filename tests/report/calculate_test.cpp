@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "model/column.h"
-#include "report/goldenfile.h"
 #include "report/reportcollector.h"
 #include "runtime/exceptions.h"
 #include "runtime/fpcheck.h"
+#include "support/goldenfile.h"
 
 namespace colmara {
 namespace {
@@ -45,7 +45,7 @@ TEST(Calculate, MatchesTheGoldenReports) {
          {Case{InputTexts{}, "initial.txt"},
           Case{Inputs("1000", "20", "15", "1"), "strength20-plates15-reflux1.txt"}}) {
         SCOPED_TRACE(c.golden);
-        const auto golden = testing::ReadGoldenReport(testing::GoldenPath(c.golden));
+        const auto golden = test::ReadGoldenReport(test::GoldenPath(c.golden));
         Column column;
         ReportCollector sink;
         EXPECT_EQ(RunCalculate(column, c.inputs, sink), "");
@@ -214,7 +214,7 @@ TEST(Calculate, AFaultLeavesNothingBehindForTheNextCalculation) {
     volatile double quotient = 1.0 / zero;
     (void)quotient;
     ASSERT_EQ(RunCalculate(column, InputTexts{}, sink), "");
-    const auto golden = testing::ReadGoldenReport(testing::GoldenPath("initial.txt"));
+    const auto golden = test::ReadGoldenReport(test::GoldenPath("initial.txt"));
     EXPECT_EQ(sink.ReportLines(), golden.report);
     EXPECT_EQ(sink.SummaryLines(), golden.summary);
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace colmara::testing {
+namespace colmara::test {
 
 struct GoldenReport {
     std::vector<std::string> report;
@@ -13,7 +13,7 @@ struct GoldenReport {
     std::vector<double> chart;
 };
 
-// Path of a file under tests/report/golden.
+// Path of a file among the golden reports (tests/report/golden).
 std::string GoldenPath(const std::string& name);
 
 // The whole file as it is; empty when it cannot be read.
@@ -22,4 +22,4 @@ std::string ReadFileText(const std::string& path);
 // Throws std::runtime_error when the file is missing or not in block form.
 GoldenReport ReadGoldenReport(const std::string& path);
 
-}  // namespace colmara::testing
+}  // namespace colmara::test

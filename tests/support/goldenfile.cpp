@@ -1,11 +1,11 @@
-#include "report/goldenfile.h"
+#include "support/goldenfile.h"
 
 #include <charconv>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
-namespace colmara::testing {
+namespace colmara::test {
 
 std::string GoldenPath(const std::string& name) {
     return std::string(COLMARA_GOLDEN_DIR) + "/" + name;
@@ -44,4 +44,4 @@ GoldenReport ReadGoldenReport(const std::string& path) {
     return golden;
 }
 
-}  // namespace colmara::testing
+}  // namespace colmara::test
