@@ -7,7 +7,7 @@
 #include "report/reportcollector.h"
 #include "runtime/exceptions.h"
 
-namespace colmara::testing {
+namespace colmara::test {
 
 namespace {
 
@@ -81,4 +81,4 @@ FormatSettings CommaSettings() {
     return comma;
 }
 
-}  // namespace colmara::testing
+}  // namespace colmara::test

@@ -7,7 +7,7 @@
 #include "report/calculate.h"
 #include "study/caseresult.h"
 
-namespace colmara::testing {
+namespace colmara::test {
 
 // Each figure is also checked against the text the report shows for it, so
 // the oracle cannot drift from what the window displays.
@@ -18,4 +18,4 @@ CaseResult SeparateCalculate(const InputTexts& inputs, const FormatSettings& set
 
 FormatSettings CommaSettings();
 
-}  // namespace colmara::testing
+}  // namespace colmara::test
