@@ -13,7 +13,7 @@
 namespace colmara {
 namespace {
 
-using testing::SameResult;
+using test::SameResult;
 
 std::optional<long double> QuantityOf(const SeekRequest& request, const CaseResult& result) {
     return request.quantity == SeekQuantity::ProductStrength ? result.productStrength

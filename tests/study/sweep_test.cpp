@@ -13,7 +13,7 @@
 namespace colmara {
 namespace {
 
-using testing::SameResult;
+using test::SameResult;
 
 std::vector<SweepRow> Collect(const SweepGrid& grid, const FormatSettings& settings,
                               unsigned threads) {
@@ -51,7 +51,7 @@ TEST(RunSweep, RowsEqualSeparateCalculations) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(Describe(c.ranges));
-        const FormatSettings settings = c.comma ? testing::CommaSettings() : FormatSettings();
+        const FormatSettings settings = c.comma ? test::CommaSettings() : FormatSettings();
         const SweepGrid grid(c.ranges, settings);
         const std::vector<SweepRow> rows = Collect(grid, settings, 2);
         ASSERT_EQ(rows.size(), grid.RowCount());
@@ -60,7 +60,7 @@ TEST(RunSweep, RowsEqualSeparateCalculations) {
             EXPECT_EQ(rows[i].index, i);
             EXPECT_EQ(Describe(rows[i].inputs), Describe(grid.InputsAt(i)));
             EXPECT_TRUE(
-                SameResult(rows[i].result, testing::SeparateCalculate(rows[i].inputs, settings)));
+                SameResult(rows[i].result, test::SeparateCalculate(rows[i].inputs, settings)));
         }
         EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
                                 [](const SweepRow& row) { return row.result.Solved(); }),

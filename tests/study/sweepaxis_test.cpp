@@ -47,7 +47,7 @@ TEST(SweepAxis, GeneratesShortestFieldTexts) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        const FormatSettings settings = c.comma ? testing::CommaSettings() : FormatSettings();
+        const FormatSettings settings = c.comma ? test::CommaSettings() : FormatSettings();
         EXPECT_EQ(Texts(SweepAxis::Parse("x", c.text, c.integral, settings)), c.texts);
     }
     const SweepAxis tenths = SweepAxis::Parse("reflux", "0:3:0.1", false, FormatSettings());
