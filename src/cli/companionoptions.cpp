@@ -21,7 +21,10 @@ constexpr const char* kFooter =
     "Exit status: 0 when the calculation ran through; 1 when it failed: whatever\n"
     "had been written by then is printed all the same, and the error message\n"
     "goes to standard error (or into \"error\" with --json); 2 when the command\n"
-    "line itself is wrong.";
+    "line itself is wrong; 4 when the output cannot be written.\n"
+    "\n"
+    "The sub-commands sweep, seek and profile run many calculations or show one\n"
+    "plate by plate; see colmara-report SUB-COMMAND --help.";
 
 }  // namespace
 

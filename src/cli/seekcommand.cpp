@@ -16,6 +16,7 @@ constexpr const char* kFooter =
     "tried on a coarse grid and then bisected between the last value that falls\n"
     "short and the first that reaches the target: this assumes the quantity rises\n"
     "with the input between grid points. Reflux is found to the resolution given.\n"
+    "The field option of the varied input is not read.\n"
     "\n"
     "Prints the value found, then the CSV header and result row of that case\n"
     "(the columns of the sweep). When no value reaches the target, standard error\n"
@@ -82,7 +83,7 @@ CLI::App* DeclareSeek(CLI::App& app, SeekOptions& options) {
     options.targetAmountOption =
         seek->add_option("--target-amount", options.targetAmount, "Product amount to reach, g/h");
     options.targetStrengthOption->excludes(options.targetAmountOption);
-    DeclareFieldOptions(*seek, options.inputs, " (the varied one is not read)");
+    DeclareFieldOptions(*seek, options.inputs);
     options.minOption =
         seek->add_option("--min", options.min, "Lowest value to try (plates 0, reflux 0, power 1)");
     options.maxOption = seek->add_option(
