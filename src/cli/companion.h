@@ -23,8 +23,10 @@ inline constexpr int kCompanionInterrupted = 130;  // a sweep stopped by Ctrl+C
 struct CompanionProcess {
     // A sweep stops on Ctrl+C (SIGINT) instead of being killed by it.
     bool catchInterrupt = false;
-    // `err` is a terminal: a long sweep may draw its progress there.
+    // `err` is a terminal: a long sweep may draw its progress there, unless
+    // its rows go to the same screen (`out` a terminal too).
     bool errIsTerminal = false;
+    bool outIsTerminal = false;
 };
 
 // `args` are the command-line arguments without the program name; numbers are

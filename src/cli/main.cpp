@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
     CompanionProcess process;
     process.catchInterrupt = true;
     process.errIsTerminal = isatty(STDERR_FILENO) == 1;
+    process.outIsTerminal = isatty(STDOUT_FILENO) == 1;
 
     const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     return RunCompanion(args, ProcessFormatSettings(), out, std::cerr, process);

@@ -37,14 +37,16 @@ std::string RowText(const SweepRow& row, bool json) {
     return json ? JsonObject(record) + '\n' : CsvLine(record);
 }
 
-// Writes the header and every row to `out`; throws OutputLost.
+// Writes the header and every row to `out`; throws OutputLost. The progress
+// line stays off a screen that shows the rows themselves.
 SweepOutcome WriteRows(const SweepGrid& grid, const SweepOptions& options, const CommandIo& io,
                        std::ostream& out) {
     const bool json = options.format == "json";
     if (!json) out << CsvHeader(SweepRecord(SweepRow{}));
     std::optional<InterruptCatcher> catcher;
     if (io.process.catchInterrupt) catcher.emplace();
-    ProgressBar progress(io.err, io.process.errIsTerminal);
+    const bool rowsOnScreen = io.process.outIsTerminal && options.output.empty();
+    ProgressBar progress(io.err, io.process.errIsTerminal && !rowsOnScreen);
     const SweepControl control{
         options.threads, catcher ? &InterruptCatcher::Flag() : nullptr,
         [&progress](std::uint64_t done, std::uint64_t total) { progress.Update(done, total); }};
