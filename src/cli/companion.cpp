@@ -58,7 +58,19 @@ struct Forms {
         app.require_subcommand(0, 1);
     }
 
-    int Run(const CommandIo& io) const {
+    // An option of the plain form given with a sub-command would be
+    // silently ignored ("--strength 10 sweep"): refuse it instead.
+    static bool PlainOptionsGiven(const CLI::App& app) {
+        for (const CLI::Option* option : app.get_options())
+            if (option->count() > 0) return true;
+        return false;
+    }
+
+    int Run(const CLI::App& app, const CommandIo& io) const {
+        if (app.get_subcommands().size() > 0 && PlainOptionsGiven(app))
+            return UsageError(io.err,
+                              "options of the plain form go without a sub-command; "
+                              "give them after the sub-command's name");
         if (sweepApp->parsed()) return RunSweepCommand(sweep, io);
         if (seekApp->parsed()) return RunSeekCommand(seek, io);
         if (profileApp->parsed()) return RunProfileCommand(profile, io);
@@ -85,7 +97,7 @@ int RunCompanion(const std::vector<std::string>& args, const FormatSettings& set
         const int status = app.exit(e, out, err) == 0 ? kCompanionOk : kCompanionUsageError;
         return FinishOutput(out, err, status);
     }
-    return forms.Run(CommandIo{out, err, settings, process});
+    return forms.Run(app, CommandIo{out, err, settings, process});
 }
 
 }  // namespace colmara

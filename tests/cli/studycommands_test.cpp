@@ -199,6 +199,7 @@ TEST(StudyCommands, MistakesExitWithTwoBeforeAnyOutput) {
         {"seek", "--vary", "reflux", "--target-strength", "1", "--resolution", "0"},
         {"profile", "--format", "xml"},
         {"sweep", "profile"},
+        {"--strength", "10", "sweep"},
     };
     for (const auto& args : cases) {
         SCOPED_TRACE(args.back());
