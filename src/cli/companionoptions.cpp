@@ -21,7 +21,10 @@ constexpr const char* kFooter =
     "Exit status: 0 when the calculation ran through; 1 when it failed: whatever\n"
     "had been written by then is printed all the same, and the error message\n"
     "goes to standard error (or into \"error\" with --json); 2 when the command\n"
-    "line itself is wrong.";
+    "line itself is wrong; 4 when the output cannot be written.\n"
+    "\n"
+    "The sub-commands sweep, seek and profile run many calculations or show one\n"
+    "plate by plate; see colmara-report SUB-COMMAND --help.";
 
 }  // namespace
 
@@ -49,23 +52,26 @@ ReportOptions CompanionOptions::Report() const {
     return report;
 }
 
+void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& note) {
+    // A field text may start with '-' ("-1", "-abc"): each of these options
+    // takes the next argument whatever it looks like, or the text after '='.
+    auto field = [&app, &note](const char* name, std::string& text, const char* help) {
+        app.add_option(name, text, help + note)->type_name("TEXT")->capture_default_str();
+    };
+    field("--power", inputs.power, "Heating power of the still in watts");
+    field("--strength", inputs.strength,
+          "Alcohol strength of the liquid in the boiler,\nin per cent by weight");
+    field("--plates", inputs.plates, "Number of theoretical plates above the boiler (0 to 100)");
+    field("--reflux", inputs.reflux,
+          "Reflux ratio: how much of the condensed vapour goes\nback down the column for each "
+          "part taken off\nas product (0 upwards)");
+}
+
 void DeclareCompanionOptions(CLI::App& app, CompanionOptions& options) {
     app.description(kDescription);
     app.footer(kFooter);
 
-    // A field text may start with '-' ("-1", "-abc"): each of these options
-    // takes the next argument whatever it looks like, or the text after '='.
-    auto field = [&app](const char* name, std::string& text, const char* help) {
-        app.add_option(name, text, help)->type_name("TEXT")->capture_default_str();
-    };
-    field("--power", options.inputs.power, "Heating power of the still in watts");
-    field("--strength", options.inputs.strength,
-          "Alcohol strength of the liquid in the boiler,\nin per cent by weight");
-    field("--plates", options.inputs.plates,
-          "Number of theoretical plates above the boiler (0 to 100)");
-    field("--reflux", options.inputs.reflux,
-          "Reflux ratio: how much of the condensed vapour goes\nback down the column for each "
-          "part taken off\nas product (0 upwards)");
+    DeclareFieldOptions(app, options.inputs);
 
     app.add_option("--hide", options.hidden,
                    "Leave out these lines of every plate, as unchecking the window's\n"

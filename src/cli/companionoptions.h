@@ -28,6 +28,11 @@ struct CompanionOptions {
 // the next argument as the value.
 std::vector<std::string> SplitEmptyAssignments(const std::vector<std::string>& args);
 
+// Declares --power, --strength, --plates and --reflux on `app`, bound to
+// `inputs`; `note` is added to each option's help (e.g. how ranges are
+// written), or nothing when empty.
+void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& note = "");
+
 // Declares every option of the program on `app`, bound to `options`.
 void DeclareCompanionOptions(CLI::App& app, CompanionOptions& options);
 

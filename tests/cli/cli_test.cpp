@@ -16,18 +16,6 @@ namespace {
 
 constexpr const char* kNothingWritten = "[report]\n[summary]\n[chart]\n";
 
-// The companion tool called in-process, with the '.' symbols unless given.
-CompanionRun CallCompanion(const std::vector<std::string>& args,
-                           const FormatSettings& settings = {}) {
-    std::ostringstream out;
-    std::ostringstream err;
-    CompanionRun run;
-    run.exitCode = RunCompanion(args, settings, out, err);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
-}
-
 TEST(CompanionText, PrintsTheGoldenReports) {
     struct Case {
         std::vector<std::string> args;
@@ -188,18 +176,6 @@ TEST(CompanionLocale, ReadsAndWritesTheGivenDecimalSymbol) {
     run = CallCompanion({"--strength", "1.5"}, comma);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "'1.5' is not a valid floating point value.\n");
-}
-
-TEST(CompanionOutput, LostOutputFailsEvenWhenTheCalculationRanThrough) {
-    for (const bool json : {false, true}) {
-        SCOPED_TRACE(json);
-        std::ostream lost(nullptr);  // every write fails, as on a full disk
-        std::ostringstream err;
-        const std::vector<std::string> args =
-            json ? std::vector<std::string>{"--json"} : std::vector<std::string>{};
-        EXPECT_EQ(RunCompanion(args, FormatSettings{}, lost, err), kCompanionFailed);
-        EXPECT_EQ(err.str(), "");
-    }
 }
 
 // The program itself: its exit status reaches the shell, and it takes the

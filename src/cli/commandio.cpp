@@ -1,0 +1,29 @@
+#include "cli/commandio.h"
+
+#include "cli/fdstreambuf.h"
+
+namespace colmara {
+
+namespace {
+
+constexpr const char* kPrefix = "colmara-report: ";
+
+}  // namespace
+
+int UsageError(std::ostream& err, const std::string& message) {
+    err << kPrefix << message << '\n';
+    return kCompanionUsageError;
+}
+
+int WriteFailure(std::ostream& err, const std::string& message) {
+    err << kPrefix << message << '\n';
+    return kCompanionWriteFailed;
+}
+
+int FinishOutput(std::ostream& out, std::ostream& err, int status) {
+    out.flush();
+    if (out) return status;
+    return WriteFailure(err, "cannot write output: " + WriteFailureCause(out));
+}
+
+}  // namespace colmara

@@ -1,0 +1,56 @@
+#include "cli/profilecommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include "cli/companionoptions.h"
+#include "cli/records.h"
+#include "study/plateprofile.h"
+
+namespace colmara {
+
+namespace {
+
+constexpr const char* kFooter =
+    "One row per plate from the boiler (plate 0) up to the top plate, straight\n"
+    "from the column's tables: temperature in deg C, vapour and liquid strength\n"
+    "in % by weight, reflux leaving the plate in g/h (empty for the boiler).\n"
+    "Numbers are written with '.' whatever the locale.\n"
+    "\n"
+    "Example:\n"
+    "  colmara-report profile --strength 10 --plates 5 --reflux 3\n"
+    "\n"
+    "Exit status: 0 when the calculation ran through, 1 when it failed (the error\n"
+    "message goes to standard error), 2 for a mistake on the command line, 4\n"
+    "when the output cannot be written.";
+
+}  // namespace
+
+CLI::App* DeclareProfile(CLI::App& app, ProfileOptions& options) {
+    CLI::App* profile =
+        app.add_subcommand("profile", "Prints the plates of one calculation, boiler first");
+    profile->footer(kFooter);
+    DeclareFieldOptions(*profile, options.inputs);
+    profile
+        ->add_option("--format", options.format,
+                     "csv (with a header line) or json (an object a line)")
+        ->check(CLI::IsMember({"csv", "json"}))
+        ->capture_default_str();
+    return profile;
+}
+
+int RunProfileCommand(const ProfileOptions& options, const CommandIo& io) {
+    const CaseProfile profile = ProfileCase(options.inputs, io.settings);
+    if (!profile.result.Solved()) {
+        io.err << *profile.result.error << '\n';
+        return kCompanionFailed;
+    }
+    const bool json = options.format == "json";
+    if (!json) io.out << CsvHeader(PlateRecord(PlateRow{}));
+    for (const PlateRow& plate : profile.plates) {
+        const Record record = PlateRecord(plate);
+        io.out << (json ? JsonObject(record) + '\n' : CsvLine(record));
+    }
+    return FinishOutput(io.out, io.err, kCompanionOk);
+}
+
+}  // namespace colmara

@@ -1,0 +1,95 @@
+#include "cli/records.h"
+
+#include <charconv>
+#include <nlohmann/json.hpp>
+
+namespace colmara {
+
+namespace {
+
+constexpr const char* kCsvLineEnd = "\r\n";
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"') quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+Cell Text(const char* key, const std::optional<std::string>& text) {
+    return Cell{key, text, false};
+}
+
+Cell Number(const char* key, std::optional<long double> value) {
+    return Cell{key, NumberText(value), true};
+}
+
+}  // namespace
+
+std::optional<std::string> NumberText(std::optional<long double> value) {
+    if (!value) return std::nullopt;
+    char buffer[32];  // the longest shortest form of a double is 24 characters
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(*value));
+    return std::string(buffer, written.ptr);
+}
+
+Record SweepRecord(const SweepRow& row) {
+    const CaseResult& result = row.result;
+    return {Text("power", row.inputs.power),
+            Text("strength", row.inputs.strength),
+            Text("plates", row.inputs.plates),
+            Text("reflux", row.inputs.reflux),
+            Number("product_strength", result.productStrength),
+            Number("product_amount", result.productAmount),
+            Number("reflux_returned", result.refluxReturned),
+            Number("total_stripped", result.totalStripped),
+            Number("top_temperature", result.topTemperature),
+            Text("error", result.error)};
+}
+
+Record PlateRecord(const PlateRow& row) {
+    return {Number("plate", row.plate), Number("temperature", row.temperature),
+            Number("vapour_strength", row.vapourStrength),
+            Number("liquid_strength", row.liquidStrength), Number("reflux", row.reflux)};
+}
+
+std::string CsvHeader(const Record& record) {
+    std::string line;
+    for (const Cell& cell : record) {
+        if (!line.empty()) line += ',';
+        line += cell.key;
+    }
+    return line + kCsvLineEnd;
+}
+
+std::string CsvLine(const Record& record) {
+    std::string line;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        if (i > 0) line += ',';
+        if (record[i].value) line += CsvField(*record[i].value);
+    }
+    return line + kCsvLineEnd;
+}
+
+std::string JsonObject(const Record& record) {
+    std::string object = "{";
+    for (const Cell& cell : record) {
+        if (object.size() > 1) object += ',';
+        object += JsonString(cell.key) + ':';
+        if (!cell.value)
+            object += "null";
+        else
+            object += cell.number ? *cell.value : JsonString(*cell.value);
+    }
+    return object + '}';
+}
+
+std::string JsonString(const std::string& text) {
+    // A locale's decimal symbol, and so a field text, need not be UTF-8.
+    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+}  // namespace colmara

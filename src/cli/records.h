@@ -1,0 +1,44 @@
+// One line of a study's output as named cells, written either as a CSV row
+// (RFC 4180) or as one JSON object, so that both forms carry the same keys in
+// the same order.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "study/plateprofile.h"
+#include "study/sweeprow.h"
+
+namespace colmara {
+
+struct Cell {
+    const char* key;
+    std::optional<std::string> value;  // absent: an empty CSV cell, JSON null
+    bool number = false;               // `value` is a number written with '.'
+};
+
+using Record = std::vector<Cell>;
+
+// The shortest text with '.' that reads back to the same double, whatever the
+// locale; absent stays absent.
+std::optional<std::string> NumberText(std::optional<long double> value);
+
+// power, strength, plates, reflux (the field texts), product_strength,
+// product_amount, reflux_returned, total_stripped, top_temperature, error.
+Record SweepRecord(const SweepRow& row);
+
+// plate, temperature, vapour_strength, liquid_strength, reflux.
+Record PlateRecord(const PlateRow& row);
+
+// Lines end in CR LF, as RFC 4180 has them.
+std::string CsvHeader(const Record& record);
+std::string CsvLine(const Record& record);
+
+// The object on one line, without a line end.
+std::string JsonObject(const Record& record);
+
+// A text as a JSON string; bytes that are not UTF-8 become U+FFFD.
+std::string JsonString(const std::string& text);
+
+}  // namespace colmara

@@ -1,0 +1,117 @@
+#include "cli/seekcommand.h"
+
+#include <CLI/CLI.hpp>
+
+#include "cli/companionoptions.h"
+#include "cli/records.h"
+#include "study/seek.h"
+#include "study/studyerror.h"
+
+namespace colmara {
+
+namespace {
+
+constexpr const char* kFooter =
+    "Plates are tried one by one from the lowest count up. Reflux and power are\n"
+    "tried on a coarse grid and then bisected between the last value that falls\n"
+    "short and the first that reaches the target: this assumes the quantity rises\n"
+    "with the input between grid points. Reflux is found to the resolution given.\n"
+    "The field option of the varied input is not read.\n"
+    "\n"
+    "Prints the value found, then the CSV header and result row of that case\n"
+    "(the columns of the sweep). When no value reaches the target, standard error\n"
+    "names the best value reached and the exit status is 3.\n"
+    "\n"
+    "Example:\n"
+    "  colmara-report seek --vary plates --target-strength 90 --strength 10 --power 1500\n"
+    "\n"
+    "Exit status: 0 when found, 2 for a mistake on the command line, 3 when out\n"
+    "of reach, 4 when the output cannot be written.";
+
+SeekInput InputNamed(const std::string& name) {
+    if (name == "reflux") return SeekInput::Reflux;
+    if (name == "power") return SeekInput::Power;
+    return SeekInput::Plates;
+}
+
+SeekRequest RequestOf(const SeekOptions& options) {
+    SeekRequest request;
+    request.inputs = options.inputs;
+    request.vary = InputNamed(options.vary);
+    const bool amount = options.targetAmountOption->count() > 0;
+    request.quantity = amount ? SeekQuantity::ProductAmount : SeekQuantity::ProductStrength;
+    request.target = amount ? options.targetAmount : options.targetStrength;
+    if (options.minOption->count() > 0) request.min = options.min;
+    if (options.maxOption->count() > 0) request.max = options.max;
+    request.resolution = options.resolution;
+    return request;
+}
+
+// The varied input's field text as a JSON number: the text is the shortest
+// form of the value with the locale's decimal symbol in place of '.'.
+std::string ValueNumber(std::string text, const FormatSettings& settings) {
+    const std::size_t symbol = text.find(settings.decimalSeparator);
+    if (symbol != std::string::npos && settings.decimalSeparator != ".")
+        text.replace(symbol, settings.decimalSeparator.size(), ".");
+    return text;
+}
+
+std::string JsonOutput(const SeekResult& result, const FormatSettings& settings) {
+    return std::string("{\"value\":") +
+           (result.reachable ? ValueNumber(result.value, settings) : "null") +
+           ",\"reachable\":" + (result.reachable ? "true" : "false") +
+           ",\"row\":" + JsonObject(SweepRecord(result.row)) + "}\n";
+}
+
+std::string TextOutput(const SeekResult& result) {
+    if (!result.reachable) return "";
+    const Record record = SweepRecord(result.row);
+    return result.value + '\n' + CsvHeader(record) + CsvLine(record);
+}
+
+}  // namespace
+
+CLI::App* DeclareSeek(CLI::App& app, SeekOptions& options) {
+    CLI::App* seek = app.add_subcommand(
+        "seek", "Finds the smallest plates, reflux or power that reaches a target");
+    seek->footer(kFooter);
+    seek->add_option("--vary", options.vary, "The input to vary: plates, reflux or power")
+        ->required()
+        ->check(CLI::IsMember({"plates", "reflux", "power"}));
+    options.targetStrengthOption = seek->add_option("--target-strength", options.targetStrength,
+                                                    "Product strength to reach, % by weight");
+    options.targetAmountOption =
+        seek->add_option("--target-amount", options.targetAmount, "Product amount to reach, g/h");
+    options.targetStrengthOption->excludes(options.targetAmountOption);
+    DeclareFieldOptions(*seek, options.inputs);
+    options.minOption =
+        seek->add_option("--min", options.min, "Lowest value to try (plates 0, reflux 0, power 1)");
+    options.maxOption = seek->add_option(
+        "--max", options.max, "Highest value to try (plates 100, reflux 100, power 100000)");
+    seek->add_option("--resolution", options.resolution, "Step of the reflux values tried")
+        ->capture_default_str();
+    seek->add_flag("--json", options.json,
+                   "Print one object {\"value\", \"reachable\", \"row\"}; \"row\" holds\n"
+                   "the best value reached when the target is out of reach");
+    return seek;
+}
+
+int RunSeekCommand(const SeekOptions& options, const CommandIo& io) {
+    if (options.targetStrengthOption->count() + options.targetAmountOption->count() == 0)
+        return UsageError(io.err, "seek: give --target-strength or --target-amount");
+    const SeekRequest request = RequestOf(options);
+    SeekResult result;
+    try {
+        result = Seek(request, io.settings);
+    } catch (const StudyError& e) {
+        return UsageError(io.err, e.Message());
+    }
+    io.out << (options.json ? JsonOutput(result, io.settings) : TextOutput(result));
+    const int status =
+        FinishOutput(io.out, io.err, result.reachable ? kCompanionOk : kCompanionUnreachable);
+    if (status == kCompanionUnreachable)
+        io.err << "colmara-report: " << UnreachableMessage(request, result) << '\n';
+    return status;
+}
+
+}  // namespace colmara

@@ -1,0 +1,122 @@
+#include "cli/sweepcommand.h"
+
+#include <CLI/CLI.hpp>
+#include <optional>
+
+#include "cli/companionoptions.h"
+#include "cli/interruptcatcher.h"
+#include "cli/outputfile.h"
+#include "cli/progressbar.h"
+#include "cli/records.h"
+#include "study/studyerror.h"
+#include "study/sweep.h"
+
+namespace colmara {
+
+namespace {
+
+constexpr const char* kFooter =
+    "Each input is one field text, as typed into the window (the locale's decimal\n"
+    "symbol), or a range FROM:TO[:STEP] written with '.', STEP 1 when left out.\n"
+    "Rows come in grid order, reflux varying fastest, then plates, strength and\n"
+    "power; a row whose calculation fails carries the error box's text in\n"
+    "\"error\" and no numbers. Numbers are written with '.' whatever the locale.\n"
+    "\n"
+    "Example:\n"
+    "  colmara-report sweep --strength 10 --plates 10:30:10 --reflux 1:3 > grid.csv\n"
+    "\n"
+    "Exit status: 0 when every row ran, 2 for a mistake on the command line or in\n"
+    "a range, 4 when the output cannot be written, 130 after Ctrl+C (the rows\n"
+    "written by then are whole).";
+
+// The rows' stream failed; RunSweep stops and hands this back.
+struct OutputLost {};
+
+std::string RowText(const SweepRow& row, bool json) {
+    const Record record = SweepRecord(row);
+    return json ? JsonObject(record) + '\n' : CsvLine(record);
+}
+
+// Writes the header and every row to `out`; throws OutputLost. The progress
+// line stays off a screen that shows the rows themselves.
+SweepOutcome WriteRows(const SweepGrid& grid, const SweepOptions& options, const CommandIo& io,
+                       std::ostream& out) {
+    const bool json = options.format == "json";
+    if (!json) out << CsvHeader(SweepRecord(SweepRow{}));
+    std::optional<InterruptCatcher> catcher;
+    if (io.process.catchInterrupt) catcher.emplace();
+    const bool rowsOnScreen = io.process.outIsTerminal && options.output.empty();
+    ProgressBar progress(io.err, io.process.errIsTerminal && !rowsOnScreen);
+    const SweepControl control{
+        options.threads, catcher ? &InterruptCatcher::Flag() : nullptr,
+        [&progress](std::uint64_t done, std::uint64_t total) { progress.Update(done, total); }};
+    const auto onRow = [&out, json](const SweepRow& row) {
+        out << RowText(row, json);
+        if (!out) throw OutputLost{};
+    };
+    try {
+        const SweepOutcome outcome = RunSweep(grid, io.settings, onRow, control);
+        progress.Finish();
+        return outcome;
+    } catch (const OutputLost&) {
+        progress.Finish();
+        throw;
+    }
+}
+
+// Runs the sweep into `file`, or into io.out when there is none.
+int WriteSweep(const SweepGrid& grid, const SweepOptions& options, const CommandIo& io,
+               OutputFile* file) {
+    std::ostream& out = file != nullptr ? file->Stream() : io.out;
+    try {
+        const SweepOutcome outcome = WriteRows(grid, options, io, out);
+        const int status = outcome.cancelled ? kCompanionInterrupted : kCompanionOk;
+        if (file == nullptr) return FinishOutput(out, io.err, status);
+        file->Commit();
+        return status;
+    } catch (const OutputLost&) {
+        return WriteFailure(io.err, "cannot write output: " + WriteFailureCause(out));
+    } catch (const OutputError& e) {
+        return WriteFailure(io.err, e.what());
+    }
+}
+
+}  // namespace
+
+CLI::App* DeclareSweep(CLI::App& app, SweepOptions& options) {
+    CLI::App* sweep = app.add_subcommand(
+        "sweep", "Calculates every point of a grid over the inputs, one row each");
+    sweep->footer(kFooter);
+    DeclareFieldOptions(*sweep, options.ranges, ",\nor a range FROM:TO[:STEP]");
+    sweep
+        ->add_option("--format", options.format,
+                     "csv (with a header line) or json (an object a line)")
+        ->check(CLI::IsMember({"csv", "json"}))
+        ->capture_default_str();
+    sweep
+        ->add_option("--output", options.output,
+                     "Write the rows to FILE, which appears only once complete")
+        ->type_name("FILE");
+    sweep->add_option("--threads", options.threads, "Worker threads (0: one per core)")
+        ->check(CLI::Range(0u, 1024u))
+        ->capture_default_str();
+    return sweep;
+}
+
+int RunSweepCommand(const SweepOptions& options, const CommandIo& io) {
+    std::optional<SweepGrid> grid;
+    try {
+        grid.emplace(options.ranges, io.settings);
+    } catch (const StudyError& e) {
+        return UsageError(io.err, e.Message());
+    }
+    if (options.output.empty()) return WriteSweep(*grid, options, io, nullptr);
+    try {
+        OutputFile file(options.output);
+        return WriteSweep(*grid, options, io, &file);
+    } catch (const OutputError& e) {
+        return WriteFailure(io.err, e.what());
+    }
+}
+
+}  // namespace colmara

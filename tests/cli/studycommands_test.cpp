@@ -1,0 +1,269 @@
+// The sub-commands called in-process: their rows against separate presses of
+// Calculate, their independence of the thread count, their refusals, and the
+// failure of lost output in every form of the tool.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/companion.h"
+#include "cli/companionrun.h"
+#include "cli/progressbar.h"
+#include "cli/records.h"
+#include "study/separatecalculate.h"
+
+namespace colmara::test {
+namespace {
+
+// The cells of one CSV line (RFC 4180 quoting, CR LF at the end).
+std::vector<std::string> CsvCells(const std::string& line) {
+    std::vector<std::string> cells(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted && c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+            cells.back() += '"';
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (c == ',' && !quoted) {
+            cells.emplace_back();
+        } else if (quoted || (c != '\r' && c != '\n')) {
+            cells.back() += c;
+        }
+    }
+    return cells;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line);) lines.push_back(line);
+    return lines;
+}
+
+// A grid with every kind of row: power 0 faults, reflux -1 faults, plates
+// 101 is refused, strength 9.5 carries the locale's decimal symbol.
+const std::vector<std::string> kFaultGrid = {"sweep",      "--power",    "0:1000:1000",
+                                             "--strength", "9.5:10:0.5", "--plates",
+                                             "100:101",    "--reflux",   "-1:1:2"};
+
+TEST(SweepCommand, RowsEqualSeparateCalculationsInBothLocalesAndForms) {
+    for (const FormatSettings& settings : {FormatSettings{}, CommaSettings()}) {
+        SCOPED_TRACE(settings.decimalSeparator);
+        const CompanionRun csv = CallCompanion(kFaultGrid, settings);
+        std::vector<std::string> jsonArgs = kFaultGrid;
+        jsonArgs.insert(jsonArgs.end(), {"--format", "json"});
+        const CompanionRun json = CallCompanion(jsonArgs, settings);
+        ASSERT_EQ(csv.exitCode, 0) << csv.err;
+        ASSERT_EQ(json.exitCode, 0) << json.err;
+        const std::vector<std::string> csvLines = Lines(csv.out);
+        const std::vector<std::string> jsonLines = Lines(json.out);
+        ASSERT_EQ(csvLines.size(), 1 + 16u);
+        ASSERT_EQ(jsonLines.size(), 16u);
+        EXPECT_EQ(csvLines[0],
+                  "power,strength,plates,reflux,product_strength,product_amount,"
+                  "reflux_returned,total_stripped,top_temperature,error\r");
+        for (std::size_t i = 0; i < jsonLines.size(); ++i) {
+            const std::vector<std::string> cells = CsvCells(csvLines[i + 1]);
+            ASSERT_EQ(cells.size(), 10u) << csvLines[i + 1];
+            const InputTexts inputs{cells[0], cells[1], cells[2], cells[3]};
+            EXPECT_EQ(inputs.strength,
+                      i / 4 % 2 == 0 ? "9" + settings.decimalSeparator + "5" : "10");
+            const CaseResult expected = SeparateCalculate(inputs, settings);
+            const std::optional<long double> figures[] = {
+                expected.productStrength, expected.productAmount, expected.refluxReturned,
+                expected.totalStripped, expected.topTemperature};
+            const auto object = nlohmann::json::parse(jsonLines[i]);
+            const char* keys[] = {"product_strength", "product_amount", "reflux_returned",
+                                  "total_stripped", "top_temperature"};
+            for (int k = 0; k < 5; ++k) {
+                EXPECT_EQ(cells[4 + k], NumberText(figures[k]).value_or("")) << keys[k];
+                if (figures[k])
+                    EXPECT_EQ(object.at(keys[k]).get<double>(), static_cast<double>(*figures[k]));
+                else
+                    EXPECT_TRUE(object.at(keys[k]).is_null());
+            }
+            EXPECT_EQ(cells[9], expected.error.value_or(""));
+            EXPECT_EQ(object.at("plates"), inputs.plates);
+            EXPECT_EQ(object.at("error").is_null(), !expected.error);
+        }
+        // The faults are all there: power 0, reflux -1, plates 101.
+        EXPECT_NE(csv.out.find("Invalid floating point operation."), std::string::npos);
+        EXPECT_NE(csv.out.find("Floating point division by zero."), std::string::npos);
+        EXPECT_NE(csv.out.find("The number of plates must be from 0 to 100."), std::string::npos);
+    }
+}
+
+TEST(SweepCommand, OutputDoesNotDependOnTheThreadCount) {
+    for (const char* format : {"csv", "json"}) {
+        std::vector<std::string> args = {"sweep",   "--strength", "1:10:3",   "--plates",
+                                         "0:101:7", "--reflux",   "-1:9:2.5", "--format",
+                                         format,    "--threads"};
+        std::string first;
+        for (const char* threads : {"1", "2", "8"}) {
+            args.push_back(threads);
+            const CompanionRun run = CallCompanion(args);
+            args.pop_back();
+            ASSERT_EQ(run.exitCode, 0) << run.err;
+            if (first.empty()) first = run.out;
+            EXPECT_EQ(run.out, first) << format << " on " << threads << " threads";
+        }
+        EXPECT_EQ(Lines(first).size(), (format == std::string("csv") ? 1u : 0u) + 4 * 15 * 5);
+    }
+}
+
+TEST(SeekCommand, FindsTheSmallestValueOrNamesTheBestReached) {
+    const std::vector<std::string> fixed = {"--strength", "10", "--power", "1500"};
+    std::vector<std::string> args = {"seek", "--vary", "plates", "--target-strength", "80"};
+    args.insert(args.end(), fixed.begin(), fixed.end());
+    const CompanionRun found = CallCompanion(args);
+    ASSERT_EQ(found.exitCode, 0) << found.err;
+    const std::vector<std::string> lines = Lines(found.out);
+    ASSERT_EQ(lines.size(), 3u);
+    const int plates = std::stoi(lines[0]);
+    const std::vector<std::string> row = CsvCells(lines[2]);
+    EXPECT_EQ(row[2], lines[0]);
+    EXPECT_GE(std::stod(row[4]), 80);
+    const CaseResult fewer =
+        SeparateCalculate({"1500", "10", std::to_string(plates - 1), "15"}, {});
+    EXPECT_LT(*fewer.productStrength, 80) << "one plate fewer must fall short";
+
+    args.push_back("--json");
+    const auto object = nlohmann::json::parse(CallCompanion(args).out);
+    EXPECT_EQ(object.at("value"), plates);
+    EXPECT_EQ(object.at("reachable"), true);
+    EXPECT_EQ(object.at("row").at("product_strength").get<double>(), std::stod(row[4]));
+
+    args[4] = "97";  // above the strength the correlation can give
+    const CompanionRun unreachable = CallCompanion(args);
+    EXPECT_EQ(unreachable.exitCode, 3);
+    const auto best = nlohmann::json::parse(unreachable.out);
+    EXPECT_TRUE(best.at("value").is_null());
+    EXPECT_EQ(best.at("reachable"), false);
+    EXPECT_EQ(best.at("row").size(), 10u);
+    const std::string bestPlates = best.at("row").at("plates");
+    EXPECT_EQ(unreachable.err.find("colmara-report: product strength 97 % is out of reach"), 0u)
+        << unreachable.err;
+    EXPECT_NE(unreachable.err.find("at plates " + bestPlates + "\n"), std::string::npos);
+
+    args.pop_back();
+    const CompanionRun plain = CallCompanion(args);
+    EXPECT_EQ(plain.exitCode, 3);
+    EXPECT_EQ(plain.out, "");
+    EXPECT_EQ(plain.err, unreachable.err);
+}
+
+TEST(ProfileCommand, PrintsEveryPlateFromTheBoilerUp) {
+    const CompanionRun run = CallCompanion({"profile", "--plates", "4", "--reflux", "3"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 1 + 5u);
+    EXPECT_EQ(lines[0], "plate,temperature,vapour_strength,liquid_strength,reflux\r");
+    EXPECT_EQ(CsvCells(lines[1])[0], "0");
+    EXPECT_EQ(CsvCells(lines[1])[4], "") << "the boiler has no reflux leaving it";
+    const std::vector<std::string> top = CsvCells(lines[5]);
+    EXPECT_EQ(top[0], "4");
+    const CaseResult expected = SeparateCalculate({"1000", "1", "4", "3"}, {});
+    EXPECT_EQ(top[1], *NumberText(expected.topTemperature));
+
+    const CompanionRun json =
+        CallCompanion({"profile", "--plates", "4", "--reflux", "3", "--format", "json"});
+    const auto last = nlohmann::json::parse(Lines(json.out).back());
+    EXPECT_EQ(last.at("temperature").get<double>(), static_cast<double>(*expected.topTemperature));
+
+    const CompanionRun failed = CallCompanion({"profile", "--reflux", "-1"});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_EQ(failed.out, "");
+    EXPECT_EQ(failed.err, "Floating point division by zero.\n");
+}
+
+TEST(StudyCommands, MistakesExitWithTwoBeforeAnyOutput) {
+    const std::vector<std::vector<std::string>> cases = {
+        {"sweep", "--plates", "1:5:0"},
+        {"sweep", "--plates", "5:1"},
+        {"sweep", "--plates", "1.5:3"},
+        {"sweep", "--reflux", "a:b"},
+        {"sweep", "--power", "1:4000", "--strength", "1:100:0.01", "--plates", "0:100"},
+        {"sweep", "--format", "xml"},
+        {"sweep", "--threads", "-1"},
+        {"seek", "--vary", "plates"},
+        {"seek", "--vary", "plates", "--target-strength", "1", "--target-amount", "1"},
+        {"seek", "--vary", "heat", "--target-strength", "1"},
+        {"seek", "--vary", "reflux", "--target-strength", "1", "--min", "5", "--max", "1"},
+        {"seek", "--vary", "reflux", "--target-strength", "1", "--resolution", "0"},
+        {"profile", "--format", "xml"},
+        {"sweep", "profile"},
+        {"--strength", "10", "sweep"},
+    };
+    for (const auto& args : cases) {
+        SCOPED_TRACE(args.back());
+        const CompanionRun run = CallCompanion(args);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err, "");
+    }
+}
+
+TEST(StudyCommands, HelpOfEachGivesAnExample) {
+    for (const char* command : {"sweep", "seek", "profile"}) {
+        const CompanionRun run = CallCompanion({command, "--help"});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_NE(run.out.find(std::string("colmara-report ") + command + " --"), std::string::npos)
+            << command;
+    }
+}
+
+TEST(SweepProgress, ShowsRowsRateAndTimeLeft) {
+    EXPECT_EQ(ProgressText(0, 2000, 0.5, 10), "[..........]  0/2000 rows");
+    EXPECT_EQ(ProgressText(500, 2000, 2.0, 10),
+              "[##........]  500/2000 rows  250 rows/s  6 s left");
+    EXPECT_EQ(ProgressText(2000, 2000, 4.0, 10),
+              "[##########]  2000/2000 rows  500 rows/s  0 s left");
+}
+
+TEST(CompanionOutput, LostOutputIsAFailureOfItsOwnInEveryForm) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"--json"},
+        {"--reflux", "-1"},
+        {"sweep", "--plates", "1:3"},
+        {"seek", "--vary", "plates", "--target-strength", "50"},
+        {"profile"}};
+    for (const auto& args : cases) {
+        SCOPED_TRACE(args.empty() ? "plain" : args.front());
+        std::ostream lost(nullptr);  // every write fails, as on a full disk
+        std::ostringstream err;
+        EXPECT_EQ(RunCompanion(args, FormatSettings{}, lost, err), kCompanionWriteFailed);
+        EXPECT_EQ(err.str(), "colmara-report: cannot write output: the output stream refused it\n");
+    }
+}
+
+TEST(SweepCommand, OutputFileAppearsOnlyWhenComplete) {
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("colmara-sweep-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const std::string file = (folder / "grid.csv").string();
+    CompanionRun run = CallCompanion({"sweep", "--plates", "1:3", "--output", file});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+    EXPECT_EQ(std::filesystem::file_size(file),
+              CallCompanion({"sweep", "--plates", "1:3"}).out.size());
+
+    const std::string missing = (folder / "no-such-folder" / "grid.csv").string();
+    run = CallCompanion({"sweep", "--plates", "1:3", "--output", missing});
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(run.err,
+              "colmara-report: cannot create " + missing + ": No such file or directory\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace colmara::test
