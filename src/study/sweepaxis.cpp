@@ -1,7 +1,10 @@
 #include "study/sweepaxis.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -30,6 +33,46 @@ double RangeNumber(const std::string& name, std::string_view part, const std::st
         throw StudyError(name + ": '" + std::string(part) + "' is not a number in range '" +
                          source + "'");
     return value;
+}
+
+// Values stay exact in a double up to 2^53 units.
+constexpr std::int64_t kExactUnits = std::int64_t{1} << 53;
+
+// The shortest decimal that reads back to `value` ("0.1" for the double
+// nearest 0.1), as whole units; absent when it does not fit.
+std::optional<ScaledDecimal> ShortestDecimal(double value) {
+    std::array<char, 64> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::scientific);
+    // "d.ddddde[+-]xx": the digits make the units, the exponent the scale.
+    const std::string_view text(buffer.data(), written.ptr - buffer.data());
+    const std::size_t e = text.find('e');
+    std::int64_t units = 0;
+    int digitsAfterPoint = 0;
+    bool afterPoint = false;
+    for (const char c : text.substr(0, e)) {
+        if (c == '.') afterPoint = true;
+        if (c < '0' || c > '9') continue;
+        units = units * 10 + (c - '0');
+        digitsAfterPoint += afterPoint ? 1 : 0;
+    }
+    int decimals = digitsAfterPoint - std::stoi(std::string(text.substr(e + 1)));
+    for (; decimals < 0; ++decimals) {
+        if (units > kExactUnits) return std::nullopt;
+        units *= 10;
+    }
+    if (units > kExactUnits || decimals > 18) return std::nullopt;
+    return ScaledDecimal{std::signbit(value) ? -units : units, decimals};
+}
+
+// `value` in units of 10^-decimals (decimals >= value.decimals).
+std::optional<std::int64_t> Rescaled(ScaledDecimal value, int decimals) {
+    std::int64_t units = value.units;
+    for (int d = value.decimals; d < decimals; ++d) {
+        if (units > kExactUnits || units < -kExactUnits) return std::nullopt;
+        units *= 10;
+    }
+    return units;
 }
 
 }  // namespace
@@ -80,11 +123,35 @@ SweepAxis SweepAxis::Range(std::string name, double from, double to, double step
     axis.step_ = step;
     axis.count_ = static_cast<std::uint64_t>(count);
     axis.settings_ = settings;
+    axis.SetExactDecimals();
     return axis;
+}
+
+void SweepAxis::SetExactDecimals() {
+    const std::optional<ScaledDecimal> from = ShortestDecimal(from_);
+    const std::optional<ScaledDecimal> step = ShortestDecimal(step_);
+    if (!from || !step) return;
+    const int decimals = std::max(from->decimals, step->decimals);
+    const std::optional<std::int64_t> fromUnits = Rescaled(*from, decimals);
+    const std::optional<std::int64_t> stepUnits = Rescaled(*step, decimals);
+    if (!fromUnits || !stepUnits) return;
+    // Both ends of the range within 2^53 units keep every value between them
+    // exact, and the products below from overflowing.
+    const long double last =
+        static_cast<long double>(*fromUnits) +
+        static_cast<long double>(count_ - 1) * static_cast<long double>(*stepUnits);
+    if (std::fabs(last) > static_cast<long double>(kExactUnits)) return;
+    fromUnits_ = ScaledDecimal{*fromUnits, decimals};
+    stepUnits_ = *stepUnits;
 }
 
 std::string SweepAxis::TextAt(std::uint64_t index) const {
     if (!isRange_) return fixedText_;
+    if (fromUnits_) {
+        const std::int64_t units =
+            fromUnits_->units + static_cast<std::int64_t>(index) * stepUnits_;
+        return DecimalText(ScaledDecimal{units, fromUnits_->decimals}, settings_);
+    }
     // Each value from FROM afresh, not by adding steps, so that rounding does
     // not pile up along the range.
     const double value = from_ + static_cast<double>(index) * step_;

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "runtime/numconv.h"
+#include "study/valuetext.h"
 
 namespace colmara {
 
@@ -18,6 +20,8 @@ class SweepAxis {
     // written with '.' whatever the locale, STEP 1 when left out; value i is
     // FROM + i x STEP, and the last value is the last one less than half a
     // step beyond TO (so TO is included when rounding leaves it just short).
+    // Decimal ranges step in exact decimals, so "0:1:0.1" gives "0.3" as a
+    // user would type it, not the double 0.1 x 3.
     // `name` ("power", "strength", "plates", "reflux") names the input in the
     // StudyError thrown for a malformed range; `integral` marks an input whose
     // values must be whole numbers.
@@ -37,6 +41,7 @@ class SweepAxis {
 
   private:
     SweepAxis() = default;
+    void SetExactDecimals();
 
     std::string name_;
     std::string fixedText_;  // the single text, when not a range
@@ -44,6 +49,11 @@ class SweepAxis {
     bool integral_ = false;
     double from_ = 0;
     double step_ = 0;
+    // The range in exact decimals, when FROM and STEP have short ones:
+    // value i == (fromUnits_ + i * stepUnits_) / 10^decimals_. Absent for
+    // ranges whose values would not stay within 2^53 units.
+    std::optional<ScaledDecimal> fromUnits_;
+    std::int64_t stepUnits_ = 0;
     std::uint64_t count_ = 1;
     FormatSettings settings_;
 };

@@ -27,6 +27,19 @@ std::string ValueText(double value, bool integral, const FormatSettings& setting
     return plain.substr(0, point) + settings.decimalSeparator + plain.substr(point + 1);
 }
 
+std::string DecimalText(ScaledDecimal value, const FormatSettings& settings) {
+    const bool negative = value.units < 0;
+    std::string digits = std::to_string(negative ? -value.units : value.units);
+    if (digits.size() <= static_cast<std::size_t>(value.decimals))
+        digits.insert(0, value.decimals + 1 - digits.size(), '0');
+    std::string whole = digits.substr(0, digits.size() - value.decimals);
+    std::string fraction = digits.substr(digits.size() - value.decimals);
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    std::string text = negative ? "-" + whole : whole;
+    if (!fraction.empty()) text += settings.decimalSeparator + fraction;
+    return text;
+}
+
 std::string PlainNumber(double value) {
     // Messages quote whole numbers in full ("100000", not "1e+05").
     const bool whole = std::trunc(value) == value && std::fabs(value) < 1e15;
