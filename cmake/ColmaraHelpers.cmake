@@ -3,8 +3,14 @@
 # Model numbers must be computed exactly as written: no contraction into
 # fused multiply-adds, no reassociation. Every target gets these, product and
 # test alike, so a test computes a model number the way the program does.
+# Faults are found by testing the unit's sticky flags, so the optimiser must
+# not raise a flag the source does not: GCC keeps to that by default
+# (-ftrapping-math); clang by default may compute both arms of a branch and
+# select one, and a product with an operand the branch never uses raises
+# overflow or invalid that the program then reports.
 function(colmara_fp_exactness target)
-  target_compile_options(${target} PRIVATE -ffp-contract=off -fno-fast-math)
+  target_compile_options(${target} PRIVATE -ffp-contract=off -fno-fast-math
+    $<$<CXX_COMPILER_ID:Clang>:-ffp-exception-behavior=maytrap>)
 endfunction()
 
 # Diagnostics. They turn into errors only when COLMARA_WERROR is on (CI): a

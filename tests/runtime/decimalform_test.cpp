@@ -4,14 +4,16 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <limits>
 #include <string>
 
+#include "runtime/extendedfrombits.h"
 #include "runtime/poweroften.h"
 
 namespace colmara {
 namespace {
+
+using test::ExtendedFromBits;
 
 long double PowerOfTenByStrtold(int k) {
     return std::strtold(("1e" + std::to_string(k)).c_str(), nullptr);
@@ -83,15 +85,6 @@ TEST(DecimalForm, RoundsTheEighteenDigitFormHalfAwayFromZero) {
     }
 }
 
-long double FromBits(std::uint64_t significand, std::uint16_t signAndExponent) {
-    long double value = 0.0L;
-    unsigned char bytes[sizeof(long double)] = {};
-    std::memcpy(bytes, &significand, 8);
-    std::memcpy(bytes + 8, &signAndExponent, 2);
-    std::memcpy(&value, bytes, sizeof value);
-    return value;
-}
-
 TEST(DecimalForm, MarksZeroInfinityAndNaN) {
     struct Row {
         long double value;
@@ -102,15 +95,16 @@ TEST(DecimalForm, MarksZeroInfinityAndNaN) {
         {0.0L, 0, false},
         {-0.0L, 0, false},
         {std::numeric_limits<long double>::denorm_min(), 0, false},
-        {FromBits(0x8000000000000001ULL, 0x0000), 0, false},  // pseudo-denormal
+        {ExtendedFromBits(0x8000000000000001ULL, 0x0000), 0, false},  // pseudo-denormal
         {std::numeric_limits<long double>::infinity(), DecimalForm::kInfinity, false},
         {-std::numeric_limits<long double>::infinity(), DecimalForm::kInfinity, true},
-        {FromBits(0x0000000000000000ULL, 0xFFFF), DecimalForm::kInfinity, true},  // pseudo-inf
-        {FromBits(0x1234000000000000ULL, 0x7FFF), DecimalForm::kInfinity, false},
+        // pseudo-infinity
+        {ExtendedFromBits(0x0000000000000000ULL, 0xFFFF), DecimalForm::kInfinity, true},
+        {ExtendedFromBits(0x1234000000000000ULL, 0x7FFF), DecimalForm::kInfinity, false},
         {std::numeric_limits<long double>::quiet_NaN(), DecimalForm::kNaN, false},
         {-std::numeric_limits<long double>::quiet_NaN(), DecimalForm::kNaN, false},
         {std::numeric_limits<long double>::signaling_NaN(), DecimalForm::kNaN, false},
-        {FromBits(0x4000000000000000ULL, 0x3FFF), DecimalForm::kNaN, false},  // unnormal
+        {ExtendedFromBits(0x4000000000000000ULL, 0x3FFF), DecimalForm::kNaN, false},  // unnormal
     };
     for (const Row& row : rows) {
         const DecimalForm form = MakeDecimalForm(row.value, 18, 9999);

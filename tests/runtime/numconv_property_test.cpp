@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <random>
 #include <string>
 
 #include "runtime/decimalform.h"
+#include "runtime/extendedfrombits.h"
 #include "runtime/numconv.h"
 
 namespace colmara {
@@ -23,12 +23,7 @@ long double RandomNormal(std::mt19937_64& random) {
     const std::uint64_t significand = random() | 0x8000000000000000ULL;
     const auto exponent = static_cast<std::uint16_t>(1 + random() % 0x7FFE);
     const auto signAndExponent = static_cast<std::uint16_t>(exponent | (random() & 1) << 15);
-    unsigned char bytes[sizeof(long double)] = {};
-    std::memcpy(bytes, &significand, 8);
-    std::memcpy(bytes + 8, &signAndExponent, 2);
-    long double value;
-    std::memcpy(&value, bytes, sizeof value);
-    return value;
+    return test::ExtendedFromBits(significand, signAndExponent);
 }
 
 // 18 significant digits as an integer d1...d18 and the power of ten of d1.
