@@ -28,6 +28,7 @@
 #include "report/calculate.h"
 #include "report/reportcollector.h"
 #include "runtime/exceptions.h"
+#include "runtime/extended.h"
 #include "runtime/fpcheck.h"
 #include "runtime/numconv.h"
 
@@ -52,7 +53,7 @@ struct ControlWords {
 
 ControlWords CurrentControlWords() {
     ControlWords words{};
-    asm volatile("fnstcw %0" : "=m"(words.x87));
+    words.x87 = colmara::ReadControlWord();
     asm volatile("stmxcsr %0" : "=m"(words.mxcsr));
     words.mxcsr &= ~0x3Fu;
     return words;

@@ -11,15 +11,10 @@
 #include <string_view>
 
 #include "runtime/exceptions.h"
+#include "runtime/extended.h"
 #include "runtime/numconv.h"
 
 namespace {
-
-std::uint16_t ControlWord() {
-    std::uint16_t word;
-    asm volatile("fnstcw %0" : "=m"(word));
-    return word;
-}
 
 void ExpectCloseReadBack(const std::string& text, long double value, long double tolerance,
                          const colmara::FormatSettings& settings) {
@@ -43,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         settings.thousandSeparator = ".";
     }
     const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
-    const std::uint16_t controlWord = ControlWord();
+    const std::uint16_t controlWord = colmara::ReadControlWord();
     long double value = 0.0L;
     bool accepted = true;
     try {
@@ -53,7 +48,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (e.Message() != "'" + std::string(text) + "' is not a valid floating point value")
             std::abort();
     }
-    if (ControlWord() != controlWord || std::fetestexcept(FE_ALL_EXCEPT) != 0) std::abort();
+    if (colmara::ReadControlWord() != controlWord || std::fetestexcept(FE_ALL_EXCEPT) != 0)
+        std::abort();
     if (!accepted) return 0;
     if (!std::isfinite(value)) std::abort();
 
