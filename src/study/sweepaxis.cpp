@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "study/strengthtext.h"
 #include "study/studyerror.h"
 #include "study/valuetext.h"
 
@@ -35,11 +36,12 @@ double RangeNumber(const std::string& name, std::string_view part, const std::st
 }  // namespace
 
 SweepAxis SweepAxis::Parse(std::string name, const std::string& text, bool integral,
-                           const FormatSettings& settings) {
+                           const FormatSettings& settings, StrengthUnit unit) {
     if (text.find(':') == std::string::npos) {
         SweepAxis axis;
         axis.name_ = std::move(name);
         axis.fixedText_ = text;
+        axis.fixedFieldText_ = StrengthFieldText(text, unit, settings);
         return axis;
     }
     const std::vector<std::string_view> parts = SplitAtColons(text);
@@ -48,11 +50,12 @@ SweepAxis SweepAxis::Parse(std::string name, const std::string& text, bool integ
     const double from = RangeNumber(name, parts[0], text);
     const double to = RangeNumber(name, parts[1], text);
     const double step = parts.size() == 3 ? RangeNumber(name, parts[2], text) : 1.0;
-    return Range(std::move(name), from, to, step, integral, settings, text);
+    return Range(std::move(name), from, to, step, integral, settings, text, unit);
 }
 
 SweepAxis SweepAxis::Range(std::string name, double from, double to, double step, bool integral,
-                           const FormatSettings& settings, const std::string& source) {
+                           const FormatSettings& settings, const std::string& source,
+                           StrengthUnit unit) {
     const std::string where = " in range '" + source + "'";
     if (step == 0) throw StudyError(name + ": step 0" + where);
     if (integral) {
@@ -79,16 +82,33 @@ SweepAxis SweepAxis::Range(std::string name, double from, double to, double step
     axis.from_ = from;
     axis.step_ = step;
     axis.count_ = static_cast<std::uint64_t>(count);
+    axis.unit_ = unit;
     axis.settings_ = settings;
+    // Values rise or fall steadily, so the two ends bound them all.
+    if (unit == StrengthUnit::Volume) {
+        for (const double end : {axis.ValueAt(0), axis.ValueAt(axis.count_ - 1)})
+            if (!IsStrength(end))
+                throw StudyError(axis.name_ + ": " + PlainNumber(end) + " % by volume" + where +
+                                 " is outside 0 to 100 %");
+    }
     return axis;
 }
 
-std::string SweepAxis::TextAt(std::uint64_t index) const {
-    if (!isRange_) return fixedText_;
+double SweepAxis::ValueAt(std::uint64_t index) const {
     // Each value from FROM afresh, not by adding steps, so that rounding does
     // not pile up along the range.
-    const double value = from_ + static_cast<double>(index) * step_;
-    return ValueText(value, integral_, settings_);
+    return from_ + static_cast<double>(index) * step_;
+}
+
+std::string SweepAxis::TextAt(std::uint64_t index) const {
+    if (!isRange_) return fixedFieldText_;
+    if (unit_ == StrengthUnit::Volume) return StrengthValueText(ValueAt(index), unit_, settings_);
+    return ValueText(ValueAt(index), integral_, settings_);
+}
+
+std::string SweepAxis::GivenTextAt(std::uint64_t index) const {
+    if (!isRange_) return fixedText_;
+    return ValueText(ValueAt(index), integral_, settings_);
 }
 
 }  // namespace colmara
