@@ -46,9 +46,8 @@ std::string QuantityUnit(const SeekRequest& request) {
 }
 
 std::optional<long double> QuantityOf(const SeekRequest& request, const CaseResult& result) {
-    return request.quantity == SeekQuantity::ProductStrength
-               ? result.ProductStrength(request.unit)
-               : result.productAmount;
+    return request.quantity == SeekQuantity::ProductStrength ? result.ProductStrength(request.unit)
+                                                             : result.productAmount;
 }
 
 // The inputs as the calculation reads them: the strength by weight.

@@ -54,8 +54,8 @@ struct SeekResult {
 // between grid points. Failed calculations never count as reaching the
 // target, nor does a product strength without a value in the request's unit.
 // Throws StudyError for bounds or a resolution it cannot use, or a strength
-// by volume outside 0..100 %, before solving anything. Runs on the calling thread, whose floating-point unit
-// must be set up as the program sets it (InitFloatingPoint).
+// by volume outside 0..100 %, before solving anything. Runs on the calling thread, whose
+// floating-point unit must be set up as the program sets it (InitFloatingPoint).
 SeekResult Seek(const SeekRequest& request, const FormatSettings& settings);
 
 // Why a seek found nothing: the target, the range tried and the best reached,

@@ -16,9 +16,8 @@ namespace {
 using test::SameResult;
 
 std::optional<long double> QuantityOf(const SeekRequest& request, const CaseResult& result) {
-    return request.quantity == SeekQuantity::ProductStrength
-               ? result.ProductStrength(request.unit)
-               : result.productAmount;
+    return request.quantity == SeekQuantity::ProductStrength ? result.ProductStrength(request.unit)
+                                                             : result.productAmount;
 }
 
 // Every candidate in order, as a sweep over the varied input's range.
