@@ -26,11 +26,9 @@ std::vector<PlateRow> PlateProfile(const Column& column) {
 
 CaseProfile ProfileCase(const InputTexts& inputs, const FormatSettings& settings,
                         StrengthUnit unit) {
-    InputTexts fields = inputs;
-    fields.strength = StrengthFieldText(inputs.strength, unit, settings);
     Column column;
     CaseProfile profile;
-    profile.result = SolveCase(column, fields, settings);
+    profile.result = SolveCase(column, FieldInputs(inputs, unit, settings), settings);
     if (profile.result.Solved()) profile.plates = PlateProfile(column);
     return profile;
 }

@@ -50,13 +50,6 @@ std::optional<long double> QuantityOf(const SeekRequest& request, const CaseResu
                                                              : result.productAmount;
 }
 
-// The inputs as the calculation reads them: the strength by weight.
-InputTexts FieldInputs(const SeekRequest& request, const FormatSettings& settings) {
-    InputTexts fields = request.inputs;
-    fields.strength = StrengthFieldText(request.inputs.strength, request.unit, settings);
-    return fields;
-}
-
 // The candidates of a request, refused before anything is solved when the
 // bounds or the resolution make no sense.
 SweepAxis Candidates(const SeekRequest& request, const FormatSettings& settings) {
@@ -91,7 +84,7 @@ class Search {
         : request_(request),
           settings_(settings),
           candidates_(Candidates(request, settings)),
-          fields_(FieldInputs(request, settings)) {}
+          fields_(FieldInputs(request.inputs, request.unit, settings)) {}
 
     SeekResult Run() {
         if (request_.vary == SeekInput::Plates)
@@ -157,7 +150,7 @@ class Search {
     const SeekRequest& request_;
     const FormatSettings& settings_;
     const SweepAxis candidates_;
-    const InputTexts fields_;
+    const InputTexts fields_;  // the strength by weight, as the calculation reads it
     Column column_;
     SeekResult result_;
     SweepRow hit_;  // the smallest candidate reaching the target, once hasHit_

@@ -17,6 +17,13 @@ std::string StrengthFieldText(const std::string& typed, StrengthUnit unit,
     return ValueText(static_cast<double>(WeightFromVolume(percent)), false, settings);
 }
 
+InputTexts FieldInputs(const InputTexts& inputs, StrengthUnit unit,
+                       const FormatSettings& settings) {
+    InputTexts fields = inputs;
+    fields.strength = StrengthFieldText(inputs.strength, unit, settings);
+    return fields;
+}
+
 std::string StrengthValueText(double value, StrengthUnit unit, const FormatSettings& settings) {
     const double percentByWeight =
         unit == StrengthUnit::Volume ? static_cast<double>(WeightFromVolume(value)) : value;

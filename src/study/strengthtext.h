@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "report/calculate.h"
 #include "runtime/numconv.h"
 #include "study/strengthunit.h"
 
@@ -20,6 +21,9 @@ namespace colmara {
 // StudyError for a number outside 0..100 % by volume.
 std::string StrengthFieldText(const std::string& typed, StrengthUnit unit,
                               const FormatSettings& settings);
+
+// `inputs` with the strength, typed in `unit`, replaced by its field text.
+InputTexts FieldInputs(const InputTexts& inputs, StrengthUnit unit, const FormatSettings& settings);
 
 // The field text for a generated strength `value` in `unit` (0..100 when by
 // volume), written as above.
