@@ -1,6 +1,7 @@
 // Speed of the study layer: a 2,000-row sweep at 20 to 59 plates against the
-// same rows as separate presses of Calculate, on one and on two threads; and
-// goal seeks at 100 plates.
+// same rows as separate presses of Calculate, on one and on two threads, by
+// weight and by volume; goal seeks at 100 plates; and the conversion between
+// strength by weight and by volume.
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -12,6 +13,7 @@
 #include "runtime/fpcheck.h"
 #include "study/discardingsink.h"
 #include "study/seek.h"
+#include "study/strengthunit.h"
 #include "study/sweep.h"
 
 namespace colmara {
@@ -52,14 +54,18 @@ void BM_CalculateEachRow(benchmark::State& state) {
 BENCHMARK(BM_CalculateEachRow<DiscardingReportSink>)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CalculateEachRow<ReportCollector>)->Unit(benchmark::kMillisecond);
 
+// Range 1 is the unit: by volume, every row's strength text is converted
+// before it is solved and its product strength after.
 void BM_Sweep(benchmark::State& state) {
-    const SweepGrid grid(kSweep, FormatSettings());
+    const auto unit = static_cast<StrengthUnit>(state.range(1));
+    const SweepGrid grid(kSweep, FormatSettings(), unit);
     const SweepControl control{static_cast<unsigned>(state.range(0)), nullptr, {}};
     for (auto _ : state) {
         long double sum = 0;
         RunSweep(
             grid, FormatSettings(),
-            [&](const SweepRow& row) { sum += row.result.productStrength.value_or(0); }, control);
+            [&](const SweepRow& row) { sum += row.result.ProductStrength(unit).value_or(0); },
+            control);
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(grid.RowCount()));
@@ -67,11 +73,39 @@ void BM_Sweep(benchmark::State& state) {
 // CPU time is the whole process's, workers included, so that the cost per row
 // on one thread can be compared with the baseline even on a busy machine.
 BENCHMARK(BM_Sweep)
-    ->Arg(1)
-    ->Arg(2)
+    ->ArgNames({"threads", "volume"})
+    ->ArgsProduct({{1, 2}, {0, 1}})
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime();
+
+// All that a sweep by volume adds, alone: each row's field texts and given
+// strength, without solving.
+void BM_SweepTexts(benchmark::State& state) {
+    const SweepGrid grid(kSweep, FormatSettings(), static_cast<StrengthUnit>(state.range(0)));
+    for (auto _ : state) {
+        for (std::uint64_t row = 0; row < grid.RowCount(); ++row) {
+            benchmark::DoNotOptimize(grid.InputsAt(row));
+            benchmark::DoNotOptimize(grid.GivenStrengthAt(row));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(grid.RowCount()));
+}
+BENCHMARK(BM_SweepTexts)->ArgName("volume")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// One conversion each way, over strengths spread across the whole scale.
+template <long double (*Convert)(long double)>
+void BM_Convert(benchmark::State& state) {
+    InitFloatingPoint();
+    std::vector<long double> strengths;
+    for (int i = 0; i <= 1000; ++i) strengths.push_back(i / 10.0L);
+    for (auto _ : state) {
+        for (const long double percent : strengths) benchmark::DoNotOptimize(Convert(percent));
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(strengths.size()));
+}
+BENCHMARK(BM_Convert<VolumeFromWeight>)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Convert<WeightFromVolume>)->Unit(benchmark::kMicrosecond);
 
 void RunSeek(benchmark::State& state, SeekInput vary, SeekQuantity quantity, double target) {
     InitFloatingPoint();

@@ -52,19 +52,34 @@ ReportOptions CompanionOptions::Report() const {
     return report;
 }
 
-void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& note) {
+void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& note,
+                         bool withUnits) {
     // A field text may start with '-' ("-1", "-abc"): each of these options
     // takes the next argument whatever it looks like, or the text after '='.
-    auto field = [&app, &note](const char* name, std::string& text, const char* help) {
+    auto field = [&app, &note](const char* name, std::string& text, const std::string& help) {
         app.add_option(name, text, help + note)->type_name("TEXT")->capture_default_str();
     };
     field("--power", inputs.power, "Heating power of the still in watts");
     field("--strength", inputs.strength,
-          "Alcohol strength of the liquid in the boiler,\nin per cent by weight");
+          std::string("Alcohol strength of the liquid in the boiler,\nin per cent by weight") +
+              (withUnits ? ",\nor by volume at 20 degC with --units volume" : ""));
     field("--plates", inputs.plates, "Number of theoretical plates above the boiler (0 to 100)");
     field("--reflux", inputs.reflux,
           "Reflux ratio: how much of the condensed vapour goes\nback down the column for each "
           "part taken off\nas product (0 upwards)");
+}
+
+void DeclareUnitsOption(CLI::App& app, std::string& units) {
+    app.add_option("--units", units,
+                   "Unit of every strength given and shown: weight (per cent\n"
+                   "by weight, as the window) or volume (per cent by volume at\n"
+                   "20 degC, as hydrometers and labels)")
+        ->check(CLI::IsMember({"weight", "volume"}))
+        ->capture_default_str();
+}
+
+StrengthUnit UnitNamed(const std::string& units) {
+    return units == "volume" ? StrengthUnit::Volume : StrengthUnit::Weight;
 }
 
 void DeclareCompanionOptions(CLI::App& app, CompanionOptions& options) {

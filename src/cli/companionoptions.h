@@ -7,6 +7,7 @@
 
 #include "report/calculate.h"
 #include "report/reportsink.h"
+#include "study/strengthunit.h"
 
 namespace CLI {
 class App;
@@ -30,8 +31,16 @@ std::vector<std::string> SplitEmptyAssignments(const std::vector<std::string>& a
 
 // Declares --power, --strength, --plates and --reflux on `app`, bound to
 // `inputs`; `note` is added to each option's help (e.g. how ranges are
-// written), or nothing when empty.
-void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& note = "");
+// written), or nothing when empty. `withUnits` tells, in the strength's help,
+// that --units can make it a strength by volume.
+void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& note = "",
+                         bool withUnits = false);
+
+// Declares --units weight|volume on a sub-command, bound to `units`.
+void DeclareUnitsOption(CLI::App& app, std::string& units);
+
+// The unit that --units names ("weight" or "volume").
+StrengthUnit UnitNamed(const std::string& units);
 
 // Declares every option of the program on `app`, bound to `options`.
 void DeclareCompanionOptions(CLI::App& app, CompanionOptions& options);

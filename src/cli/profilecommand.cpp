@@ -5,6 +5,7 @@
 #include "cli/companionoptions.h"
 #include "cli/records.h"
 #include "study/plateprofile.h"
+#include "study/studyerror.h"
 
 namespace colmara {
 
@@ -15,6 +16,11 @@ constexpr const char* kFooter =
     "from the column's tables: temperature in deg C, vapour and liquid strength\n"
     "in % by weight, reflux leaving the plate in g/h (empty for the boiler).\n"
     "Numbers are written with '.' whatever the locale.\n"
+    "\n"
+    "With --units volume the strength given and the strengths shown are in per\n"
+    "cent by volume at 20 degC (vapour_strength_vol, liquid_strength_vol); a\n"
+    "liquid strength the column's balance puts outside 0 to 100 % by weight has\n"
+    "none by volume, and its cell is left empty.\n"
     "\n"
     "Example:\n"
     "  colmara-report profile --strength 10 --plates 5 --reflux 3\n"
@@ -29,7 +35,8 @@ CLI::App* DeclareProfile(CLI::App& app, ProfileOptions& options) {
     CLI::App* profile =
         app.add_subcommand("profile", "Prints the plates of one calculation, boiler first");
     profile->footer(kFooter);
-    DeclareFieldOptions(*profile, options.inputs);
+    DeclareFieldOptions(*profile, options.inputs, "", true);
+    DeclareUnitsOption(*profile, options.units);
     profile
         ->add_option("--format", options.format,
                      "csv (with a header line) or json (an object a line)")
@@ -39,15 +46,21 @@ CLI::App* DeclareProfile(CLI::App& app, ProfileOptions& options) {
 }
 
 int RunProfileCommand(const ProfileOptions& options, const CommandIo& io) {
-    const CaseProfile profile = ProfileCase(options.inputs, io.settings);
+    const StrengthUnit unit = UnitNamed(options.units);
+    CaseProfile profile;
+    try {
+        profile = ProfileCase(options.inputs, io.settings, unit);
+    } catch (const StudyError& e) {
+        return UsageError(io.err, e.Message());
+    }
     if (!profile.result.Solved()) {
         io.err << *profile.result.error << '\n';
         return kCompanionFailed;
     }
     const bool json = options.format == "json";
-    if (!json) io.out << CsvHeader(PlateRecord(PlateRow{}));
+    if (!json) io.out << CsvHeader(PlateRecord(PlateRow{}, unit));
     for (const PlateRow& plate : profile.plates) {
-        const Record record = PlateRecord(plate);
+        const Record record = PlateRecord(plate, unit);
         io.out << (json ? JsonObject(record) + '\n' : CsvLine(record));
     }
     return FinishOutput(io.out, io.err, kCompanionOk);

@@ -15,6 +15,7 @@ namespace colmara {
 struct ProfileOptions {
     InputTexts inputs;
     std::string format = "csv";
+    std::string units = "weight";
 };
 
 // Declares the sub-command on `app`, bound to `options`.

@@ -36,24 +36,29 @@ std::optional<std::string> NumberText(std::optional<long double> value) {
     return std::string(buffer, written.ptr);
 }
 
-Record SweepRecord(const SweepRow& row) {
+Record SweepRecord(const SweepRow& row, StrengthUnit unit) {
     const CaseResult& result = row.result;
-    return {Text("power", row.inputs.power),
-            Text("strength", row.inputs.strength),
-            Text("plates", row.inputs.plates),
-            Text("reflux", row.inputs.reflux),
-            Number("product_strength", result.productStrength),
-            Number("product_amount", result.productAmount),
-            Number("reflux_returned", result.refluxReturned),
-            Number("total_stripped", result.totalStripped),
-            Number("top_temperature", result.topTemperature),
-            Text("error", result.error)};
+    const bool byVolume = unit == StrengthUnit::Volume;
+    Record record{Text("power", row.inputs.power)};
+    if (byVolume) record.push_back(Text("strength_vol", row.givenStrength));
+    record.insert(record.end(),
+                  {Text("strength", row.inputs.strength), Text("plates", row.inputs.plates),
+                   Text("reflux", row.inputs.reflux),
+                   Number(byVolume ? "product_strength_vol" : "product_strength",
+                          result.ProductStrength(unit)),
+                   Number("product_amount", result.productAmount),
+                   Number("reflux_returned", result.refluxReturned),
+                   Number("total_stripped", result.totalStripped),
+                   Number("top_temperature", result.topTemperature), Text("error", result.error)});
+    return record;
 }
 
-Record PlateRecord(const PlateRow& row) {
+Record PlateRecord(const PlateRow& row, StrengthUnit unit) {
+    const bool byVolume = unit == StrengthUnit::Volume;
     return {Number("plate", row.plate), Number("temperature", row.temperature),
-            Number("vapour_strength", row.vapourStrength),
-            Number("liquid_strength", row.liquidStrength), Number("reflux", row.reflux)};
+            Number(byVolume ? "vapour_strength_vol" : "vapour_strength", row.VapourStrength(unit)),
+            Number(byVolume ? "liquid_strength_vol" : "liquid_strength", row.LiquidStrength(unit)),
+            Number("reflux", row.reflux)};
 }
 
 std::string CsvHeader(const Record& record) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "study/plateprofile.h"
+#include "study/strengthunit.h"
 #include "study/sweeprow.h"
 
 namespace colmara {
@@ -26,10 +27,14 @@ std::optional<std::string> NumberText(std::optional<long double> value);
 
 // power, strength, plates, reflux (the field texts), product_strength,
 // product_amount, reflux_returned, total_stripped, top_temperature, error.
-Record SweepRecord(const SweepRow& row);
+// By volume, strength_vol (the strength as given) comes before strength
+// (still the field text calculated, by weight) and product_strength_vol
+// replaces product_strength, so that a file says which unit it holds.
+Record SweepRecord(const SweepRow& row, StrengthUnit unit = StrengthUnit::Weight);
 
-// plate, temperature, vapour_strength, liquid_strength, reflux.
-Record PlateRecord(const PlateRow& row);
+// plate, temperature, vapour_strength, liquid_strength, reflux; by volume
+// the strengths are vapour_strength_vol and liquid_strength_vol.
+Record PlateRecord(const PlateRow& row, StrengthUnit unit = StrengthUnit::Weight);
 
 // Lines end in CR LF, as RFC 4180 has them.
 std::string CsvHeader(const Record& record);

@@ -16,7 +16,9 @@ constexpr const char* kFooter =
     "tried on a coarse grid and then bisected between the last value that falls\n"
     "short and the first that reaches the target: this assumes the quantity rises\n"
     "with the input between grid points. Reflux is found to the resolution given.\n"
-    "The field option of the varied input is not read.\n"
+    "The field option of the varied input is not read. With --units volume the\n"
+    "strength and the target strength are in per cent by volume at 20 degC, and\n"
+    "the row has the sweep's columns by volume.\n"
     "\n"
     "Prints the value found, then the CSV header and result row of that case\n"
     "(the columns of the sweep). When no value reaches the target, standard error\n"
@@ -44,6 +46,7 @@ SeekRequest RequestOf(const SeekOptions& options) {
     if (options.minOption->count() > 0) request.min = options.min;
     if (options.maxOption->count() > 0) request.max = options.max;
     request.resolution = options.resolution;
+    request.unit = UnitNamed(options.units);
     return request;
 }
 
@@ -56,16 +59,17 @@ std::string ValueNumber(std::string text, const FormatSettings& settings) {
     return text;
 }
 
-std::string JsonOutput(const SeekResult& result, const FormatSettings& settings) {
+std::string JsonOutput(const SeekResult& result, StrengthUnit unit,
+                       const FormatSettings& settings) {
     return std::string("{\"value\":") +
            (result.reachable ? ValueNumber(result.value, settings) : "null") +
            ",\"reachable\":" + (result.reachable ? "true" : "false") +
-           ",\"row\":" + JsonObject(SweepRecord(result.row)) + "}\n";
+           ",\"row\":" + JsonObject(SweepRecord(result.row, unit)) + "}\n";
 }
 
-std::string TextOutput(const SeekResult& result) {
+std::string TextOutput(const SeekResult& result, StrengthUnit unit) {
     if (!result.reachable) return "";
-    const Record record = SweepRecord(result.row);
+    const Record record = SweepRecord(result.row, unit);
     return result.value + '\n' + CsvHeader(record) + CsvLine(record);
 }
 
@@ -79,11 +83,13 @@ CLI::App* DeclareSeek(CLI::App& app, SeekOptions& options) {
         ->required()
         ->check(CLI::IsMember({"plates", "reflux", "power"}));
     options.targetStrengthOption = seek->add_option("--target-strength", options.targetStrength,
-                                                    "Product strength to reach, % by weight");
+                                                    "Product strength to reach, % by weight\n"
+                                                    "(by volume with --units volume)");
     options.targetAmountOption =
         seek->add_option("--target-amount", options.targetAmount, "Product amount to reach, g/h");
     options.targetStrengthOption->excludes(options.targetAmountOption);
-    DeclareFieldOptions(*seek, options.inputs);
+    DeclareFieldOptions(*seek, options.inputs, "", true);
+    DeclareUnitsOption(*seek, options.units);
     options.minOption =
         seek->add_option("--min", options.min, "Lowest value to try (plates 0, reflux 0, power 1)");
     options.maxOption = seek->add_option(
@@ -106,7 +112,8 @@ int RunSeekCommand(const SeekOptions& options, const CommandIo& io) {
     } catch (const StudyError& e) {
         return UsageError(io.err, e.Message());
     }
-    io.out << (options.json ? JsonOutput(result, io.settings) : TextOutput(result));
+    io.out << (options.json ? JsonOutput(result, request.unit, io.settings)
+                            : TextOutput(result, request.unit));
     const int status =
         FinishOutput(io.out, io.err, result.reachable ? kCompanionOk : kCompanionUnreachable);
     if (status == kCompanionUnreachable)

@@ -23,6 +23,7 @@ struct SeekOptions {
     double max = 0;
     double resolution = 0.01;
     bool json = false;
+    std::string units = "weight";
     // Which of the optional numbers were given.
     CLI::Option* targetStrengthOption = nullptr;
     CLI::Option* targetAmountOption = nullptr;

@@ -22,8 +22,16 @@ constexpr const char* kFooter =
     "power; a row whose calculation fails carries the error box's text in\n"
     "\"error\" and no numbers. Numbers are written with '.' whatever the locale.\n"
     "\n"
-    "Example:\n"
+    "With --units volume the strength (text or range) is in per cent by volume at\n"
+    "20 degC, from 0 to 100, and each value is converted to the field text by\n"
+    "weight that the calculation reads (the shortest that reads back to the\n"
+    "same number). Rows then hold strength_vol, the strength as given, before\n"
+    "strength, the text calculated, and product_strength_vol in place of\n"
+    "product_strength.\n"
+    "\n"
+    "Examples:\n"
     "  colmara-report sweep --strength 10 --plates 10:30:10 --reflux 1:3 > grid.csv\n"
+    "  colmara-report sweep --units volume --strength 10:40:10 --plates 5 > vol.csv\n"
     "\n"
     "Exit status: 0 when every row ran, 2 for a mistake on the command line or in\n"
     "a range, 4 when the output cannot be written, 130 after Ctrl+C (the rows\n"
@@ -32,8 +40,8 @@ constexpr const char* kFooter =
 // The rows' stream failed; RunSweep stops and hands this back.
 struct OutputLost {};
 
-std::string RowText(const SweepRow& row, bool json) {
-    const Record record = SweepRecord(row);
+std::string RowText(const SweepRow& row, StrengthUnit unit, bool json) {
+    const Record record = SweepRecord(row, unit);
     return json ? JsonObject(record) + '\n' : CsvLine(record);
 }
 
@@ -42,7 +50,8 @@ std::string RowText(const SweepRow& row, bool json) {
 SweepOutcome WriteRows(const SweepGrid& grid, const SweepOptions& options, const CommandIo& io,
                        std::ostream& out) {
     const bool json = options.format == "json";
-    if (!json) out << CsvHeader(SweepRecord(SweepRow{}));
+    const StrengthUnit unit = grid.Unit();
+    if (!json) out << CsvHeader(SweepRecord(SweepRow{}, unit));
     std::optional<InterruptCatcher> catcher;
     if (io.process.catchInterrupt) catcher.emplace();
     const bool rowsOnScreen = io.process.outIsTerminal && options.output.empty();
@@ -50,8 +59,8 @@ SweepOutcome WriteRows(const SweepGrid& grid, const SweepOptions& options, const
     const SweepControl control{
         options.threads, catcher ? &InterruptCatcher::Flag() : nullptr,
         [&progress](std::uint64_t done, std::uint64_t total) { progress.Update(done, total); }};
-    const auto onRow = [&out, json](const SweepRow& row) {
-        out << RowText(row, json);
+    const auto onRow = [&out, unit, json](const SweepRow& row) {
+        out << RowText(row, unit, json);
         if (!out) throw OutputLost{};
     };
     try {
@@ -87,7 +96,8 @@ CLI::App* DeclareSweep(CLI::App& app, SweepOptions& options) {
     CLI::App* sweep = app.add_subcommand(
         "sweep", "Calculates every point of a grid over the inputs, one row each");
     sweep->footer(kFooter);
-    DeclareFieldOptions(*sweep, options.ranges, ",\nor a range FROM:TO[:STEP]");
+    DeclareFieldOptions(*sweep, options.ranges, ",\nor a range FROM:TO[:STEP]", true);
+    DeclareUnitsOption(*sweep, options.units);
     sweep
         ->add_option("--format", options.format,
                      "csv (with a header line) or json (an object a line)")
@@ -106,7 +116,7 @@ CLI::App* DeclareSweep(CLI::App& app, SweepOptions& options) {
 int RunSweepCommand(const SweepOptions& options, const CommandIo& io) {
     std::optional<SweepGrid> grid;
     try {
-        grid.emplace(options.ranges, io.settings);
+        grid.emplace(options.ranges, io.settings, UnitNamed(options.units));
     } catch (const StudyError& e) {
         return UsageError(io.err, e.Message());
     }

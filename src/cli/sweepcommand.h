@@ -18,6 +18,7 @@ struct SweepOptions {
     std::string format = "csv";
     std::string output;    // empty: standard output
     unsigned threads = 0;  // 0: every core
+    std::string units = "weight";
 };
 
 // Declares the sub-command on `app`, bound to `options`.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "report/calculate.h"
+#include "study/strengthunit.h"
 
 namespace colmara {
 
@@ -23,6 +24,11 @@ struct CaseResult {
     std::optional<std::string> error;
 
     bool Solved() const { return !error.has_value(); }
+
+    // The product strength in `unit` (see StrengthIn).
+    std::optional<long double> ProductStrength(StrengthUnit unit) const {
+        return StrengthIn(unit, productStrength);
+    }
 };
 
 // Runs Calculate on `column` with the window's start options (every report

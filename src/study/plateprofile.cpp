@@ -2,6 +2,7 @@
 
 #include "model/column.h"
 #include "model/properties.h"
+#include "study/strengthtext.h"
 
 namespace colmara {
 
@@ -23,10 +24,11 @@ std::vector<PlateRow> PlateProfile(const Column& column) {
     return rows;
 }
 
-CaseProfile ProfileCase(const InputTexts& inputs, const FormatSettings& settings) {
+CaseProfile ProfileCase(const InputTexts& inputs, const FormatSettings& settings,
+                        StrengthUnit unit) {
     Column column;
     CaseProfile profile;
-    profile.result = SolveCase(column, inputs, settings);
+    profile.result = SolveCase(column, FieldInputs(inputs, unit, settings), settings);
     if (profile.result.Solved()) profile.plates = PlateProfile(column);
     return profile;
 }

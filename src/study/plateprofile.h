@@ -7,6 +7,7 @@
 
 #include "report/calculate.h"
 #include "study/caseresult.h"
+#include "study/strengthunit.h"
 
 namespace colmara {
 
@@ -18,6 +19,15 @@ struct PlateRow {
     long double vapourStrength = 0;     // % by weight
     long double liquidStrength = 0;     // % by weight
     std::optional<long double> reflux;  // g/h leaving the plate; absent for the boiler
+
+    // The strengths in `unit` (see StrengthIn: a liquid balance outside
+    // 0..100 % has no strength by volume).
+    std::optional<long double> VapourStrength(StrengthUnit unit) const {
+        return StrengthIn(unit, vapourStrength);
+    }
+    std::optional<long double> LiquidStrength(StrengthUnit unit) const {
+        return StrengthIn(unit, liquidStrength);
+    }
 };
 
 // Rows 0..plates of a column that Calculate has solved without a fault.
@@ -28,8 +38,11 @@ struct CaseProfile {
     std::vector<PlateRow> plates;  // empty when the calculation failed
 };
 
-// Solves one case on a column of its own and reads its profile. Runs on the
-// calling thread (see SolveCase).
-CaseProfile ProfileCase(const InputTexts& inputs, const FormatSettings& settings);
+// Solves one case on a column of its own and reads its profile; the strength
+// text is given in `unit` (see StrengthFieldText, which throws StudyError for
+// a strength by volume outside 0..100 %). Runs on the calling thread (see
+// SolveCase).
+CaseProfile ProfileCase(const InputTexts& inputs, const FormatSettings& settings,
+                        StrengthUnit unit = StrengthUnit::Weight);
 
 }  // namespace colmara

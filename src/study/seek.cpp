@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/column.h"
+#include "study/strengthtext.h"
 #include "study/studyerror.h"
 #include "study/sweepaxis.h"
 #include "study/valuetext.h"
@@ -39,13 +40,14 @@ const char* QuantityName(SeekQuantity quantity) {
     return quantity == SeekQuantity::ProductStrength ? "product strength" : "product amount";
 }
 
-const char* QuantityUnit(SeekQuantity quantity) {
-    return quantity == SeekQuantity::ProductStrength ? " %" : " g/h";
+std::string QuantityUnit(const SeekRequest& request) {
+    if (request.quantity == SeekQuantity::ProductAmount) return " g/h";
+    return std::string(" ") + StrengthUnitSymbol(request.unit);
 }
 
-std::optional<long double> QuantityOf(SeekQuantity quantity, const CaseResult& result) {
-    return quantity == SeekQuantity::ProductStrength ? result.productStrength
-                                                     : result.productAmount;
+std::optional<long double> QuantityOf(const SeekRequest& request, const CaseResult& result) {
+    return request.quantity == SeekQuantity::ProductStrength ? result.ProductStrength(request.unit)
+                                                             : result.productAmount;
 }
 
 // The candidates of a request, refused before anything is solved when the
@@ -79,7 +81,10 @@ SweepAxis Candidates(const SeekRequest& request, const FormatSettings& settings)
 class Search {
   public:
     Search(const SeekRequest& request, const FormatSettings& settings)
-        : request_(request), settings_(settings), candidates_(Candidates(request, settings)) {}
+        : request_(request),
+          settings_(settings),
+          candidates_(Candidates(request, settings)),
+          fields_(FieldInputs(request.inputs, request.unit, settings)) {}
 
     SeekResult Run() {
         if (request_.vary == SeekInput::Plates)
@@ -123,12 +128,12 @@ class Search {
     // Solves candidate k and keeps what the result needs: the smallest hit,
     // the best quantity reached, the first row tried.
     bool Reaches(std::uint64_t k) {
-        SweepRow row{k, request_.inputs, {}};
+        SweepRow row{k, fields_, {}, request_.inputs.strength};
         row.inputs.*TraitsOf(request_.vary).field = candidates_.TextAt(k);
         row.result = SolveCase(column_, row.inputs, settings_);
         ++result_.solves;
 
-        const std::optional<long double> quantity = QuantityOf(request_.quantity, row.result);
+        const std::optional<long double> quantity = QuantityOf(request_, row.result);
         const bool hit = quantity && *quantity >= request_.target;
         if (quantity && (!bestQuantity_ || *quantity > *bestQuantity_)) {
             bestQuantity_ = quantity;
@@ -145,6 +150,7 @@ class Search {
     const SeekRequest& request_;
     const FormatSettings& settings_;
     const SweepAxis candidates_;
+    const InputTexts fields_;  // the strength by weight, as the calculation reads it
     Column column_;
     SeekResult result_;
     SweepRow hit_;  // the smallest candidate reaching the target, once hasHit_
@@ -166,14 +172,17 @@ SeekResult Seek(const SeekRequest& request, const FormatSettings& settings) {
 
 std::string UnreachableMessage(const SeekRequest& request, const SeekResult& result) {
     const InputTraits traits = TraitsOf(request.vary);
-    const char* unit = QuantityUnit(request.quantity);
+    const std::string unit = QuantityUnit(request);
     std::string message = std::string(QuantityName(request.quantity)) + " " +
                           PlainNumber(request.target) + unit + " is out of reach with " +
                           traits.name + " from " +
                           PlainNumber(request.min.value_or(traits.bounds.min)) + " to " +
                           PlainNumber(request.max.value_or(traits.bounds.max)) + ": ";
-    const std::optional<long double> best = QuantityOf(request.quantity, result.row.result);
-    if (!best) return message + "no case could be calculated (" + *result.row.result.error + ")";
+    const std::optional<long double> best = QuantityOf(request, result.row.result);
+    if (const std::optional<std::string>& error = result.row.result.error)
+        return message + "no case could be calculated (" + *error + ")";
+    // A solved case without a value: a product strength outside 0..100 %.
+    if (!best) return message + "no case has a product strength " + unit;
     return message + "the best is " + PlainNumber(static_cast<double>(*best)) + unit + " at " +
            traits.name + " " + result.value;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "study/strengthunit.h"
 #include "study/sweeprow.h"
 
 namespace colmara {
@@ -26,13 +27,15 @@ struct SeekRequest {
     InputTexts inputs;  // the varied input's text is not read
     SeekInput vary = SeekInput::Plates;
     SeekQuantity quantity = SeekQuantity::ProductStrength;
-    double target = 0;  // % by weight, or g/h
+    double target = 0;  // a product strength in `unit`, or g/h
     // Bounds of the varied input (DefaultSeekBounds when absent).
     std::optional<double> min;
     std::optional<double> max;
     // Reflux only: the candidates are min, min + resolution, ... (as a sweep
     // range min:max:resolution generates them).
     double resolution = 0.01;
+    // The unit of the strength text in `inputs` and of a target strength.
+    StrengthUnit unit = StrengthUnit::Weight;
 };
 
 struct SeekResult {
@@ -49,9 +52,10 @@ struct SeekResult {
 // and power are tried on a coarse grid and then bisected between the last
 // miss and the first hit, which assumes the quantity rises with the input
 // between grid points. Failed calculations never count as reaching the
-// target. Throws StudyError for bounds or a resolution it cannot use, before
-// solving anything. Runs on the calling thread, whose floating-point unit
-// must be set up as the program sets it (InitFloatingPoint).
+// target, nor does a product strength without a value in the request's unit.
+// Throws StudyError for bounds or a resolution it cannot use, or a strength
+// by volume outside 0..100 %, before solving anything. Runs on the calling thread, whose
+// floating-point unit must be set up as the program sets it (InitFloatingPoint).
 SeekResult Seek(const SeekRequest& request, const FormatSettings& settings);
 
 // Why a seek found nothing: the target, the range tried and the best reached,

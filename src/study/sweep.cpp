@@ -38,7 +38,7 @@ void Work(SharedWork& work) {
         while (!work.delivery.Stopped() && !work.Cancelled()) {
             const std::uint64_t index = work.nextRow.fetch_add(1);
             if (index >= work.grid.RowCount() || !work.delivery.WaitForRoom(index)) return;
-            SweepRow row{index, work.grid.InputsAt(index), {}};
+            SweepRow row{index, work.grid.InputsAt(index), {}, work.grid.GivenStrengthAt(index)};
             row.result = SolveCase(column, row.inputs, work.settings);
             work.delivery.Publish(std::move(row));
         }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "study/strengthtext.h"
 #include "study/studyerror.h"
 #include "study/valuetext.h"
 
@@ -78,11 +79,12 @@ std::optional<std::int64_t> Rescaled(ScaledDecimal value, int decimals) {
 }  // namespace
 
 SweepAxis SweepAxis::Parse(std::string name, const std::string& text, bool integral,
-                           const FormatSettings& settings) {
+                           const FormatSettings& settings, StrengthUnit unit) {
     if (text.find(':') == std::string::npos) {
         SweepAxis axis;
         axis.name_ = std::move(name);
         axis.fixedText_ = text;
+        axis.fixedFieldText_ = StrengthFieldText(text, unit, settings);
         return axis;
     }
     const std::vector<std::string_view> parts = SplitAtColons(text);
@@ -91,11 +93,12 @@ SweepAxis SweepAxis::Parse(std::string name, const std::string& text, bool integ
     const double from = RangeNumber(name, parts[0], text);
     const double to = RangeNumber(name, parts[1], text);
     const double step = parts.size() == 3 ? RangeNumber(name, parts[2], text) : 1.0;
-    return Range(std::move(name), from, to, step, integral, settings, text);
+    return Range(std::move(name), from, to, step, integral, settings, text, unit);
 }
 
 SweepAxis SweepAxis::Range(std::string name, double from, double to, double step, bool integral,
-                           const FormatSettings& settings, const std::string& source) {
+                           const FormatSettings& settings, const std::string& source,
+                           StrengthUnit unit) {
     const std::string where = " in range '" + source + "'";
     if (step == 0) throw StudyError(name + ": step 0" + where);
     if (integral) {
@@ -122,8 +125,16 @@ SweepAxis SweepAxis::Range(std::string name, double from, double to, double step
     axis.from_ = from;
     axis.step_ = step;
     axis.count_ = static_cast<std::uint64_t>(count);
+    axis.unit_ = unit;
     axis.settings_ = settings;
     axis.SetExactDecimals();
+    // Values rise or fall steadily, so the two ends bound them all.
+    if (unit == StrengthUnit::Volume) {
+        for (const double end : {axis.ValueAt(0), axis.ValueAt(axis.count_ - 1)})
+            if (!IsStrength(end))
+                throw StudyError(axis.name_ + ": " + PlainNumber(end) + " % by volume" + where +
+                                 " is outside 0 to 100 %");
+    }
     return axis;
 }
 
@@ -145,17 +156,36 @@ void SweepAxis::SetExactDecimals() {
     stepUnits_ = *stepUnits;
 }
 
-std::string SweepAxis::TextAt(std::uint64_t index) const {
-    if (!isRange_) return fixedText_;
-    if (fromUnits_) {
-        const std::int64_t units =
-            fromUnits_->units + static_cast<std::int64_t>(index) * stepUnits_;
-        return DecimalText(ScaledDecimal{units, fromUnits_->decimals}, settings_);
+std::optional<ScaledDecimal> SweepAxis::ExactValueAt(std::uint64_t index) const {
+    if (!fromUnits_) return std::nullopt;
+    const std::int64_t units = fromUnits_->units + static_cast<std::int64_t>(index) * stepUnits_;
+    return ScaledDecimal{units, fromUnits_->decimals};
+}
+
+double SweepAxis::ValueAt(std::uint64_t index) const {
+    if (const std::optional<ScaledDecimal> exact = ExactValueAt(index)) {
+        // The double nearest the decimal, as reading its text gives it.
+        const std::string text = DecimalText(*exact, FormatSettings());
+        double value = 0;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return value;
     }
     // Each value from FROM afresh, not by adding steps, so that rounding does
     // not pile up along the range.
-    const double value = from_ + static_cast<double>(index) * step_;
-    return ValueText(value, integral_, settings_);
+    return from_ + static_cast<double>(index) * step_;
+}
+
+std::string SweepAxis::TextAt(std::uint64_t index) const {
+    if (!isRange_) return fixedFieldText_;
+    if (unit_ == StrengthUnit::Volume) return StrengthValueText(ValueAt(index), unit_, settings_);
+    return GivenTextAt(index);
+}
+
+std::string SweepAxis::GivenTextAt(std::uint64_t index) const {
+    if (!isRange_) return fixedText_;
+    if (const std::optional<ScaledDecimal> exact = ExactValueAt(index))
+        return DecimalText(*exact, settings_);
+    return ValueText(ValueAt(index), integral_, settings_);
 }
 
 }  // namespace colmara

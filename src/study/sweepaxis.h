@@ -7,6 +7,7 @@
 #include <string>
 
 #include "runtime/numconv.h"
+#include "study/strengthunit.h"
 #include "study/valuetext.h"
 
 namespace colmara {
@@ -24,13 +25,18 @@ class SweepAxis {
     // user would type it, not the double 0.1 x 3.
     // `name` ("power", "strength", "plates", "reflux") names the input in the
     // StudyError thrown for a malformed range; `integral` marks an input whose
-    // values must be whole numbers.
+    // values must be whole numbers. `unit` is the unit of a strength axis:
+    // in % by volume its text or values are given by volume (and must lie
+    // within 0..100) while its field texts are the % by weight the
+    // calculation reads (see StrengthFieldText); other axes keep the default.
     static SweepAxis Parse(std::string name, const std::string& text, bool integral,
-                           const FormatSettings& settings);
+                           const FormatSettings& settings,
+                           StrengthUnit unit = StrengthUnit::Weight);
 
     // A range given as numbers; `source` is how errors quote it.
     static SweepAxis Range(std::string name, double from, double to, double step, bool integral,
-                           const FormatSettings& settings, const std::string& source);
+                           const FormatSettings& settings, const std::string& source,
+                           StrengthUnit unit = StrengthUnit::Weight);
 
     const std::string& Name() const { return name_; }
     std::uint64_t Count() const { return count_; }
@@ -39,12 +45,21 @@ class SweepAxis {
     // The field text of value `index` (0 <= index < Count()).
     std::string TextAt(std::uint64_t index) const;
 
+    // Value `index` as given, in the axis' unit: the single text as typed, or
+    // the generated value written as a field text would be. The same as
+    // TextAt unless the axis is in % by volume.
+    std::string GivenTextAt(std::uint64_t index) const;
+
   private:
     SweepAxis() = default;
     void SetExactDecimals();
 
+    std::optional<ScaledDecimal> ExactValueAt(std::uint64_t index) const;
+    double ValueAt(std::uint64_t index) const;
+
     std::string name_;
-    std::string fixedText_;  // the single text, when not a range
+    std::string fixedText_;       // the single text, when not a range
+    std::string fixedFieldText_;  // its field text
     bool isRange_ = false;
     bool integral_ = false;
     double from_ = 0;
@@ -55,6 +70,7 @@ class SweepAxis {
     std::optional<ScaledDecimal> fromUnits_;
     std::int64_t stepUnits_ = 0;
     std::uint64_t count_ = 1;
+    StrengthUnit unit_ = StrengthUnit::Weight;
     FormatSettings settings_;
 };
 

@@ -14,22 +14,39 @@ namespace colmara {
 
 class SweepGrid {
   public:
-    // Each text of `ranges` is one field text or a range (see SweepAxis).
-    // Throws StudyError for a malformed range or for more than kMaxSweepRows
-    // rows, before anything runs.
-    SweepGrid(const InputTexts& ranges, const FormatSettings& settings);
+    // Each text of `ranges` is one field text or a range (see SweepAxis); the
+    // strength is given in `unit`. Throws StudyError for a malformed range,
+    // a strength by volume outside 0..100 % or more than kMaxSweepRows rows,
+    // before anything runs.
+    SweepGrid(const InputTexts& ranges, const FormatSettings& settings,
+              StrengthUnit unit = StrengthUnit::Weight);
 
     std::uint64_t RowCount() const { return rows_; }
+    StrengthUnit Unit() const { return unit_; }
 
-    // The four field texts of row `row` (0 <= row < RowCount()).
+    // The four field texts of row `row` (0 <= row < RowCount()), the strength
+    // by weight whatever the unit.
     InputTexts InputsAt(std::uint64_t row) const;
+
+    // The strength of row `row` as given, in Unit() (see
+    // SweepAxis::GivenTextAt).
+    std::string GivenStrengthAt(std::uint64_t row) const;
 
     // The axes in grid order: power, strength, plates, reflux.
     const std::array<SweepAxis, 4>& Axes() const { return axes_; }
 
   private:
+    // The value index of axis `axis` in row `row`.
+    std::uint64_t ValueIndex(std::uint64_t row, std::size_t axis) const {
+        return row / strides_[axis] % axes_[axis].Count();
+    }
+
     std::array<SweepAxis, 4> axes_;
+    // Rows between successive values of each axis: reflux 1, plates the
+    // reflux count, and so on (the grid is a mixed-radix number).
+    std::array<std::uint64_t, 4> strides_{};
     std::uint64_t rows_ = 1;
+    StrengthUnit unit_;
 };
 
 }  // namespace colmara

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include "report/calculate.h"
 #include "study/caseresult.h"
@@ -12,8 +13,12 @@ namespace colmara {
 
 struct SweepRow {
     std::uint64_t index = 0;  // position in the grid (or among a seek's candidates)
-    InputTexts inputs;
+    InputTexts inputs;        // the field texts calculated: strength by weight
     CaseResult result;
+    // The strength as the study was given it, in the study's unit: in % by
+    // volume the typed or generated text that became inputs.strength, in %
+    // by weight inputs.strength itself.
+    std::string givenStrength;
 };
 
 // Called with each row in grid order, one call at a time.

@@ -15,7 +15,9 @@
 #include "cli/companionrun.h"
 #include "cli/progressbar.h"
 #include "cli/records.h"
+#include "study/plateprofile.h"
 #include "study/separatecalculate.h"
+#include "study/strengthtext.h"
 
 namespace colmara::test {
 namespace {
@@ -183,6 +185,63 @@ TEST(ProfileCommand, PrintsEveryPlateFromTheBoilerUp) {
     EXPECT_EQ(failed.err, "Floating point division by zero.\n");
 }
 
+// By volume, strengths given and shown are by volume, in columns named for
+// it, and each row is the calculation of the strength field text by weight
+// that its strength converts to, written beside it.
+TEST(StudyCommands, UnitsVolumeGivesAndShowsStrengthsByVolume) {
+    const FormatSettings comma = CommaSettings();
+    const auto byVolume = [](std::optional<long double> byWeight) {
+        return NumberText(StrengthIn(StrengthUnit::Volume, byWeight)).value_or("");
+    };
+    const CompanionRun sweep = CallCompanion(
+        {"sweep", "--units", "volume", "--strength", "12.5:97.5:42.5", "--plates", "0:8:8"}, comma);
+    ASSERT_EQ(sweep.exitCode, 0) << sweep.err;
+    const std::vector<std::string> rows = Lines(sweep.out);
+    ASSERT_EQ(rows.size(), 1 + 3 * 2u);
+    EXPECT_EQ(rows[0],
+              "power,strength_vol,strength,plates,reflux,product_strength_vol,product_amount,"
+              "reflux_returned,total_stripped,top_temperature,error\r");
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const std::vector<std::string> cells = CsvCells(rows[i]);
+        EXPECT_EQ(cells[1], i <= 2 ? "12,5" : i <= 4 ? "55" : "97,5");
+        EXPECT_EQ(cells[2], StrengthFieldText(cells[1], StrengthUnit::Volume, comma));
+        const CaseResult expected =
+            SeparateCalculate({cells[0], cells[2], cells[3], cells[4]}, comma);
+        EXPECT_EQ(cells[5], byVolume(expected.productStrength)) << rows[i];
+        EXPECT_EQ(cells[6], NumberText(expected.productAmount).value_or(""));
+    }
+
+    const CompanionRun profile =
+        CallCompanion({"profile", "--units", "volume", "--strength", "55", "--plates", "8"});
+    ASSERT_EQ(profile.exitCode, 0) << profile.err;
+    const CaseProfile expected =
+        ProfileCase({"1000", StrengthFieldText("55", StrengthUnit::Volume, {}), "8", "15"}, {});
+    const std::vector<std::string> plates = Lines(profile.out);
+    ASSERT_EQ(plates.size(), 1 + expected.plates.size());
+    EXPECT_EQ(plates[0], "plate,temperature,vapour_strength_vol,liquid_strength_vol,reflux\r");
+    for (std::size_t i = 0; i < expected.plates.size(); ++i) {
+        const std::vector<std::string> cells = CsvCells(plates[i + 1]);
+        EXPECT_EQ(cells[2], byVolume(expected.plates[i].vapourStrength));
+        EXPECT_EQ(cells[3], byVolume(expected.plates[i].liquidStrength));
+    }
+
+    // The target is by volume: 7 plates reach 96 % vol, 6 fall short.
+    const CompanionRun seek =
+        CallCompanion({"seek", "--units", "volume", "--vary", "plates", "--target-strength", "96",
+                       "--strength", "12.5", "--json"});
+    ASSERT_EQ(seek.exitCode, 0) << seek.err;
+    const auto found = nlohmann::json::parse(seek.out);
+    EXPECT_EQ(found.at("value"), 7);
+    EXPECT_EQ(found.at("row").at("strength_vol"), "12.5");
+    const std::string strength = found.at("row").at("strength");
+    EXPECT_EQ(
+        found.at("row").at("product_strength_vol").get<double>(),
+        std::stod(byVolume(SeparateCalculate({"1000", strength, "7", "15"}, {}).productStrength)));
+    EXPECT_LT(
+        *SeparateCalculate({"1000", strength, "6", "15"}, {}).ProductStrength(StrengthUnit::Volume),
+        96);
+}
+
 TEST(StudyCommands, MistakesExitWithTwoBeforeAnyOutput) {
     const std::vector<std::vector<std::string>> cases = {
         {"sweep", "--plates", "1:5:0"},
@@ -198,6 +257,11 @@ TEST(StudyCommands, MistakesExitWithTwoBeforeAnyOutput) {
         {"seek", "--vary", "reflux", "--target-strength", "1", "--min", "5", "--max", "1"},
         {"seek", "--vary", "reflux", "--target-strength", "1", "--resolution", "0"},
         {"profile", "--format", "xml"},
+        {"sweep", "--units", "volume", "--strength", "90:100:15"},
+        {"seek", "--units", "volume", "--vary", "plates", "--target-strength", "1", "--strength",
+         "101"},
+        {"profile", "--units", "volume", "--strength", "-1"},
+        {"profile", "--units", "proof"},
         {"sweep", "profile"},
         {"--strength", "10", "sweep"},
     };

@@ -16,7 +16,7 @@ namespace {
 using test::SameResult;
 
 std::optional<long double> QuantityOf(const SeekRequest& request, const CaseResult& result) {
-    return request.quantity == SeekQuantity::ProductStrength ? result.productStrength
+    return request.quantity == SeekQuantity::ProductStrength ? result.ProductStrength(request.unit)
                                                              : result.productAmount;
 }
 
@@ -27,7 +27,7 @@ std::vector<SweepRow> AllCandidates(const SeekRequest& request, const std::strin
      : request.vary == SeekInput::Reflux ? ranges.reflux
                                          : ranges.power) = range;
     std::vector<SweepRow> rows;
-    RunSweep(SweepGrid(ranges, FormatSettings()), FormatSettings(),
+    RunSweep(SweepGrid(ranges, FormatSettings(), request.unit), FormatSettings(),
              [&](const SweepRow& row) { rows.push_back(row); });
     return rows;
 }
@@ -48,6 +48,8 @@ TEST(Seek, FindsWhatAScanOfEveryCandidateFinds) {
         request.inputs = {std::to_string(pick(5, 30) * 100), std::to_string(pick(1, 30)),
                           std::to_string(scanned ? 0 : pick(1, 4)), std::to_string(pick(0, 40))};
         request.quantity = pick(0, 1) ? SeekQuantity::ProductStrength : SeekQuantity::ProductAmount;
+        // Every other case is given in % by volume, strength and target alike.
+        request.unit = n % 2 == 0 ? StrengthUnit::Weight : StrengthUnit::Volume;
         const int low = request.vary == SeekInput::Power ? pick(1, 30) * 100 : pick(0, 6);
         const int high = low + (request.vary == SeekInput::Reflux ? 2 : scanned ? 16 : 100);
         request.min = low;
@@ -126,6 +128,17 @@ TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
          "product amount 5000 g/h is out of reach with reflux from 0 to 100: the best is ",
          2000,
          5000},
+        {{{"1000", "12.5", "20", "3"},
+          SeekInput::Plates,
+          SeekQuantity::ProductStrength,
+          98,
+          {},
+          {},
+          0.01,
+          StrengthUnit::Volume},
+         "product strength 98 % vol is out of reach with plates from 0 to 100: the best is 97.1",
+         97.1L,
+         97.2L},
         {{{"1000", "1", "20", "15"}, SeekInput::Power, SeekQuantity::ProductAmount, 1, 0, 0, 0.01},
          "product amount 1 g/h is out of reach with power from 0 to 0: no case could be "
          "calculated (Invalid floating point operation.)",

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "study/separatecalculate.h"
+#include "study/strengthtext.h"
 
 namespace colmara {
 namespace {
@@ -65,6 +66,53 @@ TEST(RunSweep, RowsEqualSeparateCalculations) {
         EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
                                 [](const SweepRow& row) { return row.result.Solved(); }),
                   c.solved);
+    }
+}
+
+// A sweep by volume is, row for row, the sweep by weight of the texts its
+// strengths convert to: the same field texts and the same bits, with the
+// strength as given kept beside them and the product strength by volume
+// converted from the row's own. Power is fixed, so the weight sweeps, one per
+// strength, follow each other in the volume sweep's order.
+TEST(RunSweep, AVolumeSweepIsTheWeightSweepOfItsConvertedTexts) {
+    struct Case {
+        InputTexts ranges;
+        bool comma;
+        const char* firstGiven;
+        const char* lastGiven;
+    };
+    const Case cases[] = {
+        {{"1000", "0:100:12.5", "0:20:10", "1:3"}, false, "0", "100"},
+        {{"1500", "2.5:10:2.5", "5", "1,5"}, true, "2,5", "10"},
+        {{"1000", "47,39", "4:6", "-1:1"}, true, "47,39", "47,39"},
+        {{"1000", "x", "20", "15"}, false, "x", "x"},  // the calculation refuses it
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(Describe(c.ranges));
+        const FormatSettings settings = c.comma ? test::CommaSettings() : FormatSettings();
+        const SweepGrid grid(c.ranges, settings, StrengthUnit::Volume);
+        const std::vector<SweepRow> rows = Collect(grid, settings, 2);
+        const SweepAxis& strength = grid.Axes()[1];
+        std::vector<SweepRow> expected;
+        for (std::uint64_t k = 0; k < strength.Count(); ++k) {
+            InputTexts ranges = c.ranges;
+            ranges.strength =
+                StrengthFieldText(strength.GivenTextAt(k), StrengthUnit::Volume, settings);
+            for (const SweepRow& row : Collect(SweepGrid(ranges, settings), settings, 2))
+                expected.push_back(row);
+        }
+        ASSERT_EQ(rows.size(), expected.size());
+        EXPECT_EQ(rows.front().givenStrength, c.firstGiven);
+        EXPECT_EQ(rows.back().givenStrength, c.lastGiven);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            SCOPED_TRACE(Describe(rows[i].inputs));
+            EXPECT_EQ(Describe(rows[i].inputs), Describe(expected[i].inputs));
+            EXPECT_EQ(expected[i].givenStrength, expected[i].inputs.strength);
+            EXPECT_TRUE(SameResult(rows[i].result, expected[i].result));
+            const std::optional<long double> byWeight = expected[i].result.productStrength;
+            EXPECT_EQ(rows[i].result.ProductStrength(StrengthUnit::Volume),
+                      byWeight ? std::optional(VolumeFromWeight(*byWeight)) : std::nullopt);
+        }
     }
 }
 
