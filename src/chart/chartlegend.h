@@ -1,8 +1,9 @@
-// The legend box at the right of the chart: one row per point of the
-// series, as many as fit, with a value text and a line symbol.
+// The legend box at the right of the chart: as many rows as fit, each a
+// text and a line symbol, for the points of one series or for the series.
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chart/chartcanvas.h"
@@ -10,10 +11,15 @@
 
 namespace colmara {
 
-class THorizLineSeries;
+class TChartSeries;
+
+// lsValues: a row per point of the first active series (the main window);
+// lsSeries: a row per active series shown in the legend, named by its title.
+enum class LegendStyle { lsValues, lsSeries };
 
 struct LegendRow {
-    int Index = 0;            // point shown in this row
+    int Series = 0;           // position in the chart's series list
+    int Index = 0;            // point shown in this row; -1 for a whole series
     int Y = 0;                // top of the row's text
     std::string Column[2];    // split at the column separator
     int ColumnX[2] = {0, 0};  // text anchors: column 0 right-aligned, column 1 left-aligned
@@ -39,8 +45,9 @@ struct LegendLayout {
 class TChartLegend {
   public:
     bool Visible = true;
-    bool Inverted = true;
-    int TopPos = 10;  // percent of the panel height
+    LegendStyle Style = LegendStyle::lsValues;
+    bool Inverted = true;  // values: the highest shown point on top
+    int TopPos = 10;       // percent of the panel height
     bool ResizeChart = true;
     int HorizMargin = 0;
     int VertSpacing = 0;
@@ -55,17 +62,21 @@ class TChartLegend {
     // Lays the legend out against the panel bounds and the plotting
     // rectangle (whose width chartWidth has before the legend takes room).
     LegendLayout CalcLayout(TChartCanvas& canvas, const Rect& bounds, const Rect& chartRect,
-                            int chartWidth, const std::vector<THorizLineSeries*>& series,
+                            int chartWidth, const std::vector<TChartSeries*>& series,
                             const FormatSettings& settings) const;
     void Draw(TChartCanvas& canvas, const LegendLayout& layout,
-              const THorizLineSeries& series) const;
+              const std::vector<TChartSeries*>& series) const;
 
-    // The series whose values the legend lists: the first active one.
-    static THorizLineSeries* ListedSeries(const std::vector<THorizLineSeries*>& series);
+    // The series whose values a legend of values lists: the first active one.
+    static TChartSeries* ListedSeries(const std::vector<TChartSeries*>& series);
 
   private:
-    // Row texts split into their columns, and the columns' widths.
-    void FillRowTexts(LegendLayout& out, const THorizLineSeries& listed, TChartCanvas& canvas,
+    // What each row can show, in list order: (series position, point index).
+    std::vector<std::pair<int, int>> Items(const std::vector<TChartSeries*>& series) const;
+    // Row contents for the first `rows` items, the texts split into their
+    // columns, and the columns' widths.
+    void FillRowTexts(LegendLayout& out, const std::vector<std::pair<int, int>>& items,
+                      const std::vector<TChartSeries*>& series, TChartCanvas& canvas,
                       const FormatSettings& settings) const;
 };
 
