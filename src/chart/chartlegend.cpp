@@ -69,6 +69,21 @@ void TChartLegend::FillRowTexts(LegendLayout& out, const std::vector<std::pair<i
     }
 }
 
+void TChartLegend::PlaceRows(LegendLayout& out, int spaceWidth) const {
+    // Values are right-aligned in column 0, names left-aligned; column 1
+    // follows column 0 after a blank.
+    out.FirstColumnAlign = Style == LegendStyle::lsValues ? TextAlign::Right : TextAlign::Left;
+    const int firstX = out.TextX + (Style == LegendStyle::lsValues ? out.ColumnWidth[0] : 0);
+    for (int r = 0; r < out.Rows; ++r) {
+        LegendRow& row = out.RowList[static_cast<std::size_t>(r)];
+        row.Y = out.Box.Top + kRowTopInset + r * out.ItemHeight + VertSpacing / 2;
+        row.ColumnX[0] = firstX;
+        row.ColumnX[1] = out.TextX + out.ColumnWidth[0] + spaceWidth;
+        row.Symbol = {out.SymbolX, row.Y + kSymbolTopInset, out.SymbolX + out.SymbolWidth,
+                      row.Y + out.ItemHeight + kRowTopInset - (VertSpacing + kSymbolBottomInset)};
+    }
+}
+
 LegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const Rect& bounds,
                                       const Rect& chartRect, int chartWidth,
                                       const std::vector<TChartSeries*>& series,
@@ -109,16 +124,7 @@ LegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const Rect& bounds,
     out.Shadow = {out.Box.Left + shadowOffset, out.Box.Top + shadowOffset,
                   out.Box.Right + shadowOffset, out.Box.Bottom + shadowOffset};
 
-    for (int r = 0; r < rows; ++r) {
-        LegendRow& row = out.RowList[static_cast<std::size_t>(r)];
-        row.Y = out.Box.Top + kRowTopInset + r * out.ItemHeight + VertSpacing / 2;
-        // Column 0 is right-aligned within its width, column 1 follows it
-        // after a blank.
-        row.ColumnX[0] = out.TextX + out.ColumnWidth[0];
-        row.ColumnX[1] = out.TextX + out.ColumnWidth[0] + spaceWidth;
-        row.Symbol = {out.SymbolX, row.Y + kSymbolTopInset, out.SymbolX + out.SymbolWidth,
-                      row.Y + out.ItemHeight + kRowTopInset - (VertSpacing + kSymbolBottomInset)};
-    }
+    PlaceRows(out, spaceWidth);
     out.Visible = true;
 
     if (ResizeChart) {
@@ -137,7 +143,7 @@ void TChartLegend::Draw(TChartCanvas& canvas, const LegendLayout& layout,
 
     for (const LegendRow& row : layout.RowList) {
         if (!row.Column[0].empty())
-            canvas.TextOut(row.ColumnX[0], row.Y, row.Column[0], TextAlign::Right, Font);
+            canvas.TextOut(row.ColumnX[0], row.Y, row.Column[0], layout.FirstColumnAlign, Font);
         if (!row.Column[1].empty())
             canvas.TextOut(row.ColumnX[1], row.Y, row.Column[1], TextAlign::Left, Font);
         if (layout.SymbolWidth > 0)

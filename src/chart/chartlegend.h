@@ -22,7 +22,7 @@ struct LegendRow {
     int Index = 0;            // point shown in this row; -1 for a whole series
     int Y = 0;                // top of the row's text
     std::string Column[2];    // split at the column separator
-    int ColumnX[2] = {0, 0};  // text anchors: column 0 right-aligned, column 1 left-aligned
+    int ColumnX[2] = {0, 0};  // text anchors: column 0 as the layout aligns it, column 1 left
     Rect Symbol;
 };
 
@@ -36,6 +36,7 @@ struct LegendLayout {
     int SymbolWidth = 0;
     int SymbolX = 0;
     int TextX = 0;
+    TextAlign FirstColumnAlign = TextAlign::Right;
     Rect Box;
     Rect Shadow;
     std::vector<LegendRow> RowList;  // row 0 first
@@ -71,6 +72,8 @@ class TChartLegend {
     static TChartSeries* ListedSeries(const std::vector<TChartSeries*>& series);
 
   private:
+    // The rows' text anchors and symbols, once the box is placed.
+    void PlaceRows(LegendLayout& out, int spaceWidth) const;
     // What each row can show, in list order: (series position, point index).
     std::vector<std::pair<int, int>> Items(const std::vector<TChartSeries*>& series) const;
     // Row contents for the first `rows` items, the texts split into their
