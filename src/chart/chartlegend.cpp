@@ -19,12 +19,6 @@ constexpr int kSymbolBottomInset = 3;  // symbol bottom above the row's end, pas
 
 }  // namespace
 
-TChartSeries* TChartLegend::ListedSeries(const std::vector<TChartSeries*>& series) {
-    for (TChartSeries* s : series)
-        if (s->Active) return s;
-    return nullptr;
-}
-
 std::vector<std::pair<int, int>> TChartLegend::Items(
     const std::vector<TChartSeries*>& series) const {
     std::vector<std::pair<int, int>> items;

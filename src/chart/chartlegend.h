@@ -68,16 +68,13 @@ class TChartLegend {
     void Draw(TChartCanvas& canvas, const LegendLayout& layout,
               const std::vector<TChartSeries*>& series) const;
 
-    // The series whose values a legend of values lists: the first active one.
-    static TChartSeries* ListedSeries(const std::vector<TChartSeries*>& series);
-
   private:
     // The rows' text anchors and symbols, once the box is placed.
     void PlaceRows(LegendLayout& out, int spaceWidth) const;
     // What each row can show, in list order: (series position, point index).
     std::vector<std::pair<int, int>> Items(const std::vector<TChartSeries*>& series) const;
-    // Row contents for the first `rows` items, the texts split into their
-    // columns, and the columns' widths.
+    // The rows' series, points and texts, split into their columns, from
+    // the first out.Rows items; and the columns' widths.
     void FillRowTexts(LegendLayout& out, const std::vector<std::pair<int, int>>& items,
                       const std::vector<TChartSeries*>& series, TChartCanvas& canvas,
                       const FormatSettings& settings) const;
