@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "chart/chartaxis.h"
-#include "chart/horizlineseries.h"
+#include "chart/chartseries.h"
 
 namespace colmara {
 
@@ -41,11 +41,6 @@ void AddGridAndMinorTicks(AxisLayout& layout, int minorCount) {
 
 }  // namespace
 
-bool TChartAxis::UsesForPositions(const THorizLineSeries& s) const {
-    // The series' running position (YValues) lies along its vertical axis.
-    return s.VertAxis() == this;
-}
-
 int TChartAxis::LabelSize(TChartCanvas& canvas, const std::string& text) const {
     if (Horizontal()) return canvas.TextWidth(LabelsFont, text);
     const int lines = 1 + static_cast<int>(std::count(text.begin(), text.end(), '\n'));
@@ -77,7 +72,7 @@ double TChartAxis::NextStep(double step) {
 }
 
 double TChartAxis::CalcLabelsIncrement(const AxisScale& scale, int maxLabelsCount,
-                                       const std::vector<THorizLineSeries*>& series) const {
+                                       const std::vector<TChartSeries*>& series) const {
     const int m = maxLabelsCount;
     const double range = scale.IRange;
     if (m < 1) return MinAxisIncrement;  // too short for a single label
@@ -91,8 +86,9 @@ double TChartAxis::CalcLabelsIncrement(const AxisScale& scale, int maxLabelsCoun
         step = std::fabs(range) / (m + 1);
         // Point numbers are whole: when every point of the series can have
         // its own label, the step never goes below 1.
-        for (const THorizLineSeries* s : series) {
-            if (s->Active && UsesForPositions(*s) && s->Count() <= m) step = std::max(step, 1.0);
+        for (const TChartSeries* s : series) {
+            if (s->Active && s->NumbersPointsAlong(this) && s->Count() <= m)
+                step = std::max(step, 1.0);
         }
     }
 
@@ -134,7 +130,7 @@ AxisLabel TChartAxis::PlaceLabel(const AxisLayout& layout, double value, int fon
 }
 
 void TChartAxis::CalcLabels(AxisLayout& layout, TChartCanvas& canvas,
-                            const std::vector<THorizLineSeries*>& series,
+                            const std::vector<TChartSeries*>& series,
                             const FormatSettings& settings) const {
     const AxisScale& scale = layout.Scale;
     const double iMin = scale.IMinimum;
@@ -190,6 +186,12 @@ void TChartAxis::TickLine(TChartCanvas& canvas, const AxisLayout& layout, int po
 void TChartAxis::Draw(TChartCanvas& canvas, const AxisLayout& layout, const Rect& chartRect) const {
     for (const AxisLabel& label : layout.Labels)
         canvas.TextOut(label.X, label.Y, label.Text, label.Align, LabelsFont);
+    if (layout.TitleVisible) {
+        if (Horizontal())
+            canvas.TextOut(layout.TitleAt.X, layout.TitleAt.Y, Title, TextAlign::Center, TitleFont);
+        else
+            canvas.VerticalTextOut(layout.TitleAt.X, layout.TitleAt.Y, Title, TitleFont);
+    }
 
     const AxisScale& scale = layout.Scale;
     const int posAxis = layout.PosAxis;

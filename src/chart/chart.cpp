@@ -33,13 +33,19 @@ TChart::TChart(const FormatSettings& settings)
     Title.Text = {"Strength in column"};
 }
 
-THorizLineSeries& TChart::AddSeries(std::unique_ptr<THorizLineSeries> series) {
-    THorizLineSeries& s = *series;
-    s.SetAxes(&BottomAxis(), &LeftAxis());
-    s.SetRepaintRequest([this] { Invalidate(); });
+void TChart::Adopt(std::unique_ptr<TChartSeries> series) {
+    series->SetAxes(&BottomAxis(), &LeftAxis());
+    series->SetRepaintRequest([this] { Invalidate(); });
+    seriesList_.push_back(series.get());
     series_.push_back(std::move(series));
-    seriesList_.push_back(&s);
-    return s;
+}
+
+void TChart::RemoveSeries(const TChartSeries& series) {
+    const auto listed = std::find(seriesList_.begin(), seriesList_.end(), &series);
+    if (listed == seriesList_.end()) return;
+    seriesList_.erase(listed);
+    std::erase_if(series_, [&series](const auto& owned) { return owned.get() == &series; });
+    Invalidate();
 }
 
 void TChart::Invalidate() const {
@@ -121,6 +127,7 @@ void TChart::LayoutAxes(ChartLayout& layout, TChartCanvas& canvas) const {
         if (!a.Used) continue;
         a.PosAxis = EdgeOf(chartRect, a.Side);
         axes_[i].CalcLabels(a, canvas, seriesList_, settings_);
+        axes_[i].PlaceTitle(a, canvas);
     }
 }
 
@@ -133,8 +140,7 @@ void TChart::DrawLayout(TChartCanvas& canvas, const ChartLayout& layout) const {
                        raised ? clBtnShadow : clBtnHighlight, BevelWidth);
     }
 
-    if (const THorizLineSeries* listed = TChartLegend::ListedSeries(seriesList_))
-        Legend.Draw(canvas, layout.Legend, *listed);
+    Legend.Draw(canvas, layout.Legend, seriesList_);
     Title.Draw(canvas, layout.Title);
 
     // Transparent back wall: outline only, one pixel past the plotting
@@ -147,7 +153,7 @@ void TChart::DrawLayout(TChartCanvas& canvas, const ChartLayout& layout) const {
     for (std::size_t i = 0; i < AxisCount; ++i)
         if (layout.Axes[i].Used) axes_[i].Draw(canvas, layout.Axes[i], layout.ChartRect);
 
-    for (const THorizLineSeries* s : seriesList_) {
+    for (const TChartSeries* s : seriesList_) {
         if (!s->Active || s->Count() == 0) continue;
         canvas.SetClip(layout.SeriesClip);
         s->DrawAllValues(canvas, layout.Axis(s->HorizAxis()->Side()).Scale,
@@ -161,6 +167,12 @@ const ChartLayout& TChart::Render(TChartCanvas& canvas, const Rect& bounds) {
     layout_ = CalcLayout(canvas, bounds);
     DrawLayout(canvas, layout_);
     return layout_;
+}
+
+void TChart::Draw(TChartCanvas& canvas, const Rect& bounds) const {
+    // The layout computes every automatic range itself; Render only copies
+    // it into the settings as well.
+    DrawLayout(canvas, CalcLayout(canvas, bounds));
 }
 
 void TChart::Paint(TChartCanvas& canvas, const Rect& bounds) {

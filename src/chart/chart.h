@@ -14,6 +14,7 @@
 #include "chart/chartlegend.h"
 #include "chart/charttitle.h"
 #include "chart/horizlineseries.h"
+#include "chart/xylineseries.h"
 #include "runtime/numconv.h"
 
 namespace colmara {
@@ -69,9 +70,16 @@ class TChart {
     TChartAxis& DepthAxis() { return axes_[4]; }
 
     // The chart owns its series; a new one measures along the bottom and
-    // left axes.
-    THorizLineSeries& AddSeries(std::unique_ptr<THorizLineSeries> series);
-    const std::vector<THorizLineSeries*>& SeriesList() const { return seriesList_; }
+    // left axes until SetAxes moves it (to the right axis, say).
+    template <class Series>
+    Series& AddSeries(std::unique_ptr<Series> series) {
+        Series& s = *series;
+        Adopt(std::move(series));
+        return s;
+    }
+    // Drops the series, if the chart holds it, and repaints.
+    void RemoveSeries(const TChartSeries& series);
+    const std::vector<TChartSeries*>& SeriesList() const { return seriesList_; }
 
     // Set by the widget: the picture must be recomputed, or only the zoom
     // rectangle has moved. Data changes and mouse actions call them; they
@@ -88,6 +96,10 @@ class TChart {
     // The layout alone; it changes nothing.
     ChartLayout CalcLayout(TChartCanvas& canvas, const Rect& bounds) const;
     void DrawLayout(TChartCanvas& canvas, const ChartLayout& layout) const;
+    // The picture on another surface (an exported image): laid out for
+    // these bounds and drawn, leaving the settings and the kept layout,
+    // which the mouse works on, as they are.
+    void Draw(TChartCanvas& canvas, const Rect& bounds) const;
 
     // The client rectangle less border, bevel and margins.
     Rect InitialChartRect(const Rect& bounds) const;
@@ -105,6 +117,7 @@ class TChart {
     void DrawZoomRectangle(TChartCanvas& canvas) const;
 
   private:
+    void Adopt(std::unique_ptr<TChartSeries> series);
     bool AxisUsed(const TChartAxis& axis) const;
     void LayoutAxes(ChartLayout& layout, TChartCanvas& canvas) const;
     // A mouse range change: the axis stops scaling itself and the last
@@ -119,8 +132,8 @@ class TChart {
 
     const FormatSettings& settings_;
     std::array<TChartAxis, AxisCount> axes_;
-    std::vector<std::unique_ptr<THorizLineSeries>> series_;
-    std::vector<THorizLineSeries*> seriesList_;
+    std::vector<std::unique_ptr<TChartSeries>> series_;
+    std::vector<TChartSeries*> seriesList_;
     ChartLayout layout_;
 
     struct SavedAxis {

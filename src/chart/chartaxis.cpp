@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
-#include "chart/horizlineseries.h"
+#include "chart/chartseries.h"
 
 namespace colmara {
 
 TChartAxis::TChartAxis(AxisSide side) : side_(side) {}
 
-AxisRange TChartAxis::CalcRange(const std::vector<THorizLineSeries*>& series) const {
+AxisRange TChartAxis::CalcRange(const std::vector<TChartSeries*>& series) const {
     AxisRange range{Minimum, Maximum};
     const bool autoMax = Automatic || AutomaticMaximum;
     const bool autoMin = Automatic || AutomaticMinimum;
@@ -23,7 +23,7 @@ AxisRange TChartAxis::CalcRange(const std::vector<THorizLineSeries*>& series) co
     bool found = false;
     double lo = 0.0;
     double hi = 0.0;
-    for (const THorizLineSeries* s : series) {
+    for (const TChartSeries* s : series) {
         if (!s->AssociatedToAxis(this) || (anyActive && !s->Active) || s->Count() == 0) continue;
         const double sMin = Horizontal() ? s->MinXValue() : s->MinYValue();
         const double sMax = Horizontal() ? s->MaxXValue() : s->MaxYValue();
@@ -36,7 +36,7 @@ AxisRange TChartAxis::CalcRange(const std::vector<THorizLineSeries*>& series) co
     return range;
 }
 
-void TChartAxis::AdjustMaxMin(const std::vector<THorizLineSeries*>& series) {
+void TChartAxis::AdjustMaxMin(const std::vector<TChartSeries*>& series) {
     const AxisRange range = CalcRange(series);
     Minimum = range.Minimum;
     Maximum = range.Maximum;
@@ -56,40 +56,51 @@ AxisScale TChartAxis::MakeScale(const AxisRange& range, const Rect& chartRect) c
     return scale;
 }
 
+int TChartAxis::TitleRoom(TChartCanvas& canvas) const {
+    return Title.empty() ? 0 : canvas.TextHeight(TitleFont, "W");
+}
+
+int TChartAxis::LabelRoom(const AxisScale& scale, TChartCanvas& canvas,
+                          const std::vector<TChartSeries*>& series,
+                          const FormatSettings& settings) const {
+    if (Horizontal()) return canvas.TextHeight(LabelsFont, "W");
+    // The widest of the rounded first and last labels, plus a blank.
+    const double step = CalcLabelsIncrement(scale, MaxLabelsCount(scale, canvas, settings), series);
+    const double top = std::trunc(scale.IMaximum / step) * step;
+    const double bottom = std::trunc(scale.IMinimum / step) * step;
+    return std::max(
+               canvas.TextWidth(LabelsFont, FormatExtended(AxisValuesFormat, top, settings)),
+               canvas.TextWidth(LabelsFont, FormatExtended(AxisValuesFormat, bottom, settings))) +
+           canvas.TextWidth(LabelsFont, " ");
+}
+
+int TChartAxis::TickRoom() const {
+    const int room = (AxisPen.Visible ? AxisPen.Width + 1 : 0) + (Ticks.Visible ? TickLength : 0);
+    return MinorTicks.Visible ? std::max(room, MinorTickLength) : room;
+}
+
 void TChartAxis::ReserveRoom(AxisLayout& layout, Rect& chartRect, TChartCanvas& canvas,
-                             const std::vector<THorizLineSeries*>& series,
+                             const std::vector<TChartSeries*>& series,
                              const FormatSettings& settings) const {
     if (side_ == AxisSide::Depth) return;
-    const AxisScale& scale = layout.Scale;
-    int labelSize = 0;
-    if (Horizontal()) {
-        labelSize = canvas.TextHeight(LabelsFont, "W");
-    } else {
-        // The widest of the rounded first and last labels, plus a blank.
-        const double step =
-            CalcLabelsIncrement(scale, MaxLabelsCount(scale, canvas, settings), series);
-        const double top = std::trunc(scale.IMaximum / step) * step;
-        const double bottom = std::trunc(scale.IMinimum / step) * step;
-        labelSize =
-            std::max(
-                canvas.TextWidth(LabelsFont, FormatExtended(AxisValuesFormat, top, settings)),
-                canvas.TextWidth(LabelsFont, FormatExtended(AxisValuesFormat, bottom, settings))) +
-            canvas.TextWidth(LabelsFont, " ");
-    }
-
-    int tickRoom = (AxisPen.Visible ? AxisPen.Width + 1 : 0) + (Ticks.Visible ? TickLength : 0);
-    if (MinorTicks.Visible) tickRoom = std::max(tickRoom, MinorTickLength);
-
     // The edge moves inwards, against the outward direction: first by the
-    // labels, then by the ticks.
+    // title, then by the labels, then by the ticks.
     Rect copy = chartRect;
     int& edge = EdgeOf(copy, side_);
     const int inward = -Outward(side_);
     layout.RoomStart = edge;
-    edge += inward * labelSize;
+    edge += inward * (TitleRoom(canvas) + LabelRoom(layout.Scale, canvas, series, settings));
     layout.PosLabels = edge;
-    edge += inward * tickRoom;
+    edge += inward * TickRoom();
     if (copy.Width() > 0 && copy.Height() > 0) chartRect = copy;
+}
+
+void TChartAxis::PlaceTitle(AxisLayout& layout, TChartCanvas& canvas) const {
+    layout.TitleVisible = !Title.empty();
+    if (!layout.TitleVisible) return;
+    const int low = Outward(side_) < 0 ? layout.RoomStart : layout.RoomStart - TitleRoom(canvas);
+    const int along = layout.Scale.ICenterPos;
+    layout.TitleAt = Horizontal() ? Point{along, low} : Point{low, along};
 }
 
 }  // namespace colmara

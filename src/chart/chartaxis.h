@@ -13,7 +13,7 @@
 
 namespace colmara {
 
-class THorizLineSeries;
+class TChartSeries;
 
 // Smallest label step, and the bound on label steps per axis.
 inline constexpr double MinAxisIncrement = 1e-12;
@@ -41,6 +41,10 @@ struct AxisLayout {
     std::vector<int> Ticks;       // at the labels, maximum first
     std::vector<int> Grid;        // ticks strictly inside the extent
     std::vector<int> MinorTicks;  // those strictly inside the extent
+    // The title's anchor: horizontal axes centre the text's top edge on it;
+    // vertical axes turn the text, its top edge at X and its run centred on Y.
+    bool TitleVisible = false;
+    Point TitleAt;
 };
 
 struct AxisRange {
@@ -77,37 +81,46 @@ class TChartAxis {
     int MinorTickCount = 3;
     ChartPen Grid{clGray, 1, PenStyle::psDot, true};
     ChartFont LabelsFont;
+    // Text beside the axis, outside its labels; none when empty.
+    std::string Title;
+    ChartFont TitleFont;
 
     // The range from the settings and, for automatic ends, from the series.
-    AxisRange CalcRange(const std::vector<THorizLineSeries*>& series) const;
+    AxisRange CalcRange(const std::vector<TChartSeries*>& series) const;
     // Automatic ends take on the computed range, as the settings report it.
-    void AdjustMaxMin(const std::vector<THorizLineSeries*>& series);
+    void AdjustMaxMin(const std::vector<TChartSeries*>& series);
     // Fixes the range (mouse zoom and scroll): the axis stops scaling itself.
     void SetMinMax(double minimum, double maximum);
     // A scale over the range and the extent along chartRect.
     AxisScale MakeScale(const AxisRange& range, const Rect& chartRect) const;
 
-    // Shrinks chartRect by the room for labels and ticks on this axis'
-    // side, noting in the layout where the labels and the room begin.
+    // Shrinks chartRect by the room for the title, labels and ticks on
+    // this axis' side, noting in the layout where the labels and the room
+    // begin.
     void ReserveRoom(AxisLayout& layout, Rect& chartRect, TChartCanvas& canvas,
-                     const std::vector<THorizLineSeries*>& series,
+                     const std::vector<TChartSeries*>& series,
                      const FormatSettings& settings) const;
 
     int MaxLabelsCount(const AxisScale& scale, TChartCanvas& canvas,
                        const FormatSettings& settings) const;
     double CalcLabelsIncrement(const AxisScale& scale, int maxLabelsCount,
-                               const std::vector<THorizLineSeries*>& series) const;
+                               const std::vector<TChartSeries*>& series) const;
     static double NextStep(double step);
 
     // Fills the step, labels, ticks and grid of a layout whose scale and
     // label edge are set.
     void CalcLabels(AxisLayout& layout, TChartCanvas& canvas,
-                    const std::vector<THorizLineSeries*>& series,
-                    const FormatSettings& settings) const;
+                    const std::vector<TChartSeries*>& series, const FormatSettings& settings) const;
+    // Places the title in the outermost strip of the room, centred on the
+    // final extent.
+    void PlaceTitle(AxisLayout& layout, TChartCanvas& canvas) const;
     void Draw(TChartCanvas& canvas, const AxisLayout& layout, const Rect& chartRect) const;
 
   private:
-    bool UsesForPositions(const THorizLineSeries& s) const;
+    int TitleRoom(TChartCanvas& canvas) const;
+    int LabelRoom(const AxisScale& scale, TChartCanvas& canvas,
+                  const std::vector<TChartSeries*>& series, const FormatSettings& settings) const;
+    int TickRoom() const;
     int LabelSize(TChartCanvas& canvas, const std::string& text) const;
     AxisLabel PlaceLabel(const AxisLayout& layout, double value, int fontHeight,
                          const FormatSettings& settings) const;

@@ -49,7 +49,7 @@ inline constexpr bool IsSystemColor(ColorValue c) {
     return (c & 0x80000000u) != 0;
 }
 
-enum class PenStyle { psSolid, psDot };
+enum class PenStyle { psSolid, psDot, psDash };
 
 struct ChartPen {
     ColorValue Color = clBlack;

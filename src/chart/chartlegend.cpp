@@ -1,8 +1,9 @@
 #include "chart/chartlegend.h"
 
 #include <algorithm>
+#include <tuple>
 
-#include "chart/horizlineseries.h"
+#include "chart/chartseries.h"
 
 namespace colmara {
 
@@ -18,22 +19,38 @@ constexpr int kSymbolBottomInset = 3;  // symbol bottom above the row's end, pas
 
 }  // namespace
 
-THorizLineSeries* TChartLegend::ListedSeries(const std::vector<THorizLineSeries*>& series) {
-    for (THorizLineSeries* s : series)
-        if (s->Active) return s;
-    return nullptr;
+std::vector<std::pair<int, int>> TChartLegend::Items(
+    const std::vector<TChartSeries*>& series) const {
+    std::vector<std::pair<int, int>> items;
+    for (std::size_t i = 0; i < series.size(); ++i) {
+        const TChartSeries& s = *series[i];
+        if (!s.Active) continue;
+        const int position = static_cast<int>(i);
+        if (Style == LegendStyle::lsSeries) {
+            if (s.ShowInLegend) items.emplace_back(position, -1);
+            continue;
+        }
+        // A legend of values lists the first active series only.
+        for (int p = FirstValue; p < s.Count(); ++p) items.emplace_back(position, p);
+        break;
+    }
+    return items;
 }
 
-void TChartLegend::FillRowTexts(LegendLayout& out, const THorizLineSeries& listed,
-                                TChartCanvas& canvas, const FormatSettings& settings) const {
+void TChartLegend::FillRowTexts(LegendLayout& out, const std::vector<std::pair<int, int>>& items,
+                                const std::vector<TChartSeries*>& series, TChartCanvas& canvas,
+                                const FormatSettings& settings) const {
     const int rows = out.Rows;
-    // Row texts, the highest shown point at the top when inverted.
+    // A legend of values puts the highest shown point at the top when
+    // inverted.
+    const bool inverted = Inverted && Style == LegendStyle::lsValues;
     out.RowList.resize(static_cast<std::size_t>(rows));
     for (int r = 0; r < rows; ++r) {
-        const int index = Inverted ? FirstValue + rows - 1 - r : FirstValue + r;
         LegendRow& row = out.RowList[static_cast<std::size_t>(r)];
-        row.Index = index;
-        const std::string text = listed.LegendString(index, settings);
+        std::tie(row.Series, row.Index) =
+            items[static_cast<std::size_t>(inverted ? rows - 1 - r : r)];
+        const TChartSeries& s = *series[static_cast<std::size_t>(row.Series)];
+        const std::string text = row.Index >= 0 ? s.LegendString(row.Index, settings) : s.Title;
         const auto sep = text.find(ColumnSeparator);
         row.Column[0] = text.substr(0, sep);
         if (sep != std::string::npos) {
@@ -46,16 +63,31 @@ void TChartLegend::FillRowTexts(LegendLayout& out, const THorizLineSeries& liste
     }
 }
 
+void TChartLegend::PlaceRows(LegendLayout& out, int spaceWidth) const {
+    // Values are right-aligned in column 0, names left-aligned; column 1
+    // follows column 0 after a blank.
+    out.FirstColumnAlign = Style == LegendStyle::lsValues ? TextAlign::Right : TextAlign::Left;
+    const int firstX = out.TextX + (Style == LegendStyle::lsValues ? out.ColumnWidth[0] : 0);
+    for (int r = 0; r < out.Rows; ++r) {
+        LegendRow& row = out.RowList[static_cast<std::size_t>(r)];
+        row.Y = out.Box.Top + kRowTopInset + r * out.ItemHeight + VertSpacing / 2;
+        row.ColumnX[0] = firstX;
+        row.ColumnX[1] = out.TextX + out.ColumnWidth[0] + spaceWidth;
+        row.Symbol = {out.SymbolX, row.Y + kSymbolTopInset, out.SymbolX + out.SymbolWidth,
+                      row.Y + out.ItemHeight + kRowTopInset - (VertSpacing + kSymbolBottomInset)};
+    }
+}
+
 LegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const Rect& bounds,
                                       const Rect& chartRect, int chartWidth,
-                                      const std::vector<THorizLineSeries*>& series,
+                                      const std::vector<TChartSeries*>& series,
                                       const FormatSettings& settings) const {
     LegendLayout out;
     out.ChartRectRight = chartRect.Right;
-    const THorizLineSeries* listed = ListedSeries(series);
-    if (!Visible || listed == nullptr) return out;
+    const std::vector<std::pair<int, int>> items = Items(series);
+    if (!Visible || items.empty()) return out;
 
-    const int items = std::max(0, listed->Count() - FirstValue);
+    const int itemCount = static_cast<int>(items.size());
     const int fontHeight = canvas.TextHeight(Font, "W");
     const int frameWidth = FramePen.Visible ? FramePen.Width : 0;
     const int spaceWidth = canvas.TextWidth(Font, " ");
@@ -66,11 +98,11 @@ LegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const Rect& bounds,
 
     int rows = 0;
     if (chartRect.Bottom > out.Top && out.ItemHeight > 0)
-        rows = std::min(items, (chartRect.Bottom - 2 * frameWidth - out.Top) / out.ItemHeight);
-    if (rows + FirstValue - 1 < FirstValue) return out;  // no row fits
+        rows = std::min(itemCount, (chartRect.Bottom - 2 * frameWidth - out.Top) / out.ItemHeight);
+    if (rows < 1) return out;  // no row fits
     out.Rows = rows;
 
-    FillRowTexts(out, *listed, canvas, settings);
+    FillRowTexts(out, items, series, canvas, settings);
     out.TextWidth = 2 * spaceWidth - 1 + out.ColumnWidth[0] + out.ColumnWidth[1];
 
     // Box: right-aligned against the plotting area, leaving room for the
@@ -86,16 +118,7 @@ LegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const Rect& bounds,
     out.Shadow = {out.Box.Left + shadowOffset, out.Box.Top + shadowOffset,
                   out.Box.Right + shadowOffset, out.Box.Bottom + shadowOffset};
 
-    for (int r = 0; r < rows; ++r) {
-        LegendRow& row = out.RowList[static_cast<std::size_t>(r)];
-        row.Y = out.Box.Top + kRowTopInset + r * out.ItemHeight + VertSpacing / 2;
-        // Column 0 is right-aligned within its width, column 1 follows it
-        // after a blank.
-        row.ColumnX[0] = out.TextX + out.ColumnWidth[0];
-        row.ColumnX[1] = out.TextX + out.ColumnWidth[0] + spaceWidth;
-        row.Symbol = {out.SymbolX, row.Y + kSymbolTopInset, out.SymbolX + out.SymbolWidth,
-                      row.Y + out.ItemHeight + kRowTopInset - (VertSpacing + kSymbolBottomInset)};
-    }
+    PlaceRows(out, spaceWidth);
     out.Visible = true;
 
     if (ResizeChart) {
@@ -106,7 +129,7 @@ LegendLayout TChartLegend::CalcLayout(TChartCanvas& canvas, const Rect& bounds,
 }
 
 void TChartLegend::Draw(TChartCanvas& canvas, const LegendLayout& layout,
-                        const THorizLineSeries& series) const {
+                        const std::vector<TChartSeries*>& series) const {
     if (!layout.Visible) return;
     if (ShadowSize > 0) canvas.FillRect(layout.Shadow, ShadowColor);
     canvas.FillRect(layout.Box, Color);
@@ -114,10 +137,11 @@ void TChartLegend::Draw(TChartCanvas& canvas, const LegendLayout& layout,
 
     for (const LegendRow& row : layout.RowList) {
         if (!row.Column[0].empty())
-            canvas.TextOut(row.ColumnX[0], row.Y, row.Column[0], TextAlign::Right, Font);
+            canvas.TextOut(row.ColumnX[0], row.Y, row.Column[0], layout.FirstColumnAlign, Font);
         if (!row.Column[1].empty())
             canvas.TextOut(row.ColumnX[1], row.Y, row.Column[1], TextAlign::Left, Font);
-        if (layout.SymbolWidth > 0) series.DrawLegend(canvas, row.Index, row.Symbol);
+        if (layout.SymbolWidth > 0)
+            series[static_cast<std::size_t>(row.Series)]->DrawLegend(canvas, row.Index, row.Symbol);
     }
 }
 

@@ -1,8 +1,9 @@
-// The legend box at the right of the chart: one row per point of the
-// series, as many as fit, with a value text and a line symbol.
+// The legend box at the right of the chart: as many rows as fit, each a
+// text and a line symbol, for the points of one series or for the series.
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "chart/chartcanvas.h"
@@ -10,13 +11,18 @@
 
 namespace colmara {
 
-class THorizLineSeries;
+class TChartSeries;
+
+// lsValues: a row per point of the first active series (the main window);
+// lsSeries: a row per active series shown in the legend, named by its title.
+enum class LegendStyle { lsValues, lsSeries };
 
 struct LegendRow {
-    int Index = 0;            // point shown in this row
+    int Series = 0;           // position in the chart's series list
+    int Index = 0;            // point shown in this row; -1 for a whole series
     int Y = 0;                // top of the row's text
     std::string Column[2];    // split at the column separator
-    int ColumnX[2] = {0, 0};  // text anchors: column 0 right-aligned, column 1 left-aligned
+    int ColumnX[2] = {0, 0};  // text anchors: column 0 as the layout aligns it, column 1 left
     Rect Symbol;
 };
 
@@ -30,6 +36,7 @@ struct LegendLayout {
     int SymbolWidth = 0;
     int SymbolX = 0;
     int TextX = 0;
+    TextAlign FirstColumnAlign = TextAlign::Right;
     Rect Box;
     Rect Shadow;
     std::vector<LegendRow> RowList;  // row 0 first
@@ -39,8 +46,9 @@ struct LegendLayout {
 class TChartLegend {
   public:
     bool Visible = true;
-    bool Inverted = true;
-    int TopPos = 10;  // percent of the panel height
+    LegendStyle Style = LegendStyle::lsValues;
+    bool Inverted = true;  // values: the highest shown point on top
+    int TopPos = 10;       // percent of the panel height
     bool ResizeChart = true;
     int HorizMargin = 0;
     int VertSpacing = 0;
@@ -55,17 +63,20 @@ class TChartLegend {
     // Lays the legend out against the panel bounds and the plotting
     // rectangle (whose width chartWidth has before the legend takes room).
     LegendLayout CalcLayout(TChartCanvas& canvas, const Rect& bounds, const Rect& chartRect,
-                            int chartWidth, const std::vector<THorizLineSeries*>& series,
+                            int chartWidth, const std::vector<TChartSeries*>& series,
                             const FormatSettings& settings) const;
     void Draw(TChartCanvas& canvas, const LegendLayout& layout,
-              const THorizLineSeries& series) const;
-
-    // The series whose values the legend lists: the first active one.
-    static THorizLineSeries* ListedSeries(const std::vector<THorizLineSeries*>& series);
+              const std::vector<TChartSeries*>& series) const;
 
   private:
-    // Row texts split into their columns, and the columns' widths.
-    void FillRowTexts(LegendLayout& out, const THorizLineSeries& listed, TChartCanvas& canvas,
+    // The rows' text anchors and symbols, once the box is placed.
+    void PlaceRows(LegendLayout& out, int spaceWidth) const;
+    // What each row can show, in list order: (series position, point index).
+    std::vector<std::pair<int, int>> Items(const std::vector<TChartSeries*>& series) const;
+    // The rows' series, points and texts, split into their columns, from
+    // the first out.Rows items; and the columns' widths.
+    void FillRowTexts(LegendLayout& out, const std::vector<std::pair<int, int>>& items,
+                      const std::vector<TChartSeries*>& series, TChartCanvas& canvas,
                       const FormatSettings& settings) const;
 };
 

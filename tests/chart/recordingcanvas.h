@@ -10,7 +10,8 @@
 namespace colmara::test {
 
 struct CanvasCall {
-    enum Kind { Fill, Frame, Frame3D, Line, Text, Clip, Unclip, Invert } kind = Fill;
+    enum Kind { Fill, Frame, Frame3D, Line, Text, Clip, Unclip, Invert, Polyline, Ellipse, VText };
+    Kind kind = Fill;
     Rect rect{};
     int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     ChartPen pen{};
@@ -19,6 +20,7 @@ struct CanvasCall {
     std::string text;
     TextAlign align = TextAlign::Left;
     ChartFont font{};
+    std::vector<Point> points;
 };
 
 class RecordingCanvas : public TChartCanvas {
@@ -64,6 +66,24 @@ class RecordingCanvas : public TChartCanvas {
         c.y0 = y;
         c.text = std::string(text);
         c.align = align;
+        c.font = font;
+    }
+    void Polyline(std::span<const Point> points, const ChartPen& pen) override {
+        CanvasCall& c = Add(CanvasCall::Polyline);
+        c.points.assign(points.begin(), points.end());
+        c.pen = pen;
+    }
+    void Ellipse(const Rect& r, const ChartPen& pen, ColorValue fill) override {
+        CanvasCall& c = Add(CanvasCall::Ellipse);
+        c.rect = r;
+        c.pen = pen;
+        c.color = fill;
+    }
+    void VerticalTextOut(int x, int y, std::string_view text, const ChartFont& font) override {
+        CanvasCall& c = Add(CanvasCall::VText);
+        c.x0 = x;
+        c.y0 = y;
+        c.text = std::string(text);
         c.font = font;
     }
     void SetClip(const Rect& r) override { Add(CanvasCall::Clip).rect = r; }

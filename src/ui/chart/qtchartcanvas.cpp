@@ -1,5 +1,7 @@
 #include "ui/chart/qtchartcanvas.h"
 
+#include <QPaintEngine>
+#include <QPainterPath>
 #include <QVarLengthArray>
 #include <algorithm>
 #include <cstdlib>
@@ -28,6 +30,9 @@ QtChartCanvas::QtChartCanvas(QPainter& painter, const QPalette& palette)
     // Pixel-exact lines and fills, as the layout computes them.
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setBackgroundMode(Qt::TransparentMode);
+    const QPaintEngine* engine = painter_.paintEngine();
+    vector_ = engine != nullptr &&
+              (engine->type() == QPaintEngine::SVG || engine->type() == QPaintEngine::Pdf);
 }
 
 QFont QtChartCanvas::ToQFont(const ChartFont& font) {
@@ -72,7 +77,17 @@ int QtChartCanvas::TextHeight(const ChartFont& font, std::string_view) {
 QPen QtChartCanvas::ToQPen(const ChartPen& pen) const {
     QPen p(ToQColor(pen.Color));
     p.setWidth(pen.Width);
-    p.setStyle(pen.Style == PenStyle::psSolid ? Qt::SolidLine : Qt::DotLine);
+    switch (pen.Style) {
+        case PenStyle::psSolid:
+            p.setStyle(Qt::SolidLine);
+            break;
+        case PenStyle::psDot:
+            p.setStyle(Qt::DotLine);
+            break;
+        case PenStyle::psDash:
+            p.setStyle(Qt::DashLine);
+            break;
+    }
     p.setCapStyle(Qt::FlatCap);
     return p;
 }
@@ -131,9 +146,10 @@ void QtChartCanvas::Line(int x0, int y0, int x1, int y1, const ChartPen& pen) {
     const long long dx = static_cast<long long>(x1) - x0;
     const long long dy = static_cast<long long>(y1) - y0;
     const long long steps = std::max(std::llabs(dx), std::llabs(dy));
-    if (pen.Width != 1 || pen.Style != PenStyle::psSolid || steps > kMaxSteppedLine) {
-        // The chart draws no wide or dotted slanted line; one longer than any
-        // picture runs to a clamped far-off value, which Qt clips cheaply.
+    if (vector_ || pen.Width != 1 || pen.Style != PenStyle::psSolid || steps > kMaxSteppedLine) {
+        // No pixels to place on a vector surface; the chart draws no wide or
+        // dotted slanted line; one longer than any picture runs to a clamped
+        // far-off value, which Qt clips cheaply.
         painter_.setPen(ToQPen(pen));
         painter_.drawLine(x0, y0, x1, y1);
         return;
@@ -153,16 +169,57 @@ void QtChartCanvas::Line(int x0, int y0, int x1, int y1, const ChartPen& pen) {
     painter_.drawPoints(points.constData(), static_cast<int>(points.size()));
 }
 
+void QtChartCanvas::Polyline(std::span<const Point> points, const ChartPen& pen) {
+    if (!pen.Visible || pen.Color == clNone || points.size() < 2) return;
+    // One path, so an SVG file holds the series as one element.
+    QPainterPath path(QPointF(points.front().X, points.front().Y));
+    for (const Point& p : points.subspan(1)) path.lineTo(p.X, p.Y);
+    painter_.setPen(ToQPen(pen));
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawPath(path);
+}
+
+void QtChartCanvas::Ellipse(const Rect& r, const ChartPen& pen, ColorValue fill) {
+    if (r.Width() <= 0 || r.Height() <= 0) return;
+    if (pen.Visible && pen.Color != clNone)
+        painter_.setPen(ToQPen(pen));
+    else
+        painter_.setPen(Qt::NoPen);
+    if (fill != clNone)
+        painter_.setBrush(ToQColor(fill));
+    else
+        painter_.setBrush(Qt::NoBrush);
+    // As with FrameRect, the outline lies on the box's outermost pixels.
+    painter_.drawEllipse(QRect(r.Left, r.Top, r.Width() - 1, r.Height() - 1));
+}
+
+const QFontMetrics& QtChartCanvas::UseFont(const ChartFont& font) {
+    const QFontMetrics& fm = Metrics(font);
+    painter_.setFont(fonts_.at({font.Name, font.Size}).first);
+    painter_.setPen(ToQColor(font.Color));
+    return fm;
+}
+
 void QtChartCanvas::TextOut(int x, int y, std::string_view text, TextAlign align,
                             const ChartFont& font) {
-    const QFontMetrics& fm = Metrics(font);
+    const QFontMetrics& fm = UseFont(font);
     const QString s = ToQString(text);
     const int width = fm.horizontalAdvance(s);
     if (align == TextAlign::Right) x -= width;
     if (align == TextAlign::Center) x -= width / 2;
-    painter_.setFont(fonts_.at({font.Name, font.Size}).first);
-    painter_.setPen(ToQColor(font.Color));
     painter_.drawText(x, y + fm.ascent(), s);
+}
+
+void QtChartCanvas::VerticalTextOut(int x, int y, std::string_view text, const ChartFont& font) {
+    const QFontMetrics& fm = UseFont(font);
+    const QString s = ToQString(text);
+    // A quarter turn anticlockwise about (x, y): the text's run goes up and
+    // its top edge lands on x.
+    painter_.save();
+    painter_.translate(x, y);
+    painter_.rotate(-90.0);
+    painter_.drawText(-fm.horizontalAdvance(s) / 2, fm.ascent(), s);
+    painter_.restore();
 }
 
 void QtChartCanvas::SetClip(const Rect& r) {
