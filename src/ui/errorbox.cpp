@@ -3,8 +3,10 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
+#include <QPlainTextEdit>
 #include <QTextBoundaryFinder>
 
 #include "ui/fonts.h"
@@ -37,10 +39,40 @@ QString Breakable(const QString& run) {
     return out;
 }
 
-int SoftWidth() {
+QSize AvailableSize() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const int available = screen != nullptr ? screen->availableGeometry().width() : 0;
+    return screen != nullptr ? screen->availableGeometry().size() : QSize();
+}
+
+int SoftWidth() {
+    const int available = AvailableSize().width();
     return available > 0 ? std::min(available / 2, kMaxSoftWidth) : kMaxSoftWidth;
+}
+
+// The height of `text` wrapped at `width`, reckoned from line widths alone
+// (laying out a pasted page of text would keep the user waiting).
+qint64 WrappedHeight(const QString& text, const QFontMetrics& metrics, int width) {
+    qint64 rows = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        rows += 1 + metrics.horizontalAdvance(line) / std::max(width, 1);
+    return rows * metrics.lineSpacing();
+}
+
+// A text taller than half the screen scrolls in the label's place, so the box
+// and its OK button stay on the screen. It breaks anywhere: word breaking
+// across a pasted page of text would keep the user waiting for the box.
+void ScrollInsteadOfLabel(QMessageBox& box, const QString& text, QSize size) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (label == nullptr || box.layout() == nullptr) return;
+    auto* scroll = new QPlainTextEdit(text, &box);
+    scroll->setObjectName(QStringLiteral("MessageScroll"));
+    scroll->setReadOnly(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWordWrapMode(QTextOption::WrapAnywhere);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumSize(size);
+    delete box.layout()->replaceWidget(label, scroll);
+    label->hide();
 }
 
 }  // namespace
@@ -66,8 +98,15 @@ std::unique_ptr<QMessageBox> MakeErrorBox(const QString& caption, const QString&
     box->setFont(FormFont());
     // The message quotes what the user typed; it is never read as markup.
     box->setTextFormat(Qt::PlainText);
-    box->setText(WithBreakChances(ForDisplay(text), QFontMetrics(box->font()), SoftWidth()));
     box->setWindowModality(Qt::ApplicationModal);
+    const QString shown = ForDisplay(text);
+    const QFontMetrics metrics(box->font());
+    const int tallest = AvailableSize().height() / 2;
+    if (tallest > 0 && WrappedHeight(shown, metrics, SoftWidth()) > tallest) {
+        ScrollInsteadOfLabel(*box, shown, QSize(SoftWidth(), tallest));
+    } else {
+        box->setText(WithBreakChances(shown, metrics, SoftWidth()));
+    }
     return box;
 }
 

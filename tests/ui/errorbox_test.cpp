@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include "ui/fonts.h"
@@ -70,7 +72,7 @@ TEST(ErrorBox, UsesTheFormFontAndShowsShortMessagesAsTheyAre) {
 }
 
 TEST(ErrorBox, WrapsALongTextWithoutBlanksInsideTheScreen) {
-    const QString typed = QString(3000, QLatin1Char('8')) + QString::fromUtf8("\xF0\x9F\x8D\xBA");
+    const QString typed = QString(1000, QLatin1Char('8')) + QString::fromUtf8("\xF0\x9F\x8D\xBA");
     const QString message = QStringLiteral("'%1' is not a valid integer value.").arg(typed);
     ShownBox shown(message);
     ASSERT_NE(shown.label, nullptr);
@@ -83,6 +85,28 @@ TEST(ErrorBox, WrapsALongTextWithoutBlanksInsideTheScreen) {
     EXPECT_LE(lines.width(), shown.label->width());
     EXPECT_LE(lines.height(), shown.label->height());
     EXPECT_GT(lines.height(), 10 * shown.label->fontMetrics().height());
+}
+
+TEST(ErrorBox, ATextTallerThanHalfTheScreenScrollsInsideTheBox) {
+    const QString typed = QString(100000, QLatin1Char('5'));
+    const QString message = QStringLiteral("'%1' is not a valid integer value.").arg(typed);
+    ShownBox shown(message);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(shown.box.get()));
+    const QRect screen = shown.box->screen()->availableGeometry();
+    EXPECT_LE(shown.box->frameGeometry().height(), screen.height());
+    EXPECT_LE(shown.box->width(), screen.width());
+    auto* scroll = shown.box->findChild<QPlainTextEdit*>(QStringLiteral("MessageScroll"));
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_TRUE(scroll->isVisible());
+    EXPECT_FALSE(shown.label->isVisible());
+    EXPECT_EQ(scroll->toPlainText(), message);
+    EXPECT_EQ(scroll->wordWrapMode(), QTextOption::WrapAnywhere);
+    EXPECT_TRUE(scroll->isReadOnly());
+    EXPECT_GE(scroll->height(), screen.height() / 2);
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
+    // A short text needs no scrolling.
+    ShownBox small(QStringLiteral("Floating point overflow."));
+    EXPECT_EQ(small.box->findChild<QPlainTextEdit*>(), nullptr);
 }
 
 }  // namespace
