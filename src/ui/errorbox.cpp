@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
-#include <QScreen>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTextBoundaryFinder>
 
 #include "ui/fonts.h"
@@ -93,8 +93,8 @@ QString WithBreakChances(const QString& text, const QFontMetrics& metrics, int w
 }
 
 std::unique_ptr<QMessageBox> MakeErrorBox(const QString& caption, const QString& text) {
-    auto box = std::make_unique<QMessageBox>(QMessageBox::Critical, caption, QString(),
-                                             QMessageBox::Ok);
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::Critical, caption, QString(), QMessageBox::Ok);
     box->setFont(FormFont());
     // The message quotes what the user typed; it is never read as markup.
     box->setTextFormat(Qt::PlainText);

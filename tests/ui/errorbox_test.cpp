@@ -5,8 +5,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
-#include <QScreen>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
 

@@ -32,8 +32,7 @@ TEST(FittedTopLeft, MovesAWindowJustEnoughToLieInTheArea) {
         {"wider and taller than the area", {270, 141, 678, 500}, {0, 0, 512, 384}, {0, 0}},
         {"larger than an offset area", {300, 300, 678, 500}, {40, 30, 512, 384}, {40, 30}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FittedTopLeft(c.window, c.available), c.fitted) << c.what;
+    for (const auto& c : cases) EXPECT_EQ(FittedTopLeft(c.window, c.available), c.fitted) << c.what;
 }
 
 // The offscreen screen is 800 pixels wide: the main window at 270 would reach
