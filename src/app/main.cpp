@@ -1,7 +1,9 @@
 // The window program: sets up the floating-point unit and the number symbols,
-// then creates the windows and runs until the main window closes.
+// opens the display, then creates the windows and runs until the main window
+// closes.
 #include <QApplication>
 
+#include "app/displayopen.h"
 #include "runtime/fpcheck.h"
 #include "runtime/numconv.h"
 #include "ui/apptitle.h"
@@ -11,7 +13,7 @@
 int main(int argc, char** argv) {
     colmara::InitFloatingPoint();
     colmara::RereadProcessFormatSettings();
-    QApplication app(argc, argv);
+    const auto app = colmara::OpenApplication(argc, argv);
     colmara::ErrorReporter reporter(
         colmara::ApplicationTitleFromPath(QCoreApplication::applicationFilePath()));
     return colmara::RunForms(reporter);

@@ -15,6 +15,7 @@
 #include <typeinfo>
 
 #include "runtime/exceptions.h"
+#include "ui/errorbox.h"
 
 namespace colmara {
 
@@ -40,11 +41,6 @@ CodeLocation LocateCode(const void* address) {
     if (location.module.isEmpty())
         location.module = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
     return location;
-}
-
-// Box texts may end their lines in CR LF; the label wants LF alone.
-QString ForDisplay(QString text) {
-    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
 // Readable name of the dynamic type of an exception that is not ours.
@@ -114,11 +110,7 @@ void ErrorReporter::ReportApplicationError(const QString& className, const QStri
 }
 
 void ErrorReporter::ShowErrorBox(const QString& caption, const QString& text) {
-    QMessageBox box(QMessageBox::Critical, caption, ForDisplay(text), QMessageBox::Ok);
-    // The message quotes what the user typed; it is never read as markup.
-    box.setTextFormat(Qt::PlainText);
-    box.setWindowModality(Qt::ApplicationModal);
-    box.exec();
+    MakeErrorBox(caption, text)->exec();
 }
 
 }  // namespace colmara

@@ -15,6 +15,7 @@
 #include "ui/form3.h"
 #include "ui/formframe.h"
 #include "ui/listreportsink.h"
+#include "ui/screenfit.h"
 
 namespace colmara {
 
@@ -72,6 +73,11 @@ void TForm1::Button3Click() {
 
 void TForm1::Button4Click() {
     if (form3_ != nullptr && !form3_->isVisible()) form3_->show();
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    KeepOnScreen(*this);
+    QWidget::showEvent(event);
 }
 
 void TForm1::changeEvent(QEvent* event) {

@@ -6,10 +6,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <limits>
 
 #include "ui/chart/chartwidget.h"
 #include "ui/checkboxstyle.h"
 #include "ui/clickablelabel.h"
+#include "ui/enterpress.h"
 #include "ui/fixedrowdelegate.h"
 #include "ui/fonts.h"
 #include "ui/form1.h"
@@ -43,15 +45,20 @@ QLabel* PlaceLabel(QWidget* parent, const char* name, int left, int top, const Q
 
 QLineEdit* PlaceEdit(QWidget* parent, const char* name, int left, int top, int width,
                      const QString& text) {
-    return Place(new QLineEdit(text, parent), name, left, top, width, 21);
+    auto* edit = Place(new QLineEdit(text, parent), name, left, top, width, 21);
+    // A field keeps any text it is given, pasted or typed, however long.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    return edit;
 }
 
 QPushButton* PlaceButton(QWidget* parent, const char* name, int left, int top,
                          const QString& text) {
     auto* button = Place(new QPushButton(text, parent), name, left, top, 75, 25);
-    // Neither Enter nor Escape in a field presses a button.
+    // Neither Enter nor Escape in a field presses a button; Enter on the
+    // button itself does.
     button->setAutoDefault(false);
     button->setDefault(false);
+    PressOnEnter(*button);
     return button;
 }
 

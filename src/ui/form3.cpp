@@ -5,10 +5,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "ui/enterpress.h"
 #include "ui/errorreporter.h"
 #include "ui/fonts.h"
 #include "ui/formframe.h"
 #include "ui/informationtext.h"
+#include "ui/screenfit.h"
 
 namespace colmara {
 
@@ -43,6 +45,7 @@ TForm3::TForm3(ErrorReporter& reporter, QWidget* parent) : QWidget(parent), repo
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(97, 408, 75, 25);
     Button1->setAutoDefault(false);
+    PressOnEnter(*Button1);
     QWidget::setTabOrder(Button1, Memo1);
 
     connect(Button1, &QPushButton::clicked, this,
@@ -54,6 +57,7 @@ void TForm3::Button1Click() {
 }
 
 void TForm3::showEvent(QShowEvent* event) {
+    KeepOnScreen(*this);
     QWidget::showEvent(event);
     Button1->setFocus(Qt::OtherFocusReason);
 }

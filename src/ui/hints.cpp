@@ -97,6 +97,8 @@ void Hints::Rest(QWidget* control, QPoint globalPos) {
 void Hints::ShowTip() {
     // Only the active window shows tips.
     if (!resting_ || !resting_->isVisible() || !resting_->window()->isActiveWindow()) return;
+    // A tip is written in its window's font, not the desktop's.
+    QToolTip::setFont(resting_->window()->font());
     QToolTip::showText(globalPos_, resting_->toolTip(), resting_, QRect(),
                        resting_->toolTipDuration());
 }

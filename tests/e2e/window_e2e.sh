@@ -4,7 +4,11 @@
 #   - "Calculate" fills the report area;
 #   - "abc" as the power raises the error box (titled with the application
 #     title), the report area is emptied, and OK closes the box;
-#   - the main window then calculates again, showing the same report.
+#   - the main window then calculates again, showing the same report;
+#   - Enter in a field presses nothing; Enter or keypad Enter on a focused
+#     button presses it ("Calculate", "INFO", "Close");
+#   - a long power without blanks gives an error box that wraps it onto more
+#     lines inside the screen instead of cutting it.
 # Usage: window_e2e.sh <colmara executable> [screenshot directory]
 set -euo pipefail
 
@@ -128,6 +132,8 @@ wait_for 10 find_box || fail "no error box titled '$title' appeared"
 echo "error box $box titled '$(xdotool getwindowname "$box")'"
 sleep 0.3
 shot error
+eval "$(xdotool getwindowgeometry --shell "$box")"
+short_box_height=$HEIGHT
 kill -0 "$app_pid" || fail "the program ended"
 
 # OK closes it: Return with the pointer on the box (OK has the focus).
@@ -147,5 +153,53 @@ set_power 1000
 click "${calculate[@]}"
 same_as_first() { shot calc2; crop calc2; [ "$(differing calc1 calc2)" -lt 200 ]; }
 wait_for 10 same_as_first || fail "the second calculation differs from the first ($(differing calc1 calc2) pixels)"
+kill -0 "$app_pid" || fail "the program ended"
+
+# 4. Enter in a field presses nothing; on the focused "Calculate" it does.
+edit4=(311 329)        # Edit4 in GroupBox1
+set_power 500
+xdotool key Return KP_Enter
+sleep 0.5
+shot field; crop field
+[ "$(differing calc2 field)" -lt 200 ] || fail "Enter in a field changed the report"
+click "${edit4[@]}"
+xdotool key Tab Return
+by_return() { shot enter1; crop enter1; [ "$(differing calc2 enter1)" -gt 500 ]; }
+wait_for 10 by_return || fail "Return on the focused Calculate did not calculate"
+set_power 1000
+xdotool key Tab Tab Tab Tab KP_Enter
+by_keypad() { shot enter2; crop enter2; [ "$(differing calc1 enter2)" -lt 200 ]; }
+wait_for 10 by_keypad || fail "keypad Enter on the focused Calculate did not calculate"
+echo "Enter and keypad Enter on Calculate calculated"
+
+# INFO (before the power field in the tab order) opens the information
+# window, whose "Close" has the focus and closes it again.
+click "${power[@]}"
+xdotool key shift+Tab Return
+info_window() { visible_windows '^Information$' | head -n1; }
+has_info() { [ -n "$(info_window)" ]; }
+wait_for 10 has_info || fail "Return on INFO did not show the information window"
+# Without a window manager the new window gets the keyboard by hand.
+xdotool windowfocus --sync "$(info_window)"
+xdotool key KP_Enter
+no_info() { ! has_info; }
+wait_for 10 no_info || fail "keypad Enter on Close did not close the information window"
+echo "Enter on INFO and on Close worked"
+
+# 5. A long power without blanks: the box grows in height, not past the screen.
+click "${power[@]}"
+xdotool key ctrl+a
+xdotool type --delay 2 "$(printf '9%.0s' $(seq 300))x"
+click "${calculate[@]}"
+wait_for 10 find_box || fail "no error box for the long power"
+sleep 0.3
+shot longerror
+eval "$(xdotool getwindowgeometry --shell "$box")"
+echo "long error box at $X,$Y size ${WIDTH}x$HEIGHT (short one $short_box_height high)"
+[ "$HEIGHT" -gt $((short_box_height + 26)) ] || fail "the long message was not wrapped"
+[ "$X" -ge 0 ] && [ $((X + WIDTH)) -le 1024 ] || fail "the long error box leaves the screen"
+xdotool mousemove --window "$box" 10 10
+xdotool key Return
+wait_for 5 box_gone || fail "Return on OK did not close the long error box"
 kill -0 "$app_pid" || fail "the program ended"
 echo "PASS"

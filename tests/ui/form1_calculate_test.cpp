@@ -47,6 +47,31 @@ void Click(QPushButton* button) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+TEST(Form1Calculate, AFieldKeepsAnyTextAndTheMessageQuotesItWhole) {
+    // Past the 32,767 units a line edit keeps by default, ending in a
+    // character outside the basic plane across that mark.
+    const QString beer = QString::fromUtf8("\xF0\x9F\x8D\xBA");
+    const struct {
+        const char* what;
+        QString text;
+    } cases[] = {
+        {"a surrogate pair across 32,767", QString(32766, QLatin1Char('9')) + beer},
+        {"a long paste", QString(100000, QLatin1Char('1')) + QLatin1Char('x') + beer},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingReporter reporter;
+        TForm1 form(reporter);
+        form.Edit1->selectAll();
+        form.Edit1->insert(c.text);
+        EXPECT_EQ(form.Edit1->text(), c.text);
+        Click(form.Button1);
+        ASSERT_EQ(reporter.boxes.size(), 1u);
+        EXPECT_EQ(reporter.boxes[0].text,
+                  QStringLiteral("'%1' is not a valid integer value.").arg(c.text));
+    }
+}
+
 TEST(Form1Calculate, FillsTheReportTopDownTheSummaryAndTheChart) {
     RecordingReporter reporter;
     TForm1 form(reporter);

@@ -238,6 +238,20 @@ TEST(Form1, AHintShowsWhenTheMouseRestsOnItsControlOrInsideIt) {
     }
 }
 
+TEST(Form1, ATipIsWrittenInTheFormsFont) {
+    ActiveForm1 f;
+    ASSERT_TRUE(f.Activate());
+    QTest::mouseMove(f.form.Edit3);
+    Elapse(*f.pause);
+    const QWidget* tip = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QTipLabel") && w->isVisible()) tip = w;
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(tip->font().family(), f.form.font().family());
+    EXPECT_EQ(tip->font().pixelSize(), 11);
+    ASSERT_TRUE(ElapseShownTipTimer(2500));
+}
+
 TEST(Form1, WhileATipShowsTheNextHintedControlsTipFollowsAtOnce) {
     ActiveForm1 f;
     ASSERT_TRUE(f.Activate());

@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "runtime/exceptions.h"
 #include "ui/clickablelabel.h"
@@ -59,6 +61,43 @@ TEST(Startup, InfoAndTheVersionLabelShowOneInformationWindowWhereItWas) {
     QTest::mouseClick(forms.form1->Label8, Qt::RightButton);
     EXPECT_FALSE(forms.form3->isVisible());
     EXPECT_TRUE(forms.form1->isEnabled());
+    EXPECT_TRUE(reporter.boxes.empty());
+}
+
+TEST(Startup, EnterOrKeypadEnterOnAButtonPressesIt) {
+    RecordingReporter reporter;
+    Forms forms = CreateForms(reporter);
+    TForm1& form1 = *forms.form1;
+    TForm3& form3 = *forms.form3;
+    form1.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form1));
+    const auto reported = [&] { return form1.ListBox1->count() > 0; };
+    const auto informed = [&] { return form3.isVisible(); };
+    const auto closed = [&] { return !form3.isVisible(); };
+    const struct {
+        const char* what;
+        QPushButton* button;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::function<bool()> pressed;
+    } cases[] = {
+        {"Calculate, Return", form1.Button1, Qt::Key_Return, Qt::NoModifier, reported},
+        {"Calculate, keypad Enter", form1.Button1, Qt::Key_Enter, Qt::KeypadModifier, reported},
+        {"INFO, Return", form1.Button4, Qt::Key_Return, Qt::NoModifier, informed},
+        {"Close, Return", form3.Button1, Qt::Key_Return, Qt::NoModifier, closed},
+        {"INFO, keypad Enter", form1.Button4, Qt::Key_Enter, Qt::KeypadModifier, informed},
+        {"Close, keypad Enter", form3.Button1, Qt::Key_Enter, Qt::KeypadModifier, closed},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        form1.ListBox1->clear();
+        ASSERT_FALSE(c.pressed());
+        // Ctrl+Enter is another shortcut, not a press.
+        QTest::keyClick(c.button, c.key, c.modifiers | Qt::ControlModifier);
+        EXPECT_FALSE(c.pressed());
+        QTest::keyClick(c.button, c.key, c.modifiers);
+        EXPECT_TRUE(c.pressed());
+    }
     EXPECT_TRUE(reporter.boxes.empty());
 }
 
