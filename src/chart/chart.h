@@ -123,7 +123,11 @@ class TChart {
     // A mouse range change: the axis stops scaling itself and the last
     // layout's scale follows at once, for the next mouse event.
     void FixRange(TChartAxis& axis, double minimum, double maximum);
+    static bool InAxisStrip(const AxisLayout& a, int x, int y);
+    std::optional<AxisSide> AxisAt(int x, int y) const;
     bool OnAxis(int x, int y) const;
+    void StartScroll(int x, int y);
+    bool ScrollStaysOn(int x, int y) const;
     bool AnySeriesActive() const;
     void SaveAxisSettings();
     void UndoZoom();
@@ -148,6 +152,7 @@ class TChart {
     struct ScrollDrag {
         bool active = false;
         int x = 0, y = 0;
+        std::optional<AxisSide> axis;  // the one axis to move; none moves all
     } scroll_;
 };
 

@@ -16,18 +16,39 @@ void TChart::DrawZoomRectangle(TChartCanvas& canvas) const {
     if (auto r = ZoomRectangle()) canvas.InvertFrame(*r);
 }
 
-bool TChart::OnAxis(int x, int y) const {
+bool TChart::InAxisStrip(const AxisLayout& a, int x, int y) {
     // An axis' strip: its extent along the axis, from its line out across
     // its ticks and labels to the edge of the room it took.
-    for (const AxisLayout& a : layout_.Axes) {
-        if (!a.Used) continue;
-        const int along = a.Scale.Horizontal ? x : y;
-        const int across = a.Scale.Horizontal ? y : x;
-        if (along < a.Scale.IStartPos || along > a.Scale.IEndPos) continue;
-        const int out = Outward(a.Side);
-        if ((across - a.PosAxis) * out >= 0 && (a.RoomStart - across) * out >= 0) return true;
-    }
-    return false;
+    if (!a.Used) return false;
+    const int along = a.Scale.Horizontal ? x : y;
+    const int across = a.Scale.Horizontal ? y : x;
+    if (along < a.Scale.IStartPos || along > a.Scale.IEndPos) return false;
+    const int out = Outward(a.Side);
+    return (across - a.PosAxis) * out >= 0 && (a.RoomStart - across) * out >= 0;
+}
+
+std::optional<AxisSide> TChart::AxisAt(int x, int y) const {
+    for (const AxisLayout& a : layout_.Axes)
+        if (InAxisStrip(a, x, y)) return a.Side;
+    return std::nullopt;
+}
+
+bool TChart::OnAxis(int x, int y) const {
+    return AxisAt(x, y).has_value();
+}
+
+void TChart::StartScroll(int x, int y) {
+    // Inside the plotting area every axis follows the mouse; on an axis
+    // strip only that axis does (the plot's own edge counts as the plot).
+    if (layout_.ChartRect.Contains(x, y))
+        scroll_ = {true, x, y, std::nullopt};
+    else if (auto side = AxisAt(x, y))
+        scroll_ = {true, x, y, side};
+}
+
+bool TChart::ScrollStaysOn(int x, int y) const {
+    if (layout_.ChartRect.Contains(x, y)) return true;
+    return scroll_.axis && InAxisStrip(layout_.Axis(*scroll_.axis), x, y);
 }
 
 void TChart::MouseDown(MouseButton button, int x, int y) {
@@ -38,7 +59,7 @@ void TChart::MouseDown(MouseButton button, int x, int y) {
             if (OnZoomRectangleChanged) OnZoomRectangleChanged();
         }
     } else if (button == MouseButton::mbRight) {
-        if (inPlot || OnAxis(x, y)) scroll_ = {true, x, y};
+        StartScroll(x, y);
     }
 }
 
@@ -49,8 +70,8 @@ void TChart::MouseMove(int x, int y) {
         if (OnZoomRectangleChanged) OnZoomRectangleChanged();
     }
     if (scroll_.active) {
-        if (!layout_.ChartRect.Contains(x, y)) {
-            scroll_.active = false;  // leaving the plotting area ends the scroll
+        if (!ScrollStaysOn(x, y)) {
+            scroll_.active = false;  // leaving where it started ends the scroll
             return;
         }
         ScrollTo(x, y);
@@ -130,6 +151,7 @@ void TChart::ScrollTo(int x, int y) {
     for (TChartAxis& a : axes_) {
         const AxisScale& scale = layout_.Axis(a.Side()).Scale;
         if (a.Side() == AxisSide::Depth || scale.IsZeroRange) continue;
+        if (scroll_.axis && a.Side() != *scroll_.axis) continue;
         const int from = a.Horizontal() ? scroll_.x : scroll_.y;
         const int to = a.Horizontal() ? x : y;
         if (from == to) continue;

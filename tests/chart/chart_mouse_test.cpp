@@ -151,6 +151,36 @@ TEST(TChartMouse, RightDragScrollsWithTheMouseUntilItLeavesThePlottingArea) {
     EXPECT_DOUBLE_EQ(f.chart.BottomAxis().Minimum, 0);
 }
 
+TEST(TChartMouse, RightDragFromAnAxisStripScrollsThatAxisOnly) {
+    // Each drag moves 10 px right and 8 px down; the range moves against it
+    // on the axes that follow: 5 % of the bottom, 8 * 15 / 394 of the left.
+    // The bottom strip is 434 ... 454, the left one 9 ... 34.
+    const double up = 8 * 15.0 / 394;
+    struct Case {
+        const char* where;
+        int x0, y0;
+        double bottomMin, bottomMax, leftMin, leftMax;
+        int invalidations;
+    };
+    const Case cases[] = {
+        {"bottom axis labels", 134, 440, -5, 95, 0, 15, 1},
+        {"left axis labels", 20, 237, 0, 100, up, 15 + up, 1},
+        {"plotting area", 134, 237, -5, 95, up, 15 + up, 1},
+        {"bottom axis, leaving its strip", 134, 450, 0, 100, 0, 15, 0},
+    };
+    for (const Case& c : cases) {
+        MouseFixture f;
+        f.chart.MouseDown(MouseButton::mbRight, c.x0, c.y0);
+        f.chart.MouseMove(c.x0 + 10, c.y0 + 8);
+        f.chart.MouseUp(MouseButton::mbRight, c.x0 + 10, c.y0 + 8);
+        EXPECT_DOUBLE_EQ(f.chart.BottomAxis().Minimum, c.bottomMin) << c.where;
+        EXPECT_DOUBLE_EQ(f.chart.BottomAxis().Maximum, c.bottomMax) << c.where;
+        EXPECT_NEAR(f.chart.LeftAxis().Minimum, c.leftMin, 1e-12) << c.where;
+        EXPECT_NEAR(f.chart.LeftAxis().Maximum, c.leftMax, 1e-12) << c.where;
+        EXPECT_EQ(f.invalidations, c.invalidations) << c.where;
+    }
+}
+
 TEST(TChartMouse, WheelMovesVerticalAxesByThreePercentPerNotchWithoutUndo) {
     MouseFixture f;
     f.chart.MouseWheel(-1);  // one notch down raises the range
