@@ -71,6 +71,15 @@ class LineWriter {
 
 }  // namespace
 
+long double RefluxReturned(const Column& column) {
+    return column.productamount * column.refluxfactor - column.productamount;
+}
+
+// The division comes first, then the scaling to per cent.
+long double TotalStripped(const Column& column) {
+    return column.productalcohol / column.boileralcohol * 100;
+}
+
 void WriteReport(const Column& column, ReportSink& sink, const ReportOptionSource& options,
                  const FormatSettings& settings) {
     LineWriter out(sink, settings);
@@ -106,8 +115,7 @@ void WriteReport(const Column& column, ReportSink& sink, const ReportOptionSourc
 
     out.Text("---------");
     out.Figure("Product amount:    ", "0", column.productamount, " g/h");
-    out.Figure("Reflux returned:    ", "0",
-               column.productamount * column.refluxfactor - column.productamount, " g/h");
+    out.Figure("Reflux returned:    ", "0", RefluxReturned(column), " g/h");
     out.Figure("Product strength:   ", "00.00", column.topstrength * 100, " %");
     out.Text("--Condenser--");
     out.Text(" ");
@@ -117,7 +125,7 @@ void WriteReport(const Column& column, ReportSink& sink, const ReportOptionSourc
     // keeps only its caption line.
     out.ClearSummary();
     out.Summary("Total amount stripped:");
-    const long double stripped = Checked(column.productalcohol / column.boileralcohol * 100);
+    const long double stripped = Checked(TotalStripped(column));
     out.Summary(FormatExtended("0.0", stripped, settings));
 }
 

@@ -9,6 +9,11 @@ namespace colmara {
 
 class Column;
 
+// Two figures the report derives rather than reads from the column; studies
+// take them from here so their numbers are the report's own.
+long double RefluxReturned(const Column& column);  // g/h
+long double TotalStripped(const Column& column);   // % of the boiler's alcohol
+
 void WriteReport(const Column& column, ReportSink& sink, const ReportOptionSource& options,
                  const FormatSettings& settings);
 

@@ -1,6 +1,7 @@
 #include "study/caseresult.h"
 
 #include "model/column.h"
+#include "report/reportwriter.h"
 #include "runtime/exceptions.h"
 #include "study/discardingsink.h"
 
@@ -15,8 +16,8 @@ CaseResult Reduce(const Column& column) {
     CaseResult result;
     result.productStrength = column.topstrength * 100;
     result.productAmount = column.productamount;
-    result.refluxReturned = column.productamount * column.refluxfactor - column.productamount;
-    result.totalStripped = column.productalcohol / column.boileralcohol * 100;
+    result.refluxReturned = RefluxReturned(column);
+    result.totalStripped = TotalStripped(column);
     if (column.plates >= 1) result.topTemperature = column.temperaturetable[column.plates];
     return result;
 }
