@@ -78,6 +78,12 @@ void DeclareUnitsOption(CLI::App& app, std::string& units) {
         ->capture_default_str();
 }
 
+void DeclareFormatOption(CLI::App& app, std::string& format) {
+    app.add_option("--format", format, "csv (with a header line) or json (an object a line)")
+        ->check(CLI::IsMember({"csv", "json"}))
+        ->capture_default_str();
+}
+
 StrengthUnit UnitNamed(const std::string& units) {
     return units == "volume" ? StrengthUnit::Volume : StrengthUnit::Weight;
 }

@@ -39,6 +39,9 @@ void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& n
 // Declares --units weight|volume on a sub-command, bound to `units`.
 void DeclareUnitsOption(CLI::App& app, std::string& units);
 
+// --format csv|json of the sub-commands that write rows.
+void DeclareFormatOption(CLI::App& app, std::string& format);
+
 // The unit that --units names ("weight" or "volume").
 StrengthUnit UnitNamed(const std::string& units);
 

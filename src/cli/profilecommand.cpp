@@ -37,11 +37,7 @@ CLI::App* DeclareProfile(CLI::App& app, ProfileOptions& options) {
     profile->footer(kFooter);
     DeclareFieldOptions(*profile, options.inputs, "", true);
     DeclareUnitsOption(*profile, options.units);
-    profile
-        ->add_option("--format", options.format,
-                     "csv (with a header line) or json (an object a line)")
-        ->check(CLI::IsMember({"csv", "json"}))
-        ->capture_default_str();
+    DeclareFormatOption(*profile, options.format);
     return profile;
 }
 

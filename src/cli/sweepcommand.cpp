@@ -98,11 +98,7 @@ CLI::App* DeclareSweep(CLI::App& app, SweepOptions& options) {
     sweep->footer(kFooter);
     DeclareFieldOptions(*sweep, options.ranges, ",\nor a range FROM:TO[:STEP]", true);
     DeclareUnitsOption(*sweep, options.units);
-    sweep
-        ->add_option("--format", options.format,
-                     "csv (with a header line) or json (an object a line)")
-        ->check(CLI::IsMember({"csv", "json"}))
-        ->capture_default_str();
+    DeclareFormatOption(*sweep, options.format);
     sweep
         ->add_option("--output", options.output,
                      "Write the rows to FILE, which appears only once complete")
