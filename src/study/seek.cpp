@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <string>
 
 #include "model/column.h"
 #include "study/strengthtext.h"
@@ -64,7 +66,7 @@ SweepAxis Candidates(const SeekRequest& request, const FormatSettings& settings)
         throw StudyError(name + ": minimum " + PlainNumber(min) + " is above maximum " +
                          PlainNumber(max));
     if (request.vary == SeekInput::Plates && (min < 0 || max > kMaxPlates))
-        throw StudyError(name + ": bounds must lie within 0 to 100");
+        throw StudyError(name + ": bounds must lie within 0 to " + std::to_string(kMaxPlates));
     double step = 1;
     std::string source = PlainNumber(min) + ":" + PlainNumber(max);
     if (!traits.integral) {
@@ -91,8 +93,8 @@ class Search {
             Scan();
         else
             GridThenBisect();
-        result_.reachable = hasHit_;
-        result_.row = std::move(hasHit_ ? hit_ : bestQuantity_ ? best_ : first_);
+        result_.reachable = hit_.has_value();
+        result_.row = std::move(hit_ ? *hit_ : best_ ? *best_ : first_);
         result_.value = result_.row.inputs.*TraitsOf(request_.vary).field;
         return std::move(result_);
     }
@@ -135,14 +137,8 @@ class Search {
 
         const std::optional<long double> quantity = QuantityOf(request_, row.result);
         const bool hit = quantity && *quantity >= request_.target;
-        if (quantity && (!bestQuantity_ || *quantity > *bestQuantity_)) {
-            bestQuantity_ = quantity;
-            best_ = row;
-        }
-        if (hit && (!hasHit_ || k < hit_.index)) {
-            hit_ = row;
-            hasHit_ = true;
-        }
+        if (quantity && (!best_ || *quantity > *QuantityOf(request_, best_->result))) best_ = row;
+        if (hit && (!hit_ || k < hit_->index)) hit_ = row;
         if (result_.solves == 1) first_ = std::move(row);
         return hit;
     }
@@ -153,11 +149,9 @@ class Search {
     const InputTexts fields_;  // the strength by weight, as the calculation reads it
     Column column_;
     SeekResult result_;
-    SweepRow hit_;  // the smallest candidate reaching the target, once hasHit_
-    bool hasHit_ = false;
-    SweepRow best_;  // the highest quantity solved, once bestQuantity_ is set
-    std::optional<long double> bestQuantity_;
-    SweepRow first_;  // the first candidate tried
+    std::optional<SweepRow> hit_;   // the smallest candidate reaching the target
+    std::optional<SweepRow> best_;  // the highest quantity solved
+    SweepRow first_;                // the first candidate tried
 };
 
 }  // namespace
