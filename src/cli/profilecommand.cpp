@@ -3,8 +3,8 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/companionoptions.h"
-#include "cli/records.h"
 #include "study/plateprofile.h"
+#include "study/records.h"
 #include "study/studyerror.h"
 
 namespace colmara {

@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/companionoptions.h"
-#include "cli/records.h"
+#include "study/records.h"
 #include "study/seek.h"
 #include "study/studyerror.h"
 

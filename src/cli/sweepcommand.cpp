@@ -7,7 +7,7 @@
 #include "cli/interruptcatcher.h"
 #include "cli/outputfile.h"
 #include "cli/progressbar.h"
-#include "cli/records.h"
+#include "study/records.h"
 #include "study/studyerror.h"
 #include "study/sweep.h"
 

@@ -14,8 +14,8 @@
 #include "cli/companion.h"
 #include "cli/companionrun.h"
 #include "cli/progressbar.h"
-#include "cli/records.h"
 #include "study/plateprofile.h"
+#include "study/records.h"
 #include "study/separatecalculate.h"
 #include "study/strengthtext.h"
 

@@ -1,19 +1,15 @@
-// The main window's strength chart (Chart1): owns the chart panel and its
-// series (Series1), paints them through a back buffer and hands mouse input
-// to the panel.
+// The main window's strength chart (Chart1): a chart panel with its one
+// series, Series1, the vapour strength of each plate.
 #pragma once
 
-#include <QImage>
 #include <QRect>
-#include <QWidget>
-#include <functional>
 
-#include "chart/chart.h"
-#include "runtime/numconv.h"
+#include "chart/horizlineseries.h"
+#include "ui/chart/chartview.h"
 
 namespace colmara {
 
-class ChartWidget : public QWidget {
+class ChartWidget : public ChartView {
     Q_OBJECT
 
   public:
@@ -23,37 +19,10 @@ class ChartWidget : public QWidget {
     // settings: the number symbols of the chart texts; must outlive the widget.
     explicit ChartWidget(QWidget* parent, const FormatSettings& settings = ProcessFormatSettings());
 
-    // Runs one event handler of the widget; the owner passes the program's
-    // error guard so that an exception is shown rather than unwinding into
-    // Qt. Without one, handlers run unguarded.
-    using EventGuard = std::function<void(const std::function<void()>&)>;
-    void SetEventGuard(EventGuard guard) { guard_ = std::move(guard); }
-
-    TChart& Chart() { return chart_; }
     THorizLineSeries& Series1() { return *series1_; }
 
-    // Draws the whole chart on any painter (the back buffer, an image) and
-    // returns the layout it drew, which the mouse then works on.
-    ChartLayout Render(QPainter& painter, const QRect& bounds);
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void wheelEvent(QWheelEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-
   private:
-    void Guarded(const std::function<void()>& handler);
-    void PaintChart();
-
-    TChart chart_;
-    EventGuard guard_;
     THorizLineSeries* series1_;
-    QImage buffer_;
-    bool bufferValid_ = false;
-    int wheelRemainder_ = 0;  // angle delta short of a whole notch
 };
 
 }  // namespace colmara

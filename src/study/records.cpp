@@ -1,4 +1,4 @@
-#include "cli/records.h"
+#include "study/records.h"
 
 #include <charconv>
 #include <nlohmann/json.hpp>
