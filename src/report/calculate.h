@@ -16,6 +16,7 @@ struct InputTexts {
     std::string strength = "1";
     std::string plates = "20";
     std::string reflux = "15";
+    bool operator==(const InputTexts&) const = default;
 };
 
 // Empties the report list, stores power, boiler strength, plates and reflux

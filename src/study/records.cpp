@@ -19,6 +19,25 @@ std::string CsvField(const std::string& text) {
     return quoted + '"';
 }
 
+// A tab-separated cell has no quoting: a tab or a line break inside a text
+// (only an error message could hold one) becomes a blank.
+std::string TsvField(std::string text) {
+    for (char& c : text)
+        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+    return text;
+}
+
+// The cells of `record`, each written by `write`, between separators.
+template <typename Write>
+std::string JoinedLine(const Record& record, char separator, Write write) {
+    std::string line;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+        if (i > 0) line += separator;
+        line += write(record[i]);
+    }
+    return line;
+}
+
 Cell Text(const char* key, const std::optional<std::string>& text) {
     return Cell{key, text, false};
 }
@@ -62,21 +81,24 @@ Record PlateRecord(const PlateRow& row, StrengthUnit unit) {
 }
 
 std::string CsvHeader(const Record& record) {
-    std::string line;
-    for (const Cell& cell : record) {
-        if (!line.empty()) line += ',';
-        line += cell.key;
-    }
-    return line + kCsvLineEnd;
+    return JoinedLine(record, ',', [](const Cell& cell) { return std::string(cell.key); }) +
+           kCsvLineEnd;
 }
 
 std::string CsvLine(const Record& record) {
-    std::string line;
-    for (std::size_t i = 0; i < record.size(); ++i) {
-        if (i > 0) line += ',';
-        if (record[i].value) line += CsvField(*record[i].value);
-    }
-    return line + kCsvLineEnd;
+    return JoinedLine(record, ',',
+                      [](const Cell& cell) { return CsvField(cell.value.value_or("")); }) +
+           kCsvLineEnd;
+}
+
+std::string TsvHeader(const Record& record) {
+    return JoinedLine(record, '\t', [](const Cell& cell) { return std::string(cell.key); }) + '\n';
+}
+
+std::string TsvLine(const Record& record) {
+    return JoinedLine(record, '\t',
+                      [](const Cell& cell) { return TsvField(cell.value.value_or("")); }) +
+           '\n';
 }
 
 std::string JsonObject(const Record& record) {

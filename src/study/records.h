@@ -1,6 +1,6 @@
-// One line of a study's output as named cells, written either as a CSV row
-// (RFC 4180) or as one JSON object, so that both forms carry the same keys in
-// the same order.
+// One line of a study's output as named cells, written as a CSV row
+// (RFC 4180), a tab-separated row or one JSON object, so that every form
+// carries the same keys in the same order.
 #pragma once
 
 #include <optional>
@@ -39,6 +39,11 @@ Record PlateRecord(const PlateRow& row, StrengthUnit unit = StrengthUnit::Weight
 // Lines end in CR LF, as RFC 4180 has them.
 std::string CsvHeader(const Record& record);
 std::string CsvLine(const Record& record);
+
+// Tab-separated, as spreadsheets paste it: the same cells as CSV, no quoting,
+// lines ending in LF.
+std::string TsvHeader(const Record& record);
+std::string TsvLine(const Record& record);
 
 // The object on one line, without a line end.
 std::string JsonObject(const Record& record);

@@ -1,0 +1,40 @@
+// A study's setup saved as a small JSON file: the four input texts as typed
+// and the unit of the strength, e.g.
+//   {"colmara-setup": 1, "power": "2000", "strength": "10", "plates": "20",
+//    "reflux": "3", "units": "weight"}
+// The study window saves and opens it; the companion tool reads it with
+// --setup. The texts are kept as texts, so a setup calculates exactly what
+// its texts calculate when typed.
+#pragma once
+
+#include <string>
+
+#include "report/calculate.h"
+#include "study/strengthunit.h"
+
+namespace colmara {
+
+struct StudySetup {
+    InputTexts inputs;  // the strength in `unit`
+    StrengthUnit unit = StrengthUnit::Weight;
+    bool operator==(const StudySetup&) const = default;
+};
+
+// The setup as a JSON document (two-space indent, a final line end).
+std::string SetupJson(const StudySetup& setup);
+
+// Reads a setup document. Throws StudyError naming what is wrong: not JSON,
+// not an object, no "colmara-setup": 1, an input missing or not a string,
+// "units" other than "weight" or "volume" (absent means weight). Other keys
+// are ignored, so a later version may add some.
+StudySetup ParseSetup(const std::string& json);
+
+// The file at `path`, read and parsed. Throws StudyError naming the file when
+// it cannot be read, is larger than a setup can be (1 MiB), or is no setup.
+StudySetup ReadSetupFile(const std::string& path);
+
+// Writes the setup to `path` whole or not at all (a temporary file beside it,
+// then renamed over it). Throws StudyError naming the file on failure.
+void WriteSetupFile(const std::string& path, const StudySetup& setup);
+
+}  // namespace colmara

@@ -1,0 +1,94 @@
+#include "study/setupfile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "study/records.h"
+#include "study/studyerror.h"
+
+namespace colmara {
+namespace {
+
+TEST(SetupFile, RoundTripsEveryTextAndUnit) {
+    for (const StudySetup& setup :
+         {StudySetup{{"2000", "10", "20", "3"}, StrengthUnit::Weight},
+          StudySetup{{"1,5e3", "", " 7 ", "x\"\\y\n"}, StrengthUnit::Volume}}) {
+        EXPECT_EQ(ParseSetup(SetupJson(setup)), setup) << SetupJson(setup);
+    }
+}
+
+TEST(SetupFile, WritesTheDocumentAReaderExpects) {
+    EXPECT_EQ(SetupJson({{"2000", "10", "20", "3"}, StrengthUnit::Volume}),
+              "{\n  \"colmara-setup\": 1,\n  \"power\": \"2000\",\n  \"strength\": \"10\",\n"
+              "  \"plates\": \"20\",\n  \"reflux\": \"3\",\n  \"units\": \"volume\"\n}\n");
+}
+
+TEST(SetupFile, RefusesWhatIsNoSetupNamingTheFault) {
+    const std::string inputs = R"("power":"1","strength":"2","plates":"3","reflux":"4")";
+    const struct {
+        std::string json, message;
+    } cases[] = {
+        {"{", "The setup is not a JSON document."},
+        {"[1]", "The setup is not a JSON object."},
+        {"{" + inputs + "}", "The setup does not start with \"colmara-setup\": 1."},
+        {R"({"colmara-setup":2,)" + inputs + "}",
+         "The setup does not start with \"colmara-setup\": 1."},
+        {R"({"colmara-setup":1,"power":"1","strength":"2","plates":"3"})",
+         "The setup has no \"reflux\" text."},
+        {R"({"colmara-setup":1,"power":1,"strength":"2","plates":"3","reflux":"4"})",
+         "The setup's \"power\" is not a text in quotes."},
+        {R"({"colmara-setup":1,)" + inputs + R"(,"units":"proof"})",
+         "The setup's \"units\" must be \"weight\" or \"volume\"."},
+    };
+    for (const auto& c : cases) {
+        try {
+            ParseSetup(c.json);
+            ADD_FAILURE() << c.json;
+        } catch (const StudyError& error) {
+            EXPECT_EQ(error.Message(), c.message) << c.json;
+        }
+    }
+    // Unknown keys are left for later versions; no unit means by weight.
+    EXPECT_EQ(ParseSetup(R"({"colmara-setup":1,"note":[],)" + inputs + "}"),
+              (StudySetup{{"1", "2", "3", "4"}, StrengthUnit::Weight}));
+}
+
+TEST(SetupFile, WritesWholeFilesAndNamesTheOnesItCannotUse) {
+    const auto dir = std::filesystem::temp_directory_path() / "colmara_setupfile_test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    const std::string path = (dir / "a.json").string();
+    const StudySetup setup{{"2000", "10", "20", "3"}, StrengthUnit::Weight};
+    WriteSetupFile(path, setup);
+    EXPECT_EQ(ReadSetupFile(path), setup);
+    EXPECT_FALSE(std::filesystem::exists(path + ".part"));
+
+    EXPECT_THROW(WriteSetupFile((dir / "no" / "b.json").string(), setup), StudyError);
+    EXPECT_THROW(ReadSetupFile((dir / "missing.json").string()), StudyError);
+    std::ofstream(dir / "big.json") << std::string((1 << 20) + 1, ' ');
+    EXPECT_THROW(ReadSetupFile((dir / "big.json").string()), StudyError);
+    std::ofstream(dir / "bad.json") << "{}";
+    try {
+        ReadSetupFile((dir / "bad.json").string());
+        ADD_FAILURE();
+    } catch (const StudyError& error) {
+        EXPECT_EQ(error.Message(), "The setup file '" + (dir / "bad.json").string() +
+                                       "': The setup does not start with \"colmara-setup\": 1.");
+    }
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Records, TabSeparatedRowsHaveTheCsvCellsUnquoted) {
+    const Record record{
+        {"a", "x,\"y\"", false}, {"b", std::nullopt, true}, {"c", "1\t2\n3", false}};
+    EXPECT_EQ(CsvHeader(record), "a,b,c\r\n");
+    EXPECT_EQ(CsvLine(record), "\"x,\"\"y\"\"\",,\"1\t2\n3\"\r\n");
+    EXPECT_EQ(TsvHeader(record), "a\tb\tc\n");
+    EXPECT_EQ(TsvLine(record), "x,\"y\"\t\t1 2 3\n");
+}
+
+}  // namespace
+}  // namespace colmara
