@@ -9,11 +9,13 @@
 #include "cli/companionoutput.h"
 #include "cli/profilecommand.h"
 #include "cli/seekcommand.h"
+#include "cli/setupoption.h"
 #include "cli/sweepcommand.h"
 #include "model/column.h"
 #include "report/calculate.h"
 #include "report/reportcollector.h"
 #include "runtime/exceptions.h"
+#include "study/studyerror.h"
 
 namespace colmara {
 
@@ -49,28 +51,53 @@ struct Forms {
     CLI::App* sweepApp = nullptr;
     CLI::App* seekApp = nullptr;
     CLI::App* profileApp = nullptr;
+    // --setup before a sub-command's name or after it; the latter wins.
+    std::string setup;
+    std::string commandSetup;
 
     void Declare(CLI::App& app) {
         DeclareCompanionOptions(app, plain);
+        DeclareSetupOption(app, setup);
         sweepApp = DeclareSweep(app, sweep);
         seekApp = DeclareSeek(app, seek);
         profileApp = DeclareProfile(app, profile);
+        for (CLI::App* command : {sweepApp, seekApp, profileApp})
+            DeclareSetupOption(*command, commandSetup);
         app.require_subcommand(0, 1);
     }
 
     // An option of the plain form given with a sub-command would be
-    // silently ignored ("--strength 10 sweep"): refuse it instead.
+    // silently ignored ("--strength 10 sweep"): refuse it instead. --setup
+    // is everyone's.
     static bool PlainOptionsGiven(const CLI::App& app) {
         for (const CLI::Option* option : app.get_options())
-            if (option->count() > 0) return true;
+            if (option->count() > 0 && option->get_name() != "--setup") return true;
         return false;
     }
 
-    int Run(const CLI::App& app, const CommandIo& io) const {
+    // Fills what the command line left out from the setup file, if one is
+    // named. Throws StudyError when it cannot be read or converted.
+    void ApplySetupFile(const CLI::App& app, const FormatSettings& settings) {
+        const std::string& path = commandSetup.empty() ? setup : commandSetup;
+        if (path.empty()) return;
+        const StudySetup file = ReadSetupFile(path);
+        if (sweepApp->parsed()) return ApplySetup(*sweepApp, file, sweep.ranges, &sweep.units, settings);
+        if (seekApp->parsed()) return ApplySetup(*seekApp, file, seek.inputs, &seek.units, settings);
+        if (profileApp->parsed())
+            return ApplySetup(*profileApp, file, profile.inputs, &profile.units, settings);
+        ApplySetup(app, file, plain.inputs, nullptr, settings);
+    }
+
+    int Run(const CLI::App& app, const CommandIo& io) {
         if (app.get_subcommands().size() > 0 && PlainOptionsGiven(app))
             return UsageError(io.err,
                               "options of the plain form go without a sub-command; "
                               "give them after the sub-command's name");
+        try {
+            ApplySetupFile(app, io.settings);
+        } catch (const StudyError& e) {
+            return UsageError(io.err, e.Message());
+        }
         if (sweepApp->parsed()) return RunSweepCommand(sweep, io);
         if (seekApp->parsed()) return RunSeekCommand(seek, io);
         if (profileApp->parsed()) return RunProfileCommand(profile, io);

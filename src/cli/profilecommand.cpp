@@ -26,8 +26,8 @@ constexpr const char* kFooter =
     "  colmara-report profile --strength 10 --plates 5 --reflux 3\n"
     "\n"
     "Exit status: 0 when the calculation ran through, 1 when it failed (the error\n"
-    "message goes to standard error), 2 for a mistake on the command line, 4\n"
-    "when the output cannot be written.";
+    "message goes to standard error), 2 for a mistake on the command line or in\n"
+    "the setup file, 4 when the output cannot be written.";
 
 }  // namespace
 

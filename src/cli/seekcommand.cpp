@@ -27,8 +27,8 @@ constexpr const char* kFooter =
     "Example:\n"
     "  colmara-report seek --vary plates --target-strength 90 --strength 10 --power 1500\n"
     "\n"
-    "Exit status: 0 when found, 2 for a mistake on the command line, 3 when out\n"
-    "of reach, 4 when the output cannot be written.";
+    "Exit status: 0 when found, 2 for a mistake on the command line or in the\n"
+    "setup file, 3 when out of reach, 4 when the output cannot be written.";
 
 SeekInput InputNamed(const std::string& name) {
     if (name == "reflux") return SeekInput::Reflux;

@@ -15,6 +15,7 @@
 #include "ui/form3.h"
 #include "ui/formframe.h"
 #include "ui/listreportsink.h"
+#include "ui/reportmenu.h"
 #include "ui/screenfit.h"
 
 namespace colmara {
@@ -37,6 +38,7 @@ TForm1::TForm1(ErrorReporter& reporter, QWidget* parent) : QWidget(parent), repo
     Chart1->SetEventGuard(
         [this](const std::function<void()>& handler) { reporter_.Guard(handler); });
     ConnectHandlers();
+    reportMenu_ = new ReportMenu(*this, reporter_);
 }
 
 void TForm1::ConnectHandlers() {
@@ -51,15 +53,18 @@ void TForm1::ConnectHandlers() {
     Label8->OnClick = [this] { reporter_.Guard([this] { Button4Click(); }); };
 }
 
+InputTexts TForm1::FieldTexts() const {
+    return {Edit1->text().toStdString(), Edit2->text().toStdString(), Edit3->text().toStdString(),
+            Edit4->text().toStdString()};
+}
+
 void TForm1::Button1Click() {
-    InputTexts inputs;
-    inputs.power = Edit1->text().toStdString();
-    inputs.strength = Edit2->text().toStdString();
-    inputs.plates = Edit3->text().toStdString();
-    inputs.reflux = Edit4->text().toStdString();
+    const InputTexts inputs = FieldTexts();
     ListReportSink sink(ListBox1, ListBox2, Chart1->Series1());
     const CheckBoxOptionSource options(CheckBox7, CheckBox9, CheckBox8, CheckBox10);
+    lastCalculated_.reset();
     Calculate(column_, inputs, sink, options, ProcessFormatSettings());
+    lastCalculated_ = CalculatedCase{inputs, ProcessFormatSettings()};
 }
 
 void TForm1::Button2Click() {

@@ -4,8 +4,11 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 #include "model/column.h"
+#include "report/calculate.h"
 #include "ui/hints.h"
 
 class QCheckBox;
@@ -20,7 +23,14 @@ namespace colmara {
 class ChartWidget;
 class ClickableLabel;
 class ErrorReporter;
+class ReportMenu;
 class TForm3;
+
+// The texts of a calculation and the number symbols it read them with.
+struct CalculatedCase {
+    InputTexts inputs;
+    FormatSettings settings;
+};
 
 class TForm1 : public QWidget {
   public:
@@ -38,6 +48,19 @@ class TForm1 : public QWidget {
     void Button3Click();
     // Shows the information window; nothing changes when it already shows.
     void Button4Click();
+
+    // The four field texts as they stand.
+    InputTexts FieldTexts() const;
+    // The last calculation that ran through; absent before the first and
+    // after one that failed.
+    const std::optional<CalculatedCase>& LastCalculated() const { return lastCalculated_; }
+
+    // Opens the study window with the given field texts; the lists' context
+    // menu offers it while it is set.
+    std::function<void(const InputTexts& texts)> OpenStudyWindow;
+
+    // The context menu of the report and summary lists.
+    ReportMenu& ContextMenu() { return *reportMenu_; }
 
     // The controls, named as the window's layout names them.
     QGroupBox* GroupBox1;
@@ -82,6 +105,8 @@ class TForm1 : public QWidget {
     Hints hints_{this};
     Column column_;
     TForm3* form3_ = nullptr;
+    std::optional<CalculatedCase> lastCalculated_;
+    ReportMenu* reportMenu_ = nullptr;
 };
 
 }  // namespace colmara

@@ -1,0 +1,31 @@
+// --setup FILE: a study's setup file supplies the texts of the field options
+// (and, for the sub-commands, the unit of --units) that the command line does
+// not give. What the command line gives always wins over the file.
+#pragma once
+
+#include <string>
+
+#include "report/calculate.h"
+#include "runtime/numconv.h"
+#include "study/setupfile.h"
+
+namespace CLI {
+class App;
+}
+
+namespace colmara {
+
+// Declares --setup on `app`, bound to `path`.
+void DeclareSetupOption(CLI::App& app, std::string& path);
+
+// Fills the field options of `app` that were not given from `setup`.
+// `units` is the --units text of a sub-command, or null for the plain form,
+// which reads its strength by weight. Unless --units was given, it becomes
+// the setup's unit. A strength taken from the file is written in the unit in
+// force: by weight it becomes the field text FieldInputs would make, by volume
+// the shortest text of its strength by volume. Throws StudyError for a
+// strength that has no counterpart in that unit (outside 0..100 %).
+void ApplySetup(const CLI::App& app, const StudySetup& setup, InputTexts& inputs,
+                std::string* units, const FormatSettings& settings);
+
+}  // namespace colmara

@@ -1,0 +1,40 @@
+#include "ui/reportexport.h"
+
+#include <QListWidget>
+#include <QSaveFile>
+
+#include "runtime/exceptions.h"
+#include "study/plateprofile.h"
+#include "study/records.h"
+
+namespace colmara {
+
+QString ListText(const QListWidget& list) {
+    QString text;
+    for (int i = 0; i < list.count(); ++i) text += list.item(i)->text() + QLatin1Char('\n');
+    return text;
+}
+
+QByteArray ReportFileBytes(const QListWidget& report, const QListWidget& summary) {
+    return (ListText(report) + QLatin1Char('\n') + ListText(summary)).toUtf8();
+}
+
+QByteArray PlateTableCsv(const InputTexts& inputs, const FormatSettings& settings) {
+    const CaseProfile profile = ProfileCase(inputs, settings);
+    if (!profile.result.Solved()) throw Exception(*profile.result.error);
+    std::string csv = CsvHeader(PlateRecord(PlateRow{}));
+    for (const PlateRow& plate : profile.plates) csv += CsvLine(PlateRecord(plate));
+    return QByteArray::fromStdString(csv);
+}
+
+void WriteWholeFile(const QString& path, const QByteArray& bytes, const QString& what) {
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(bytes) == bytes.size() && file.commit();
+    if (!written)
+        throw Exception(QStringLiteral("The %1 could not be saved to '%2': %3")
+                            .arg(what, path, file.errorString())
+                            .toStdString());
+}
+
+}  // namespace colmara

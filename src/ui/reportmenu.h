@@ -1,0 +1,68 @@
+// The context menu of the main window's report and summary lists: copy the
+// lists, save the report, the plate table and the chart, open the study
+// window. A right click, the menu key or Shift+F10 on either list opens it.
+// It only reads the window: every entry acts on what the window shows or on
+// the last calculation that ran through, and is disabled when there is none.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QListWidget;
+class QMenu;
+class QPoint;
+
+namespace colmara {
+
+class ErrorReporter;
+class TForm1;
+
+class ReportMenu : public QObject {
+  public:
+    ReportMenu(TForm1& form, ErrorReporter& reporter);
+
+    // Asks where to save a file: the empty text when the user cancels. The
+    // default is the file dialog; tests give a path.
+    using SavePathChooser = std::function<QString(const QString& caption,
+                                                  const QString& suggestedName,
+                                                  const QString& filter)>;
+    void SetSavePathChooser(SavePathChooser chooser) { choosePath_ = std::move(chooser); }
+
+    // Brings each entry's enabled state up to date and shows the menu at
+    // `globalPos`; it closes on a choice, a click elsewhere or Escape.
+    void Popup(const QPoint& globalPos);
+
+    QMenu& Menu() { return *menu_; }
+
+    // The entries, in the menu's order.
+    QAction* CopyReport;
+    QAction* CopySummary;
+    QAction* SaveReport;
+    QAction* ExportPlateTable;
+    QAction* SaveChartPng;
+    QAction* SaveChartSvg;
+    QAction* OpenStudy;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void AddEntries();
+    void AttachTo(QListWidget* list);
+    void UpdateEnabled();
+    // Asks for a path and writes what `bytes` returns there; nothing when the
+    // user cancels.
+    void SaveAs(const QString& caption, const QString& suggestedName, const QString& filter,
+                const QString& what, const std::function<QByteArray()>& bytes);
+    QByteArray ChartPngBytes() const;
+    QByteArray ChartSvgBytes() const;
+
+    TForm1& form_;
+    ErrorReporter& reporter_;
+    QMenu* menu_;
+    SavePathChooser choosePath_;
+};
+
+}  // namespace colmara

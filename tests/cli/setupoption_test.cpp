@@ -1,0 +1,98 @@
+// --setup FILE called in-process: a setup file stands for the field options
+// it holds, the command line wins over it, and a file that cannot be used
+// stops the tool before anything is written.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cli/companionrun.h"
+
+namespace colmara::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SetupOption : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("colmara-setup-" + std::to_string(getpid()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    std::string File(const std::string& name, const std::string& text) const {
+        const fs::path path = dir_ / name;
+        std::ofstream(path, std::ios::binary) << text;
+        return path.string();
+    }
+
+    fs::path dir_;
+};
+
+// 10 % by volume is this text by weight (the shortest that reads back).
+constexpr const char* kTenByVolume = "8.014936169829001";
+
+TEST_F(SetupOption, StandsForTheOptionsItHoldsAndTheCommandLineWins) {
+    const std::string vol = File("vol.json", R"({"colmara-setup": 1, "power": "2000",
+        "strength": "10", "plates": "5", "reflux": "3", "units": "volume"})");
+    using Args = std::vector<std::string>;
+    const struct {
+        Args withSetup;
+        Args same;
+    } cases[] = {
+        {{"--setup", vol},
+         {"--power", "2000", "--strength", kTenByVolume, "--plates", "5", "--reflux", "3"}},
+        {{"--setup", vol, "--plates", "7", "--strength", "20"},
+         {"--power", "2000", "--strength", "20", "--plates", "7", "--reflux", "3"}},
+        {{"profile", "--setup", vol},
+         {"profile", "--units", "volume", "--power", "2000", "--strength", "10", "--plates", "5",
+          "--reflux", "3"}},
+        {{"profile", "--setup", vol, "--units", "weight", "--reflux", "1"},
+         {"profile", "--power", "2000", "--strength", kTenByVolume, "--plates", "5", "--reflux",
+          "1"}},
+        {{"--setup", vol, "sweep", "--reflux", "1:3"},
+         {"sweep", "--units", "volume", "--power", "2000", "--strength", "10", "--plates", "5",
+          "--reflux", "1:3"}},
+        {{"seek", "--setup", vol, "--vary", "plates", "--target-strength", "95"},
+         {"seek", "--units", "volume", "--power", "2000", "--strength", "10", "--vary", "plates",
+          "--reflux", "3", "--target-strength", "95"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.withSetup.front() + " " + c.withSetup.back());
+        const CompanionRun run = CallCompanion(c.withSetup);
+        const CompanionRun expected = CallCompanion(c.same);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.err, expected.err);
+        EXPECT_EQ(run.out, expected.out);
+    }
+}
+
+TEST_F(SetupOption, AFileThatCannotBeUsedExitsWithTwoAndWritesNothing) {
+    const struct {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {{"--setup", (dir_ / "missing.json").string()}, "Cannot read the setup file"},
+        {{"profile", "--setup", File("text.json", "power = 2000")}, "not a JSON document"},
+        {{"sweep", "--setup", File("proof.json", R"({"colmara-setup": 1, "power": "1",
+            "strength": "1", "plates": "1", "reflux": "1", "units": "proof"})")},
+         "\"units\""},
+        {{"--setup", File("over.json", R"({"colmara-setup": 1, "power": "1",
+            "strength": "101", "plates": "1", "reflux": "1", "units": "volume"})")},
+         "101"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const CompanionRun run = CallCompanion(c.args);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+}
+
+}  // namespace
+}  // namespace colmara::test

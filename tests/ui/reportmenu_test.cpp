@@ -1,0 +1,202 @@
+// The lists' context menu on an offscreen main window: which entries it
+// offers when, and what each writes, checked against the lists, the chart
+// and the companion tool's own profile for the same texts.
+#include "ui/reportmenu.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+#include <sstream>
+
+#include "cli/companion.h"
+#include "ui/chart/chartwidget.h"
+#include "ui/form1.h"
+#include "ui/recordingreporter.h"
+
+namespace colmara {
+namespace {
+
+using test::RecordingReporter;
+
+void Calculate(TForm1& form) {
+    QTest::mouseClick(form.Button1, Qt::LeftButton);
+}
+
+QString Lines(const QListWidget* list) {
+    QString text;
+    for (int i = 0; i < list->count(); ++i) text += list->item(i)->text() + '\n';
+    return text;
+}
+
+std::vector<bool> EnabledStates(ReportMenu& menu) {
+    std::vector<bool> states;
+    for (QAction* action : menu.Menu().actions())
+        if (!action->isSeparator()) states.push_back(action->isEnabled());
+    return states;
+}
+
+TEST(ReportMenu, OffersItsEntriesOnlyWithSomethingToActOn) {
+    const std::vector<QString> names = {
+        "Copy report",         "Copy summary",        "Save report as\u2026",
+        "Export plate table as CSV\u2026", "Save chart as PNG\u2026", "Save chart as SVG\u2026",
+        "Open study window"};
+    const struct {
+        const char* what;
+        std::function<void(TForm1&)> act;
+        std::vector<bool> enabled;
+    } cases[] = {
+        {"no calculation yet", [](TForm1&) {}, {0, 0, 0, 0, 0, 0, 0}},
+        {"calculated", Calculate, {1, 1, 1, 1, 1, 1, 0}},
+        {"a calculation failed after one ran",
+         [](TForm1& form) {
+             Calculate(form);
+             form.Edit1->setText("abc");
+             Calculate(form);
+         },
+         {0, 1, 0, 0, 0, 0, 0}},
+        {"a study window to open",
+         [](TForm1& form) { form.OpenStudyWindow = [](const InputTexts&) {}; },
+         {0, 0, 0, 0, 0, 0, 1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingReporter reporter;
+        TForm1 form(reporter);
+        c.act(form);
+        ReportMenu& menu = form.ContextMenu();
+        menu.Popup(QPoint(400, 400));
+        EXPECT_EQ(EnabledStates(menu), c.enabled);
+        std::vector<QString> texts;
+        for (QAction* action : menu.Menu().actions())
+            if (!action->isSeparator()) texts.push_back(action->text());
+        EXPECT_EQ(texts, names);
+        EXPECT_EQ(menu.Menu().font(), form.font());
+        menu.Menu().close();
+    }
+}
+
+TEST(ReportMenu, OpensFromEitherListByMouseOrKeyboardSelectingNothing) {
+    const struct {
+        const char* what;
+        std::function<void(QListWidget*)> open;
+    } ways[] = {
+        {"right click", [](QListWidget* list) {
+             const QPoint at = list->visualItemRect(list->item(1)).center();
+             QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
+             QContextMenuEvent event(QContextMenuEvent::Mouse, at);
+             QCoreApplication::sendEvent(list->viewport(), &event);
+         }},
+        {"menu key", [](QListWidget* list) {
+             QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5));
+             QCoreApplication::sendEvent(list, &event);
+         }},
+        {"Shift+F10", [](QListWidget* list) { QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier); }},
+    };
+    RecordingReporter reporter;
+    TForm1 form(reporter);
+    Calculate(form);
+    QMenu& menu = form.ContextMenu().Menu();
+    for (QListWidget* list : {form.ListBox1, form.ListBox2}) {
+        for (const auto& way : ways) {
+            SCOPED_TRACE(std::string(way.what) + " on " + list->objectName().toStdString());
+            ASSERT_FALSE(menu.isVisible());
+            way.open(list);
+            EXPECT_TRUE(menu.isVisible());
+            EXPECT_TRUE(list->selectedItems().isEmpty());
+            QTest::keyClick(&menu, Qt::Key_Escape);
+            EXPECT_FALSE(menu.isVisible());
+        }
+    }
+}
+
+// What `colmara-report profile` prints for these texts.
+std::string CompanionProfile(const InputTexts& texts) {
+    std::ostringstream out, err;
+    RunCompanion({"profile", "--power", texts.power, "--strength", texts.strength, "--plates",
+                  texts.plates, "--reflux", texts.reflux},
+                 FormatSettings{}, out, err);
+    return out.str();
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+}
+
+TEST(ReportMenu, CopiesAndSavesWhatTheLastCalculationShowed) {
+    RecordingReporter reporter;
+    TForm1 form(reporter);
+    const InputTexts texts{"1500", "10", "5", "3"};
+    form.Edit1->setText("1500");
+    form.Edit2->setText("10");
+    form.Edit3->setText("5");
+    form.Edit4->setText("3");
+    Calculate(form);
+    // Typed after the calculation: the table still belongs to what was calculated.
+    form.Edit3->setText("7");
+
+    QTemporaryDir dir;
+    ReportMenu& menu = form.ContextMenu();
+    QString chosen;
+    menu.SetSavePathChooser([&](const QString&, const QString& name, const QString&) {
+        return chosen = dir.filePath(name);
+    });
+    menu.Popup(QPoint(400, 400));
+    for (QAction* action : menu.Menu().actions()) action->trigger();
+    EXPECT_TRUE(reporter.boxes.empty());
+
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), Lines(form.ListBox2));
+    EXPECT_EQ(FileBytes(dir.filePath("report.txt")),
+              (Lines(form.ListBox1) + '\n' + Lines(form.ListBox2)).toUtf8());
+    EXPECT_EQ(FileBytes(dir.filePath("plates.csv")).toStdString(), CompanionProfile(texts));
+    const QImage png(dir.filePath("chart.png"));
+    EXPECT_EQ(png.size(), form.Chart1->size());
+    EXPECT_EQ(png, form.Chart1->grab().toImage().convertToFormat(png.format()));
+    EXPECT_TRUE(FileBytes(dir.filePath("chart.svg")).contains("<title>Strength in column</title>"));
+
+    menu.CopyReport->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), Lines(form.ListBox1));
+}
+
+TEST(ReportMenu, AFileThatCannotBeWrittenGoesToTheErrorBoxAndLeavesNothing) {
+    RecordingReporter reporter;
+    TForm1 form(reporter);
+    Calculate(form);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("no-such-folder/report.txt");
+    form.ContextMenu().SetSavePathChooser([&](auto&&...) { return path; });
+    form.ContextMenu().Popup(QPoint(400, 400));
+    form.ContextMenu().SaveReport->trigger();
+    ASSERT_EQ(reporter.boxes.size(), 1u);
+    EXPECT_TRUE(reporter.boxes[0].text.startsWith("The report could not be saved to '" + path + "': "))
+        << reporter.boxes[0].text.toStdString();
+    EXPECT_FALSE(QFile::exists(path));
+    Calculate(form);
+    EXPECT_EQ(reporter.boxes.size(), 1u) << "the window goes on calculating";
+}
+
+TEST(ReportMenu, OpenStudyWindowHandsOnTheFieldTextsAsTheyStand) {
+    RecordingReporter reporter;
+    TForm1 form(reporter);
+    std::vector<InputTexts> opened;
+    form.OpenStudyWindow = [&](const InputTexts& texts) { opened.push_back(texts); };
+    form.Edit2->setText("12,5");
+    form.ContextMenu().Popup(QPoint(400, 400));
+    form.ContextMenu().OpenStudy->trigger();
+    EXPECT_EQ(opened, (std::vector<InputTexts>{{"1000", "12,5", "20", "15"}}));
+}
+
+}  // namespace
+}  // namespace colmara
