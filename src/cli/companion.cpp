@@ -81,8 +81,10 @@ struct Forms {
         const std::string& path = commandSetup.empty() ? setup : commandSetup;
         if (path.empty()) return;
         const StudySetup file = ReadSetupFile(path);
-        if (sweepApp->parsed()) return ApplySetup(*sweepApp, file, sweep.ranges, &sweep.units, settings);
-        if (seekApp->parsed()) return ApplySetup(*seekApp, file, seek.inputs, &seek.units, settings);
+        if (sweepApp->parsed())
+            return ApplySetup(*sweepApp, file, sweep.ranges, &sweep.units, settings);
+        if (seekApp->parsed())
+            return ApplySetup(*seekApp, file, seek.inputs, &seek.units, settings);
         if (profileApp->parsed())
             return ApplySetup(*profileApp, file, profile.inputs, &profile.units, settings);
         ApplySetup(app, file, plain.inputs, nullptr, settings);

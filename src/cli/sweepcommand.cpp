@@ -34,8 +34,8 @@ constexpr const char* kFooter =
     "  colmara-report sweep --units volume --strength 10:40:10 --plates 5 > vol.csv\n"
     "\n"
     "Exit status: 0 when every row ran, 2 for a mistake on the command line, in\n"
-    "a range or in the setup file, 4 when the output cannot be written, 130 after Ctrl+C (the rows\n"
-    "written by then are whole).";
+    "a range or in the setup file, 4 when the output cannot be written, 130\n"
+    "after Ctrl+C (the rows written by then are whole).";
 
 // The rows' stream failed; RunSweep stops and hands this back.
 struct OutputLost {};

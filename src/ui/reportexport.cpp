@@ -29,8 +29,8 @@ QByteArray PlateTableCsv(const InputTexts& inputs, const FormatSettings& setting
 
 void WriteWholeFile(const QString& path, const QByteArray& bytes, const QString& what) {
     QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) &&
-                         file.write(bytes) == bytes.size() && file.commit();
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!written)
         throw Exception(QStringLiteral("The %1 could not be saved to '%2': %3")
                             .arg(what, path, file.errorString())

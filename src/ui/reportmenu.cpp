@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 
 #include "runtime/exceptions.h"
 #include "ui/chart/chartexport.h"
@@ -95,13 +96,27 @@ void ReportMenu::AttachTo(QListWidget* list) {
     connect(list, &QWidget::customContextMenuRequested, this,
             [this, list](const QPoint& pos) { Popup(list->viewport()->mapToGlobal(pos)); });
     list->installEventFilter(this);
+    list->viewport()->installEventFilter(this);
 }
 
 bool ReportMenu::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return false;
+    // The right button only opens the menu: the lists, like the window
+    // system's own list boxes, select nothing with it. The platform sends
+    // the context menu request whether or not the press is taken here.
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            return static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+        case QEvent::KeyPress:
+            break;
+        default:
+            return false;
+    }
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier) return false;
-    auto* list = static_cast<QListWidget*>(watched);
+    auto* list = qobject_cast<QListWidget*>(watched);
+    if (list == nullptr || key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier)
+        return false;
     const QRect current = list->visualItemRect(list->currentItem());
     Popup(list->viewport()->mapToGlobal(current.isValid() ? current.bottomLeft() : QPoint()));
     return true;
@@ -123,9 +138,8 @@ void ReportMenu::Popup(const QPoint& globalPos) {
     menu_->popup(globalPos);
 }
 
-void ReportMenu::SaveAs(const QString& caption, const QString& suggestedName,
-                        const QString& filter, const QString& what,
-                        const std::function<QByteArray()>& bytes) {
+void ReportMenu::SaveAs(const QString& caption, const QString& suggestedName, const QString& filter,
+                        const QString& what, const std::function<QByteArray()>& bytes) {
     const QString path = choosePath_(caption, suggestedName, filter);
     if (path.isEmpty()) return;
     WriteWholeFile(path, bytes(), what);

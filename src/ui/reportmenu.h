@@ -25,9 +25,8 @@ class ReportMenu : public QObject {
 
     // Asks where to save a file: the empty text when the user cancels. The
     // default is the file dialog; tests give a path.
-    using SavePathChooser = std::function<QString(const QString& caption,
-                                                  const QString& suggestedName,
-                                                  const QString& filter)>;
+    using SavePathChooser = std::function<QString(
+        const QString& caption, const QString& suggestedName, const QString& filter)>;
     void SetSavePathChooser(SavePathChooser chooser) { choosePath_ = std::move(chooser); }
 
     // Brings each entry's enabled state up to date and shows the menu at

@@ -48,10 +48,13 @@ std::vector<bool> EnabledStates(ReportMenu& menu) {
 }
 
 TEST(ReportMenu, OffersItsEntriesOnlyWithSomethingToActOn) {
-    const std::vector<QString> names = {
-        "Copy report",         "Copy summary",        "Save report as\u2026",
-        "Export plate table as CSV\u2026", "Save chart as PNG\u2026", "Save chart as SVG\u2026",
-        "Open study window"};
+    const std::vector<QString> names = {"Copy report",
+                                        "Copy summary",
+                                        "Save report as\u2026",
+                                        "Export plate table as CSV\u2026",
+                                        "Save chart as PNG\u2026",
+                                        "Save chart as SVG\u2026",
+                                        "Open study window"};
     const struct {
         const char* what;
         std::function<void(TForm1&)> act;
@@ -92,20 +95,26 @@ TEST(ReportMenu, OpensFromEitherListByMouseOrKeyboardSelectingNothing) {
         const char* what;
         std::function<void(QListWidget*)> open;
     } ways[] = {
-        {"right click", [](QListWidget* list) {
+        {"right click",
+         [](QListWidget* list) {
+             // Through the window, as the platform delivers a click.
              const QPoint at = list->visualItemRect(list->item(1)).center();
-             QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at);
-             QContextMenuEvent event(QContextMenuEvent::Mouse, at);
-             QCoreApplication::sendEvent(list->viewport(), &event);
+             QWidget* form = list->window();
+             QTest::mouseClick(form->windowHandle(), Qt::RightButton, {},
+                               list->viewport()->mapTo(form, at));
          }},
-        {"menu key", [](QListWidget* list) {
-             QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5));
+        {"menu key",
+         [](QListWidget* list) {
+             QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                     list->mapToGlobal(QPoint(5, 5)));
              QCoreApplication::sendEvent(list, &event);
          }},
-        {"Shift+F10", [](QListWidget* list) { QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier); }},
+        {"Shift+F10",
+         [](QListWidget* list) { QTest::keyClick(list, Qt::Key_F10, Qt::ShiftModifier); }},
     };
     RecordingReporter reporter;
     TForm1 form(reporter);
+    form.show();
     Calculate(form);
     QMenu& menu = form.ContextMenu().Menu();
     for (QListWidget* list : {form.ListBox1, form.ListBox2}) {
@@ -180,7 +189,8 @@ TEST(ReportMenu, AFileThatCannotBeWrittenGoesToTheErrorBoxAndLeavesNothing) {
     form.ContextMenu().Popup(QPoint(400, 400));
     form.ContextMenu().SaveReport->trigger();
     ASSERT_EQ(reporter.boxes.size(), 1u);
-    EXPECT_TRUE(reporter.boxes[0].text.startsWith("The report could not be saved to '" + path + "': "))
+    EXPECT_TRUE(
+        reporter.boxes[0].text.startsWith("The report could not be saved to '" + path + "': "))
         << reporter.boxes[0].text.toStdString();
     EXPECT_FALSE(QFile::exists(path));
     Calculate(form);
