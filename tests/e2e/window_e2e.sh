@@ -5,6 +5,8 @@
 #   - "abc" as the power raises the error box (titled with the application
 #     title), the report area is emptied, and OK closes the box;
 #   - the main window then calculates again, showing the same report;
+#   - a right click on the report list opens its menu, Escape closes it and
+#     the window looks as before;
 #   - Enter in a field presses nothing; Enter or keypad Enter on a focused
 #     button presses it ("Calculate", "INFO", "Close");
 #   - a long power without blanks gives an error box that wraps it onto more
@@ -154,6 +156,25 @@ click "${calculate[@]}"
 same_as_first() { shot calc2; crop calc2; [ "$(differing calc1 calc2)" -lt 200 ]; }
 wait_for 10 same_as_first || fail "the second calculation differs from the first ($(differing calc1 calc2) pixels)"
 kill -0 "$app_pid" || fail "the program ended"
+
+# 3b. With the report list focused, a right click on it opens the context
+# menu, and Escape closes it leaving every pixel of the window as it was (a
+# right click selects no row).
+xdotool key Tab
+window_area="678x500+270+141"
+sleep 0.3
+shot premenu
+xdotool mousemove 500 400 click 3
+menu_open() { shot menu; crop menu; [ "$(differing calc2 menu)" -gt 500 ]; }
+wait_for 5 menu_open || fail "a right click on the report list opened no menu"
+xdotool key Escape
+xdotool mousemove "${calculate[@]}"
+window_unchanged() {
+  shot postmenu
+  [ "$(compare -metric AE -crop "$window_area" "$work/premenu.png" "$work/postmenu.png" null: 2>&1)" = 0 ]
+}
+wait_for 5 window_unchanged || fail "the window differs after the menu closed"
+echo "the context menu opened and closed with Escape"
 
 # 4. Enter in a field presses nothing; on the focused "Calculate" it does.
 edit4=(311 329)        # Edit4 in GroupBox1
