@@ -61,7 +61,7 @@ void ReportMenu::AddEntries() {
     CopyReport = entry(QStringLiteral("Copy report"), [this, copy] { copy(form_.ListBox1); });
     CopySummary = entry(QStringLiteral("Copy summary"), [this, copy] { copy(form_.ListBox2); });
     menu_->addSeparator();
-    SaveReport = entry(QStringLiteral("Save report as\u2026"), [this] {
+    SaveReportAs = entry(QStringLiteral("Save report as\u2026"), [this] {
         SaveAs(QStringLiteral("Save report as"), QStringLiteral("report.txt"),
                QStringLiteral("Text files (*.txt)"), QStringLiteral("report"),
                [this] { return ReportFileBytes(*form_.ListBox1, *form_.ListBox2); });
@@ -73,12 +73,12 @@ void ReportMenu::AddEntries() {
                    return PlateTableCsv(last.inputs, last.settings);
                });
     });
-    SaveChartPng = entry(QStringLiteral("Save chart as PNG\u2026"), [this] {
+    SaveChartAsPng = entry(QStringLiteral("Save chart as PNG\u2026"), [this] {
         SaveAs(QStringLiteral("Save chart as PNG"), QStringLiteral("chart.png"),
                QStringLiteral("PNG images (*.png)"), QStringLiteral("chart"),
                [this] { return ChartPngBytes(); });
     });
-    SaveChartSvg = entry(QStringLiteral("Save chart as SVG\u2026"), [this] {
+    SaveChartAsSvg = entry(QStringLiteral("Save chart as SVG\u2026"), [this] {
         SaveAs(QStringLiteral("Save chart as SVG"), QStringLiteral("chart.svg"),
                QStringLiteral("SVG images (*.svg)"), QStringLiteral("chart"),
                [this] { return ChartSvgBytes(); });
@@ -128,7 +128,7 @@ void ReportMenu::UpdateEnabled() {
     const bool calculated = form_.LastCalculated().has_value();
     CopyReport->setEnabled(form_.ListBox1->count() > 0);
     CopySummary->setEnabled(form_.ListBox2->count() > 0);
-    for (QAction* file : {SaveReport, ExportPlateTable, SaveChartPng, SaveChartSvg})
+    for (QAction* file : {SaveReportAs, ExportPlateTable, SaveChartAsPng, SaveChartAsSvg})
         file->setEnabled(calculated);
     OpenStudy->setEnabled(static_cast<bool>(form_.OpenStudyWindow));
 }

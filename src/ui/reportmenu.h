@@ -38,10 +38,10 @@ class ReportMenu : public QObject {
     // The entries, in the menu's order.
     QAction* CopyReport;
     QAction* CopySummary;
-    QAction* SaveReport;
+    QAction* SaveReportAs;
     QAction* ExportPlateTable;
-    QAction* SaveChartPng;
-    QAction* SaveChartSvg;
+    QAction* SaveChartAsPng;
+    QAction* SaveChartAsSvg;
     QAction* OpenStudy;
 
   protected:
