@@ -11,6 +11,7 @@ NumberField::NumberField(StudyField field, double step, const FormatSettings& se
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     setKeyboardTracking(true);
     setAccelerated(true);
+    setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.000000000")));
     connect(lineEdit(), &QLineEdit::textEdited, this, &NumberField::TextEdited);
 }
 
@@ -21,6 +22,8 @@ std::string NumberField::Text() const {
 void NumberField::SetText(const std::string& text) {
     if (Text() == text) return;
     lineEdit()->setText(QString::fromStdString(text));
+    // A long text (a converted strength) shows from its start.
+    lineEdit()->setCursorPosition(0);
     emit TextEdited();
 }
 

@@ -25,17 +25,23 @@ TXYLineSeries& AddLine(TChart& chart, const std::string& title, ColorValue color
     return series;
 }
 
+double LabelStep(double span) {
+    // 1, 2, 5 times a power of ten: the smallest giving at most ten steps.
+    const double decade = std::pow(10.0, std::floor(std::log10(span / 10)));
+    for (double factor : {1.0, 2.0, 5.0})
+        if (span / (factor * decade) <= 10) return factor * decade;
+    return 10 * decade;
+}
+
 void SetAxisRange(TChartAxis& axis, double minimum, double maximum) {
     if (maximum <= minimum) maximum = minimum + 1;
     axis.SetMinMax(minimum, maximum);
+    axis.Increment = LabelStep(maximum - minimum);
 }
 
 void SetPlateRange(TChartAxis& axis, int top) {
-    top = std::max(top, 1);
-    double step = 1;
-    for (int k = 0; top / step > 10; ++k) step *= k % 3 == 1 ? 2.5 : 2;  // 1, 2, 5, 10, 20, 50 ...
-    axis.Increment = step;
-    SetAxisRange(axis, 0, top);
+    SetAxisRange(axis, 0, std::max(top, 1));
+    axis.Increment = std::max(axis.Increment, 1.0);
 }
 
 void SetStrengthRange(TChartAxis& axis, const std::vector<double>& values) {

@@ -18,12 +18,15 @@ void SetUpStudyChart(TChart& chart, const std::string& title);
 TXYLineSeries& AddLine(TChart& chart, const std::string& title, ColorValue color,
                        PenStyle style = PenStyle::psSolid);
 
+// 1, 2 or 5 times a power of ten: the smallest step cutting `span` into at
+// most ten.
+double LabelStep(double span);
+
 // Fixes an axis to [minimum, maximum], widened to a span of one when the two
-// meet, so a single value still has a scale.
+// meet, so a single value still has a scale, labelled every LabelStep.
 void SetAxisRange(TChartAxis& axis, double minimum, double maximum);
 
-// The plate axis: 0..top (at least 1), labelled at whole plates, at most
-// about ten labels.
+// The plate axis: 0..top (at least 1), labelled at whole plates.
 void SetPlateRange(TChartAxis& axis, int top);
 
 // The strength axis: 0..100 %, widened to whole numbers holding every value
