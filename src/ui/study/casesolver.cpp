@@ -17,6 +17,10 @@ StudyCase SolveStudy(const InputTexts& typed, StrengthUnit unit, const FormatSet
         // A strength by volume outside 0..100 % is refused before any solve.
         study.profile = {};
         study.profile.result.error = MessageWithPeriod(e.Message());
+    } catch (const std::exception& e) {
+        // Nothing may escape the worker thread; the window shows it instead.
+        study.profile = {};
+        study.profile.result.error = MessageWithPeriod(e.what());
     }
     return study;
 }

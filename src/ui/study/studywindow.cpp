@@ -6,6 +6,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "ui/chart/chartview.h"
 #include "ui/study/comparepanel.h"
 #include "ui/study/profilepanel.h"
 #include "ui/study/studychart.h"
@@ -51,6 +52,16 @@ void StudyWindow::AddPanels() {
 void StudyWindow::AddPanel(StudyPanel* panel, const QString& title) {
     panels_.push_back(panel);
     tabs_->addTab(panel, title);
+    // A chart's paint or mouse handler that fails says so in the status
+    // line instead of unwinding into the event loop.
+    if (ChartView* chart = panel->ExportChart())
+        chart->SetEventGuard([this](const std::function<void()>& handler) {
+            try {
+                handler();
+            } catch (const std::exception& e) {
+                inputs_->ShowStatus(QString::fromUtf8(e.what()), true);
+            }
+        });
 }
 
 void StudyWindow::BuildMenu() {
