@@ -289,5 +289,28 @@ TEST_F(StudyWindowTest, FieldsStepTheirNumberAndLeaveOtherTextsAlone) {
     EXPECT_TRUE(window->Solver().Debounce().isActive());
 }
 
+TEST_F(StudyWindowTest, TabReachesEveryInputAndTheCharts) {
+    auto window = Open();
+    std::vector<QWidget*> reached;
+    for (QWidget* w = window->nextInFocusChain(); w != window.get(); w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) reached.push_back(w);
+    auto reaches = [&](QWidget* w) {
+        return std::find(reached.begin(), reached.end(), w) != reached.end();
+    };
+    StudyInputs& inputs = window->Inputs();
+    for (StudyField f :
+         {StudyField::Power, StudyField::Strength, StudyField::Plates, StudyField::Reflux}) {
+        EXPECT_TRUE(reaches(&inputs.Field(f)));
+        EXPECT_FALSE(inputs.Field(f).accessibleName().isEmpty());
+    }
+    EXPECT_TRUE(reaches(&inputs.UnitSelector()));
+    for (int i = 0; i < window->Tabs().count(); ++i) {
+        ChartView* chart = window->Panel(i).ExportChart();
+        ASSERT_NE(chart, nullptr);
+        EXPECT_TRUE(reaches(chart));
+        EXPECT_FALSE(chart->accessibleName().isEmpty());
+    }
+}
+
 }  // namespace
 }  // namespace colmara
