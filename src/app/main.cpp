@@ -1,6 +1,6 @@
 // The window program: sets up the floating-point unit and the number symbols,
 // opens the display, then creates the windows and runs until the main window
-// closes.
+// closes; with --study it shows the study window alone instead.
 #include <QApplication>
 
 #include "app/displayopen.h"
@@ -9,11 +9,15 @@
 #include "ui/apptitle.h"
 #include "ui/errorreporter.h"
 #include "ui/startup.h"
+#include "ui/study/studystartup.h"
 
 int main(int argc, char** argv) {
     colmara::InitFloatingPoint();
     colmara::RereadProcessFormatSettings();
+    // Read before the toolkit takes its own options out of argv.
+    const bool study = colmara::StudyRequested(argc, argv);
     const auto app = colmara::OpenApplication(argc, argv);
+    if (study) return colmara::RunStudyWindow();
     colmara::ErrorReporter reporter(
         colmara::ApplicationTitleFromPath(QCoreApplication::applicationFilePath()));
     return colmara::RunForms(reporter);

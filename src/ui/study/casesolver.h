@@ -1,0 +1,68 @@
+// Live calculation of the study window's inputs: each request restarts a
+// short debounce; then the newest request is solved on a worker thread of
+// its own and its case delivered on the GUI thread. The GUI thread never
+// waits on a solve, and a result that a newer request has overtaken is
+// dropped, so what is delivered is always the newest inputs' case.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "runtime/numconv.h"
+#include "ui/study/studypanel.h"
+
+namespace colmara {
+
+class CaseSolver : public QObject {
+    Q_OBJECT
+
+  public:
+    static constexpr int kDebounceMs = 80;
+
+    explicit CaseSolver(QObject* parent = nullptr);
+    ~CaseSolver() override;
+
+    // Asks for the case of these texts (the strength typed in `unit`), solved
+    // once the debounce has passed without a newer request.
+    void Request(const InputTexts& typed, StrengthUnit unit, const FormatSettings& settings);
+    // Hands the pending request to the worker now, without waiting for the
+    // debounce (the window's first case, tests, benchmarks).
+    void Flush();
+
+    // Waits for the debounce before a request goes to the worker.
+    QTimer& Debounce() { return debounce_; }
+    // True from a request until its case (or a newer one) is delivered.
+    bool Busy() const { return latest_ != delivered_; }
+
+  signals:
+    void Solved(const colmara::StudyCase& study);
+
+  private:
+    struct Job {
+        std::uint64_t id = 0;
+        InputTexts typed;
+        StrengthUnit unit = StrengthUnit::Weight;
+        FormatSettings settings;
+    };
+    void Run();
+    void Deliver(std::uint64_t id, const StudyCase& study);
+
+    QTimer debounce_;
+    Job pending_;
+    std::uint64_t latest_ = 0;     // GUI thread: the newest request
+    std::uint64_t delivered_ = 0;  // GUI thread: the newest delivered
+
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::optional<Job> queued_;  // guarded: the newest job the worker has not taken
+    bool stop_ = false;          // guarded
+    std::thread worker_;
+};
+
+}  // namespace colmara

@@ -1,0 +1,49 @@
+#include "ui/study/numberfield.h"
+
+#include <QLineEdit>
+
+namespace colmara {
+
+NumberField::NumberField(StudyField field, double step, const FormatSettings& settings,
+                         QWidget* parent)
+    : QAbstractSpinBox(parent), field_(field), step_(step), settings_(settings) {
+    // Nothing is corrected on leaving the field: the text is the input.
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    setKeyboardTracking(true);
+    setAccelerated(true);
+    setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.000000000")));
+    connect(lineEdit(), &QLineEdit::textEdited, this, &NumberField::TextEdited);
+}
+
+std::string NumberField::Text() const {
+    return lineEdit()->text().toStdString();
+}
+
+void NumberField::SetText(const std::string& text) {
+    if (Text() == text) return;
+    lineEdit()->setText(QString::fromStdString(text));
+    // A long text (a converted strength) shows from its start.
+    lineEdit()->setCursorPosition(0);
+    emit TextEdited();
+}
+
+void NumberField::stepBy(int steps) {
+    if (auto next = SteppedText(field_, Text(), steps, step_, settings_)) {
+        SetText(*next);
+        lineEdit()->selectAll();
+    }
+}
+
+QValidator::State NumberField::validate(QString&, int&) const {
+    // Any text is a valid input; the calculation says what is wrong with it.
+    return QValidator::Acceptable;
+}
+
+void NumberField::fixup(QString&) const {}
+
+QAbstractSpinBox::StepEnabled NumberField::stepEnabled() const {
+    if (isReadOnly() || !SteppedText(field_, Text(), 1, step_, settings_)) return StepNone;
+    return StepUpEnabled | StepDownEnabled;
+}
+
+}  // namespace colmara

@@ -1,0 +1,119 @@
+#include "ui/study/studyinputs.h"
+
+#include <QGridLayout>
+
+#include "ui/study/studychart.h"
+
+namespace colmara {
+
+namespace {
+
+struct FieldSpec {
+    StudyField field;
+    const char* label;  // with the mnemonic
+    const char* name;   // accessible name
+    double step;
+};
+
+constexpr std::array<FieldSpec, 4> kFields = {{
+    {StudyField::Power, "&Power, W", "Heating power in watts", 100},
+    {StudyField::Strength, "Boiler &strength", "Boiler strength", 1},
+    {StudyField::Plates, "Pla&tes", "Number of plates", 1},
+    {StudyField::Reflux, "&Reflux ratio", "Reflux ratio", 0.5},
+}};
+
+StrengthUnit UnitAt(int index) {
+    return index == 1 ? StrengthUnit::Volume : StrengthUnit::Weight;
+}
+
+}  // namespace
+
+StudyInputs::StudyInputs(const FormatSettings& settings, QWidget* parent)
+    : QWidget(parent), settings_(settings), unit_(new QComboBox(this)), status_(new QLabel(this)) {
+    auto* grid = new QGridLayout(this);
+    grid->setColumnStretch(2, 1);
+    int row = 0;
+    for (const FieldSpec& spec : kFields) {
+        auto* field = new NumberField(spec.field, spec.step, settings_, this);
+        field->setAccessibleName(QString::fromUtf8(spec.name));
+        auto* label = new QLabel(QString::fromUtf8(spec.label), this);
+        label->setBuddy(field);
+        auto* note = new QLabel(this);
+        note->setAccessibleName(QString::fromUtf8(spec.name) + QStringLiteral(" note"));
+        note->setStyleSheet(QStringLiteral("color: #a15c00;"));
+        grid->addWidget(label, row, 0);
+        grid->addWidget(field, row, 1);
+        grid->addWidget(note, row, 2);
+        fields_[Index(spec.field)] = field;
+        notes_[Index(spec.field)] = note;
+        connect(field, &NumberField::TextEdited, this, &StudyInputs::Edited);
+        ++row;
+        if (spec.field == StudyField::Strength) {
+            for (StrengthUnit u : {StrengthUnit::Weight, StrengthUnit::Volume})
+                unit_->addItem(QString::fromStdString(StrengthUnitName(u)));
+            unit_->setAccessibleName(QStringLiteral("Strength unit"));
+            auto* unitLabel = new QLabel(QStringLiteral("&Unit"), this);
+            unitLabel->setBuddy(unit_);
+            grid->addWidget(unitLabel, row, 0);
+            grid->addWidget(unit_, row, 1);
+            ++row;
+        }
+    }
+    status_->setAccessibleName(QStringLiteral("Status"));
+    status_->setWordWrap(true);
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid->addWidget(status_, row, 0, 1, 3);
+    connect(unit_, &QComboBox::currentIndexChanged, this, &StudyInputs::UnitChosen);
+    SetInputs(InputTexts{}, StrengthUnit::Weight);
+}
+
+InputTexts StudyInputs::Typed() const {
+    auto text = [this](StudyField f) { return fields_[Index(f)]->Text(); };
+    return {text(StudyField::Power), text(StudyField::Strength), text(StudyField::Plates),
+            text(StudyField::Reflux)};
+}
+
+StrengthUnit StudyInputs::Unit() const {
+    return shownUnit_;
+}
+
+void StudyInputs::SetInputs(const InputTexts& typed, StrengthUnit unit) {
+    quiet_ = true;
+    shownUnit_ = unit;
+    unit_->setCurrentIndex(unit == StrengthUnit::Volume ? 1 : 0);
+    Field(StudyField::Power).SetText(typed.power);
+    Field(StudyField::Strength).SetText(typed.strength);
+    Field(StudyField::Plates).SetText(typed.plates);
+    Field(StudyField::Reflux).SetText(typed.reflux);
+    quiet_ = false;
+    Edited();
+}
+
+void StudyInputs::UnitChosen() {
+    const StrengthUnit chosen = UnitAt(unit_->currentIndex());
+    if (chosen == shownUnit_) return;
+    NumberField& strength = Field(StudyField::Strength);
+    const std::string text = SwitchedStrengthText(strength.Text(), shownUnit_, chosen, settings_);
+    shownUnit_ = chosen;
+    quiet_ = true;
+    strength.SetText(text);
+    quiet_ = false;
+    Edited();
+}
+
+void StudyInputs::Edited() {
+    if (quiet_) return;
+    for (const FieldSpec& spec : kFields) {
+        const auto note =
+            FieldNote(spec.field, fields_[Index(spec.field)]->Text(), shownUnit_, settings_);
+        notes_[Index(spec.field)]->setText(note ? QString::fromStdString("⚠ " + *note) : QString());
+    }
+    emit Changed();
+}
+
+void StudyInputs::ShowStatus(const QString& text, bool error) {
+    status_->setText(text);
+    status_->setStyleSheet(error ? QStringLiteral("color: #b00020;") : QString());
+}
+
+}  // namespace colmara

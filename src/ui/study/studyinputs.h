@@ -1,0 +1,53 @@
+// The study window's inputs: the four fields with their notes, the unit the
+// strength is typed in, and the status line that says how the newest
+// calculation went.
+#pragma once
+
+#include <QComboBox>
+#include <QLabel>
+#include <QWidget>
+#include <array>
+
+#include "report/calculate.h"
+#include "study/strengthunit.h"
+#include "ui/study/numberfield.h"
+
+namespace colmara {
+
+class StudyInputs : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit StudyInputs(const FormatSettings& settings, QWidget* parent = nullptr);
+
+    InputTexts Typed() const;
+    StrengthUnit Unit() const;
+    // Puts a whole setup into the fields (texts as given) and announces one change.
+    void SetInputs(const InputTexts& typed, StrengthUnit unit);
+
+    NumberField& Field(StudyField field) { return *fields_[Index(field)]; }
+    QComboBox& UnitSelector() { return *unit_; }
+    QString Note(StudyField field) const { return notes_[Index(field)]->text(); }
+
+    void ShowStatus(const QString& text, bool error);
+    QString Status() const { return status_->text(); }
+
+  signals:
+    // A text or the unit changed.
+    void Changed();
+
+  private:
+    static std::size_t Index(StudyField field) { return static_cast<std::size_t>(field); }
+    void UnitChosen();
+    void Edited();
+
+    const FormatSettings& settings_;
+    std::array<NumberField*, 4> fields_{};
+    std::array<QLabel*, 4> notes_{};
+    QComboBox* unit_;
+    QLabel* status_;
+    StrengthUnit shownUnit_ = StrengthUnit::Weight;  // the unit the strength text is in
+    bool quiet_ = false;                             // filling several fields at once
+};
+
+}  // namespace colmara

@@ -1,0 +1,118 @@
+#include "ui/study/studywindow.h"
+
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "ui/chart/chartview.h"
+#include "ui/study/comparepanel.h"
+#include "ui/study/profilepanel.h"
+#include "ui/study/studychart.h"
+
+namespace colmara {
+
+StudyWindow::StudyWindow(const FormatSettings& settings, QWidget* parent)
+    : QMainWindow(parent),
+      settings_(settings),
+      inputs_(new StudyInputs(settings)),
+      tabs_(new QTabWidget),
+      chooser_([this](FileAction action, const QStringList& filters) {
+          return AskWithDialog(this, action, filters);
+      }) {
+    setWindowTitle(QStringLiteral("Colmara Study"));
+    auto* side = new QWidget;
+    auto* sideLayout = new QVBoxLayout(side);
+    sideLayout->addWidget(inputs_);
+    sideLayout->addStretch();
+    auto* splitter = new QSplitter;
+    splitter->addWidget(side);
+    splitter->addWidget(tabs_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setChildrenCollapsible(false);
+    setCentralWidget(splitter);
+    tabs_->setAccessibleName(QStringLiteral("Views of the case"));
+    AddPanels();
+    BuildMenu();
+    resize(1100, 680);
+    connect(inputs_, &StudyInputs::Changed, this, &StudyWindow::InputsChanged);
+    connect(&solver_, &CaseSolver::Solved, this, &StudyWindow::ShowCase);
+    RestoreState();
+    // The first case needs no debounce: nobody is typing yet.
+    InputsChanged();
+    solver_.Flush();
+}
+
+void StudyWindow::AddPanels() {
+    AddPanel(new ProfilePanel(settings_), QStringLiteral("Column profile"));
+    AddPanel(new ComparePanel(settings_), QStringLiteral("Compare"));
+}
+
+void StudyWindow::AddPanel(StudyPanel* panel, const QString& title) {
+    panels_.push_back(panel);
+    tabs_->addTab(panel, title);
+    // A chart's paint or mouse handler that fails says so in the status
+    // line instead of unwinding into the event loop.
+    if (ChartView* chart = panel->ExportChart())
+        chart->SetEventGuard([this](const std::function<void()>& handler) {
+            try {
+                handler();
+            } catch (const std::exception& e) {
+                inputs_->ShowStatus(QString::fromUtf8(e.what()), true);
+            }
+        });
+}
+
+void StudyWindow::BuildMenu() {
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&Open setup…"), QKeySequence::Open, this,
+                    &StudyWindow::OpenSetup);
+    file->addAction(QStringLiteral("&Save setup…"), QKeySequence::Save, this,
+                    &StudyWindow::SaveSetup);
+    file->addSeparator();
+    file->addAction(QStringLiteral("&Export…"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
+                    &StudyWindow::Export);
+    file->addAction(QStringLiteral("&Copy table"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
+                    this, &StudyWindow::CopyTable);
+    file->addSeparator();
+    file->addAction(QStringLiteral("C&lose"), QKeySequence(Qt::CTRL | Qt::Key_W), this,
+                    &QWidget::close);
+}
+
+void StudyWindow::StartWith(const InputTexts& typed, StrengthUnit unit) {
+    inputs_->SetInputs(typed, unit);
+}
+
+void StudyWindow::InputsChanged() {
+    solver_.Request(inputs_->Typed(), inputs_->Unit(), settings_);
+}
+
+void StudyWindow::ShowCase(const StudyCase& study) {
+    shown_ = study;
+    const CaseResult& result = study.profile.result;
+    if (result.Solved()) {
+        const auto strength = result.ProductStrength(study.unit);
+        const std::string symbol = StrengthUnitSymbol(study.unit);
+        const std::string text =
+            "Product " +
+            (strength ? ReadoutNumber(static_cast<double>(*strength), settings_) + " " + symbol
+                      : std::string("strength outside 0–100 ") + symbol) +
+            " at " +
+            ReadoutNumber(static_cast<double>(result.productAmount.value_or(0)), settings_) +
+            " g/h";
+        inputs_->ShowStatus(QString::fromStdString(text), false);
+    } else {
+        inputs_->ShowStatus(QString::fromStdString(result.error.value_or("")) +
+                                QStringLiteral(" (grey curves: the last case that solved)"),
+                            true);
+    }
+    for (StudyPanel* panel : panels_) panel->ShowCase(study);
+}
+
+void StudyWindow::closeEvent(QCloseEvent* event) {
+    SaveState();
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace colmara

@@ -1,0 +1,83 @@
+// The study window: the four inputs with a unit selector and a status line,
+// recalculated live on a worker thread, and a tab per way of looking at the
+// newest case. File actions report to the status line, never in a box.
+#pragma once
+
+#include <QMainWindow>
+#include <QStringList>
+#include <QTabWidget>
+#include <functional>
+#include <vector>
+
+#include "study/setupfile.h"
+#include "ui/study/casesolver.h"
+#include "ui/study/studyinputs.h"
+#include "ui/study/studypanel.h"
+
+namespace colmara {
+
+enum class FileAction { OpenSetup, SaveSetup, Export };
+
+// What a file dialog answered: the path (empty: cancelled) and the filter
+// the user chose, which decides an export's format.
+struct FileChoice {
+    QString path;
+    QString filter;
+};
+
+class StudyWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // Asks for a file; a test passes one that answers without a dialog.
+    using FileChooser = std::function<FileChoice(FileAction, const QStringList& filters)>;
+
+    // settings: the number symbols of the fields and charts; must outlive the
+    // window. Starts with the inputs, unit, tab and geometry of the last run.
+    explicit StudyWindow(const FormatSettings& settings, QWidget* parent = nullptr);
+
+    // Replaces the inputs (the main window's texts, by weight).
+    void StartWith(const InputTexts& typed, StrengthUnit unit = StrengthUnit::Weight);
+
+    StudyInputs& Inputs() { return *inputs_; }
+    CaseSolver& Solver() { return solver_; }
+    QTabWidget& Tabs() { return *tabs_; }
+    StudyPanel& Panel(int index) { return *panels_.at(index); }
+    StudyPanel& CurrentPanel() { return *panels_.at(tabs_->currentIndex()); }
+    // The newest delivered case.
+    const StudyCase& Shown() const { return shown_; }
+
+    void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+
+    // The File menu's actions.
+    void OpenSetup();
+    void SaveSetup();
+    void Export();
+    void CopyTable();
+
+    // Remembers size, position, inputs, unit and tab for the next run.
+    void SaveState() const;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void AddPanels();
+    void AddPanel(StudyPanel* panel, const QString& title);
+    void BuildMenu();
+    void RestoreState();
+    void InputsChanged();
+    void ShowCase(const StudyCase& study);
+    QString ChartTitle() const;
+    static FileChoice AskWithDialog(QWidget* parent, FileAction action, const QStringList& filters);
+
+    const FormatSettings& settings_;
+    StudyInputs* inputs_;
+    QTabWidget* tabs_;
+    std::vector<StudyPanel*> panels_;
+    CaseSolver solver_;
+    StudyCase shown_;
+    FileChooser chooser_;
+};
+
+}  // namespace colmara

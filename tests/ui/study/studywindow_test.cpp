@@ -1,0 +1,316 @@
+#include "ui/study/studywindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "study/records.h"
+#include "study/strengthtext.h"
+#include "study/valuetext.h"
+#include "ui/study/comparepanel.h"
+#include "ui/study/profilepanel.h"
+
+namespace colmara {
+namespace {
+
+constexpr int kProfileTab = 0;
+
+// Every window of a test reads and writes settings in a directory of its own.
+class StudyWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QStandardPaths::setTestModeEnabled(true);
+        ASSERT_TRUE(dir_.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
+        QSettings(QStringLiteral("Colmara"), QStringLiteral("Colmara Study")).clear();
+    }
+
+    std::unique_ptr<StudyWindow> Open() {
+        auto window = std::make_unique<StudyWindow>(settings_);
+        window->SetFileChooser([this](FileAction, const QStringList&) { return answer_; });
+        window->show();
+        Settle(*window);
+        return window;
+    }
+
+    // Lets the debounce pass at once and waits for the newest case.
+    static void Settle(StudyWindow& window) {
+        window.Solver().Flush();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Solver().Busy(); }, 20000));
+    }
+
+    static void Type(NumberField& field, const char* text) {
+        field.setFocus();
+        field.selectAll();
+        QTest::keyClicks(&field, QString::fromUtf8(text));
+    }
+
+    static ProfilePanel& Profile(StudyWindow& w) {
+        return dynamic_cast<ProfilePanel&>(w.Panel(kProfileTab));
+    }
+    static ComparePanel& Compare(StudyWindow& w) {
+        return dynamic_cast<ComparePanel&>(w.Panel(w.Tabs().count() - 1));
+    }
+
+    static std::string ProfileCsv(const CaseProfile& profile, StrengthUnit unit) {
+        std::string csv = CsvHeader(PlateRecord(profile.plates.front(), unit));
+        for (const PlateRow& row : profile.plates) csv += CsvLine(PlateRecord(row, unit));
+        return csv;
+    }
+
+    QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
+
+    FormatSettings settings_;
+    QTemporaryDir dir_;
+    FileChoice answer_;
+};
+
+// The chart's curves hold exactly the profile the study layer computes for
+// the same texts.
+void ExpectCurvesOf(ProfilePanel& panel, const CaseProfile& profile, StrengthUnit unit) {
+    ASSERT_EQ(panel.Vapour().Count(), static_cast<int>(profile.plates.size()));
+    ASSERT_EQ(panel.Temperature().Count(), static_cast<int>(profile.plates.size()));
+    for (std::size_t i = 0; i < profile.plates.size(); ++i) {
+        const PlateRow& row = profile.plates[i];
+        EXPECT_EQ(panel.Vapour().XValues.Value(i), row.plate);
+        EXPECT_EQ(panel.Vapour().YValues.Value(i), static_cast<double>(*row.VapourStrength(unit)));
+        EXPECT_EQ(panel.Temperature().YValues.Value(i), static_cast<double>(row.temperature));
+    }
+}
+
+TEST_F(StudyWindowTest, TypingRecalculatesTheProfileOfTheTypedTexts) {
+    auto window = Open();
+    StudyInputs& inputs = window->Inputs();
+    Type(inputs.Field(StudyField::Power), "2000");
+    Type(inputs.Field(StudyField::Plates), "12");
+    EXPECT_TRUE(window->Solver().Debounce().isActive());
+    Settle(*window);
+
+    const InputTexts typed{"2000", "1", "12", "15"};
+    ASSERT_EQ(window->Shown().typed, typed);
+    const CaseProfile expected = ProfileCase(typed, settings_);
+    ExpectCurvesOf(Profile(*window), expected, StrengthUnit::Weight);
+    EXPECT_EQ(Profile(*window).TableCsv(), ProfileCsv(expected, StrengthUnit::Weight));
+    EXPECT_EQ(Profile(*window).Pane().Chart().BottomAxis().Maximum, 12);
+    EXPECT_EQ(inputs.Status().toStdString().rfind("Product ", 0), 0u);
+
+    // The mouse reads the drawn curves: plate 0 under the chart's left edge.
+    ProfilePanel& panel = Profile(*window);
+    panel.Pane().View().repaint();
+    const Rect plot = panel.Pane().Chart().ChartRect();
+    panel.Pane().ReadAt({plot.Left + 1, (plot.Top + plot.Bottom) / 2});
+    EXPECT_TRUE(panel.Pane().Readout().startsWith("Plate 0: Vapour strength "))
+        << panel.Pane().Readout().toStdString();
+}
+
+TEST_F(StudyWindowTest, OnlyTheNewestRequestIsDelivered) {
+    auto window = Open();
+    QSignalSpy solved(&window->Solver(), &CaseSolver::Solved);
+    const InputTexts older{"1000", "5", "10", "2"}, newer{"1500", "5", "10", "2"};
+    window->Solver().Request(older, StrengthUnit::Weight, settings_);
+    window->Solver().Flush();
+    window->Solver().Request(newer, StrengthUnit::Weight, settings_);
+    Settle(*window);
+    ASSERT_GE(solved.count(), 1);
+    for (const auto& args : solved) EXPECT_EQ(args.at(0).value<StudyCase>().typed, newer);
+}
+
+TEST_F(StudyWindowTest, AFailedCalculationGreysTheLastCurvesWithoutABox) {
+    auto window = Open();
+    ProfilePanel& panel = Profile(*window);
+    const int points = panel.Vapour().Count();
+    const ColorValue own = panel.Vapour().SeriesColor;
+    StudyInputs& inputs = window->Inputs();
+
+    Type(inputs.Field(StudyField::Reflux), "x1");
+    Settle(*window);
+    const CaseProfile failed = ProfileCase(inputs.Typed(), settings_);
+    ASSERT_TRUE(failed.result.error.has_value());
+    EXPECT_TRUE(inputs.Status().startsWith(QString::fromStdString(*failed.result.error)));
+    EXPECT_EQ(panel.Vapour().Count(), points);
+    EXPECT_NE(panel.Vapour().SeriesColor, own);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // A strength by volume outside 0..100 % is refused by the study layer,
+    // flagged beside its field and shown the same way.
+    inputs.UnitSelector().setCurrentIndex(1);
+    Type(inputs.Field(StudyField::Reflux), "3");
+    Type(inputs.Field(StudyField::Strength), "120");
+    Settle(*window);
+    EXPECT_FALSE(inputs.Note(StudyField::Strength).isEmpty());
+    EXPECT_TRUE(inputs.Status().contains(QStringLiteral("120")));
+    EXPECT_NE(panel.Vapour().SeriesColor, own);
+
+    Type(inputs.Field(StudyField::Strength), "10");
+    Settle(*window);
+    EXPECT_TRUE(inputs.Note(StudyField::Strength).isEmpty());
+    EXPECT_EQ(panel.Vapour().SeriesColor, own);
+}
+
+TEST_F(StudyWindowTest, SwitchingTheUnitKeepsTheStrengthAndRelabelsEverything) {
+    auto window = Open();
+    StudyInputs& inputs = window->Inputs();
+    Type(inputs.Field(StudyField::Strength), "10");
+    Settle(*window);
+    const CaseProfile byWeight = ProfileCase(inputs.Typed(), settings_);
+
+    inputs.UnitSelector().setCurrentIndex(1);
+    EXPECT_EQ(inputs.Field(StudyField::Strength).Text(),
+              ValueText(static_cast<double>(VolumeFromWeight(10)), false, settings_));
+    Settle(*window);
+    ProfilePanel& panel = Profile(*window);
+    EXPECT_EQ(panel.Pane().Chart().LeftAxis().Title, "Strength, % vol");
+    // The same strength by weight goes into the calculation, so the curves
+    // are the weight case's rows, converted.
+    EXPECT_EQ(FieldInputs(inputs.Typed(), StrengthUnit::Volume, settings_).strength, "10");
+    ExpectCurvesOf(panel, byWeight, StrengthUnit::Volume);
+    EXPECT_EQ(panel.TableCsv(), ProfileCsv(byWeight, StrengthUnit::Volume));
+    EXPECT_NE(panel.TableTsv().find("vapour_strength_vol\t"), std::string::npos);
+}
+
+TEST_F(StudyWindowTest, PinsKeepRunsNamedByTheirInputsAndFollowTheUnit) {
+    auto window = Open();
+    ComparePanel& compare = Compare(*window);
+    StudyInputs& inputs = window->Inputs();
+    inputs.SetInputs({"2000", "10", "20", "3"}, StrengthUnit::Weight);
+    Settle(*window);
+    ASSERT_TRUE(compare.PinCurrent());
+    for (const char* power : {"1500", "1000", "500", "250"}) {
+        Type(inputs.Field(StudyField::Power), power);
+        Settle(*window);
+        compare.PinCurrent();
+    }
+    const std::vector<std::string> four = {
+        "2000 W, 10 %, 20 plates, R 3", "1500 W, 10 %, 20 plates, R 3",
+        "1000 W, 10 %, 20 plates, R 3", "500 W, 10 %, 20 plates, R 3"};
+    EXPECT_EQ(compare.PinNames(), four);  // the fifth did not fit
+
+    compare.RemovePin(1);
+    EXPECT_EQ(compare.PinNames().size(), 3u);
+    ASSERT_TRUE(compare.PinCurrent());
+    EXPECT_EQ(compare.PinNames().back(), "250 W, 10 %, 20 plates, R 3");
+
+    // By volume the pins are named and drawn in % vol.
+    inputs.UnitSelector().setCurrentIndex(1);
+    Settle(*window);
+    const std::string tenByVolume = inputs.Field(StudyField::Strength).Text();
+    EXPECT_EQ(compare.PinNames().front(), "2000 W, " + tenByVolume + " % vol, 20 plates, R 3");
+    const auto& series = compare.Pane().Chart().SeriesList();
+    const CaseProfile first = ProfileCase({"2000", "10", "20", "3"}, settings_);
+    const TChartSeries& pin = *series.at(1);
+    ASSERT_EQ(pin.Count(), static_cast<int>(first.plates.size()));
+    EXPECT_EQ(pin.YValues.Value(pin.Count() - 1),
+              static_cast<double>(*first.plates.back().VapourStrength(StrengthUnit::Volume)));
+
+    compare.ClearPins();
+    EXPECT_TRUE(compare.PinNames().empty());
+    EXPECT_EQ(series.size(), 1u);
+}
+
+TEST_F(StudyWindowTest, SettingsRememberInputsUnitTabAndSize) {
+    {
+        auto window = Open();
+        window->StartWith({"1234", "7", "9", "2,5"}, StrengthUnit::Volume);
+        window->Tabs().setCurrentIndex(1);
+        window->resize(900, 600);
+        window->close();
+    }
+    auto again = Open();
+    EXPECT_EQ(again->Inputs().Typed(), (InputTexts{"1234", "7", "9", "2,5"}));
+    EXPECT_EQ(again->Inputs().Unit(), StrengthUnit::Volume);
+    EXPECT_EQ(again->Inputs().UnitSelector().currentIndex(), 1);
+    EXPECT_EQ(again->Tabs().currentIndex(), 1);
+    EXPECT_EQ(again->size(), QSize(900, 600));
+    EXPECT_EQ(again->Shown().typed, again->Inputs().Typed());
+}
+
+TEST_F(StudyWindowTest, SetupFilesRoundTripThroughTheWindow) {
+    auto window = Open();
+    const StudySetup saved{{"1800", "12,5", "15", "4"}, StrengthUnit::Volume};
+    window->StartWith(saved.inputs, saved.unit);
+    answer_ = {Path("run"), {}};
+    window->SaveSetup();
+    EXPECT_EQ(ReadSetupFile(Path("run.json").toStdString()), saved);
+
+    window->StartWith({}, StrengthUnit::Weight);
+    answer_ = {Path("run.json"), {}};
+    window->OpenSetup();
+    Settle(*window);
+    EXPECT_EQ(window->Inputs().Typed(), saved.inputs);
+    EXPECT_EQ(window->Shown().unit, StrengthUnit::Volume);
+
+    // A file that is no setup leaves the inputs and says why in the status line.
+    QFile junk(Path("junk.json"));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("[1, 2]");
+    junk.close();
+    answer_ = {Path("junk.json"), {}};
+    window->OpenSetup();
+    EXPECT_EQ(window->Inputs().Typed(), saved.inputs);
+    EXPECT_TRUE(window->Inputs().Status().contains(QStringLiteral("junk.json")));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(StudyWindowTest, ExportWritesTheFormatOfTheChosenFilter) {
+    auto window = Open();
+    window->Tabs().setCurrentIndex(kProfileTab);
+    answer_ = {Path("profile"), QStringLiteral("CSV table (*.csv)")};
+    window->Export();
+    QFile csv(Path("profile.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(csv.readAll().toStdString(), Profile(*window).TableCsv());
+
+    answer_ = {Path("profile.png"), QStringLiteral("PNG image (*.png)")};
+    window->Export();
+    const QImage png(Path("profile.png"));
+    EXPECT_EQ(png.size(), Profile(*window).Pane().View().size());
+
+    answer_ = {Path("missing/dir/profile.svg"), QStringLiteral("SVG drawing (*.svg)")};
+    window->Export();
+    EXPECT_TRUE(window->Inputs().Status().startsWith(QStringLiteral("Cannot write")));
+}
+
+TEST_F(StudyWindowTest, FieldsStepTheirNumberAndLeaveOtherTextsAlone) {
+    auto window = Open();
+    NumberField& reflux = window->Inputs().Field(StudyField::Reflux);
+    reflux.SetText("0.1");
+    reflux.stepUp();
+    EXPECT_EQ(reflux.Text(), "0.6");
+    reflux.SetText("fifteen");
+    reflux.stepUp();
+    EXPECT_EQ(reflux.Text(), "fifteen");
+    EXPECT_TRUE(window->Solver().Debounce().isActive());
+}
+
+TEST_F(StudyWindowTest, TabReachesEveryInputAndTheCharts) {
+    auto window = Open();
+    std::vector<QWidget*> reached;
+    for (QWidget* w = window->nextInFocusChain(); w != window.get(); w = w->nextInFocusChain())
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled()) reached.push_back(w);
+    auto reaches = [&](QWidget* w) {
+        return std::find(reached.begin(), reached.end(), w) != reached.end();
+    };
+    StudyInputs& inputs = window->Inputs();
+    for (StudyField f :
+         {StudyField::Power, StudyField::Strength, StudyField::Plates, StudyField::Reflux}) {
+        EXPECT_TRUE(reaches(&inputs.Field(f)));
+        EXPECT_FALSE(inputs.Field(f).accessibleName().isEmpty());
+    }
+    EXPECT_TRUE(reaches(&inputs.UnitSelector()));
+    for (int i = 0; i < window->Tabs().count(); ++i) {
+        ChartView* chart = window->Panel(i).ExportChart();
+        ASSERT_NE(chart, nullptr);
+        EXPECT_TRUE(reaches(chart));
+        EXPECT_FALSE(chart->accessibleName().isEmpty());
+    }
+}
+
+}  // namespace
+}  // namespace colmara
