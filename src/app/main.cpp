@@ -1,6 +1,7 @@
 // The window program: sets up the floating-point unit and the number symbols,
 // opens the display, then creates the windows and runs until the main window
-// closes; with --study it shows the study window alone instead.
+// closes; with --study it shows the study window alone instead. The main
+// window's lists offer to open the study window with the fields' texts.
 #include <QApplication>
 
 #include "app/displayopen.h"
@@ -8,7 +9,9 @@
 #include "runtime/numconv.h"
 #include "ui/apptitle.h"
 #include "ui/errorreporter.h"
+#include "ui/form1.h"
 #include "ui/startup.h"
+#include "ui/study/studyopener.h"
 #include "ui/study/studystartup.h"
 
 int main(int argc, char** argv) {
@@ -20,5 +23,12 @@ int main(int argc, char** argv) {
     if (study) return colmara::RunStudyWindow();
     colmara::ErrorReporter reporter(
         colmara::ApplicationTitleFromPath(QCoreApplication::applicationFilePath()));
-    return colmara::RunForms(reporter);
+    colmara::StudyOpener opener(colmara::ProcessFormatSettings());
+    return colmara::RunForms(reporter, [&opener](colmara::ErrorReporter& errors) {
+        colmara::Forms forms = colmara::CreateForms(errors);
+        forms.form1->OpenStudyWindow = [&opener](const colmara::InputTexts& texts) {
+            opener.Open(texts);
+        };
+        return forms;
+    });
 }

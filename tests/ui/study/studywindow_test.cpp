@@ -16,6 +16,7 @@
 #include "study/valuetext.h"
 #include "ui/study/comparepanel.h"
 #include "ui/study/profilepanel.h"
+#include "ui/study/studyopener.h"
 
 namespace colmara {
 namespace {
@@ -229,6 +230,21 @@ TEST_F(StudyWindowTest, SettingsRememberInputsUnitTabAndSize) {
     EXPECT_EQ(again->Tabs().currentIndex(), 1);
     EXPECT_EQ(again->size(), QSize(900, 600));
     EXPECT_EQ(again->Shown().typed, again->Inputs().Typed());
+}
+
+TEST_F(StudyWindowTest, TheMainWindowOpensOneStudyWindowWithItsTextsByWeight) {
+    StudyOpener opener(settings_);
+    EXPECT_EQ(opener.Window(), nullptr);
+    opener.Open({"1500", "8", "12", "4"});
+    StudyWindow* first = opener.Window();
+    ASSERT_NE(first, nullptr);
+    first->Inputs().UnitSelector().setCurrentIndex(1);
+    first->close();
+    opener.Open({"900", "5", "6", "2"});
+    EXPECT_EQ(opener.Window(), first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->Inputs().Typed(), (InputTexts{"900", "5", "6", "2"}));
+    EXPECT_EQ(first->Inputs().Unit(), StrengthUnit::Weight);
 }
 
 TEST_F(StudyWindowTest, SetupFilesRoundTripThroughTheWindow) {
