@@ -35,6 +35,9 @@ void Fill(TXYLineSeries& series, const std::vector<XYPoint>& points) {
 void SetUpAxis(TChartAxis& axis, const char* title) {
     axis.SetMinMax(0, 1);
     axis.Increment = 0.1;
+    // Every label one decimal: the axis makes room for its end labels only,
+    // and "1" is narrower than "0.5".
+    axis.AxisValuesFormat = "0.0";
     axis.Title = title;
 }
 

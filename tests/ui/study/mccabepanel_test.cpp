@@ -38,33 +38,35 @@ StudyCase HandMadeCase() {
 }
 
 TEST(McCabePanel, StaircaseLiesOnTheScalesOfThePanel) {
-    McCabePanel panel{FormatSettings()};
+    const FormatSettings settings;
+    McCabePanel panel(settings);
     panel.ShowCase(HandMadeCase());
     RecordingCanvas canvas;
     const ChartLayout layout = panel.ExportChart()->Chart().Render(canvas, {0, 0, 500, 400});
 
-    // Both axes run 0 ... 1 across the plotting rectangle (255 x 312 px, the
-    // legend on its right): a mass fraction f lands at 48 + 255 f and
-    // 350 - 312 f, rounded halves to even (73.5 -> 74, 226.5 -> 226).
-    EXPECT_EQ(layout.ChartRect, (Rect{48, 38, 303, 350}));
+    // Both axes run 0 ... 1 across the plotting rectangle, 243 x 312 px: the
+    // left edge is 16 (bevel, margin) + 13 (title) + 24 ("0.0" and a blank)
+    // + 7 (ticks), the legend takes the right. A mass fraction f lands at
+    // 60 + 243 f and 350 - 312 f, rounded.
+    EXPECT_EQ(layout.ChartRect, (Rect{60, 38, 303, 350}));
     std::vector<CanvasCall> staircase;
     for (const CanvasCall& c : canvas.Of(CanvasCall::Polyline))
         if (c.pen.Color == clRed) staircase.push_back(c);
     ASSERT_EQ(staircase.size(), 1u);
     // (0.1, 0.5) (0.4, 0.5) (0.4, 0.75) (0.7, 0.75) (0.7, 0.83) (0.85, 0.83)
-    EXPECT_EQ(staircase[0].points, Pts({{74, 194},
-                                        {150, 194},
-                                        {150, 116},
-                                        {226, 116},
-                                        {226, 91},
-                                        {265, 91}}));
+    EXPECT_EQ(staircase[0].points, Pts({{84, 194},
+                                        {157, 194},
+                                        {157, 116},
+                                        {230, 116},
+                                        {230, 91},
+                                        {267, 91}}));
     // The operating points' marks sit on the horizontal steps' ends (the
     // legend's mark lies right of the plotting rectangle).
     std::vector<Point> marks;
     for (const CanvasCall& c : canvas.Of(CanvasCall::Fill))
         if (c.color == 0x0080FF && c.rect.Right <= layout.ChartRect.Right)
             marks.push_back({c.rect.Left + 2, c.rect.Top + 2});
-    EXPECT_EQ(marks, Pts({{150, 194}, {226, 116}}));
+    EXPECT_EQ(marks, Pts({{157, 194}, {230, 116}}));
 }
 
 TEST(McCabePanel, ShowsASolvedCaseAndGreysItWhenTheNextFails) {
