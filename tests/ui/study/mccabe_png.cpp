@@ -1,7 +1,10 @@
 // Renders the McCabe-Thiele panel for one case into PNGs (the chart as the
 // export saves it, and the whole panel as it appears), or shows the panel in
 // a window with --show, for checking the picture by eye.
-//   mccabe_png [--show] [--volume] [--published] POWER STRENGTH PLATES REFLUX [PREFIX]
+// --greyed follows the case with a failed one (no power), as a failed
+// calculation leaves the panel.
+//   mccabe_png [--show] [--volume] [--published] [--greyed]
+//              POWER STRENGTH PLATES REFLUX [PREFIX]
 #include <QApplication>
 #include <QCheckBox>
 #include <cstdio>
@@ -16,7 +19,7 @@
 int main(int argc, char** argv) {
     colmara::InitFloatingPoint();
     QApplication app(argc, argv);
-    bool show = false, published = false;
+    bool show = false, published = false, greyed = false;
     colmara::StudyCase study;
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
@@ -27,11 +30,13 @@ int main(int argc, char** argv) {
             study.unit = colmara::StrengthUnit::Volume;
         else if (arg == "--published")
             published = true;
+        else if (arg == "--greyed")
+            greyed = true;
         else
             args.push_back(arg);
     }
     if (args.size() < 4) {
-        std::fprintf(stderr, "usage: mccabe_png [--show] [--volume] [--published] "
+        std::fprintf(stderr, "usage: mccabe_png [--show] [--volume] [--published] [--greyed] "
                              "POWER STRENGTH PLATES REFLUX [PREFIX]\n");
         return 2;
     }
@@ -44,6 +49,10 @@ int main(int argc, char** argv) {
     study.typed = {args[0], args[1], args[2], args[3]};
     study.profile = colmara::ProfileCase(study.typed, settings, study.unit);
     panel.ShowCase(study);
+    if (greyed) {
+        const colmara::InputTexts failed{"0", args[1], args[2], args[3]};
+        panel.ShowCase({failed, study.unit, colmara::ProfileCase(failed, settings, study.unit)});
+    }
     if (study.profile.result.error)
         std::fprintf(stderr, "%s\n", study.profile.result.error->c_str());
     if (show) {
