@@ -17,14 +17,14 @@ Record StageRecord(const PlateRow& row, const PlateRow* below, StrengthUnit unit
     const bool byVolume = unit == StrengthUnit::Volume;
     const std::optional<long double> in =
         below != nullptr ? std::optional(below->vapourStrength) : std::nullopt;
-    return {Number("plate", row.plate),
-            Number("liquid_x", Fraction(row.liquidStrength)),
-            Number("vapour_in_y", Fraction(in)),
-            Number("vapour_y", Fraction(row.vapourStrength)),
-            Number(byVolume ? "liquid_strength_vol" : "liquid_strength", row.LiquidStrength(unit)),
-            Number(byVolume ? "vapour_in_strength_vol" : "vapour_in_strength",
-                   StrengthIn(unit, in)),
-            Number(byVolume ? "vapour_strength_vol" : "vapour_strength", row.VapourStrength(unit))};
+    return {
+        Number("plate", row.plate),
+        Number("liquid_x", Fraction(row.liquidStrength)),
+        Number("vapour_in_y", Fraction(in)),
+        Number("vapour_y", Fraction(row.vapourStrength)),
+        Number(byVolume ? "liquid_strength_vol" : "liquid_strength", row.LiquidStrength(unit)),
+        Number(byVolume ? "vapour_in_strength_vol" : "vapour_in_strength", StrengthIn(unit, in)),
+        Number(byVolume ? "vapour_strength_vol" : "vapour_strength", row.VapourStrength(unit))};
 }
 
 }  // namespace

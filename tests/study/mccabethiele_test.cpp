@@ -88,8 +88,7 @@ TEST(McCabeDiagram, PublishedPointsAreTheMassFractionsOfTheDataFile) {
         if (std::exchange(header, false)) continue;
         std::istringstream cells(line);
         std::string t, xMole, yMole, xMass, yMass;
-        for (std::string* cell : {&t, &xMole, &yMole, &xMass})
-            std::getline(cells, *cell, ',');
+        for (std::string* cell : {&t, &xMole, &yMole, &xMass}) std::getline(cells, *cell, ',');
         std::getline(cells, yMass);
         expected.emplace_back(std::stod(xMass), std::stod(yMass));
     }

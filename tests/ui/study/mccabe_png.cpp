@@ -36,8 +36,9 @@ int main(int argc, char** argv) {
             args.push_back(arg);
     }
     if (args.size() < 4) {
-        std::fprintf(stderr, "usage: mccabe_png [--show] [--volume] [--published] [--greyed] "
-                             "POWER STRENGTH PLATES REFLUX [PREFIX]\n");
+        std::fprintf(stderr,
+                     "usage: mccabe_png [--show] [--volume] [--published] [--greyed] "
+                     "POWER STRENGTH PLATES REFLUX [PREFIX]\n");
         return 2;
     }
     const std::string prefix = args.size() > 4 ? args[4] : "mccabe";

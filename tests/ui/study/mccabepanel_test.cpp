@@ -31,9 +31,8 @@ std::vector<XYPoint> PointsOf(const TXYLineSeries& s) {
 StudyCase HandMadeCase() {
     StudyCase study;
     study.profile.result.productStrength = 85;
-    study.profile.plates = {{0, 90, 50, 10, std::nullopt},
-                            {1, 85, 75, 40, 900},
-                            {2, 80, 83, 70, 800}};
+    study.profile.plates = {
+        {0, 90, 50, 10, std::nullopt}, {1, 85, 75, 40, 900}, {2, 80, 83, 70, 800}};
     return study;
 }
 
@@ -54,12 +53,8 @@ TEST(McCabePanel, StaircaseLiesOnTheScalesOfThePanel) {
         if (c.pen.Color == clRed) staircase.push_back(c);
     ASSERT_EQ(staircase.size(), 1u);
     // (0.1, 0.5) (0.4, 0.5) (0.4, 0.75) (0.7, 0.75) (0.7, 0.83) (0.85, 0.83)
-    EXPECT_EQ(staircase[0].points, Pts({{84, 194},
-                                        {157, 194},
-                                        {157, 116},
-                                        {230, 116},
-                                        {230, 91},
-                                        {267, 91}}));
+    EXPECT_EQ(staircase[0].points,
+              Pts({{84, 194}, {157, 194}, {157, 116}, {230, 116}, {230, 91}, {267, 91}}));
     // The operating points' marks sit on the horizontal steps' ends (the
     // legend's mark lies right of the plotting rectangle).
     std::vector<Point> marks;
@@ -84,11 +79,11 @@ TEST(McCabePanel, ShowsASolvedCaseAndGreysItWhenTheNextFails) {
     EXPECT_EQ(PointsOf(*s.operating), diagram.OperatingPoints());
     EXPECT_EQ(PointsOf(*s.product), std::vector{diagram.ProductPoint()});
     EXPECT_EQ(PointsOf(*s.curve), EquilibriumCurve());
-    EXPECT_EQ(s.product->Title,
-              "Product " +
-                  FormatExtended("0.00", *study.profile.result.ProductStrength(study.unit),
-                                 settings) +
-                  " % vol");
+    EXPECT_EQ(
+        s.product->Title,
+        "Product " +
+            FormatExtended("0.00", *study.profile.result.ProductStrength(study.unit), settings) +
+            " % vol");
     std::string csv;
     for (const Record& r : McCabeRecords(study.profile, study.unit))
         csv += (csv.empty() ? CsvHeader(r) : "") + CsvLine(r);
