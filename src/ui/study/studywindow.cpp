@@ -8,6 +8,7 @@
 
 #include "ui/chart/chartview.h"
 #include "ui/study/comparepanel.h"
+#include "ui/study/mccabepanel.h"
 #include "ui/study/profilepanel.h"
 #include "ui/study/studychart.h"
 
@@ -46,6 +47,7 @@ StudyWindow::StudyWindow(const FormatSettings& settings, QWidget* parent)
 
 void StudyWindow::AddPanels() {
     AddPanel(new ProfilePanel(settings_), QStringLiteral("Column profile"));
+    AddPanel(new McCabePanel(settings_), QStringLiteral("McCabe–Thiele"));
     AddPanel(new ComparePanel(settings_), QStringLiteral("Compare"));
 }
 

@@ -1,0 +1,105 @@
+#include "study/mccabethiele.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/properties.h"
+#include "study/vletable.h"
+
+namespace colmara {
+
+namespace {
+
+// Where the correlation ends: from the azeotrope on, vapourstrength returns
+// the azeotrope itself, a cap rather than a fit.
+constexpr long double kAzeotrope = 0.9558L;
+// Where its fits hand over to a blend or to the next fit; the blends step
+// slightly at the first two.
+constexpr long double kHandOvers[] = {0.3374L, 0.5544L, 0.7254L};
+// Even intervals from 0 to the azeotrope: one about every 0.004, finer than
+// a pixel on any panel the curve is drawn in.
+constexpr int kIntervals = 240;
+
+double Fraction(long double percent) {
+    return static_cast<double>(percent / 100);
+}
+
+// The doubles either side of a hand-over, so both of its fits are sampled.
+std::pair<double, double> DoublesAround(long double boundary) {
+    double below = static_cast<double>(boundary);
+    if (static_cast<long double>(below) > boundary) below = std::nextafter(below, 0.0);
+    return {below, std::nextafter(below, 1.0)};
+}
+
+std::vector<XYPoint> SampleCurve() {
+    std::vector<double> xs;
+    for (int k = 0; k <= kIntervals; ++k)
+        xs.push_back(static_cast<double>(kAzeotrope * k / kIntervals));
+    for (long double boundary : kHandOvers) {
+        const auto [below, above] = DoublesAround(boundary);
+        xs.push_back(below);
+        xs.push_back(above);
+    }
+    std::sort(xs.begin(), xs.end());
+    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+
+    std::vector<XYPoint> curve;
+    curve.reserve(xs.size());
+    // Each y is the correlation at exactly the x the chart is given.
+    for (double x : xs)
+        curve.push_back({x, static_cast<double>(vapourstrength(static_cast<long double>(x)))});
+    return curve;
+}
+
+}  // namespace
+
+std::vector<XYPoint> McCabeDiagram::OperatingPoints() const {
+    std::vector<XYPoint> points;
+    points.reserve(stages.size());
+    for (const McCabeStage& stage : stages)
+        if (stage.vapourIn) points.push_back({stage.liquid, *stage.vapourIn});
+    return points;
+}
+
+std::vector<XYPoint> McCabeDiagram::Staircase() const {
+    std::vector<XYPoint> corners;
+    if (stages.empty()) return corners;
+    corners.reserve(2 * stages.size());
+    corners.push_back({stages.front().liquid, stages.front().vapour});
+    for (std::size_t i = 1; i < stages.size(); ++i) {
+        corners.push_back({stages[i].liquid, stages[i - 1].vapour});
+        corners.push_back({stages[i].liquid, stages[i].vapour});
+    }
+    corners.push_back({product, stages.back().vapour});
+    return corners;
+}
+
+std::optional<McCabeDiagram> McCabeDiagramOf(const CaseProfile& profile) {
+    if (!profile.result.Solved() || profile.plates.empty() || !profile.result.productStrength)
+        return std::nullopt;
+    McCabeDiagram diagram;
+    diagram.product = Fraction(*profile.result.productStrength);
+    diagram.stages.reserve(profile.plates.size());
+    std::optional<double> below;  // the vapour of the stage under this one
+    for (const PlateRow& row : profile.plates) {
+        const double vapour = Fraction(row.vapourStrength);
+        diagram.stages.push_back({row.plate, Fraction(row.liquidStrength), below, vapour});
+        below = vapour;
+    }
+    return diagram;
+}
+
+const std::vector<XYPoint>& EquilibriumCurve() {
+    static const std::vector<XYPoint> curve = SampleCurve();
+    return curve;
+}
+
+std::vector<XYPoint> Diagonal() {
+    return {{0, 0}, {1, 1}};
+}
+
+std::span<const std::pair<double, double>> PublishedEquilibrium() {
+    return vle::kMassFractions;
+}
+
+}  // namespace colmara

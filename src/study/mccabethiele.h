@@ -1,0 +1,64 @@
+// The McCabe-Thiele picture of one solved case, in mass fractions: the
+// model's equilibrium curve, the diagonal, the operating points and the
+// plate staircase. Every point comes from the correlation or from the
+// solved tables as they are; nothing is solved again.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "study/plateprofile.h"
+
+namespace colmara {
+
+// A point of the diagram: x the liquid's, y the vapour's mass fraction.
+struct XYPoint {
+    double x = 0;
+    double y = 0;
+    friend bool operator==(const XYPoint&, const XYPoint&) = default;
+};
+
+// One stage of the column, the boiler (plate 0) first.
+struct McCabeStage {
+    int plate = 0;
+    double liquid = 0;               // x of the liquid on the plate, leaving it downwards
+    std::optional<double> vapourIn;  // y of the vapour rising into it; none for the boiler
+    double vapour = 0;               // y of the vapour leaving it, vs(liquid)
+};
+
+struct McCabeDiagram {
+    std::vector<McCabeStage> stages;  // boiler first, then plates 1 .. top
+    double product = 0;               // the product's mass fraction (the guessed top strength)
+
+    // Plate i's operating point: the liquid leaving it against the vapour
+    // rising into it, (x_i, y_(i-1)). Both streams pass between plate i - 1
+    // and plate i, so the points lie on the column's operating line.
+    std::vector<XYPoint> OperatingPoints() const;
+    // From the boiler's point on the equilibrium curve, a horizontal step
+    // to each plate's operating point and a vertical one up to the curve,
+    // (x0, y0), (x1, y0), (x1, y1), ..., (xN, yN); then the condenser's
+    // step across to the product, (xD, yN).
+    std::vector<XYPoint> Staircase() const;
+    // The product on the diagonal, (xD, xD).
+    XYPoint ProductPoint() const { return {product, product}; }
+};
+
+// The diagram of a solved case; nullopt for a failed one.
+std::optional<McCabeDiagram> McCabeDiagramOf(const CaseProfile& profile);
+
+// y = vapourstrength(x) from x = 0 to the azeotrope, where the correlation
+// ends (beyond it the model holds the vapour at the azeotrope), on an even
+// grid with the points where the fits hand over added, so the small steps
+// of the blends show where they are. x ascends.
+const std::vector<XYPoint>& EquilibriumCurve();
+
+// y = x across the whole diagram.
+std::vector<XYPoint> Diagonal();
+
+// The published equilibrium points at 1 atm, from
+// data/ethanol-water-vle-1atm.csv, in the file's order.
+std::span<const std::pair<double, double>> PublishedEquilibrium();
+
+}  // namespace colmara

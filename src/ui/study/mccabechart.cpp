@@ -1,0 +1,96 @@
+#include "ui/study/mccabechart.h"
+
+#include <memory>
+
+namespace colmara {
+
+namespace {
+
+// Window colours are stored blue, green, red from the high byte down.
+constexpr ColorValue kCurveColour = 0xB04000;      // dark blue
+constexpr ColorValue kPublishedColour = 0x008000;  // green
+constexpr ColorValue kOperatingColour = 0x0080FF;  // orange
+constexpr ColorValue kStaircaseColour = clRed;
+constexpr ColorValue kProductColour = 0x800080;  // purple
+constexpr ColorValue kGreyColour = clSilver;
+
+TXYLineSeries& AddSeries(TChart& chart, const char* title, ColorValue colour) {
+    auto& series = chart.AddSeries(std::make_unique<TXYLineSeries>());
+    series.Title = title;
+    series.SeriesColor = colour;
+    return series;
+}
+
+// A series of marks alone, without a line between them.
+void MarksOnly(TXYLineSeries& series, MarkerStyle style, int size, bool filled) {
+    series.LinePen.Visible = false;
+    series.Marker = {true, style, size, filled};
+}
+
+void Fill(TXYLineSeries& series, const std::vector<XYPoint>& points) {
+    series.Clear();
+    for (const XYPoint& p : points) series.AddXY(p.x, p.y);
+}
+
+void SetUpAxis(TChartAxis& axis, const char* title) {
+    axis.SetMinMax(0, 1);
+    axis.Increment = 0.1;
+    // Every label one decimal: the axis makes room for its end labels only,
+    // and "1" is narrower than "0.5".
+    axis.AxisValuesFormat = "0.0";
+    axis.Title = title;
+}
+
+}  // namespace
+
+void McCabeSeries::Grey(bool grey) const {
+    operating->SeriesColor = grey ? kGreyColour : kOperatingColour;
+    staircase->SeriesColor = grey ? kGreyColour : kStaircaseColour;
+    product->SeriesColor = grey ? kGreyColour : kProductColour;
+}
+
+void McCabeSeries::Show(const McCabeDiagram& diagram, const std::string& productTitle) const {
+    Grey(false);
+    Fill(*operating, diagram.OperatingPoints());
+    Fill(*staircase, diagram.Staircase());
+    Fill(*product, {diagram.ProductPoint()});
+    product->Title = productTitle;
+}
+
+McCabeSeries SetUpMcCabeChart(TChart& chart) {
+    chart.Title.Text = {"McCabe-Thiele diagram"};
+    chart.Legend.Style = LegendStyle::lsSeries;
+    SetUpAxis(chart.BottomAxis(), "Liquid x, mass fraction");
+    SetUpAxis(chart.LeftAxis(), "Vapour y, mass fraction");
+
+    McCabeSeries s;
+    s.curve = &AddSeries(chart, "Equilibrium (model)", kCurveColour);
+    s.curve->LinePen.Width = 2;
+    Fill(*s.curve, EquilibriumCurve());
+
+    s.diagonal = &AddSeries(chart, "y = x", clGray);
+    Fill(*s.diagonal, Diagonal());
+
+    s.published = &AddSeries(chart, "Published data", kPublishedColour);
+    MarksOnly(*s.published, MarkerStyle::msCircle, 3, false);
+    for (const auto& [x, y] : PublishedEquilibrium()) s.published->AddXY(x, y);
+    s.published->Active = false;
+
+    // The steps first, so the operating points' marks sit on their corners.
+    s.staircase = &AddSeries(chart, "Plate steps", kStaircaseColour);
+    s.operating = &AddSeries(chart, "Operating points", kOperatingColour);
+    MarksOnly(*s.operating, MarkerStyle::msSquare, 2, true);
+    s.product = &AddSeries(chart, "Product", kProductColour);
+    MarksOnly(*s.product, MarkerStyle::msCircle, 4, true);
+    return s;
+}
+
+std::string ProductTitle(const CaseResult& result, StrengthUnit unit,
+                         const FormatSettings& settings) {
+    const std::optional<long double> strength = result.ProductStrength(unit);
+    if (!strength) return "Product";
+    return "Product " + FormatExtended("0.00", *strength, settings) + " " +
+           StrengthUnitSymbol(unit);
+}
+
+}  // namespace colmara

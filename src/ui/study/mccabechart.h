@@ -1,0 +1,41 @@
+// The McCabe-Thiele chart: its axes, in mass fractions on both sides, and
+// its series, set up once; a solved case then refills only the series that
+// depend on it. No Qt here, so the chart is laid out and checked like any
+// other.
+#pragma once
+
+#include <string>
+
+#include "chart/chart.h"
+#include "study/caseresult.h"
+#include "study/mccabethiele.h"
+
+namespace colmara {
+
+// The chart's series, which the chart owns.
+struct McCabeSeries {
+    TXYLineSeries* curve = nullptr;      // the model's equilibrium curve, solid
+    TXYLineSeries* diagonal = nullptr;   // y = x, thin
+    TXYLineSeries* published = nullptr;  // published equilibrium points, marks only
+    TXYLineSeries* operating = nullptr;  // the run's operating points, marks only
+    TXYLineSeries* staircase = nullptr;  // the plate steps
+    TXYLineSeries* product = nullptr;    // one mark, its strength in the legend
+
+    // Draws the case's series in grey (a failed case keeps the last good
+    // picture as a reference) or in their own colours.
+    void Grey(bool grey) const;
+    // Refills the case's series from a diagram and names the product.
+    void Show(const McCabeDiagram& diagram, const std::string& productTitle) const;
+};
+
+// Sets a chart up as the McCabe-Thiele diagram: fixed 0 ... 1 axes with
+// titles, a legend of series, the equilibrium curve, the diagonal and the
+// published points filled; the published points hidden until asked for.
+McCabeSeries SetUpMcCabeChart(TChart& chart);
+
+// "Product 75.96 %" or "Product 78.63 % vol": the strength the legend
+// states, in the unit the window shows strengths in.
+std::string ProductTitle(const CaseResult& result, StrengthUnit unit,
+                         const FormatSettings& settings);
+
+}  // namespace colmara

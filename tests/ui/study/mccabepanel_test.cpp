@@ -1,0 +1,129 @@
+// The McCabe-Thiele panel: the staircase where the scales put it, the
+// series filled from a solved case, a failed case greyed, and the table.
+#include "ui/study/mccabepanel.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QImage>
+#include <QPainter>
+
+#include "chart/recordingcanvas.h"
+#include "study/mccabetable.h"
+#include "ui/chart/chartview.h"
+
+namespace colmara {
+namespace {
+
+using test::CanvasCall;
+using test::RecordingCanvas;
+
+std::vector<Point> Pts(std::initializer_list<Point> points) {
+    return points;
+}
+
+std::vector<XYPoint> PointsOf(const TXYLineSeries& s) {
+    std::vector<XYPoint> points;
+    for (int i = 0; i < s.Count(); ++i) points.push_back({s.XValues.Value(i), s.YValues.Value(i)});
+    return points;
+}
+
+// A boiler and two plates with round strengths, so every corner of the
+// staircase is easy to place by hand.
+StudyCase HandMadeCase() {
+    StudyCase study;
+    study.profile.result.productStrength = 85;
+    study.profile.plates = {
+        {0, 90, 50, 10, std::nullopt}, {1, 85, 75, 40, 900}, {2, 80, 83, 70, 800}};
+    return study;
+}
+
+TEST(McCabePanel, StaircaseLiesOnTheScalesOfThePanel) {
+    const FormatSettings settings;
+    McCabePanel panel(settings);
+    panel.ShowCase(HandMadeCase());
+    RecordingCanvas canvas;
+    const ChartLayout layout = panel.ExportChart()->Chart().Render(canvas, {0, 0, 500, 400});
+
+    // Both axes run 0 ... 1 across the plotting rectangle, 243 x 312 px: the
+    // left edge is 16 (bevel, margin) + 13 (title) + 24 ("0.0" and a blank)
+    // + 7 (ticks), the legend takes the right. A mass fraction f lands at
+    // 60 + 243 f and 350 - 312 f, rounded.
+    EXPECT_EQ(layout.ChartRect, (Rect{60, 38, 303, 350}));
+    std::vector<CanvasCall> staircase;
+    for (const CanvasCall& c : canvas.Of(CanvasCall::Polyline))
+        if (c.pen.Color == clRed) staircase.push_back(c);
+    ASSERT_EQ(staircase.size(), 1u);
+    // (0.1, 0.5) (0.4, 0.5) (0.4, 0.75) (0.7, 0.75) (0.7, 0.83) (0.85, 0.83)
+    EXPECT_EQ(staircase[0].points,
+              Pts({{84, 194}, {157, 194}, {157, 116}, {230, 116}, {230, 91}, {267, 91}}));
+    // The operating points' marks sit on the horizontal steps' ends (the
+    // legend's mark lies right of the plotting rectangle).
+    std::vector<Point> marks;
+    for (const CanvasCall& c : canvas.Of(CanvasCall::Fill))
+        if (c.color == 0x0080FF && c.rect.Right <= layout.ChartRect.Right)
+            marks.push_back({c.rect.Left + 2, c.rect.Top + 2});
+    EXPECT_EQ(marks, Pts({{157, 194}, {230, 116}}));
+}
+
+TEST(McCabePanel, ShowsASolvedCaseAndGreysItWhenTheNextFails) {
+    const FormatSettings settings;
+    McCabePanel panel(settings);
+    StudyCase study;
+    study.typed = {"1000", "10", "4", "2"};
+    study.unit = StrengthUnit::Volume;
+    study.profile = ProfileCase(study.typed, settings, study.unit);
+    panel.ShowCase(study);
+
+    const McCabeSeries& s = panel.Series();
+    const McCabeDiagram diagram = *McCabeDiagramOf(study.profile);
+    EXPECT_EQ(PointsOf(*s.staircase), diagram.Staircase());
+    EXPECT_EQ(PointsOf(*s.operating), diagram.OperatingPoints());
+    EXPECT_EQ(PointsOf(*s.product), std::vector{diagram.ProductPoint()});
+    EXPECT_EQ(PointsOf(*s.curve), EquilibriumCurve());
+    EXPECT_EQ(
+        s.product->Title,
+        "Product " +
+            FormatExtended("0.00", *study.profile.result.ProductStrength(study.unit), settings) +
+            " % vol");
+    std::string csv;
+    for (const Record& r : McCabeRecords(study.profile, study.unit))
+        csv += (csv.empty() ? CsvHeader(r) : "") + CsvLine(r);
+    EXPECT_EQ(panel.TableCsv(), csv);
+    EXPECT_EQ(panel.TableTsv().substr(0, 13), "plate\tliquid_");
+
+    // The pointer over the first operating point reads it and the curve there.
+    panel.resize(500, 400);
+    QImage image(500, 400, QImage::Format_RGB32);
+    QPainter painter(&image);
+    panel.ExportChart()->Render(painter, {0, 0, 500, 400});
+    const TChart& chart = panel.ExportChart()->Chart();
+    const Point at = s.operating->PointPixels(chart.Layout().Axis(AxisSide::Bottom).Scale,
+                                              chart.Layout().Axis(AxisSide::Left).Scale)[0];
+    panel.Pane().ReadAt({at.X, at.Y});
+    EXPECT_NE(panel.Pane().Readout().indexOf("Operating points: x "), -1)
+        << panel.Pane().Readout().toStdString();
+    EXPECT_NE(panel.Pane().Readout().indexOf("Equilibrium (model): x "), -1);
+
+    // The published points come and go with their box, apart from the case.
+    EXPECT_FALSE(s.published->Active);
+    panel.PublishedBox()->setChecked(true);
+    EXPECT_TRUE(s.published->Active);
+    EXPECT_EQ(s.published->Count(), 15);
+
+    StudyCase failed = study;
+    failed.typed.power = "0";
+    failed.profile = ProfileCase(failed.typed, settings, failed.unit);
+    ASSERT_FALSE(failed.profile.result.Solved());
+    panel.ShowCase(failed);
+    for (const TXYLineSeries* grey : {s.staircase, s.operating, s.product})
+        EXPECT_EQ(grey->SeriesColor, clSilver);
+    EXPECT_EQ(PointsOf(*s.staircase), diagram.Staircase()) << "the last good steps stay";
+    EXPECT_EQ(panel.TableCsv(), "");
+
+    panel.ShowCase(study);
+    EXPECT_EQ(s.staircase->SeriesColor, clRed);
+}
+
+}  // namespace
+}  // namespace colmara
