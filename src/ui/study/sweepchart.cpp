@@ -22,12 +22,15 @@ void ScaleItself(TChartAxis& axis) {
 
 const char* SweptInputTitle(SweptInput varied, StrengthUnit unit) {
     switch (varied) {
-        case SweptInput::Power: return "Power, W";
+        case SweptInput::Power:
+            return "Power, W";
         case SweptInput::Strength:
             return unit == StrengthUnit::Volume ? "Boiler strength, % vol"
                                                 : "Boiler strength, % by weight";
-        case SweptInput::Plates: return "Plates";
-        case SweptInput::Reflux: break;
+        case SweptInput::Plates:
+            return "Plates";
+        case SweptInput::Reflux:
+            break;
     }
     return "Reflux ratio";
 }
@@ -56,8 +59,8 @@ void SweepChart::Reset(SweptInput varied, StrengthUnit unit) {
     strength_.Clear();
     amount_.Clear();
     chart_.BottomAxis().Title = SweptInputTitle(varied, unit);
-    chart_.LeftAxis().Title = unit == StrengthUnit::Volume ? "Product strength, % vol"
-                                                           : "Product strength, % by weight";
+    chart_.LeftAxis().Title =
+        unit == StrengthUnit::Volume ? "Product strength, % vol" : "Product strength, % by weight";
     chart_.Invalidate();
 }
 

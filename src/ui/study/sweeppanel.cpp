@@ -112,7 +112,9 @@ void SweepPanel::BuildLayout() {
     page->addWidget(split, 1);
 }
 
-SweptInput SweepPanel::Varied() const { return kSweptInputs[shownInput_]; }
+SweptInput SweepPanel::Varied() const {
+    return kSweptInputs[shownInput_];
+}
 
 void SweepPanel::SwitchInput(int index) {
     if (index < 0) return;
@@ -134,18 +136,29 @@ void SweepPanel::ShowCase(const StudyCase& study) {
     TitleStrengthItem();
 }
 
-ChartView* SweepPanel::ExportChart() { return chartView_; }
+ChartView* SweepPanel::ExportChart() {
+    return chartView_;
+}
 
-std::string SweepPanel::TableCsv() const { return model_->Csv(); }
+std::string SweepPanel::TableCsv() const {
+    return model_->Csv();
+}
 
-std::string SweepPanel::TableTsv() const { return model_->Tsv(); }
+std::string SweepPanel::TableTsv() const {
+    return model_->Tsv();
+}
 
-QString SweepPanel::Message() const { return message_->text(); }
+QString SweepPanel::Message() const {
+    return message_->text();
+}
 
 void SweepPanel::Run() {
-    const SweepRequest request{Varied(), bounds_[0]->text().toStdString(),
+    const SweepRequest request{Varied(),
+                               bounds_[0]->text().toStdString(),
                                bounds_[1]->text().toStdString(),
-                               bounds_[2]->text().toStdString(), fixed_, unit_};
+                               bounds_[2]->text().toStdString(),
+                               fixed_,
+                               unit_};
     try {
         const SweepGrid grid = MakeSweepGrid(request, settings_);
         if (grid.RowCount() > kMaxPanelRows)
@@ -164,14 +177,22 @@ void SweepPanel::Run() {
     }
 }
 
-void SweepPanel::Cancel() { runner_.Cancel(); }
-
-void SweepPanel::ShowRows(const std::vector<SweepRow>& rows) {
-    model_->Append(rows);
-    chart_->Append(rows);
+void SweepPanel::Cancel() {
+    runner_.Cancel();
 }
 
-void SweepPanel::ShowProgress(quint64 done, quint64) { progress_->setValue(static_cast<int>(done)); }
+void SweepPanel::ShowRows(const std::vector<SweepRow>& rows) {
+    const bool first = model_->rowCount() == 0;
+    model_->Append(rows);
+    chart_->Append(rows);
+    // Sized once, to the first batch: measuring every row at each batch
+    // would cost the event loop more the longer the sweep.
+    if (first) table_->resizeColumnsToContents();
+}
+
+void SweepPanel::ShowProgress(quint64 done, quint64) {
+    progress_->setValue(static_cast<int>(done));
+}
 
 void SweepPanel::ShowEnd(bool cancelled, const QString& error) {
     SetRunning(false);
@@ -183,6 +204,8 @@ void SweepPanel::ShowEnd(bool cancelled, const QString& error) {
                               .arg(progress_->maximum()));
 }
 
-void SweepPanel::SetRunning(bool running) { cancel_->setEnabled(running); }
+void SweepPanel::SetRunning(bool running) {
+    cancel_->setEnabled(running);
+}
 
 }  // namespace colmara

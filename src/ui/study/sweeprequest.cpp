@@ -34,7 +34,8 @@ std::string RangeBound(SweptInput input, const char* which, const std::string& t
         written += text[i++];
     }
     double value = 0;
-    const auto [end, error] = std::from_chars(written.data(), written.data() + written.size(), value);
+    const auto [end, error] =
+        std::from_chars(written.data(), written.data() + written.size(), value);
     if (text.empty() || foreignPoint || error != std::errc() ||
         end != written.data() + written.size() || !std::isfinite(value))
         throw StudyError(std::string(InputKey(input)) + ": " + which + " '" + typed +
@@ -44,10 +45,14 @@ std::string RangeBound(SweptInput input, const char* which, const std::string& t
 
 std::string& Field(InputTexts& texts, SweptInput input) {
     switch (input) {
-        case SweptInput::Power: return texts.power;
-        case SweptInput::Strength: return texts.strength;
-        case SweptInput::Plates: return texts.plates;
-        case SweptInput::Reflux: break;
+        case SweptInput::Power:
+            return texts.power;
+        case SweptInput::Strength:
+            return texts.strength;
+        case SweptInput::Plates:
+            return texts.plates;
+        case SweptInput::Reflux:
+            break;
     }
     return texts.reflux;
 }
@@ -56,10 +61,14 @@ std::string& Field(InputTexts& texts, SweptInput input) {
 
 const char* InputKey(SweptInput input) {
     switch (input) {
-        case SweptInput::Power: return "power";
-        case SweptInput::Strength: return "strength";
-        case SweptInput::Plates: return "plates";
-        case SweptInput::Reflux: break;
+        case SweptInput::Power:
+            return "power";
+        case SweptInput::Strength:
+            return "strength";
+        case SweptInput::Plates:
+            return "plates";
+        case SweptInput::Reflux:
+            break;
     }
     return "reflux";
 }

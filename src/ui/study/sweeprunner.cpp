@@ -47,7 +47,9 @@ SweepRunner::SweepRunner(QObject* parent) : QObject(parent) {
     connect(&drainTimer_, &QTimer::timeout, this, &SweepRunner::Drain);
 }
 
-SweepRunner::~SweepRunner() { Stop(); }
+SweepRunner::~SweepRunner() {
+    Stop();
+}
 
 void SweepRunner::Stop() {
     drainTimer_.stop();
@@ -58,8 +60,7 @@ void SweepRunner::Stop() {
     handover_.reset();
 }
 
-void SweepRunner::Start(const SweepGrid& grid, const FormatSettings& settings,
-                        unsigned threads) {
+void SweepRunner::Start(const SweepGrid& grid, const FormatSettings& settings, unsigned threads) {
     Stop();
     cancel_ = false;
     auto handover = std::make_shared<Handover>();
@@ -89,7 +90,9 @@ void SweepRunner::Start(const SweepGrid& grid, const FormatSettings& settings,
     drainTimer_.start();
 }
 
-void SweepRunner::Cancel() { cancel_ = true; }
+void SweepRunner::Cancel() {
+    cancel_ = true;
+}
 
 void SweepRunner::Drain() {
     // A receiver may start another sweep, which replaces the handover.

@@ -45,8 +45,7 @@ int SweepTableModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant SweepTableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
-        return {};
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
     const Cell& cell = records_[index.row()][index.column()];
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter |

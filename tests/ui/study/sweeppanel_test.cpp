@@ -43,11 +43,11 @@ void RunToEnd(SweepPanel& panel) {
 std::string CompanionCsv(const InputTexts& ranges, StrengthUnit unit,
                          const FormatSettings& settings) {
     std::ostringstream out, err;
-    const int status = RunCompanion({"sweep", "--units",
-                                     unit == StrengthUnit::Volume ? "volume" : "weight",
-                                     "--power", ranges.power, "--strength", ranges.strength,
-                                     "--plates", ranges.plates, "--reflux", ranges.reflux},
-                                    settings, out, err);
+    const int status =
+        RunCompanion({"sweep", "--units", unit == StrengthUnit::Volume ? "volume" : "weight",
+                      "--power", ranges.power, "--strength", ranges.strength, "--plates",
+                      ranges.plates, "--reflux", ranges.reflux},
+                     settings, out, err);
     EXPECT_EQ(status, 0) << err.str();
     return out.str();
 }
@@ -74,7 +74,9 @@ TEST(SweepPanel, RowsEqualSeparateCalculations) {
     const Case cases[] = {
         {{SweptInput::Reflux, "0,5", "3", "0,5"}, {"1000", "1", "20", "0.5:3:0.5"}, {}, true},
         {{SweptInput::Plates, "95", "101", "3"}, {"1000", "1", "95:101:3", "15"}, {}, false},
-        {{SweptInput::Power, "3000", "500", "-1250"}, {"3000:500:-1250", "10", "8", "2"}, {},
+        {{SweptInput::Power, "3000", "500", "-1250"},
+         {"3000:500:-1250", "10", "8", "2"},
+         {},
          false},
         {{SweptInput::Strength, "-5", "15", "10"}, {"1200", "-5:15:10", "20", "15"}, {}, false},
         {{SweptInput::Strength, "10", "40", "15"},
@@ -226,7 +228,8 @@ TEST(SweepPanel, NewCaseChangesTheNextRun) {
     EXPECT_FALSE(panel.Running());
     EXPECT_EQ(panel.TableCsv(), first);
     RunToEnd(panel);
-    EXPECT_EQ(panel.TableCsv(), CompanionCsv({"2000", "8", "5", "2:4:2"}, StrengthUnit::Volume, {}));
+    EXPECT_EQ(panel.TableCsv(),
+              CompanionCsv({"2000", "8", "5", "2:4:2"}, StrengthUnit::Volume, {}));
 }
 
 }  // namespace
