@@ -11,6 +11,7 @@
 #include "ui/study/mccabepanel.h"
 #include "ui/study/profilepanel.h"
 #include "ui/study/studychart.h"
+#include "ui/study/sweeppanel.h"
 
 namespace colmara {
 
@@ -48,6 +49,7 @@ StudyWindow::StudyWindow(const FormatSettings& settings, QWidget* parent)
 void StudyWindow::AddPanels() {
     AddPanel(new ProfilePanel(settings_), QStringLiteral("Column profile"));
     AddPanel(new McCabePanel(settings_), QStringLiteral("McCabe–Thiele"));
+    AddPanel(new SweepPanel(settings_), QStringLiteral("Sweep"));
     AddPanel(new ComparePanel(settings_), QStringLiteral("Compare"));
 }
 

@@ -1,0 +1,78 @@
+#include "ui/study/sweepchart.h"
+
+#include <memory>
+
+namespace colmara {
+
+namespace {
+
+TXYLineSeries& AddCurve(TChart& chart, const char* title, ColorValue color) {
+    auto& series = chart.AddSeries(std::make_unique<TXYLineSeries>());
+    series.Title = title;
+    series.SeriesColor = color;
+    series.Marker = {true, MarkerStyle::msSquare, 2, true};
+    return series;
+}
+
+void ScaleItself(TChartAxis& axis) {
+    axis.Automatic = axis.AutomaticMinimum = axis.AutomaticMaximum = true;
+}
+
+}  // namespace
+
+const char* SweptInputTitle(SweptInput varied, StrengthUnit unit) {
+    switch (varied) {
+        case SweptInput::Power:
+            return "Power, W";
+        case SweptInput::Strength:
+            return unit == StrengthUnit::Volume ? "Boiler strength, % vol"
+                                                : "Boiler strength, % by weight";
+        case SweptInput::Plates:
+            return "Plates";
+        case SweptInput::Reflux:
+            break;
+    }
+    return "Reflux ratio";
+}
+
+SweepChart::SweepChart(TChart& chart, const FormatSettings& settings)
+    : chart_(chart),
+      settings_(settings),
+      strength_(AddCurve(chart, "Product strength", clRed)),
+      amount_(AddCurve(chart, "Product amount", clBlue)) {
+    chart_.Title.Text = {"Product against one input"};
+    chart_.Legend.Style = LegendStyle::lsSeries;
+    ScaleItself(chart_.BottomAxis());
+    ScaleItself(chart_.LeftAxis());
+    ScaleItself(chart_.RightAxis());
+    // The left axis' grid is the chart's; a second one would not line up.
+    chart_.RightAxis().Grid.Visible = false;
+    amount_.LinePen.Style = PenStyle::psDash;
+    amount_.SetAxes(&chart_.BottomAxis(), &chart_.RightAxis());
+    chart_.RightAxis().Title = "Product amount, g/h";
+    Reset(varied_, unit_);
+}
+
+void SweepChart::Reset(SweptInput varied, StrengthUnit unit) {
+    varied_ = varied;
+    unit_ = unit;
+    strength_.Clear();
+    amount_.Clear();
+    chart_.BottomAxis().Title = SweptInputTitle(varied, unit);
+    chart_.LeftAxis().Title =
+        unit == StrengthUnit::Volume ? "Product strength, % vol" : "Product strength, % by weight";
+    chart_.Invalidate();
+}
+
+void SweepChart::Append(const std::vector<SweepRow>& rows) {
+    for (const SweepRow& row : rows) {
+        const std::optional<double> x = SweptValue(row, varied_, settings_);
+        if (!x) continue;
+        if (const auto strength = row.result.ProductStrength(unit_))
+            strength_.AddXY(*x, static_cast<double>(*strength));
+        if (const auto amount = row.result.productAmount)
+            amount_.AddXY(*x, static_cast<double>(*amount));
+    }
+}
+
+}  // namespace colmara

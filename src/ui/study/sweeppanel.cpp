@@ -1,0 +1,234 @@
+#include "ui/study/sweeppanel.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "study/studyerror.h"
+#include "ui/chart/chartview.h"
+#include "ui/study/studychart.h"
+#include "ui/study/sweeptablemodel.h"
+
+namespace colmara {
+
+namespace {
+
+// The panel holds every row in memory and plots each one; larger grids are
+// the companion tool's work.
+constexpr std::uint64_t kMaxPanelRows = 100'000;
+
+// FROM, TO and STEP offered for each input before the user types any, with
+// '.' for the locale's symbol.
+constexpr std::array<std::array<const char*, 3>, 4> kDefaultRanges{{
+    {"500", "3000", "250"},  // power
+    {"1", "20", "1"},        // strength
+    {"1", "40", "1"},        // plates
+    {"1", "30", "1"},        // reflux
+}};
+
+constexpr std::array<const char*, 3> kBoundNames{"From", "To", "Step"};
+
+QString LocaleText(const char* text, const FormatSettings& settings) {
+    return QString::fromLatin1(text).replace(QLatin1Char('.'),
+                                             QString::fromStdString(settings.decimalSeparator));
+}
+
+}  // namespace
+
+SweepPanel::SweepPanel(const FormatSettings& settings, QWidget* parent)
+    : StudyPanel(parent), settings_(settings), model_(new SweepTableModel(settings, this)) {
+    for (std::size_t input = 0; input < ranges_.size(); ++input)
+        for (std::size_t bound = 0; bound < 3; ++bound)
+            ranges_[input][bound] = LocaleText(kDefaultRanges[input][bound], settings);
+    BuildControls();
+    BuildLayout();
+    chart_ = std::make_unique<SweepChart>(pane_->Chart(), settings_);
+    connect(&runner_, &SweepRunner::RowsArrived, this, &SweepPanel::ShowRows);
+    connect(&runner_, &SweepRunner::Progressed, this, &SweepPanel::ShowProgress);
+    connect(&runner_, &SweepRunner::Finished, this, &SweepPanel::ShowEnd);
+    vary_->setCurrentIndex(static_cast<int>(SweptInput::Reflux));
+}
+
+SweepPanel::~SweepPanel() = default;
+
+void SweepPanel::BuildControls() {
+    vary_ = new QComboBox(this);
+    vary_->setAccessibleName("Input to vary");
+    for (const SweptInput input : kSweptInputs)
+        vary_->addItem(QString::fromLatin1(SweptInputTitle(input, unit_)));
+    connect(vary_, &QComboBox::currentIndexChanged, this, &SweepPanel::SwitchInput);
+    for (std::size_t bound = 0; bound < bounds_.size(); ++bound) {
+        bounds_[bound] = new QLineEdit(ranges_[0][bound], this);
+        bounds_[bound]->setAccessibleName(kBoundNames[bound]);
+        bounds_[bound]->setMaximumWidth(90);
+        connect(bounds_[bound], &QLineEdit::returnPressed, this, &SweepPanel::Run);
+    }
+    run_ = new QPushButton("Run", this);
+    cancel_ = new QPushButton("Cancel", this);
+    connect(run_, &QPushButton::clicked, this, &SweepPanel::Run);
+    connect(cancel_, &QPushButton::clicked, this, &SweepPanel::Cancel);
+    progress_ = new QProgressBar(this);
+    progress_->setAccessibleName("Sweep progress");
+    message_ = new QLabel(this);
+    message_->setWordWrap(true);
+    message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    pane_ = new ChartPane(
+        "Sweep chart", [this](const std::vector<SeriesReading>& r) { return Readout(r); },
+        settings_, this);
+    pane_->View().setMinimumHeight(200);
+    table_ = new QTableView(this);
+    table_->setAccessibleName("Sweep table");
+    table_->setModel(model_);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
+    SetRunning(false);
+}
+
+void SweepPanel::BuildLayout() {
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(new QLabel("Vary", this));
+    controls->addWidget(vary_);
+    for (std::size_t bound = 0; bound < bounds_.size(); ++bound) {
+        auto* label = new QLabel(kBoundNames[bound], this);
+        label->setBuddy(bounds_[bound]);
+        controls->addWidget(label);
+        controls->addWidget(bounds_[bound]);
+    }
+    controls->addWidget(run_);
+    controls->addWidget(cancel_);
+    controls->addStretch(1);
+    // The progress bar has a row of its own, so the controls stay narrow.
+    auto* state = new QHBoxLayout;
+    state->addWidget(progress_, 1);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(pane_);
+    split->addWidget(table_);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    auto* page = new QVBoxLayout(this);
+    page->addLayout(controls);
+    page->addLayout(state);
+    page->addWidget(message_);
+    page->addWidget(split, 1);
+}
+
+SweptInput SweepPanel::Varied() const {
+    return kSweptInputs[shownInput_];
+}
+
+void SweepPanel::SwitchInput(int index) {
+    if (index < 0) return;
+    for (std::size_t bound = 0; bound < bounds_.size(); ++bound) {
+        ranges_[shownInput_][bound] = bounds_[bound]->text();
+        bounds_[bound]->setText(ranges_[index][bound]);
+    }
+    shownInput_ = index;
+}
+
+void SweepPanel::TitleStrengthItem() {
+    vary_->setItemText(static_cast<int>(SweptInput::Strength),
+                       QString::fromLatin1(SweptInputTitle(SweptInput::Strength, unit_)));
+}
+
+void SweepPanel::ShowCase(const StudyCase& study) {
+    fixed_ = study.typed;
+    unit_ = study.unit;
+    TitleStrengthItem();
+}
+
+ChartView* SweepPanel::ExportChart() {
+    return &pane_->View();
+}
+
+std::string SweepPanel::TableCsv() const {
+    return model_->Csv();
+}
+
+std::string SweepPanel::TableTsv() const {
+    return model_->Tsv();
+}
+
+QString SweepPanel::Message() const {
+    return message_->text();
+}
+
+void SweepPanel::Run() {
+    const SweepRequest request{Varied(),
+                               bounds_[0]->text().toStdString(),
+                               bounds_[1]->text().toStdString(),
+                               bounds_[2]->text().toStdString(),
+                               fixed_,
+                               unit_};
+    try {
+        const SweepGrid grid = MakeSweepGrid(request, settings_);
+        if (grid.RowCount() > kMaxPanelRows)
+            throw StudyError(std::string(InputKey(request.varied)) + ": more than " +
+                             std::to_string(kMaxPanelRows) +
+                             " values; the companion tool runs larger sweeps");
+        model_->Reset(unit_);
+        chart_->Reset(request.varied, unit_);
+        message_->clear();
+        progress_->setRange(0, static_cast<int>(grid.RowCount()));
+        progress_->setValue(0);
+        runner_.Start(grid, settings_, threads_);
+        SetRunning(true);
+    } catch (const StudyError& e) {
+        message_->setText(QString::fromStdString(e.Message()));
+    }
+}
+
+void SweepPanel::Cancel() {
+    runner_.Cancel();
+}
+
+void SweepPanel::ShowRows(const std::vector<SweepRow>& rows) {
+    const bool first = model_->rowCount() == 0;
+    model_->Append(rows);
+    chart_->Append(rows);
+    // Sized once, to the first batch: measuring every row at each batch
+    // would cost the event loop more the longer the sweep.
+    if (first) table_->resizeColumnsToContents();
+}
+
+void SweepPanel::ShowProgress(quint64 done, quint64) {
+    progress_->setValue(static_cast<int>(done));
+}
+
+void SweepPanel::ShowEnd(bool cancelled, const QString& error) {
+    SetRunning(false);
+    if (!error.isEmpty())
+        message_->setText(error);
+    else if (cancelled)
+        message_->setText(QString("Cancelled after %1 of %2 rows")
+                              .arg(model_->rowCount())
+                              .arg(progress_->maximum()));
+}
+
+void SweepPanel::SetRunning(bool running) {
+    cancel_->setEnabled(running);
+}
+
+std::string SweepPanel::Readout(const std::vector<SeriesReading>& readings) const {
+    if (readings.empty()) return {};
+    // Both series share the varied input; the nearest point of each is read,
+    // in the unit of the run plotted (a unit chosen since applies to the next).
+    const StrengthUnit unit = chart_->Unit();
+    std::string text = std::string(SweptInputTitle(chart_->Varied(), unit)) + " " +
+                       ReadoutNumber(readings.front().X, settings_) + ":";
+    const auto& list = pane_->Chart().SeriesList();
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        const TChartSeries* series = list[readings[i].Series];
+        const bool amount = series == &chart_->AmountSeries();
+        text += (i ? ", " : " ") + series->Title + " " + ReadoutNumber(readings[i].Y, settings_) +
+                " " + (amount ? "g/h" : StrengthUnitSymbol(unit));
+    }
+    return text;
+}
+
+}  // namespace colmara

@@ -1,0 +1,91 @@
+// The study window's sweep tab: one input varied over a range while the
+// other three stay at the window's texts; product strength and amount
+// plotted against it, with the rows in a table below, streaming in while
+// the sweep runs on worker threads.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "chart/chartreadout.h"
+#include "ui/study/chartpane.h"
+#include "ui/study/studypanel.h"
+#include "ui/study/sweepchart.h"
+#include "ui/study/sweeprequest.h"
+#include "ui/study/sweeprunner.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+
+namespace colmara {
+
+class SweepTableModel;
+
+class SweepPanel : public StudyPanel {
+  public:
+    // settings: the number symbols of the fields, chart and table; must
+    // outlive the panel.
+    explicit SweepPanel(const FormatSettings& settings, QWidget* parent = nullptr);
+    // Cancels a running sweep and waits for its threads.
+    ~SweepPanel() override;
+
+    // Takes the fixed inputs and the unit of the next run; rows already
+    // shown stay as they are.
+    void ShowCase(const StudyCase& study) override;
+    ChartView* ExportChart() override;
+    std::string TableCsv() const override;
+    std::string TableTsv() const override;
+
+    // Starts a sweep of the chosen input and range, cancelling one still
+    // running; a malformed range shows its message instead.
+    void Run();
+    void Cancel();
+    bool Running() const { return runner_.Running(); }
+
+    // The runner's worker threads (0: one per core).
+    void SetThreads(unsigned threads) { threads_ = threads; }
+    // The line under the controls: a refused range, or how a run ended.
+    QString Message() const;
+
+  private:
+    void BuildControls();
+    void BuildLayout();
+    SweptInput Varied() const;
+    // The varied input and both figures at the point nearest the pointer.
+    std::string Readout(const std::vector<SeriesReading>& readings) const;
+    // Keeps the range typed for the old input and shows the new one's.
+    void SwitchInput(int index);
+    void TitleStrengthItem();
+    void ShowRows(const std::vector<SweepRow>& rows);
+    void ShowProgress(quint64 done, quint64 total);
+    void ShowEnd(bool cancelled, const QString& error);
+    void SetRunning(bool running);
+
+    const FormatSettings& settings_;
+    InputTexts fixed_;
+    StrengthUnit unit_ = StrengthUnit::Weight;
+    unsigned threads_ = 0;
+    // FROM, TO and STEP as last typed for each input, in grid order.
+    std::array<std::array<QString, 3>, 4> ranges_;
+    int shownInput_ = 0;
+
+    QComboBox* vary_ = nullptr;
+    std::array<QLineEdit*, 3> bounds_{};
+    QPushButton* run_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QLabel* message_ = nullptr;
+    ChartPane* pane_ = nullptr;
+    QTableView* table_ = nullptr;
+    SweepTableModel* model_ = nullptr;
+    std::unique_ptr<SweepChart> chart_;
+    SweepRunner runner_;  // declared last: its threads end first
+};
+
+}  // namespace colmara
