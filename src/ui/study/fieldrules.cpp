@@ -86,6 +86,11 @@ std::optional<std::string> SteppedText(StudyField field, const std::string& text
     return ValueText(std::isfinite(rounded) ? rounded : next, false, settings);
 }
 
+// Decimals of a strength text the unit switch writes: a hundredth of what a
+// hydrometer reads, so the text stays readable and the strength moves by
+// less than 0.00005 %.
+constexpr int kSwitchedPlaces = 4;
+
 std::string SwitchedStrengthText(const std::string& text, StrengthUnit from, StrengthUnit to,
                                  const FormatSettings& settings) {
     if (from == to) return text;
@@ -93,7 +98,9 @@ std::string SwitchedStrengthText(const std::string& text, StrengthUnit from, Str
     if (!value || !IsStrength(*value)) return text;
     const long double converted =
         to == StrengthUnit::Volume ? VolumeFromWeight(*value) : WeightFromVolume(*value);
-    return ValueText(static_cast<double>(converted), false, settings);
+    const double scale = std::pow(10.0, kSwitchedPlaces);
+    return ValueText(std::nearbyint(static_cast<double>(converted) * scale) / scale, false,
+                     settings);
 }
 
 std::string RunName(const InputTexts& typed, StrengthUnit unit) {

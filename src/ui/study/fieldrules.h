@@ -31,8 +31,9 @@ std::optional<std::string> SteppedText(StudyField field, const std::string& text
                                        double step, const FormatSettings& settings);
 
 // The strength text showing the same strength in `to` as `text` does in
-// `from`: the shortest text that reads back to the converted number. A text
-// that is no number, or no strength (outside 0..100 %), stays as it is.
+// `from`: the converted number rounded to four decimals, shortest form
+// ("10" by weight reads "12.4404" by volume, and back "10"). A text that is
+// no number, or no strength (outside 0..100 %), stays as it is.
 std::string SwitchedStrengthText(const std::string& text, StrengthUnit from, StrengthUnit to,
                                  const FormatSettings& settings);
 
