@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -37,7 +38,8 @@ StudyWindow::StudyWindow(const FormatSettings& settings, QWidget* parent)
     tabs_->setAccessibleName(QStringLiteral("Views of the case"));
     AddPanels();
     BuildMenu();
-    resize(1100, 680);
+    // A roomy first size, but never more than the screen has room for.
+    resize(QSize(1100, 680).boundedTo(screen()->availableGeometry().size()));
     connect(inputs_, &StudyInputs::Changed, this, &StudyWindow::InputsChanged);
     connect(&solver_, &CaseSolver::Solved, this, &StudyWindow::ShowCase);
     RestoreState();

@@ -29,6 +29,15 @@ QString FilterSuffix(const QString& filter) {
     return filter.mid(star + 2, filter.indexOf(')', star) - star - 2);
 }
 
+// The format of an export: the one the typed suffix names when it is on
+// offer (a user who types "table.csv" wants CSV), else the chosen filter.
+QString ExportFilter(const QString& path, const QString& chosen, const QStringList& filters) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const QString& filter : filters)
+        if (!suffix.isEmpty() && FilterSuffix(filter) == suffix) return filter;
+    return filters.contains(chosen) ? chosen : filters.front();
+}
+
 // The path with the filter's suffix when it has none of its own.
 QString WithSuffix(const QString& path, const QString& filter) {
     if (!QFileInfo(path).suffix().isEmpty()) return path;
@@ -107,7 +116,7 @@ void StudyWindow::Export() {
     }
     const FileChoice choice = chooser_(FileAction::Export, filters);
     if (choice.path.isEmpty()) return;
-    const QString filter = filters.contains(choice.filter) ? choice.filter : filters.front();
+    const QString filter = ExportFilter(choice.path, choice.filter, filters);
     const QString path = WithSuffix(choice.path, filter);
     bool written = false;
     if (filter == kCsvFilter)

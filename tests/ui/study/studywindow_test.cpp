@@ -10,7 +10,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sstream>
 
+#include "cli/companion.h"
 #include "study/records.h"
 #include "study/strengthtext.h"
 #include "study/valuetext.h"
@@ -273,9 +275,21 @@ TEST_F(StudyWindowTest, SetupFilesRoundTripThroughTheWindow) {
     EXPECT_EQ(window->Inputs().Typed(), saved.inputs);
     EXPECT_TRUE(window->Inputs().Status().contains(QStringLiteral("junk.json")));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // The companion tool reads the saved file: its profile is the window's table.
+    window->StartWith({"1800", "12.5", "15", "4"}, StrengthUnit::Volume);
+    Settle(*window);
+    answer_ = {Path("tool.json"), {}};
+    window->SaveSetup();
+    std::ostringstream out, err;
+    EXPECT_EQ(
+        RunCompanion({"profile", "--setup", Path("tool.json").toStdString()}, settings_, out, err),
+        0)
+        << err.str();
+    EXPECT_EQ(out.str(), Profile(*window).TableCsv());
 }
 
-TEST_F(StudyWindowTest, ExportWritesTheFormatOfTheChosenFilter) {
+TEST_F(StudyWindowTest, ExportWritesTheFormatOfTheTypedSuffixOrElseTheFilter) {
     auto window = Open();
     window->Tabs().setCurrentIndex(kProfileTab);
     answer_ = {Path("profile"), QStringLiteral("CSV table (*.csv)")};
@@ -288,6 +302,13 @@ TEST_F(StudyWindowTest, ExportWritesTheFormatOfTheChosenFilter) {
     window->Export();
     const QImage png(Path("profile.png"));
     EXPECT_EQ(png.size(), Profile(*window).Pane().View().size());
+
+    // A suffix on offer wins over the filter left chosen.
+    answer_ = {Path("typed.csv"), QStringLiteral("PNG image (*.png)")};
+    window->Export();
+    QFile typed(Path("typed.csv"));
+    ASSERT_TRUE(typed.open(QIODevice::ReadOnly));
+    EXPECT_EQ(typed.readAll().toStdString(), Profile(*window).TableCsv());
 
     answer_ = {Path("missing/dir/profile.svg"), QStringLiteral("SVG drawing (*.svg)")};
     window->Export();
