@@ -1,10 +1,11 @@
+#include "app/arguments.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "app/arguments.h"
 #include "runtime/version.h"
 
 namespace colmara {
