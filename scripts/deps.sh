@@ -1,17 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the window need,
-# when any is missing. Runs apt-get as root, through sudo otherwise.
+# Installs the Debian packages a profile needs, when any is missing. Runs
+# apt-get as root, through sudo otherwise.
+#   usage: deps.sh [run|test]   (default: test)
+#   run:  what building and running the two programs need
+#   test: run, plus the tests, benchmarks, fuzzing, the ',' locale and the
+#         checks of the package and its desktop metadata
 set -euo pipefail
+profile="${1:-test}"
 
-packages=(
+run_packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-svg-dev libgl1-mesa-dev libxkbcommon-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
+  librsvg2-bin
   fonts-liberation fontconfig
+)
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils
   clang-14 libclang-rt-14-dev clang-format locales
+  appstream desktop-file-utils lintian file
 )
+
+case "$profile" in
+  run) packages=("${run_packages[@]}") ;;
+  test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: $(basename "$0") [run|test]" >&2; exit 2 ;;
+esac
 
 if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
 
@@ -34,4 +49,4 @@ if [ ${#missing[@]} -gt 0 ]; then
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-ensure_comma_locale
+[ "$profile" != test ] || ensure_comma_locale

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the project and starts the window program.
+# Builds the two programs (not the tests and benchmarks) and starts the window
+# program. Installs only what building and running need (deps.sh run).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
-cmake --preset default >/dev/null
-cmake --build --preset default -j"$(nproc)"
+bash scripts/deps.sh run
+cmake --preset default -DCOLMARA_BUILD_TESTS=OFF -DCOLMARA_BUILD_BENCH=OFF >/dev/null
+cmake --build --preset default -j"$(nproc)" --target colmara colmara-report
 exec ./build/default/src/app/colmara "$@"

@@ -2,8 +2,14 @@
 // opens the display, then creates the windows and runs until the main window
 // closes; with --study it shows the study window alone instead. The main
 // window's lists offer to open the study window with the fields' texts.
+// Asked only for its version or help, it answers without a display.
 #include <QApplication>
+#include <iostream>
+#include <string>
+#include <vector>
 
+#include "app/appidentity.h"
+#include "app/arguments.h"
 #include "app/displayopen.h"
 #include "runtime/fpcheck.h"
 #include "runtime/numconv.h"
@@ -15,12 +21,15 @@
 #include "ui/study/studystartup.h"
 
 int main(int argc, char** argv) {
+    const colmara::StartMode mode =
+        colmara::ReadStartMode(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+    if (colmara::AnswersWithoutWindow(mode)) return colmara::AnswerWithoutWindow(mode, std::cout);
+
     colmara::InitFloatingPoint();
     colmara::RereadProcessFormatSettings();
-    // Read before the toolkit takes its own options out of argv.
-    const bool study = colmara::StudyRequested(argc, argv);
     const auto app = colmara::OpenApplication(argc, argv);
-    if (study) return colmara::RunStudyWindow();
+    colmara::SetApplicationIdentity();
+    if (mode == colmara::StartMode::Study) return colmara::RunStudyWindow();
     colmara::ErrorReporter reporter(
         colmara::ApplicationTitleFromPath(QCoreApplication::applicationFilePath()));
     colmara::StudyOpener opener(colmara::ProcessFormatSettings());

@@ -15,6 +15,7 @@
 #include "report/calculate.h"
 #include "report/reportcollector.h"
 #include "runtime/exceptions.h"
+#include "runtime/version.h"
 #include "study/studyerror.h"
 
 namespace colmara {
@@ -113,6 +114,8 @@ int RunCompanion(const std::vector<std::string>& args, const FormatSettings& set
                  std::ostream& out, std::ostream& err, const CompanionProcess& process) {
     Forms forms;
     CLI::App app{"", kProgramName};
+    app.set_version_flag("--version", std::string(kProgramName) + " " + kVersion,
+                         "Print the version and exit");
     forms.Declare(app);
 
     std::vector<std::string> argv = SplitEmptyAssignments(args);
