@@ -11,6 +11,7 @@
 #include "ui/study/comparepanel.h"
 #include "ui/study/mccabepanel.h"
 #include "ui/study/profilepanel.h"
+#include "ui/study/shortcutkeeper.h"
 #include "ui/study/studychart.h"
 #include "ui/study/sweeppanel.h"
 
@@ -84,6 +85,10 @@ void StudyWindow::BuildMenu() {
     file->addSeparator();
     file->addAction(QStringLiteral("C&lose"), QKeySequence(Qt::CTRL | Qt::Key_W), this,
                     &QWidget::close);
+    QList<QKeySequence> shortcuts;
+    for (const QAction* action : file->actions())
+        if (!action->shortcut().isEmpty()) shortcuts << action->shortcut();
+    new ShortcutKeeper(*this, shortcuts);
 }
 
 void StudyWindow::StartWith(const InputTexts& typed, StrengthUnit unit) {
