@@ -8,14 +8,14 @@ namespace colmara {
 
 namespace {
 
-struct FieldSpec {
+struct FieldEntry {
     StudyField field;
     const char* label;  // with the mnemonic
     const char* name;   // accessible name
     double step;
 };
 
-constexpr std::array<FieldSpec, 4> kFields = {{
+constexpr std::array<FieldEntry, 4> kFields = {{
     {StudyField::Power, "&Power, W", "Heating power in watts", 100},
     {StudyField::Strength, "Boiler &strength", "Boiler strength", 1},
     {StudyField::Plates, "Pla&tes", "Number of plates", 1},
@@ -33,22 +33,22 @@ StudyInputs::StudyInputs(const FormatSettings& settings, QWidget* parent)
     auto* grid = new QGridLayout(this);
     grid->setColumnStretch(2, 1);
     int row = 0;
-    for (const FieldSpec& spec : kFields) {
-        auto* field = new NumberField(spec.field, spec.step, settings_, this);
-        field->setAccessibleName(QString::fromUtf8(spec.name));
-        auto* label = new QLabel(QString::fromUtf8(spec.label), this);
+    for (const FieldEntry& entry : kFields) {
+        auto* field = new NumberField(entry.field, entry.step, settings_, this);
+        field->setAccessibleName(QString::fromUtf8(entry.name));
+        auto* label = new QLabel(QString::fromUtf8(entry.label), this);
         label->setBuddy(field);
         auto* note = new QLabel(this);
-        note->setAccessibleName(QString::fromUtf8(spec.name) + QStringLiteral(" note"));
+        note->setAccessibleName(QString::fromUtf8(entry.name) + QStringLiteral(" note"));
         note->setStyleSheet(QStringLiteral("color: #a15c00;"));
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
         grid->addWidget(note, row, 2);
-        fields_[Index(spec.field)] = field;
-        notes_[Index(spec.field)] = note;
+        fields_[Index(entry.field)] = field;
+        notes_[Index(entry.field)] = note;
         connect(field, &NumberField::TextEdited, this, &StudyInputs::Edited);
         ++row;
-        if (spec.field == StudyField::Strength) {
+        if (entry.field == StudyField::Strength) {
             for (StrengthUnit u : {StrengthUnit::Weight, StrengthUnit::Volume})
                 unit_->addItem(QString::fromStdString(StrengthUnitName(u)));
             unit_->setAccessibleName(QStringLiteral("Strength unit"));
@@ -103,10 +103,11 @@ void StudyInputs::UnitChosen() {
 
 void StudyInputs::Edited() {
     if (quiet_) return;
-    for (const FieldSpec& spec : kFields) {
+    for (const FieldEntry& entry : kFields) {
         const auto note =
-            FieldNote(spec.field, fields_[Index(spec.field)]->Text(), shownUnit_, settings_);
-        notes_[Index(spec.field)]->setText(note ? QString::fromStdString("⚠ " + *note) : QString());
+            FieldNote(entry.field, fields_[Index(entry.field)]->Text(), shownUnit_, settings_);
+        notes_[Index(entry.field)]->setText(note ? QString::fromStdString("⚠ " + *note)
+                                                 : QString());
     }
     emit Changed();
 }
