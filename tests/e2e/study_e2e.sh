@@ -25,26 +25,8 @@ for tool in Xvfb xdotool import identify; do
 done
 
 work=$(mktemp -d)
-# shellcheck source=../../scripts/xvfb-session.sh
-source "$(dirname "$0")/../../scripts/xvfb-session.sh"
-cleanup() {
-  local code=$?
-  set +e
-  stop_session
-  if [ -n "$shots" ] && [ -d "$work" ]; then
-    mkdir -p "$shots" && cp "$work"/*.png "$shots"/ 2>/dev/null || true
-  fi
-  rm -rf -- "$work"
-  exit "$code"
-}
-trap cleanup EXIT
-trap 'echo "FAIL: interrupted or timed out"; exit 1' INT TERM
-
-fail() {
-  echo "FAIL: $*"
-  for log in "$work"/*.log; do echo "--- $(basename "$log")"; cat "$log"; done
-  exit 1
-}
+# shellcheck source=e2e-session.sh
+source "$(dirname "$0")/e2e-session.sh"
 
 # Settings of its own, so the study window starts as on a first run.
 export XDG_CONFIG_HOME="$work/config"

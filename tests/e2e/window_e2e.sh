@@ -26,57 +26,12 @@ for tool in Xvfb xdotool import compare convert; do
 done
 
 work=$(mktemp -d)
-xvfb_pid=""
-app_pid=""
-stop() {  # stop <pid>: ends one process we started and reaps it
-  [ -n "$1" ] || return 0
-  kill "$1" 2>/dev/null || true
-  wait "$1" 2>/dev/null || true
-}
-cleanup() {
-  local code=$?
-  set +e
-  stop "$app_pid"
-  stop "$xvfb_pid"
-  if [ -n "$shots" ] && [ -d "$work" ]; then
-    mkdir -p "$shots" && cp "$work"/*.png "$shots"/ 2>/dev/null || true
-  fi
-  rm -rf -- "$work"
-  exit "$code"
-}
-trap cleanup EXIT
-trap 'echo "FAIL: interrupted or timed out"; exit 1' INT TERM
+# shellcheck source=e2e-session.sh
+source "$(dirname "$0")/e2e-session.sh"
 
-fail() {
-  echo "FAIL: $*"
-  for log in "$work"/*.log; do echo "--- $(basename "$log")"; cat "$log"; done
-  exit 1
-}
-
-# wait_for <seconds> <command...>: polls every 0.1 s until the command succeeds.
-wait_for() {
-  local limit=$1; shift
-  local tries=$((limit * 10))
-  while ! "$@" >/dev/null 2>&1; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
-    sleep 0.1
-  done
-}
-
-# A display of its own: Xvfb picks a free number and writes it to fd 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" \
-  >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-wait_for 10 test -s "$work/display" || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset QT_QPA_PLATFORM
-# The server answers before the program connects.
-for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+start_display || fail "Xvfb did not start"
 echo "Xvfb on $DISPLAY"
-
-"$program" >"$work/colmara.log" 2>&1 &
-app_pid=$!
+start_program "$program"
 
 # Window titles: the main window is "Colmara"; the error box carries the
 # application title, the executable's name with its first letter as it is.
@@ -85,11 +40,8 @@ title=${title%%.*}
 title="${title:0:1}$(tr '[:upper:]' '[:lower:]' <<<"${title:1}")"
 
 visible_windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
-main_window() { visible_windows '^Colmara$' | while read -r w; do
-  [ "$(xdotool getwindowname "$w")" = "Colmara" ] && echo "$w"; done | head -n1; }
-has_main_window() { [ -n "$(main_window)" ]; }
-wait_for 20 has_main_window || fail "main window did not appear"
-main=$(main_window)
+wait_for 20 has_window Colmara || fail "main window did not appear"
+main=$(window_titled Colmara)
 eval "$(xdotool getwindowgeometry --shell "$main")"
 echo "main window $main at $X,$Y size ${WIDTH}x$HEIGHT"
 [ "$X,$Y" = "270,141" ] || fail "main window at $X,$Y, expected 270,141"
