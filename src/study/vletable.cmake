@@ -6,27 +6,14 @@
 # so a reordered file still reads right. A row that is not all numbers fails
 # the build rather than drop a point.
 
-if(NOT INPUT OR NOT OUTPUT)
-  message(FATAL_ERROR "vletable.cmake needs -DINPUT=<csv> -DOUTPUT=<header>")
-endif()
+include(${CMAKE_CURRENT_LIST_DIR}/datafile.cmake)
+colmara_read_data_file("${INPUT}" lines source_comment source_name)
 
-file(STRINGS "${INPUT}" lines)
-get_filename_component(source_name "${INPUT}" NAME)
-
-set(number "[-+]?[0-9]+(\\.[0-9]*)?([eE][-+]?[0-9]+)?")
-set(source_comment "")
 set(columns "")
 set(points "")
 set(count 0)
 
 foreach(line IN LISTS lines)
-  string(STRIP "${line}" line)
-  if(line STREQUAL "")
-    continue()
-  elseif(line MATCHES "^#(.*)$")
-    string(APPEND source_comment "//${CMAKE_MATCH_1}\n")
-    continue()
-  endif()
   string(REPLACE "," ";" cells "${line}")
   if(columns STREQUAL "")
     set(columns "${cells}")
@@ -43,7 +30,7 @@ foreach(line IN LISTS lines)
     message(FATAL_ERROR "${source_name}: '${line}' does not have ${column_count} cells")
   endif()
   foreach(cell IN LISTS cells)
-    if(NOT cell MATCHES "^${number}$")
+    if(NOT cell MATCHES "^${COLMARA_DATA_NUMBER}$")
       message(FATAL_ERROR "${source_name}: cannot read the row '${line}'")
     endif()
   endforeach()
