@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "ui/study/studychart.h"
+
 namespace colmara {
 
 namespace {
@@ -12,14 +14,6 @@ constexpr ColorValue kPublishedColour = 0x008000;  // green
 constexpr ColorValue kOperatingColour = 0x0080FF;  // orange
 constexpr ColorValue kStaircaseColour = clRed;
 constexpr ColorValue kProductColour = 0x800080;  // purple
-constexpr ColorValue kGreyColour = clSilver;
-
-TXYLineSeries& AddSeries(TChart& chart, const char* title, ColorValue colour) {
-    auto& series = chart.AddSeries(std::make_unique<TXYLineSeries>());
-    series.Title = title;
-    series.SeriesColor = colour;
-    return series;
-}
 
 // A series of marks alone, without a line between them.
 void MarksOnly(TXYLineSeries& series, MarkerStyle style, int size, bool filled) {
@@ -44,9 +38,9 @@ void SetUpAxis(TChartAxis& axis, const char* title) {
 }  // namespace
 
 void McCabeSeries::Grey(bool grey) const {
-    operating->SeriesColor = grey ? kGreyColour : kOperatingColour;
-    staircase->SeriesColor = grey ? kGreyColour : kStaircaseColour;
-    product->SeriesColor = grey ? kGreyColour : kProductColour;
+    operating->SeriesColor = CurveColor(kOperatingColour, !grey);
+    staircase->SeriesColor = CurveColor(kStaircaseColour, !grey);
+    product->SeriesColor = CurveColor(kProductColour, !grey);
 }
 
 void McCabeSeries::Show(const McCabeDiagram& diagram, const std::string& productTitle) const {

@@ -16,10 +16,15 @@ void SetUpStudyChart(TChart& chart, const std::string& title) {
     chart.RightAxis().Grid.Visible = false;
 }
 
-TXYLineSeries& AddLine(TChart& chart, const std::string& title, ColorValue color, PenStyle style) {
+TXYLineSeries& AddSeries(TChart& chart, const std::string& title, ColorValue color) {
     auto& series = chart.AddSeries(std::make_unique<TXYLineSeries>());
     series.Title = title;
     series.SeriesColor = color;
+    return series;
+}
+
+TXYLineSeries& AddLine(TChart& chart, const std::string& title, ColorValue color, PenStyle style) {
+    auto& series = AddSeries(chart, title, color);
     series.LinePen.Width = 2;
     series.LinePen.Style = style;
     return series;

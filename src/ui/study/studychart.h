@@ -14,7 +14,10 @@ namespace colmara {
 // A plain white panel with a title and a legend of series names.
 void SetUpStudyChart(TChart& chart, const std::string& title);
 
-// A new line on the bottom and left axes.
+// A new series on the bottom and left axes: a thin solid line in `color`.
+TXYLineSeries& AddSeries(TChart& chart, const std::string& title, ColorValue color);
+
+// A new series drawn as a curve: two pixels wide, in `style`.
 TXYLineSeries& AddLine(TChart& chart, const std::string& title, ColorValue color,
                        PenStyle style = PenStyle::psSolid);
 

@@ -2,14 +2,14 @@
 
 #include <memory>
 
+#include "ui/study/studychart.h"
+
 namespace colmara {
 
 namespace {
 
 TXYLineSeries& AddCurve(TChart& chart, const char* title, ColorValue color) {
-    auto& series = chart.AddSeries(std::make_unique<TXYLineSeries>());
-    series.Title = title;
-    series.SeriesColor = color;
+    auto& series = AddSeries(chart, title, color);
     series.Marker = {true, MarkerStyle::msSquare, 2, true};
     return series;
 }
