@@ -13,12 +13,13 @@ declare -A allowed=(
   [report]="runtime model"
   [study]="runtime model report"
   [chart]="runtime"
-  [ui]="runtime model report study chart"
+  [studyview]="runtime model report study chart"
+  [ui]="runtime model report study chart studyview"
   [cli]="runtime model report study"
-  [app]="runtime model report study chart ui"
+  [app]="runtime model report study chart studyview ui"
 )
 # Layers that must build without Qt.
-qt_free="runtime model report study chart cli"
+qt_free="runtime model report study chart studyview cli"
 
 failures=0
 fail() {

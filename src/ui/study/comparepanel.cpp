@@ -4,8 +4,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "ui/study/fieldrules.h"
-#include "ui/study/studychart.h"
+#include "studyview/fieldrules.h"
+#include "studyview/studychart.h"
 
 namespace colmara {
 

@@ -4,8 +4,8 @@
 #include <QVBoxLayout>
 
 #include "study/mccabetable.h"
+#include "studyview/studychart.h"
 #include "ui/chart/chartview.h"
-#include "ui/study/studychart.h"
 
 namespace colmara {
 

@@ -7,8 +7,8 @@
 
 #include "chart/chartreadout.h"
 #include "study/records.h"
+#include "studyview/mccabechart.h"
 #include "ui/study/chartpane.h"
-#include "ui/study/mccabechart.h"
 #include "ui/study/studypanel.h"
 
 class QCheckBox;

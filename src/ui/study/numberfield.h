@@ -6,7 +6,7 @@
 #include <QAbstractSpinBox>
 
 #include "runtime/numconv.h"
-#include "ui/study/fieldrules.h"
+#include "studyview/fieldrules.h"
 
 namespace colmara {
 

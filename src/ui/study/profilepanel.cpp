@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "study/records.h"
-#include "ui/study/studychart.h"
+#include "studyview/studychart.h"
 
 namespace colmara {
 

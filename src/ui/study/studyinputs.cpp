@@ -2,7 +2,7 @@
 
 #include <QGridLayout>
 
-#include "ui/study/studychart.h"
+#include "studyview/studychart.h"
 
 namespace colmara {
 

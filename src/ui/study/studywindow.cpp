@@ -7,12 +7,12 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "studyview/studychart.h"
 #include "ui/chart/chartview.h"
 #include "ui/study/comparepanel.h"
 #include "ui/study/mccabepanel.h"
 #include "ui/study/profilepanel.h"
 #include "ui/study/shortcutkeeper.h"
-#include "ui/study/studychart.h"
 #include "ui/study/sweeppanel.h"
 
 namespace colmara {

@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "study/studyerror.h"
+#include "studyview/studychart.h"
 #include "ui/chart/chartview.h"
-#include "ui/study/studychart.h"
 #include "ui/study/sweeptablemodel.h"
 
 namespace colmara {

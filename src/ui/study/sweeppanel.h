@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "chart/chartreadout.h"
+#include "studyview/sweepchart.h"
+#include "studyview/sweeprequest.h"
 #include "ui/study/chartpane.h"
 #include "ui/study/studypanel.h"
-#include "ui/study/sweepchart.h"
-#include "ui/study/sweeprequest.h"
 #include "ui/study/sweeprunner.h"
 
 class QComboBox;

@@ -1,4 +1,4 @@
-#include "ui/study/sweeprequest.h"
+#include "studyview/sweeprequest.h"
 
 #include <charconv>
 #include <cmath>

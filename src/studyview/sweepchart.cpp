@@ -1,8 +1,8 @@
-#include "ui/study/sweepchart.h"
+#include "studyview/sweepchart.h"
 
 #include <memory>
 
-#include "ui/study/studychart.h"
+#include "studyview/studychart.h"
 
 namespace colmara {
 

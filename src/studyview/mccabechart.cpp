@@ -1,8 +1,8 @@
-#include "ui/study/mccabechart.h"
+#include "studyview/mccabechart.h"
 
 #include <memory>
 
-#include "ui/study/studychart.h"
+#include "studyview/studychart.h"
 
 namespace colmara {
 

@@ -1,4 +1,4 @@
-#include "ui/study/studychart.h"
+#include "studyview/studychart.h"
 
 #include <algorithm>
 #include <cmath>

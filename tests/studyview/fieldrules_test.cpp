@@ -1,4 +1,4 @@
-#include "ui/study/fieldrules.h"
+#include "studyview/fieldrules.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include "chart/chart.h"
 #include "study/strengthunit.h"
 #include "study/sweeprow.h"
-#include "ui/study/sweeprequest.h"
+#include "studyview/sweeprequest.h"
 
 namespace colmara {
 
