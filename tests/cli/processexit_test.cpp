@@ -41,9 +41,10 @@ TEST(CompanionProcess, OutputFileThatCannotBeWrittenLeavesNothingBehind) {
         std::filesystem::temp_directory_path() / ("colmara-full-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     SpawnOptions options;
-    // Files may grow by a block or two only, and the write then fails instead
-    // of killing the program: a full disk as seen from one process.
-    options.shellSetup = "ulimit -f 2; trap '' XFSZ";
+    // Files may grow by a block or two only: a full disk as seen from one
+    // process. The program ignores SIGXFSZ itself, so the write fails
+    // instead of killing it with its temporary left behind.
+    options.shellSetup = "ulimit -f 2";
     const CompanionRun run = SpawnCompanion(
         {"sweep", "--plates", "0:100", "--output", (folder / "grid.csv").string()}, options);
     EXPECT_EQ(run.exitCode, 4);

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -332,6 +334,21 @@ TEST_F(StudyWindowTest, ExportWritesTheFormatOfTheTypedSuffixOrElseTheFilter) {
             QStringLiteral("Nothing exported: this tab writes PNG")))
             << window->Inputs().Status().toStdString();
     }
+}
+
+TEST_F(StudyWindowTest, CopyTableIsGreyedWhereTheTabHasNoTable) {
+    auto window = Open();
+    QMenu* file = window->menuBar()->actions().front()->menu();
+    QAction* copy = nullptr;
+    for (QAction* action : file->actions())
+        if (action->text() == QStringLiteral("&Copy table")) copy = action;
+    ASSERT_NE(copy, nullptr);
+    for (const int tab : {kProfileTab, static_cast<int>(window->Tabs().count() - 1)}) {
+        window->Tabs().setCurrentIndex(tab);
+        emit file->aboutToShow();
+        EXPECT_EQ(copy->isEnabled(), !window->CurrentPanel().TableTsv().empty()) << tab;
+    }
+    EXPECT_FALSE(copy->isEnabled()) << "the compare tab has no table";
 }
 
 TEST_F(StudyWindowTest, AFullDiskKeepsEveryOldFileAndSaysWhy) {
