@@ -57,4 +57,22 @@ QString WithSuffix(const QString& path, const QString& filter) {
     return path + '.' + FilterSuffix(filter);
 }
 
+QString FilterForPath(const QString& path, const QString& chosen, const QStringList& filters) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix.isEmpty()) return filters.contains(chosen) ? chosen : filters.value(0);
+    for (const QString& filter : filters)
+        if (FilterSuffix(filter) == suffix) return filter;
+    return {};
+}
+
+QString SuffixRefusal(const QString& path, const QStringList& filters) {
+    QStringList kinds;
+    for (const QString& filter : filters) kinds << FilterSuffix(filter).toUpper();
+    const QString last = kinds.takeLast();
+    const QString offered =
+        kinds.isEmpty() ? last : kinds.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return QStringLiteral("Nothing saved: this writes %1, not .%2.")
+        .arg(offered, QFileInfo(path).suffix());
+}
+
 }  // namespace colmara

@@ -36,4 +36,12 @@ QString FilterSuffix(const QString& filter);
 // The path with the filter's suffix added when it has none of its own.
 QString WithSuffix(const QString& path, const QString& filter);
 
+// The filter a file is written with: the one its typed suffix names (a user
+// who types "table.csv" wants CSV), the chosen one when no suffix is typed,
+// or the empty text when the typed suffix is none on offer: nothing may be
+// written in a format other than its name says.
+QString FilterForPath(const QString& path, const QString& chosen, const QStringList& filters);
+// "Nothing saved: this writes PNG or SVG, not .jpg." for such a path.
+QString SuffixRefusal(const QString& path, const QStringList& filters);
+
 }  // namespace colmara

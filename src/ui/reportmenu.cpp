@@ -135,6 +135,8 @@ void ReportMenu::SaveAs(const QString& caption, const QString& suggestedName, co
                         const QString& what, const std::function<QByteArray()>& bytes) {
     const FileChoice choice = ChooseFile(&form_, {false, caption, suggestedName, {filter}});
     if (choice.path.isEmpty()) return;
+    if (FilterForPath(choice.path, filter, {filter}).isEmpty())
+        throw Exception(SuffixRefusal(choice.path, {filter}).toStdString());
     const QString path = WithSuffix(choice.path, filter);
     try {
         SaveWholeFile(path, bytes());

@@ -224,6 +224,12 @@ TEST(ReportMenu, SavesAddTheFilterSuffixAndAFullDiskKeepsTheOldFile) {
     name = QStringLiteral("main-report");
     menu.SaveReportAs->trigger();
     EXPECT_TRUE(QFile::exists(dir.filePath("main-report.txt")));
+    // A name whose suffix is another format is refused; nothing is written.
+    name = QStringLiteral("chart.svg");
+    menu.SaveChartAsPng->trigger();
+    ASSERT_EQ(reporter.boxes.size(), 1u);
+    EXPECT_EQ(reporter.boxes[0].text, "Nothing saved: this writes PNG, not .svg.");
+    EXPECT_FALSE(QFile::exists(dir.filePath("chart.svg")));
 
     const test::TinyDisk disk;
     if (!disk.Mounted()) GTEST_SKIP() << disk.SkipReason();

@@ -3,7 +3,6 @@
 // with the reason; nothing is written in a format other than its name says.
 #include <QApplication>
 #include <QClipboard>
-#include <QFileInfo>
 
 #include "chart/chart.h"
 #include "runtime/fileerror.h"
@@ -24,26 +23,6 @@ const QString kSetupFilter = QStringLiteral("Colmara setup (*.json)");
 const QString kPngFilter = QStringLiteral("PNG image (*.png)");
 const QString kSvgFilter = QStringLiteral("SVG drawing (*.svg)");
 const QString kCsvFilter = QStringLiteral("CSV table (*.csv)");
-
-// The format of an export: the one the typed suffix names (a user who types
-// "table.csv" wants CSV), the chosen filter when none is typed, or nothing
-// when the typed suffix is not on offer.
-QString ExportFilter(const QString& path, const QString& chosen, const QStringList& filters) {
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix.isEmpty()) return filters.contains(chosen) ? chosen : filters.front();
-    for (const QString& filter : filters)
-        if (FilterSuffix(filter) == suffix) return filter;
-    return {};
-}
-
-// "PNG, SVG or CSV": what a tab can write.
-QString Offered(const QStringList& filters) {
-    QStringList kinds;
-    for (const QString& filter : filters) kinds << FilterSuffix(filter).toUpper();
-    const QString last = kinds.takeLast();
-    return kinds.isEmpty() ? last
-                           : kinds.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
-}
 
 // An export's size: the chart as it shows, or a sensible picture when it
 // has not been laid out on screen yet.
@@ -98,11 +77,9 @@ void StudyWindow::Export() {
     }
     const FileChoice choice = ChooseFile(this, {false, QStringLiteral("Export"), {}, filters});
     if (choice.path.isEmpty()) return;
-    const QString filter = ExportFilter(choice.path, choice.filter, filters);
+    const QString filter = FilterForPath(choice.path, choice.filter, filters);
     if (filter.isEmpty()) {
-        inputs_->ShowStatus(QStringLiteral("Nothing exported: this tab writes %1, not .%2.")
-                                .arg(Offered(filters), QFileInfo(choice.path).suffix()),
-                            true);
+        inputs_->ShowStatus(SuffixRefusal(choice.path, filters), true);
         return;
     }
     ExportAs(panel, WithSuffix(choice.path, filter), filter);

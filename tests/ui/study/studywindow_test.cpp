@@ -330,8 +330,8 @@ TEST_F(StudyWindowTest, ExportWritesTheFormatOfTheTypedSuffixOrElseTheFilter) {
         answer_ = {Path(name), QStringLiteral("PNG image (*.png)")};
         window->Export();
         EXPECT_FALSE(QFile::exists(Path(name))) << name;
-        EXPECT_TRUE(window->Inputs().Status().startsWith(
-            QStringLiteral("Nothing exported: this tab writes PNG")))
+        EXPECT_TRUE(
+            window->Inputs().Status().startsWith(QStringLiteral("Nothing saved: this writes PNG")))
             << window->Inputs().Status().toStdString();
     }
 }
