@@ -1,7 +1,6 @@
 #include "ui/reportexport.h"
 
 #include <QListWidget>
-#include <QSaveFile>
 
 #include "runtime/exceptions.h"
 #include "study/plateprofile.h"
@@ -25,16 +24,6 @@ QByteArray PlateTableCsv(const InputTexts& inputs, const FormatSettings& setting
     std::string csv = CsvHeader(PlateRecord(PlateRow{}));
     for (const PlateRow& plate : profile.plates) csv += CsvLine(PlateRecord(plate));
     return QByteArray::fromStdString(csv);
-}
-
-void WriteWholeFile(const QString& path, const QByteArray& bytes, const QString& what) {
-    QSaveFile file(path);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (!written)
-        throw Exception(QStringLiteral("The %1 could not be saved to '%2': %3")
-                            .arg(what, path, file.errorString())
-                            .toStdString());
 }
 
 }  // namespace colmara
