@@ -77,6 +77,7 @@ class StudyWindow : public QMainWindow {
     std::vector<StudyPanel*> panels_;
     CaseSolver solver_;
     StudyCase shown_;
+    bool solvedOnce_ = false;  // a case has solved, so a failure leaves grey curves
     FileChooser chooser_;
 };
 
