@@ -66,13 +66,14 @@ void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& n
                          bool withUnits) {
     // A field text may start with '-' ("-1", "-abc"): each of these options
     // takes the next argument whatever it looks like, or the text after '='.
-    const std::array<std::string, kInputs.size()> help{
-        "Heating power of the still in watts",
-        std::string("Alcohol strength of the liquid in the boiler,\nin per cent by weight") +
-            (withUnits ? ",\nor by volume at 20 degC with --units volume" : ""),
-        "Number of theoretical plates above the boiler (0 to 100)",
-        "Reflux ratio: how much of the condensed vapour goes\nback down the column for each "
-        "part taken off\nas product (0 upwards)"};
+    const auto help = std::to_array<std::string>(
+        {"Heating power of the still in watts",
+         std::string("Alcohol strength of the liquid in the boiler,\nin per cent by weight") +
+             (withUnits ? ",\nor by volume at 20 degC with --units volume" : ""),
+         "Number of theoretical plates above the boiler (0 to 100)",
+         "Reflux ratio: how much of the condensed vapour goes\nback down the column for each "
+         "part taken off\nas product (0 upwards)"});
+    static_assert(std::tuple_size_v<decltype(help)> == kInputs.size(), "a help for every input");
     for (Input input : kInputs)
         app.add_option(std::string("--") + TraitsOf(input).key, TextOf(inputs, input),
                        help[static_cast<std::size_t>(input)] + note)

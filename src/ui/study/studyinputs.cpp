@@ -16,12 +16,18 @@ struct FieldEntry {
     double step;
 };
 
-constexpr std::array<FieldEntry, kInputs.size()> kFields = {{
+constexpr auto kFields = std::to_array<FieldEntry>({
     {Input::Power, "&Power, W", "Heating power in watts", 100},
     {Input::Strength, "Boiler &strength", "Boiler strength", 1},
     {Input::Plates, "Pla&tes", "Number of plates", 1},
     {Input::Reflux, "&Reflux ratio", "Reflux ratio", 0.5},
-}};
+});
+// One field per input, in their order: a new input does not build without one.
+static_assert(kFields.size() == kInputs.size() && [] {
+    for (std::size_t i = 0; i < kInputs.size(); ++i)
+        if (kFields[i].field != kInputs[i]) return false;
+    return true;
+}());
 
 StrengthUnit UnitAt(int index) {
     return index == 1 ? StrengthUnit::Volume : StrengthUnit::Weight;

@@ -26,12 +26,13 @@ constexpr std::uint64_t kMaxPanelRows = 100'000;
 
 // FROM, TO and STEP offered for each input before the user types any, with
 // '.' for the locale's symbol.
-constexpr std::array<std::array<const char*, 3>, kInputs.size()> kDefaultRanges{{
+constexpr auto kDefaultRanges = std::to_array<std::array<const char*, 3>>({
     {"500", "3000", "250"},  // power
     {"1", "20", "1"},        // strength
     {"1", "40", "1"},        // plates
     {"1", "30", "1"},        // reflux
-}};
+});
+static_assert(kDefaultRanges.size() == kInputs.size(), "a range for every input");
 
 constexpr std::array<const char*, 3> kBoundNames{"From", "To", "Step"};
 
