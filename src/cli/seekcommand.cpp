@@ -1,6 +1,8 @@
 #include "cli/seekcommand.h"
 
 #include <CLI/CLI.hpp>
+#include <string>
+#include <vector>
 
 #include "cli/companionoptions.h"
 #include "study/records.h"
@@ -30,16 +32,26 @@ constexpr const char* kFooter =
     "Exit status: 0 when found, 2 for a mistake on the command line or in the\n"
     "setup file, 3 when out of reach, 4 when the output cannot be written.";
 
-SeekInput InputNamed(const std::string& name) {
-    if (name == "reflux") return SeekInput::Reflux;
-    if (name == "power") return SeekInput::Power;
-    return SeekInput::Plates;
+// The keys of the inputs a seek varies, and how --vary's help lists them.
+std::vector<std::string> SeekKeys() {
+    std::vector<std::string> keys;
+    for (Input input : kSeekInputs) keys.emplace_back(TraitsOf(input).key);
+    return keys;
+}
+
+std::string SeekKeyList() {
+    const std::vector<std::string> keys = SeekKeys();
+    std::string list;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == keys.size() ? " or " : ", ") + keys[i];
+    return list;
 }
 
 SeekRequest RequestOf(const SeekOptions& options) {
     SeekRequest request;
     request.inputs = options.inputs;
-    request.vary = InputNamed(options.vary);
+    // --vary accepts only the seek's keys.
+    request.vary = InputKeyed(options.vary).value_or(kSeekInputs.front());
     const bool amount = options.targetAmountOption->count() > 0;
     request.quantity = amount ? SeekQuantity::ProductAmount : SeekQuantity::ProductStrength;
     request.target = amount ? options.targetAmount : options.targetStrength;
@@ -79,9 +91,9 @@ CLI::App* DeclareSeek(CLI::App& app, SeekOptions& options) {
     CLI::App* seek = app.add_subcommand(
         "seek", "Finds the smallest plates, reflux or power that reaches a target");
     seek->footer(kFooter);
-    seek->add_option("--vary", options.vary, "The input to vary: plates, reflux or power")
+    seek->add_option("--vary", options.vary, "The input to vary: " + SeekKeyList())
         ->required()
-        ->check(CLI::IsMember({"plates", "reflux", "power"}));
+        ->check(CLI::IsMember(SeekKeys()));
     options.targetStrengthOption = seek->add_option("--target-strength", options.targetStrength,
                                                     "Product strength to reach, % by weight\n"
                                                     "(by volume with --units volume)");

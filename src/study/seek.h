@@ -3,29 +3,33 @@
 // amount reaches a target.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "study/input.h"
 #include "study/strengthunit.h"
 #include "study/sweeprow.h"
 
 namespace colmara {
 
-enum class SeekInput { Plates, Reflux, Power };
+// The inputs a seek can vary, in the order options list them.
+inline constexpr std::array<Input, 3> kSeekInputs{Input::Plates, Input::Reflux, Input::Power};
 enum class SeekQuantity { ProductStrength, ProductAmount };
 
 // The range a seek tries when the request gives no bound: plates 0 to 100,
-// reflux 0 to 100, power 1 to 100000 W.
+// reflux 0 to 100, power 1 to 100000 W. Throws StudyError for an input that
+// is not one of kSeekInputs.
 struct SeekBounds {
     double min;
     double max;
 };
-SeekBounds DefaultSeekBounds(SeekInput input);
+SeekBounds DefaultSeekBounds(Input input);
 
 struct SeekRequest {
-    InputTexts inputs;  // the varied input's text is not read
-    SeekInput vary = SeekInput::Plates;
+    InputTexts inputs;           // the varied input's text is not read
+    Input vary = Input::Plates;  // one of kSeekInputs
     SeekQuantity quantity = SeekQuantity::ProductStrength;
     double target = 0;  // a product strength in `unit`, or g/h
     // Bounds of the varied input (DefaultSeekBounds when absent).

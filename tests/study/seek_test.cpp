@@ -23,9 +23,7 @@ std::optional<long double> QuantityOf(const SeekRequest& request, const CaseResu
 // Every candidate in order, as a sweep over the varied input's range.
 std::vector<SweepRow> AllCandidates(const SeekRequest& request, const std::string& range) {
     InputTexts ranges = request.inputs;
-    (request.vary == SeekInput::Plates   ? ranges.plates
-     : request.vary == SeekInput::Reflux ? ranges.reflux
-                                         : ranges.power) = range;
+    TextOf(ranges, request.vary) = range;
     std::vector<SweepRow> rows;
     RunSweep(SweepGrid(ranges, FormatSettings(), request.unit), FormatSettings(),
              [&](const SweepRow& row) { rows.push_back(row); });
@@ -43,20 +41,20 @@ TEST(Seek, FindsWhatAScanOfEveryCandidateFinds) {
     int bisectedExactly = 0;
     for (int n = 0; n < 150; ++n) {
         SeekRequest request;
-        request.vary = static_cast<SeekInput>(n % 3);
-        const bool scanned = request.vary == SeekInput::Plates;
+        request.vary = kSeekInputs[n % 3];
+        const bool scanned = request.vary == Input::Plates;
         request.inputs = {std::to_string(pick(5, 30) * 100), std::to_string(pick(1, 30)),
                           std::to_string(scanned ? 0 : pick(1, 4)), std::to_string(pick(0, 40))};
         request.quantity = pick(0, 1) ? SeekQuantity::ProductStrength : SeekQuantity::ProductAmount;
         // Every other case is given in % by volume, strength and target alike.
         request.unit = n % 2 == 0 ? StrengthUnit::Weight : StrengthUnit::Volume;
-        const int low = request.vary == SeekInput::Power ? pick(1, 30) * 100 : pick(0, 6);
-        const int high = low + (request.vary == SeekInput::Reflux ? 2 : scanned ? 16 : 100);
+        const int low = request.vary == Input::Power ? pick(1, 30) * 100 : pick(0, 6);
+        const int high = low + (request.vary == Input::Reflux ? 2 : scanned ? 16 : 100);
         request.min = low;
         request.max = high;
         request.resolution = 0.02;
         const std::string range = std::to_string(low) + ":" + std::to_string(high) +
-                                  (request.vary == SeekInput::Reflux ? ":0.02" : "");
+                                  (request.vary == Input::Reflux ? ":0.02" : "");
         const std::vector<SweepRow> all = AllCandidates(request, range);
 
         // A target met somewhere in the range, or above all of it.
@@ -85,9 +83,7 @@ TEST(Seek, FindsWhatAScanOfEveryCandidateFinds) {
         }
         if (!result.reachable) continue;
         const SweepRow& found = all[result.row.index];
-        EXPECT_EQ(result.value, scanned                             ? found.inputs.plates
-                                : request.vary == SeekInput::Reflux ? found.inputs.reflux
-                                                                    : found.inputs.power);
+        EXPECT_EQ(result.value, TextOf(found.inputs, request.vary));
         EXPECT_TRUE(SameResult(result.row.result, found.result));
         const auto quantity = QuantityOf(request, found.result);
         ASSERT_TRUE(quantity.has_value());
@@ -109,7 +105,7 @@ TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
     };
     const Case cases[] = {
         {{{"1000", "10", "20", "3"},
-          SeekInput::Plates,
+          Input::Plates,
           SeekQuantity::ProductStrength,
           97,
           {},
@@ -119,7 +115,7 @@ TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
          95.5L,
          95.6L},
         {{{"1000", "10", "20", "3"},
-          SeekInput::Reflux,
+          Input::Reflux,
           SeekQuantity::ProductAmount,
           5000,
           {},
@@ -129,7 +125,7 @@ TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
          2000,
          5000},
         {{{"1000", "12.5", "20", "3"},
-          SeekInput::Plates,
+          Input::Plates,
           SeekQuantity::ProductStrength,
           98,
           {},
@@ -139,7 +135,7 @@ TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
          "product strength 98 % vol is out of reach with plates from 0 to 100: the best is 97.1",
          97.1L,
          97.2L},
-        {{{"1000", "1", "20", "15"}, SeekInput::Power, SeekQuantity::ProductAmount, 1, 0, 0, 0.01},
+        {{{"1000", "1", "20", "15"}, Input::Power, SeekQuantity::ProductAmount, 1, 0, 0, 0.01},
          "product amount 1 g/h is out of reach with power from 0 to 0: no case could be "
          "calculated (Invalid floating point operation.)",
          0,
@@ -157,7 +153,7 @@ TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
         EXPECT_LT(*best, c.bestBelow);
         EXPECT_NE(
             message.find(" at " +
-                         std::string(c.request.vary == SeekInput::Plates ? "plates " : "reflux ") +
+                         std::string(c.request.vary == Input::Plates ? "plates " : "reflux ") +
                          result.value),
             std::string::npos);
     }
@@ -165,17 +161,18 @@ TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
 
 TEST(Seek, RefusesBoundsItCannotUse) {
     struct Case {
-        SeekInput vary;
+        Input vary;
         std::optional<double> min, max;
         double resolution;
         const char* message;
     };
     const Case cases[] = {
-        {SeekInput::Plates, 10, 5, 0.01, "plates: minimum 10 is above maximum 5"},
-        {SeekInput::Plates, 0, 101, 0.01, "plates: bounds must lie within 0 to 100"},
-        {SeekInput::Power, 1.5, {}, 0.01, "power: 1.5 is not a whole number in range '1.5:100000'"},
-        {SeekInput::Reflux, {}, {}, 0, "reflux: resolution 0 is not above 0"},
-        {SeekInput::Reflux, 0, 1e6, 0.01,
+        {Input::Plates, 10, 5, 0.01, "plates: minimum 10 is above maximum 5"},
+        {Input::Plates, 0, 101, 0.01, "plates: bounds must lie within 0 to 100"},
+        {Input::Power, 1.5, {}, 0.01, "power: 1.5 is not a whole number in range '1.5:100000'"},
+        {Input::Reflux, {}, {}, 0, "reflux: resolution 0 is not above 0"},
+        {Input::Strength, {}, {}, 0.01, "strength: a seek does not vary this input"},
+        {Input::Reflux, 0, 1e6, 0.01,
          "reflux: more than 10000000 values in range '0:1000000:0.01'"},
     };
     for (const Case& c : cases) {

@@ -7,6 +7,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "studyview/failuremessage.h"
 #include "studyview/studychart.h"
 #include "ui/chart/chartview.h"
 #include "ui/study/comparepanel.h"
@@ -116,10 +117,13 @@ void StudyWindow::ShowCase(const StudyCase& study) {
             ReadoutNumber(static_cast<double>(result.productAmount.value_or(0)), settings_) +
             " g/h";
         inputs_->ShowStatus(QString::fromStdString(text), false);
+        solvedOnce_ = true;
     } else {
-        inputs_->ShowStatus(QString::fromStdString(result.error.value_or("")) +
-                                QStringLiteral(" (grey curves: the last case that solved)"),
-                            true);
+        // The panels grey the last case that solved; before one has, none is drawn.
+        inputs_->ShowStatus(
+            QString::fromStdString(FailureStatus(study.typed, study.unit, result.error.value_or(""),
+                                                 solvedOnce_, settings_)),
+            true);
     }
     for (StudyPanel* panel : panels_) panel->ShowCase(study);
 }
