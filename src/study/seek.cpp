@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -19,23 +20,31 @@ namespace {
 // default reflux range then takes some 40 solves.
 constexpr std::uint64_t kCoarseIntervals = 32;
 
+constexpr double kNoLimit = std::numeric_limits<double>::infinity();
+
 struct InputTraits {
     const char* name;
     bool integral;
     SeekBounds bounds;
+    SeekBounds domain;  // the values the input can take at all
     std::string InputTexts::*field;
 };
 
 InputTraits TraitsOf(SeekInput input) {
     switch (input) {
         case SeekInput::Plates:
-            return {"plates", true, {0, kMaxPlates}, &InputTexts::plates};
+            return {"plates", true, {0, kMaxPlates}, {0, kMaxPlates}, &InputTexts::plates};
         case SeekInput::Reflux:
-            return {"reflux", false, {0, 100}, &InputTexts::reflux};
+            return {"reflux", false, {0, 100}, {0, kNoLimit}, &InputTexts::reflux};
         case SeekInput::Power:
             break;
     }
-    return {"power", true, {1, 100000}, &InputTexts::power};
+    return {"power", true, {1, 100000}, {1, kNoLimit}, &InputTexts::power};
+}
+
+std::string DomainText(SeekBounds domain) {
+    if (domain.max == kNoLimit) return PlainNumber(domain.min) + " or more";
+    return "from " + PlainNumber(domain.min) + " to " + PlainNumber(domain.max);
 }
 
 const char* QuantityName(SeekQuantity quantity) {
@@ -62,11 +71,15 @@ SweepAxis Candidates(const SeekRequest& request, const FormatSettings& settings)
     if (!std::isfinite(request.target)) throw StudyError(name + ": the target is not a number");
     if (!std::isfinite(min) || !std::isfinite(max))
         throw StudyError(name + ": the bounds are not numbers");
+    const auto outside = [&](double bound) {
+        return bound < traits.domain.min || bound > traits.domain.max;
+    };
+    if (outside(min) || outside(max))
+        throw StudyError(name + ": bounds must be " + DomainText(traits.domain) + ", the values " +
+                         name + " can take");
     if (min > max)
         throw StudyError(name + ": minimum " + PlainNumber(min) + " is above maximum " +
                          PlainNumber(max));
-    if (request.vary == SeekInput::Plates && (min < 0 || max > kMaxPlates))
-        throw StudyError(name + ": bounds must lie within 0 to " + std::to_string(kMaxPlates));
     double step = 1;
     std::string source = PlainNumber(min) + ":" + PlainNumber(max);
     if (!traits.integral) {
@@ -136,7 +149,9 @@ class Search {
         ++result_.solves;
 
         const std::optional<long double> quantity = QuantityOf(request_, row.result);
-        const bool hit = quantity && *quantity >= request_.target;
+        // Compared as printed, so that a target typed from a printed value
+        // is reached by the row that printed it.
+        const bool hit = quantity && static_cast<double>(*quantity) >= request_.target;
         if (quantity && (!best_ || *quantity > *QuantityOf(request_, best_->result))) best_ = row;
         if (hit && (!hit_ || k < hit_->index)) hit_ = row;
         if (result_.solves == 1) first_ = std::move(row);
