@@ -28,12 +28,15 @@ function(colmara_target_settings target)
   colmara_fp_exactness(${target})
 endfunction()
 
-# colmara_library(name SOURCES ... [DEPS ...]) - one static library per layer.
+# colmara_library(name SOURCES ... [DEPS ...] [PRIVATE_DEPS ...]) - one static
+# library per layer. DEPS are what its headers include, and so pass on to
+# whatever uses it; PRIVATE_DEPS only its sources use (they are still linked
+# into the programs, but their headers and compile settings stay inside).
 function(colmara_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;PRIVATE_DEPS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
   colmara_target_settings(${name})
 endfunction()
 

@@ -12,10 +12,10 @@
 #include <QTest>
 #include <sstream>
 
-#include "cli/companion.h"
 #include "study/records.h"
 #include "study/strengthtext.h"
 #include "study/valuetext.h"
+#include "ui/companionprogram.h"
 #include "ui/study/comparepanel.h"
 #include "ui/study/profilepanel.h"
 #include "ui/study/studyopener.h"
@@ -281,12 +281,8 @@ TEST_F(StudyWindowTest, SetupFilesRoundTripThroughTheWindow) {
     Settle(*window);
     answer_ = {Path("tool.json"), {}};
     window->SaveSetup();
-    std::ostringstream out, err;
-    EXPECT_EQ(
-        RunCompanion({"profile", "--setup", Path("tool.json").toStdString()}, settings_, out, err),
-        0)
-        << err.str();
-    EXPECT_EQ(out.str(), Profile(*window).TableCsv());
+    EXPECT_EQ(test::CompanionOutput({"profile", "--setup", Path("tool.json").toStdString()}),
+              Profile(*window).TableCsv());
 }
 
 TEST_F(StudyWindowTest, ExportWritesTheFormatOfTheTypedSuffixOrElseTheFilter) {
