@@ -18,6 +18,11 @@ constexpr const char* kFooter =
     "tried on a coarse grid and then bisected between the last value that falls\n"
     "short and the first that reaches the target: this assumes the quantity rises\n"
     "with the input between grid points. Reflux is found to the resolution given.\n"
+    "The bounds lie within the values the input can take: plates 0 to 100, reflux\n"
+    "0 or more, power 1 W or more.\n"
+    "A value reaches the target when its product strength or amount, as the row\n"
+    "prints it, is at or above the target: a target copied from a printed row is\n"
+    "reached by that row.\n"
     "The field option of the varied input is not read. With --units volume the\n"
     "strength and the target strength are in per cent by volume at 20 degC, and\n"
     "the row has the sweep's columns by volume.\n"
@@ -31,6 +36,11 @@ constexpr const char* kFooter =
     "\n"
     "Exit status: 0 when found, 2 for a mistake on the command line or in the\n"
     "setup file, 3 when out of reach, 4 when the output cannot be written.";
+
+// An option given with nothing after it ("--min=") would read as 0.
+const CLI::Validator kNumberGiven(
+    [](const std::string& text) { return text.empty() ? std::string("no number given") : ""; }, "",
+    "number given");
 
 // The keys of the inputs a seek varies, and how --vary's help lists them.
 std::vector<std::string> SeekKeys() {
@@ -96,18 +106,24 @@ CLI::App* DeclareSeek(CLI::App& app, SeekOptions& options) {
         ->check(CLI::IsMember(SeekKeys()));
     options.targetStrengthOption = seek->add_option("--target-strength", options.targetStrength,
                                                     "Product strength to reach, % by weight\n"
-                                                    "(by volume with --units volume)");
+                                                    "(by volume with --units volume)")
+                                       ->check(kNumberGiven);
     options.targetAmountOption =
-        seek->add_option("--target-amount", options.targetAmount, "Product amount to reach, g/h");
+        seek->add_option("--target-amount", options.targetAmount, "Product amount to reach, g/h")
+            ->check(kNumberGiven);
     options.targetStrengthOption->excludes(options.targetAmountOption);
     DeclareFieldOptions(*seek, options.inputs, "", true);
     DeclareUnitsOption(*seek, options.units);
     options.minOption =
-        seek->add_option("--min", options.min, "Lowest value to try (plates 0, reflux 0, power 1)");
-    options.maxOption = seek->add_option(
-        "--max", options.max, "Highest value to try (plates 100, reflux 100, power 100000)");
+        seek->add_option("--min", options.min, "Lowest value to try (plates 0, reflux 0, power 1)")
+            ->check(kNumberGiven);
+    options.maxOption =
+        seek->add_option("--max", options.max,
+                         "Highest value to try (plates 100, reflux 100, power 100000)")
+            ->check(kNumberGiven);
     seek->add_option("--resolution", options.resolution, "Step of the reflux values tried")
-        ->capture_default_str();
+        ->capture_default_str()
+        ->check(kNumberGiven);
     seek->add_flag("--json", options.json,
                    "Print one object {\"value\", \"reachable\", \"row\"}; \"row\" holds\n"
                    "the best value reached when the target is out of reach");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,8 @@ namespace {
 // default reflux range then takes some 40 solves.
 constexpr std::uint64_t kCoarseIntervals = 32;
 
+constexpr double kNoLimit = std::numeric_limits<double>::infinity();
+
 SeekBounds BoundsOf(Input input) {
     switch (input) {
         case Input::Plates:
@@ -31,6 +34,19 @@ SeekBounds BoundsOf(Input input) {
             break;
     }
     throw StudyError(std::string(TraitsOf(input).key) + ": a seek does not vary this input");
+}
+
+// The values an input can take at all: bounds outside them are refused
+// rather than tried.
+SeekBounds DomainOf(Input input) {
+    if (input == Input::Plates) return {0, kMaxPlates};
+    if (input == Input::Power) return {1, kNoLimit};
+    return {0, kNoLimit};
+}
+
+std::string DomainText(SeekBounds domain) {
+    if (domain.max == kNoLimit) return PlainNumber(domain.min) + " or more";
+    return "from " + PlainNumber(domain.min) + " to " + PlainNumber(domain.max);
 }
 
 const char* QuantityName(SeekQuantity quantity) {
@@ -58,11 +74,14 @@ SweepAxis Candidates(const SeekRequest& request, const FormatSettings& settings)
     if (!std::isfinite(request.target)) throw StudyError(name + ": the target is not a number");
     if (!std::isfinite(min) || !std::isfinite(max))
         throw StudyError(name + ": the bounds are not numbers");
+    const SeekBounds domain = DomainOf(request.vary);
+    const auto outside = [&](double bound) { return bound < domain.min || bound > domain.max; };
+    if (outside(min) || outside(max))
+        throw StudyError(name + ": bounds must be " + DomainText(domain) + ", the values " + name +
+                         " can take");
     if (min > max)
         throw StudyError(name + ": minimum " + PlainNumber(min) + " is above maximum " +
                          PlainNumber(max));
-    if (request.vary == Input::Plates && (min < 0 || max > kMaxPlates))
-        throw StudyError(name + ": bounds must lie within 0 to " + std::to_string(kMaxPlates));
     double step = 1;
     std::string source = PlainNumber(min) + ":" + PlainNumber(max);
     if (!traits.whole) {
@@ -132,7 +151,9 @@ class Search {
         ++result_.solves;
 
         const std::optional<long double> quantity = QuantityOf(request_, row.result);
-        const bool hit = quantity && *quantity >= request_.target;
+        // Compared as printed, so that a target typed from a printed value
+        // is reached by the row that printed it.
+        const bool hit = quantity && static_cast<double>(*quantity) >= request_.target;
         if (quantity && (!best_ || *quantity > *QuantityOf(request_, best_->result))) best_ = row;
         if (hit && (!hit_ || k < hit_->index)) hit_ = row;
         if (result_.solves == 1) first_ = std::move(row);

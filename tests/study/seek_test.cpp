@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "study/records.h"
 #include "study/separatecalculate.h"
 #include "study/studyerror.h"
 #include "study/sweep.h"
@@ -70,7 +71,8 @@ TEST(Seek, FindsWhatAScanOfEveryCandidateFinds) {
         bool rising = true;
         for (std::size_t i = 0; i < all.size(); ++i) {
             const auto quantity = QuantityOf(request, all[i].result);
-            if (!firstHit && quantity && *quantity >= request.target) firstHit = i;
+            if (!firstHit && quantity && static_cast<double>(*quantity) >= request.target)
+                firstHit = i;
             const auto before = i > 0 ? QuantityOf(request, all[i - 1].result) : quantity;
             rising = rising && quantity && before && *before <= *quantity;
         }
@@ -87,13 +89,55 @@ TEST(Seek, FindsWhatAScanOfEveryCandidateFinds) {
         EXPECT_TRUE(SameResult(result.row.result, found.result));
         const auto quantity = QuantityOf(request, found.result);
         ASSERT_TRUE(quantity.has_value());
-        EXPECT_GE(*quantity, request.target);
+        EXPECT_GE(static_cast<double>(*quantity), request.target);
         if (result.row.index > 0) {
             const auto before = QuantityOf(request, all[result.row.index - 1].result);
-            EXPECT_TRUE(!before || *before < request.target);
+            EXPECT_TRUE(!before || static_cast<double>(*before) < request.target);
         }
     }
     EXPECT_GT(bisectedExactly, 30);  // the bisection was put to the test
+}
+
+// The printed number is the shortest text of the double nearest the
+// calculated value, so read back it may lie just above that value. A target
+// copied from a printed row is reached by that row all the same: seeking
+// between the candidate before it and it finds it.
+TEST(Seek, ATargetCopiedFromAPrintedRowIsReachedByThatRow) {
+    struct Case {
+        Input vary;
+        SeekQuantity quantity;
+        InputTexts inputs;
+        const char* range;
+    };
+    const Case cases[] = {
+        {Input::Plates, SeekQuantity::ProductStrength, {"1500", "10", "", "15"}, "0:40"},
+        {Input::Reflux, SeekQuantity::ProductStrength, {"1000", "10", "10", ""}, "1:2:0.01"},
+        {Input::Power, SeekQuantity::ProductAmount, {"", "10", "10", "3"}, "1000:1100"},
+    };
+    for (const Case& c : cases) {
+        SeekRequest request;
+        request.vary = c.vary;
+        request.quantity = c.quantity;
+        request.inputs = c.inputs;
+        const std::vector<SweepRow> all = AllCandidates(request, c.range);
+        int printedAbove = 0;
+        for (std::size_t i = 1; i < all.size(); ++i) {
+            const std::optional<long double> quantity = QuantityOf(request, all[i].result);
+            const std::optional<std::string> printed = NumberText(quantity);
+            ASSERT_TRUE(printed.has_value()) << c.range;
+            request.target = std::stod(*printed);
+            if (request.target <= *quantity) continue;
+            ++printedAbove;
+            const std::string& value = TextOf(all[i].inputs, request.vary);
+            request.min = std::stod(TextOf(all[i - 1].inputs, request.vary));
+            request.max = std::stod(value);
+            SCOPED_TRACE(value + ": target " + *printed);
+            const SeekResult result = Seek(request, FormatSettings());
+            EXPECT_TRUE(result.reachable);
+            EXPECT_EQ(result.value, value);
+        }
+        EXPECT_GT(printedAbove, 2) << c.range;  // the case the rule is for did occur
+    }
 }
 
 TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
@@ -135,9 +179,9 @@ TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
          "product strength 98 % vol is out of reach with plates from 0 to 100: the best is 97.1",
          97.1L,
          97.2L},
-        {{{"1000", "1", "20", "15"}, Input::Power, SeekQuantity::ProductAmount, 1, 0, 0, 0.01},
-         "product amount 1 g/h is out of reach with power from 0 to 0: no case could be "
-         "calculated (Invalid floating point operation.)",
+        {{{"1000", "1", "20", "-1"}, Input::Power, SeekQuantity::ProductAmount, 1, 1, 1, 0.01},
+         "product amount 1 g/h is out of reach with power from 1 to 1: no case could be "
+         "calculated (Floating point division by zero.)",
          0,
          0},
     };
@@ -168,7 +212,22 @@ TEST(Seek, RefusesBoundsItCannotUse) {
     };
     const Case cases[] = {
         {Input::Plates, 10, 5, 0.01, "plates: minimum 10 is above maximum 5"},
-        {Input::Plates, 0, 101, 0.01, "plates: bounds must lie within 0 to 100"},
+        {Input::Plates, 0, 101, 0.01,
+         "plates: bounds must be from 0 to 100, the values plates can take"},
+        {Input::Plates,
+         -1,
+         {},
+         0.01,
+         "plates: bounds must be from 0 to 100, the values plates can take"},
+        {Input::Reflux,
+         -1,
+         {},
+         0.01,
+         "reflux: bounds must be 0 or more, the values reflux can take"},
+        {Input::Reflux, -3, -2, 0.01,
+         "reflux: bounds must be 0 or more, the values reflux can take"},
+        {Input::Power, -5, {}, 0.01, "power: bounds must be 1 or more, the values power can take"},
+        {Input::Power, 0, 0, 0.01, "power: bounds must be 1 or more, the values power can take"},
         {Input::Power, 1.5, {}, 0.01, "power: 1.5 is not a whole number in range '1.5:100000'"},
         {Input::Reflux, {}, {}, 0, "reflux: resolution 0 is not above 0"},
         {Input::Strength, {}, {}, 0.01, "strength: a seek does not vary this input"},

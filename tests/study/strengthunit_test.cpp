@@ -117,7 +117,7 @@ TEST(StrengthUnit, RefusesStrengthsOutsideTheScale) {
     const Study studies[] = {
         {"120", "strength: 120 % by volume is outside 0 to 100 %"},
         {"-0,5", "strength: -0.5 % by volume is outside 0 to 100 %"},
-        {"90:100:15", "strength: 105 % by volume in range '90:100:15' is outside 0 to 100 %"},
+        {"90:105:15", "strength: 105 % by volume in range '90:105:15' is outside 0 to 100 %"},
         {"-1:10", "strength: -1 % by volume in range '-1:10' is outside 0 to 100 %"},
     };
     for (const Study& s : studies) {

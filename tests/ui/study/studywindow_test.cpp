@@ -17,12 +17,12 @@
 #include <QTest>
 #include <sstream>
 
-#include "cli/companion.h"
 #include "study/records.h"
 #include "study/strengthtext.h"
 #include "study/valuetext.h"
 #include "support/tinydisk.h"
 #include "ui/chooserfortest.h"
+#include "ui/companionprogram.h"
 #include "ui/study/comparepanel.h"
 #include "ui/study/profilepanel.h"
 #include "ui/study/studyopener.h"
@@ -325,25 +325,16 @@ TEST_F(StudyWindowTest, SetupFilesRoundTripThroughTheWindow) {
     Settle(*window);
     answer_ = {Path("tool.json"), {}};
     window->SaveSetup();
-    std::ostringstream out, err;
-    EXPECT_EQ(
-        RunCompanion({"profile", "--setup", Path("tool.json").toStdString()}, settings_, out, err),
-        0)
-        << err.str();
-    EXPECT_EQ(out.str(), Profile(*window).TableCsv());
+    EXPECT_EQ(test::CompanionOutput({"profile", "--setup", Path("tool.json").toStdString()}),
+              Profile(*window).TableCsv());
 
     // By weight the tool reads the setup's strength as the window shows it
     // after a switch to weight.
     window->Inputs().UnitSelector().setCurrentIndex(0);
     const std::string byWeight = window->Inputs().Field(Input::Strength).Text();
-    std::ostringstream fromSetup, fromText;
-    EXPECT_EQ(RunCompanion({"--setup", Path("tool.json").toStdString()}, settings_, fromSetup, err),
-              0);
-    EXPECT_EQ(
-        RunCompanion({"--power", "1800", "--strength", byWeight, "--plates", "15", "--reflux", "4"},
-                     settings_, fromText, err),
-        0);
-    EXPECT_EQ(fromSetup.str(), fromText.str());
+    EXPECT_EQ(test::CompanionOutput({"--setup", Path("tool.json").toStdString()}),
+              test::CompanionOutput(
+                  {"--power", "1800", "--strength", byWeight, "--plates", "15", "--reflux", "4"}));
 }
 
 TEST_F(StudyWindowTest, ExportWritesTheFormatOfTheTypedSuffixOrElseTheFilter) {

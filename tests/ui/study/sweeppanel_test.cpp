@@ -7,10 +7,10 @@
 #include <QTest>
 #include <sstream>
 
-#include "cli/companion.h"
 #include "study/records.h"
 #include "study/separatecalculate.h"
 #include "ui/chart/chartview.h"
+#include "ui/companionprogram.h"
 
 namespace colmara {
 namespace {
@@ -39,17 +39,14 @@ void RunToEnd(SweepPanel& panel) {
     ASSERT_TRUE(QTest::qWaitFor([&panel] { return !panel.Running(); }, 120'000));
 }
 
-// What the companion tool writes for a sweep over the same texts.
-std::string CompanionCsv(const InputTexts& ranges, StrengthUnit unit,
-                         const FormatSettings& settings) {
-    std::ostringstream out, err;
-    const int status =
-        RunCompanion({"sweep", "--units", unit == StrengthUnit::Volume ? "volume" : "weight",
-                      "--power", ranges.power, "--strength", ranges.strength, "--plates",
-                      ranges.plates, "--reflux", ranges.reflux},
-                     settings, out, err);
-    EXPECT_EQ(status, 0) << err.str();
-    return out.str();
+// What the companion tool writes for a sweep over the same texts, under a
+// locale with ',' as decimal symbol when `comma`.
+std::string CompanionCsv(const InputTexts& ranges, StrengthUnit unit, bool comma) {
+    return test::CompanionOutput(
+        {"sweep", "--units", unit == StrengthUnit::Volume ? "volume" : "weight", "--power",
+         ranges.power, "--strength", ranges.strength, "--plates", ranges.plates, "--reflux",
+         ranges.reflux},
+        comma);
 }
 
 std::vector<std::pair<double, double>> Points(const TChartSeries& series) {
@@ -126,7 +123,7 @@ TEST(SweepPanel, TableIsTheCompanionToolsOutput) {
     Choose(panel, {Input::Reflux, "1", "4", "0,5"});
     RunToEnd(panel);
     const std::string companion =
-        CompanionCsv({"1500", "12,5", "10", "1:4:0.5"}, StrengthUnit::Volume, comma);
+        CompanionCsv({"1500", "12,5", "10", "1:4:0.5"}, StrengthUnit::Volume, true);
     EXPECT_EQ(panel.TableCsv(), companion);
 
     // '.' symbols leave nothing to quote: the same text with tabs and LF.
@@ -135,7 +132,7 @@ TEST(SweepPanel, TableIsTheCompanionToolsOutput) {
     dot.ShowCase(Typed({"1500", "12.5", "10", "3"}));
     Choose(dot, {Input::Plates, "2", "12", "5"});
     RunToEnd(dot);
-    std::string tsv = CompanionCsv({"1500", "12.5", "2:12:5", "3"}, StrengthUnit::Weight, {});
+    std::string tsv = CompanionCsv({"1500", "12.5", "2:12:5", "3"}, StrengthUnit::Weight, false);
     EXPECT_EQ(dot.TableCsv(), tsv);
     for (std::size_t at; (at = tsv.find("\r\n")) != std::string::npos;) tsv.erase(at, 1);
     std::replace(tsv.begin(), tsv.end(), ',', '\t');
@@ -184,7 +181,7 @@ TEST(SweepPanel, CancelKeepsWholeRows) {
     EXPECT_EQ(panel.Message().toStdString(),
               "Cancelled after " + std::to_string(rows) + " of 100000 rows");
     EXPECT_EQ(csv, CompanionCsv({"1000", "1", "100", "1:" + std::to_string(rows)},
-                                StrengthUnit::Weight, {}));
+                                StrengthUnit::Weight, false));
 }
 
 // A range that cannot run is refused with the message naming the input; the
@@ -239,14 +236,14 @@ TEST(SweepPanel, NewCaseChangesTheNextRun) {
     Choose(panel, {Input::Reflux, "2", "4", "2"});
     RunToEnd(panel);
     const std::string first = panel.TableCsv();
-    EXPECT_EQ(first, CompanionCsv({"1000", "1", "20", "2:4:2"}, StrengthUnit::Weight, {}));
+    EXPECT_EQ(first, CompanionCsv({"1000", "1", "20", "2:4:2"}, StrengthUnit::Weight, false));
 
     panel.ShowCase(Typed({"2000", "8", "5", "15"}, StrengthUnit::Volume));
     EXPECT_FALSE(panel.Running());
     EXPECT_EQ(panel.TableCsv(), first);
     RunToEnd(panel);
     EXPECT_EQ(panel.TableCsv(),
-              CompanionCsv({"2000", "8", "5", "2:4:2"}, StrengthUnit::Volume, {}));
+              CompanionCsv({"2000", "8", "5", "2:4:2"}, StrengthUnit::Volume, false));
 }
 
 }  // namespace
