@@ -59,6 +59,7 @@ void SweepChart::Reset(SweptInput varied, StrengthUnit unit) {
     strength_.Clear();
     amount_.Clear();
     chart_.BottomAxis().Title = SweptInputTitle(varied, unit);
+    chart_.BottomAxis().WholeNumbers = varied == SweptInput::Plates || varied == SweptInput::Power;
     chart_.LeftAxis().Title =
         unit == StrengthUnit::Volume ? "Product strength, % vol" : "Product strength, % by weight";
     chart_.Invalidate();
