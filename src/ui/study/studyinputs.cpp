@@ -38,7 +38,7 @@ StudyInputs::StudyInputs(const FormatSettings& settings, QWidget* parent)
         field->setAccessibleName(QString::fromUtf8(entry.name));
         auto* label = new QLabel(QString::fromUtf8(entry.label), this);
         label->setBuddy(field);
-        auto* note = new QLabel(this);
+        auto* note = new ElidedLabel(this);
         note->setAccessibleName(QString::fromUtf8(entry.name) + QStringLiteral(" note"));
         note->setStyleSheet(QStringLiteral("color: #a15c00;"));
         grid->addWidget(label, row, 0);
@@ -61,6 +61,10 @@ StudyInputs::StudyInputs(const FormatSettings& settings, QWidget* parent)
     }
     status_->setAccessibleName(QStringLiteral("Status"));
     status_->setWordWrap(true);
+    // The status wraps within the width the window has, in three lines at
+    // most; it never asks for more, and the whole text is in the tooltip.
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    status_->setMaximumHeight(status_->fontMetrics().lineSpacing() * 3);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid->addWidget(status_, row, 0, 1, 3);
     connect(unit_, &QComboBox::currentIndexChanged, this, &StudyInputs::UnitChosen);
@@ -106,7 +110,7 @@ void StudyInputs::Edited() {
     for (const FieldEntry& entry : kFields) {
         const auto note =
             FieldNote(entry.field, fields_[Index(entry.field)]->Text(), shownUnit_, settings_);
-        notes_[Index(entry.field)]->setText(note ? QString::fromStdString("⚠ " + *note)
+        notes_[Index(entry.field)]->SetText(note ? QString::fromStdString("⚠ " + *note)
                                                  : QString());
     }
     emit Changed();
@@ -114,6 +118,7 @@ void StudyInputs::Edited() {
 
 void StudyInputs::ShowStatus(const QString& text, bool error) {
     status_->setText(text);
+    status_->setToolTip(text);
     status_->setStyleSheet(error ? QStringLiteral("color: #b00020;") : QString());
 }
 

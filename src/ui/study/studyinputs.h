@@ -10,6 +10,7 @@
 
 #include "report/calculate.h"
 #include "study/strengthunit.h"
+#include "ui/study/elidedlabel.h"
 #include "ui/study/numberfield.h"
 
 namespace colmara {
@@ -27,7 +28,7 @@ class StudyInputs : public QWidget {
 
     NumberField& Field(StudyField field) { return *fields_[Index(field)]; }
     QComboBox& UnitSelector() { return *unit_; }
-    QString Note(StudyField field) const { return notes_[Index(field)]->text(); }
+    QString Note(StudyField field) const { return notes_[Index(field)]->FullText(); }
 
     void ShowStatus(const QString& text, bool error);
     QString Status() const { return status_->text(); }
@@ -43,7 +44,7 @@ class StudyInputs : public QWidget {
 
     const FormatSettings& settings_;
     std::array<NumberField*, 4> fields_{};
-    std::array<QLabel*, 4> notes_{};
+    std::array<ElidedLabel*, 4> notes_{};
     QComboBox* unit_;
     QLabel* status_;
     StrengthUnit shownUnit_ = StrengthUnit::Weight;  // the unit the strength text is in

@@ -1,7 +1,9 @@
 // What the study window remembers between runs, in the user's settings of
 // "Colmara Study".
+#include <QScreen>
 #include <QSettings>
 
+#include "ui/screenfit.h"
 #include "ui/study/studywindow.h"
 
 namespace colmara {
@@ -32,7 +34,13 @@ void StudyWindow::SaveState() const {
 
 void StudyWindow::RestoreState() {
     QSettings settings(kOrganisation, kApplication);
-    if (settings.contains("geometry")) restoreGeometry(settings.value("geometry").toByteArray());
+    if (settings.contains("geometry")) {
+        restoreGeometry(settings.value("geometry").toByteArray());
+        // A geometry saved on a larger screen (or grown by a fault) is
+        // fitted to this one.
+        resize(FittedSize(size(), screen()->availableGeometry()));
+        KeepOnScreen(*this);
+    }
     const InputTexts defaults;
     auto text = [&settings](const char* key, const std::string& fallback) {
         return settings.value(key, QString::fromStdString(fallback)).toString().toStdString();

@@ -78,11 +78,11 @@ void SweepPanel::BuildControls() {
     progress_->setAccessibleName("Sweep progress");
     message_ = new QLabel(this);
     message_->setWordWrap(true);
+    message_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     pane_ = new ChartPane(
         "Sweep chart", [this](const std::vector<SeriesReading>& r) { return Readout(r); },
         settings_, this);
-    pane_->View().setMinimumHeight(200);
     table_ = new QTableView(this);
     table_->setAccessibleName("Sweep table");
     table_->setModel(model_);
@@ -91,18 +91,22 @@ void SweepPanel::BuildControls() {
 }
 
 void SweepPanel::BuildLayout() {
+    // Two rows, so the controls stay whole on a 640-pixel screen: what to
+    // vary and the buttons, then its range.
     auto* controls = new QHBoxLayout;
     controls->addWidget(new QLabel("Vary", this));
     controls->addWidget(vary_);
-    for (std::size_t bound = 0; bound < bounds_.size(); ++bound) {
-        auto* label = new QLabel(kBoundNames[bound], this);
-        label->setBuddy(bounds_[bound]);
-        controls->addWidget(label);
-        controls->addWidget(bounds_[bound]);
-    }
     controls->addWidget(run_);
     controls->addWidget(cancel_);
     controls->addStretch(1);
+    auto* range = new QHBoxLayout;
+    for (std::size_t bound = 0; bound < bounds_.size(); ++bound) {
+        auto* label = new QLabel(kBoundNames[bound], this);
+        label->setBuddy(bounds_[bound]);
+        range->addWidget(label);
+        range->addWidget(bounds_[bound]);
+    }
+    range->addStretch(1);
     // The progress bar has a row of its own, so the controls stay narrow.
     auto* state = new QHBoxLayout;
     state->addWidget(progress_, 1);
@@ -113,6 +117,7 @@ void SweepPanel::BuildLayout() {
     split->setStretchFactor(1, 2);
     auto* page = new QVBoxLayout(this);
     page->addLayout(controls);
+    page->addLayout(range);
     page->addLayout(state);
     page->addWidget(message_);
     page->addWidget(split, 1);
