@@ -137,7 +137,11 @@ void StudyWindow::Reflow(int width) {
     // go above the tabs, which then have the whole width.
     constexpr int kSideBySide = 900;
     const Qt::Orientation wanted = width < kSideBySide ? Qt::Vertical : Qt::Horizontal;
-    if (splitter_->orientation() != wanted) splitter_->setOrientation(wanted);
+    if (splitter_->orientation() == wanted) return;
+    splitter_->setOrientation(wanted);
+    // Above the tabs the inputs get the height they ask for, or what the
+    // tabs leave; the tabs take the rest.
+    if (wanted == Qt::Vertical) splitter_->setSizes({inputs_->sizeHint().height(), height()});
 }
 
 void StudyWindow::resizeEvent(QResizeEvent* event) {

@@ -92,7 +92,7 @@ void SweepPanel::BuildControls() {
 
 void SweepPanel::BuildLayout() {
     // Two rows, so the controls stay whole on a 640-pixel screen: what to
-    // vary and the buttons, then its range.
+    // vary and the buttons, then its range and the progress bar.
     auto* controls = new QHBoxLayout;
     controls->addWidget(new QLabel("Vary", this));
     controls->addWidget(vary_);
@@ -106,10 +106,7 @@ void SweepPanel::BuildLayout() {
         range->addWidget(label);
         range->addWidget(bounds_[bound]);
     }
-    range->addStretch(1);
-    // The progress bar has a row of its own, so the controls stay narrow.
-    auto* state = new QHBoxLayout;
-    state->addWidget(progress_, 1);
+    range->addWidget(progress_, 1);
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(pane_);
     split->addWidget(table_);
@@ -118,7 +115,6 @@ void SweepPanel::BuildLayout() {
     auto* page = new QVBoxLayout(this);
     page->addLayout(controls);
     page->addLayout(range);
-    page->addLayout(state);
     page->addWidget(message_);
     page->addWidget(split, 1);
 }
