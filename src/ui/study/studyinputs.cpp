@@ -30,9 +30,7 @@ StrengthUnit UnitAt(int index) {
 
 StudyInputs::StudyInputs(const FormatSettings& settings, QWidget* parent)
     : QWidget(parent), settings_(settings), unit_(new QComboBox(this)), status_(new QLabel(this)) {
-    auto* grid = new QGridLayout(this);
-    grid->setColumnStretch(2, 1);
-    int row = 0;
+    new QGridLayout(this);
     for (const FieldEntry& entry : kFields) {
         auto* field = new NumberField(entry.field, entry.step, settings_, this);
         field->setAccessibleName(QString::fromUtf8(entry.name));
@@ -41,22 +39,17 @@ StudyInputs::StudyInputs(const FormatSettings& settings, QWidget* parent)
         auto* note = new ElidedLabel(this);
         note->setAccessibleName(QString::fromUtf8(entry.name) + QStringLiteral(" note"));
         note->setStyleSheet(QStringLiteral("color: #a15c00;"));
-        grid->addWidget(label, row, 0);
-        grid->addWidget(field, row, 1);
-        grid->addWidget(note, row, 2);
+        rows_.push_back({label, field, note});
         fields_[Index(entry.field)] = field;
         notes_[Index(entry.field)] = note;
         connect(field, &NumberField::TextEdited, this, &StudyInputs::Edited);
-        ++row;
         if (entry.field == StudyField::Strength) {
             for (StrengthUnit u : {StrengthUnit::Weight, StrengthUnit::Volume})
                 unit_->addItem(QString::fromStdString(StrengthUnitName(u)));
             unit_->setAccessibleName(QStringLiteral("Strength unit"));
             auto* unitLabel = new QLabel(QStringLiteral("&Unit"), this);
             unitLabel->setBuddy(unit_);
-            grid->addWidget(unitLabel, row, 0);
-            grid->addWidget(unit_, row, 1);
-            ++row;
+            rows_.push_back({unitLabel, unit_, nullptr});
         }
     }
     status_->setAccessibleName(QStringLiteral("Status"));
@@ -66,9 +59,31 @@ StudyInputs::StudyInputs(const FormatSettings& settings, QWidget* parent)
     status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     status_->setMaximumHeight(status_->fontMetrics().lineSpacing() * 3);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(status_, row, 0, 1, 3);
+    SetColumns(1);
     connect(unit_, &QComboBox::currentIndexChanged, this, &StudyInputs::UnitChosen);
     SetInputs(InputTexts{}, StrengthUnit::Weight);
+}
+
+void StudyInputs::SetColumns(int columns) {
+    if (columns == columns_) return;
+    columns_ = columns;
+    auto* grid = static_cast<QGridLayout*>(layout());
+    for (const Row& row : rows_)
+        for (QWidget* w : {static_cast<QWidget*>(row.label), row.field, row.note})
+            if (w) grid->removeWidget(w);
+    grid->removeWidget(status_);
+    // Label, field and note side by side; the rows fill one column, then
+    // the next.
+    const int perColumn = (static_cast<int>(rows_.size()) + columns - 1) / columns;
+    for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
+        const int r = i % perColumn;
+        const int c = i / perColumn * 3;
+        grid->addWidget(rows_[i].label, r, c);
+        grid->addWidget(rows_[i].field, r, c + 1);
+        if (rows_[i].note) grid->addWidget(rows_[i].note, r, c + 2);
+    }
+    for (int c = 0; c < grid->columnCount(); ++c) grid->setColumnStretch(c, c % 3 == 2 ? 1 : 0);
+    grid->addWidget(status_, perColumn, 0, 1, 3 * columns);
 }
 
 InputTexts StudyInputs::Typed() const {

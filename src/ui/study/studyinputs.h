@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 #include "report/calculate.h"
 #include "study/strengthunit.h"
@@ -30,6 +31,10 @@ class StudyInputs : public QWidget {
     QComboBox& UnitSelector() { return *unit_; }
     QString Note(StudyField field) const { return notes_[Index(field)]->FullText(); }
 
+    // One column of fields, or two side by side where the window is narrow
+    // and the inputs stand above the tabs.
+    void SetColumns(int columns);
+
     void ShowStatus(const QString& text, bool error);
     QString Status() const { return status_->text(); }
 
@@ -45,6 +50,13 @@ class StudyInputs : public QWidget {
     const FormatSettings& settings_;
     std::array<NumberField*, 4> fields_{};
     std::array<ElidedLabel*, 4> notes_{};
+    struct Row {
+        QLabel* label;
+        QWidget* field;
+        QWidget* note;  // none for the unit
+    };
+    std::vector<Row> rows_;  // in screen order
+    int columns_ = 0;
     QComboBox* unit_;
     QLabel* status_;
     StrengthUnit shownUnit_ = StrengthUnit::Weight;  // the unit the strength text is in

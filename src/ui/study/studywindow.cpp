@@ -139,6 +139,7 @@ void StudyWindow::Reflow(int width) {
     const Qt::Orientation wanted = width < kSideBySide ? Qt::Vertical : Qt::Horizontal;
     if (splitter_->orientation() == wanted) return;
     splitter_->setOrientation(wanted);
+    inputs_->SetColumns(wanted == Qt::Vertical ? 2 : 1);
     // Above the tabs the inputs get the height they ask for, or what the
     // tabs leave; the tabs take the rest.
     if (wanted == Qt::Vertical) splitter_->setSizes({inputs_->sizeHint().height(), height()});
