@@ -59,6 +59,7 @@ void SweepChart::Title(Input varied, StrengthUnit unit) {
     varied_ = varied;
     unit_ = unit;
     chart_.BottomAxis().Title = SweptInputTitle(varied, unit);
+    chart_.BottomAxis().WholeNumbers = varied == Input::Plates || varied == Input::Power;
     chart_.LeftAxis().Title = "Product strength, " + StrengthAxisUnit(unit);
     chart_.Invalidate();
 }

@@ -88,7 +88,7 @@ same_as_tool profile2.csv profile --power 2000 --strength 1 --plates 20 --reflux
 # 3. A sweep of the reflux ratio, 1 to 30, on the "Sweep" tab.
 click $((X + 512)) $((Y + 32))
 sleep 0.3
-click $((X + 921)) $((Y + 64))
+click $((X + 538)) $((Y + 64))  # "Run": the range has a row of its own below it
 sleep 2
 shot study-sweep
 save sweep.csv

@@ -30,7 +30,7 @@ McCabePanel::McCabePanel(const FormatSettings& settings, QWidget* parent)
           [this](const std::vector<SeriesReading>& r) { return Readout(r); }, settings, this)),
       published_(new QCheckBox(QStringLiteral("Published data"), this)),
       series_(SetUpMcCabeChart(pane_->Chart())) {
-    pane_->View().setMinimumSize(320, 280);
+    pane_->View().setMinimumSize(240, 200);
     published_->setToolTip(QStringLiteral("Measured vapour-liquid equilibrium at 1 atm"));
     connect(published_, &QCheckBox::toggled, this, [this](bool shown) {
         series_.published->Active = shown;

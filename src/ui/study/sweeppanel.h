@@ -17,6 +17,7 @@
 #include "ui/study/sweeprunner.h"
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -53,9 +54,19 @@ class SweepPanel : public StudyPanel {
     // The line under the controls: a refused range, or how a run ended.
     QString Message() const;
 
+    QSize minimumSizeHint() const override;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     void BuildControls();
     void BuildLayout();
+    // The controls in one row, or in two where the panel is narrow.
+    void PlaceControls(bool narrow);
+    int OneRowWidth() const;
+    int RowWidth(const std::vector<const QWidget*>& row) const;
+    std::vector<const QWidget*> RangeWidgets() const;
     Input Varied() const;
     // The varied input and both figures at the point nearest the pointer.
     std::string Readout(const std::vector<SeriesReading>& readings) const;
@@ -75,6 +86,11 @@ class SweepPanel : public StudyPanel {
     std::array<std::array<QString, 3>, kInputs.size()> ranges_;
     int shownInput_ = 0;
 
+    QLabel* varyLabel_ = nullptr;
+    std::array<QLabel*, 3> boundLabels_{};
+    QHBoxLayout* top_ = nullptr;
+    QHBoxLayout* bottom_ = nullptr;
+    bool narrow_ = false;
     QComboBox* vary_ = nullptr;
     std::array<QLineEdit*, 3> bounds_{};
     QPushButton* run_ = nullptr;
