@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "study/setupfile.h"
+#include "ui/chooserfortest.h"
 #include "ui/study/comparepanel.h"
 #include "ui/study/studywindow.h"
 
@@ -34,7 +35,6 @@ class StudyLayoutTest : public ::testing::Test {
 
     std::unique_ptr<StudyWindow> Open() {
         auto window = std::make_unique<StudyWindow>(settings_);
-        window->SetFileChooser([this](FileAction, const QStringList&) { return answer_; });
         window->resize(640, 448);
         window->show();
         Settle(*window);
@@ -72,6 +72,7 @@ class StudyLayoutTest : public ::testing::Test {
     FormatSettings settings_;
     QTemporaryDir dir_;
     FileChoice answer_;
+    ChooserForTest chooser_{[this](const FileRequest&) { return answer_; }};
 };
 
 TEST_F(StudyLayoutTest, NoTextSetsTheWindowsWidth) {
@@ -86,7 +87,7 @@ TEST_F(StudyLayoutTest, NoTextSetsTheWindowsWidth) {
 
     inputs.SetInputs({"1500", "10", "10", "-1"}, StrengthUnit::Weight);
     Settle(*window);
-    ASSERT_FALSE(inputs.Note(StudyField::Reflux).isEmpty());
+    ASSERT_FALSE(inputs.Note(Input::Reflux).isEmpty());
     ExpectFits(*window, "the note of reflux -1");
 
     // A setup file with a power text of 200,000 characters.
