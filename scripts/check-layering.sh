@@ -12,13 +12,14 @@ declare -A allowed=(
   [model]="runtime"
   [report]="runtime model"
   [study]="runtime model report"
+  [batch]="runtime model report study"
   [chart]="runtime"
-  [ui]="runtime model report study chart"
-  [cli]="runtime model report study"
-  [app]="runtime model report study chart ui"
+  [ui]="runtime model report study batch chart"
+  [cli]="runtime model report study batch"
+  [app]="runtime model report study batch chart ui"
 )
 # Layers that must build without Qt.
-qt_free="runtime model report study chart cli"
+qt_free="runtime model report study batch chart cli"
 
 failures=0
 fail() {
