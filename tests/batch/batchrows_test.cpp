@@ -19,6 +19,10 @@ using test::CommaSettings;
 using test::SameResult;
 using test::SeparateCalculate;
 
+double HeartsUntil(StrengthUnit unit) {
+    return unit == StrengthUnit::Volume ? 86 : 80;
+}
+
 BatchRequest Request(const char* plates, BatchPolicy policy, StrengthUnit unit,
                      const FormatSettings& settings) {
     BatchRequest request;
@@ -29,7 +33,7 @@ BatchRequest Request(const char* plates, BatchPolicy policy, StrengthUnit unit,
     request.targetStrength = unit == StrengthUnit::Volume ? 90 : 85;
     request.maxReflux = 12;
     request.everyMinutes = 15;
-    request.cuts = DefaultCuts({150, AmountUnit::Millilitres}, 70);
+    request.cuts = DefaultCuts({150, AmountUnit::Millilitres}, HeartsUntil(unit));
     request.stops.productBelow = 25;
     return request;
 }
@@ -48,6 +52,13 @@ TEST(BatchRows, EqualSeparateCalculationsOfTheirPrintedTexts) {
                 for (const BatchRow& row : result.timeline) {
                     SCOPED_TRACE(static_cast<double>(row.minute));
                     EXPECT_TRUE(SameResult(row.result, SeparateCalculate(row.inputs, settings)));
+                    // Hearts end where the product falls below their mark
+                    // (by weight where the correlations jump, at 80 %): no
+                    // row of the hearts is below it, no later row above it.
+                    const long double product = *row.result.ProductStrength(unit);
+                    const double mark = HeartsUntil(unit);
+                    EXPECT_TRUE(row.cut != "hearts" || product >= mark) << product;
+                    EXPECT_TRUE(row.cut != "tails" || product < mark) << product;
                 }
                 // The first row is the charge as typed.
                 if (unit == StrengthUnit::Weight) {
