@@ -40,13 +40,14 @@ std::size_t CutAt(const RunContext& run, const BatchTrace& trace, long double mi
 std::vector<BatchMark> Moments(const RunContext& run, const BatchTrace& trace) {
     std::vector<BatchMark> moments = trace.marks;
     moments.push_back(trace.end);
+    const std::size_t marks = moments.size();
     const long double endMinute = trace.end.Minute(run);
     const long double every = run.request.everyMinutes;
     for (long double k = std::floor(run.heatUpMinutes / every) + 1; k * every < endMinute; ++k) {
         const long double minute = k * every;
-        const bool marked = std::any_of(moments.begin(), moments.end(), [&](const BatchMark& m) {
-            return std::fabs(m.Minute(run) - minute) < kSameMinute;
-        });
+        const bool marked = std::any_of(
+            moments.begin(), moments.begin() + marks,
+            [&](const BatchMark& m) { return std::fabs(m.Minute(run) - minute) < kSameMinute; });
         if (marked || minute - run.heatUpMinutes < kSameMinute) continue;
         BatchState state = StateAtHours(trace.panels, (minute - run.heatUpMinutes) / 60);
         moments.push_back({state, CutAt(run, trace, minute)});
