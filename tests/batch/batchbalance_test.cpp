@@ -75,6 +75,13 @@ TEST(BatchBalance, ChargeEqualsResidueAndCutsInMassAndEthanol) {
         }
         EXPECT_TRUE(Near(massOut, mass, 1e-9L));
         EXPECT_TRUE(Near(ethanolOut, ethanol, 1e-9L));
+        // Heads that ended before the run did hold exactly their amount.
+        const Collected& heads = result.cuts[0].product;
+        const Amount& amount = request.cuts[0].end.amount;
+        if (result.cuts[0].endMinute < result.cuts.back().endMinute) {
+            const long double held[] = {heads.mass, heads.Volume(), heads.ethanol / ethanol * 100};
+            EXPECT_TRUE(Near(held[static_cast<int>(amount.unit)], amount.value, 1e-9L));
+        }
         EXPECT_EQ(result.timeline.back().collected, mass - result.residue.mass);
     }
 }
