@@ -12,13 +12,14 @@ declare -A allowed=(
   [model]="runtime"
   [report]="runtime model"
   [study]="runtime model report"
+  [spirit]="runtime model report study"
   [chart]="runtime"
-  [ui]="runtime model report study chart"
-  [cli]="runtime model report study"
-  [app]="runtime model report study chart ui"
+  [ui]="runtime model report study spirit chart"
+  [cli]="runtime model report study spirit"
+  [app]="runtime model report study spirit chart ui"
 )
 # Layers that must build without Qt.
-qt_free="runtime model report study chart cli"
+qt_free="runtime model report study spirit chart cli"
 
 failures=0
 fail() {

@@ -11,6 +11,7 @@
 #include "cli/seekcommand.h"
 #include "cli/setupoption.h"
 #include "cli/sweepcommand.h"
+#include "cli/toolforms.h"
 #include "model/column.h"
 #include "report/calculate.h"
 #include "report/reportcollector.h"
@@ -49,6 +50,7 @@ struct Forms {
     SweepOptions sweep;
     SeekOptions seek;
     ProfileOptions profile;
+    ToolForms tools;
     CLI::App* sweepApp = nullptr;
     CLI::App* seekApp = nullptr;
     CLI::App* profileApp = nullptr;
@@ -64,6 +66,7 @@ struct Forms {
         profileApp = DeclareProfile(app, profile);
         for (CLI::App* command : {sweepApp, seekApp, profileApp})
             DeclareSetupOption(*command, commandSetup);
+        tools.Declare(app);
         app.require_subcommand(0, 1);
     }
 
@@ -104,6 +107,7 @@ struct Forms {
         if (sweepApp->parsed()) return RunSweepCommand(sweep, io);
         if (seekApp->parsed()) return RunSeekCommand(seek, io);
         if (profileApp->parsed()) return RunProfileCommand(profile, io);
+        if (const std::optional<int> status = tools.Run(io)) return *status;
         return RunCalculation(plain, io);
     }
 };

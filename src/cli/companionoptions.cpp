@@ -32,7 +32,8 @@ constexpr const char* kFooter =
     "written.\n"
     "\n"
     "The sub-commands sweep, seek and profile run many calculations or show one\n"
-    "plate by plate; see colmara-report SUB-COMMAND --help.";
+    "plate by plate; dilute, blend, hydrometer and size are the spirit and still\n"
+    "tools. See colmara-report SUB-COMMAND --help.";
 
 }  // namespace
 
