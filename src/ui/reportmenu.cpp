@@ -16,6 +16,7 @@
 #include "ui/errorreporter.h"
 #include "ui/form1.h"
 #include "ui/reportexport.h"
+#include "ui/tools/toolswindow.h"
 
 namespace colmara {
 
@@ -86,6 +87,9 @@ void ReportMenu::AddEntries() {
     menu_->addSeparator();
     OpenStudy = entry(QStringLiteral("Open study window"), [this] {
         if (form_.OpenStudyWindow) form_.OpenStudyWindow(form_.FieldTexts());
+    });
+    OpenTools = entry(QStringLiteral("Open tools window"), [this] {
+        ShowToolsWindow(form_, form_.FieldTexts(), StrengthUnit::Weight, ProcessFormatSettings());
     });
 }
 
