@@ -85,11 +85,11 @@ void ReportMenu::AddEntries() {
                [this] { return ChartSvgBytes(); });
     });
     menu_->addSeparator();
-    OpenStudy = entry(QStringLiteral("Open study window"), [this] {
-        if (form_.OpenStudyWindow) form_.OpenStudyWindow(form_.FieldTexts());
-    });
     OpenTools = entry(QStringLiteral("Open tools window"), [this] {
         ShowToolsWindow(form_, form_.FieldTexts(), StrengthUnit::Weight, ProcessFormatSettings());
+    });
+    OpenStudy = entry(QStringLiteral("Open study window"), [this] {
+        if (form_.OpenStudyWindow) form_.OpenStudyWindow(form_.FieldTexts());
     });
 }
 

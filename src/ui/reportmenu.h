@@ -42,8 +42,8 @@ class ReportMenu : public QObject {
     QAction* ExportPlateTable;
     QAction* SaveChartAsPng;
     QAction* SaveChartAsSvg;
-    QAction* OpenStudy;
     QAction* OpenTools;
+    QAction* OpenStudy;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
