@@ -64,9 +64,9 @@ struct Forms {
         sweepApp = DeclareSweep(app, sweep);
         seekApp = DeclareSeek(app, seek);
         profileApp = DeclareProfile(app, profile);
-        for (CLI::App* command : {sweepApp, seekApp, profileApp})
-            DeclareSetupOption(*command, commandSetup);
         tools.Declare(app);
+        for (CLI::App* command : {sweepApp, seekApp, profileApp, tools.sizeApp})
+            DeclareSetupOption(*command, commandSetup);
         app.require_subcommand(0, 1);
     }
 
@@ -91,6 +91,8 @@ struct Forms {
             return ApplySetup(*seekApp, file, seek.inputs, &seek.units, settings);
         if (profileApp->parsed())
             return ApplySetup(*profileApp, file, profile.inputs, &profile.units, settings);
+        if (tools.sizeApp->parsed())
+            return ApplySetup(*tools.sizeApp, file, tools.size.inputs, &tools.size.units, settings);
         ApplySetup(app, file, plain.inputs, nullptr, settings);
     }
 
