@@ -18,6 +18,7 @@
 #include "ui/study/profilepanel.h"
 #include "ui/study/shortcutkeeper.h"
 #include "ui/study/sweeppanel.h"
+#include "ui/tools/toolswindow.h"
 
 namespace colmara {
 
@@ -100,6 +101,11 @@ void StudyWindow::BuildMenu() {
     file->addSeparator();
     file->addAction(QStringLiteral("C&lose"), QKeySequence(Qt::CTRL | Qt::Key_W), this,
                     &QWidget::close);
+    menuBar()
+        ->addMenu(QStringLiteral("&Tools"))
+        ->addAction(QStringLiteral("&Spirit and still tools…"), this, [this] {
+            ShowToolsWindow(*this, inputs_->Typed(), inputs_->Unit(), settings_);
+        });
     QList<QKeySequence> shortcuts;
     for (const QAction* action : file->actions())
         if (!action->shortcut().isEmpty()) shortcuts << action->shortcut();
