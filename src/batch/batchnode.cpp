@@ -58,6 +58,7 @@ BatchNode BatchSolver::At(const std::string& strengthText, long double refluxFlo
     const std::string key =
         strengthText + (seeks ? "|" + ValueText(static_cast<double>(refluxFloor), false, {}) : "");
     if (const auto found = known_.find(key); found != known_.end()) return found->second;
+    if (request_.cancelled && request_.cancelled()) throw BatchCancelled{};
     InputTexts inputs = request_.inputs;
     inputs.strength = strengthText;
     BatchNode node = seeks ? Seek(inputs, refluxFloor, first) : Solve(inputs);

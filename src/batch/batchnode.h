@@ -37,6 +37,9 @@ struct BatchFailure {
     bool unreachable = false;
 };
 
+// The request's `cancelled` answered true.
+struct BatchCancelled {};
+
 // Solves the moments of one run on one column, each field text once.
 class BatchSolver {
   public:

@@ -2,6 +2,7 @@
 // operating policy, the cuts and when to stop.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -44,6 +45,10 @@ struct BatchRequest {
     double everyMinutes = 10;  // timeline interval
     // Relative error allowed per integration step (see docs/model.md).
     double tolerance = 1e-3;
+    // Asked before each moment is solved; once it answers true the run
+    // stops by throwing BatchCancelled, so a window can drop a run its user
+    // has already changed. Empty: the run goes to its end.
+    std::function<bool()> cancelled;
 };
 
 // heads (by `heads`), hearts (until the product strength falls below

@@ -3,8 +3,7 @@
 #include <cmath>
 
 #include "batch/batchtrace.h"
-#include "batch/heatcapacity.h"
-#include "model/properties.h"
+#include "batch/heatup.h"
 #include "study/strengthtext.h"
 #include "study/studyerror.h"
 #include "study/valuetext.h"
@@ -40,19 +39,6 @@ void Validate(const BatchRequest& request) {
     }
 }
 
-long double ChargeMass(const BatchRequest& request, long double fraction) {
-    if (request.chargeUnit == ChargeUnit::Grams) return request.charge;
-    return request.charge * MixtureDensity(fraction, 20) / 1000;
-}
-
-// Minutes to warm the charge to the boiler's boiling temperature.
-long double HeatUpMinutes(const BatchRequest& request, const Charge& charge, std::int32_t power) {
-    const long double boiling = temperature(vapourstrength(charge.fraction));
-    const long double joules =
-        HeatUpEnergy(charge.mass, charge.fraction * 100, request.startCelsius, boiling);
-    return joules / power / 60;
-}
-
 std::vector<CutResult> CutTable(const RunContext& run, const BatchTrace& trace) {
     std::vector<CutResult> cuts;
     for (std::size_t i = 0; i < run.request.cuts.size(); ++i) {
@@ -74,8 +60,11 @@ BatchResult RunBatch(const BatchRequest& request, const FormatSettings& settings
     BatchSolver solver(request, settings);
     const BatchNode first = solver.At(chargeText, 0, true);
     if (first.power <= 0) throw StudyError("power: a run needs more than 0 W");
-    const Charge charge{ChargeMass(request, first.fraction), first.fraction};
-    const RunContext run{request, charge, HeatUpMinutes(request, charge, first.power)};
+    const Charge charge{ChargeGrams(request.charge, request.chargeUnit, first.fraction),
+                        first.fraction};
+    const RunContext run{
+        request, charge,
+        HeatUpMinutes(charge.mass, charge.fraction, request.startCelsius, first.power)};
 
     const BatchTrace trace = Distil(solver, run, first, settings);
     BatchResult result;

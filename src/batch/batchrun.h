@@ -12,7 +12,8 @@ namespace colmara {
 // Throws StudyError for a request that cannot run (a charge or interval not
 // above 0, no cuts, a strength outside 0..100), and BatchFailure when a
 // calculation fails or the strength policy's target is out of reach at the
-// charge's strength. Runs on the calling thread, whose floating-point unit
+// charge's strength, and BatchCancelled once the request's `cancelled` says
+// so. Runs on the calling thread, whose floating-point unit
 // must be set up as the program sets it (InitFloatingPoint).
 BatchResult RunBatch(const BatchRequest& request, const FormatSettings& settings);
 

@@ -1,6 +1,8 @@
 #include "cli/sizecommand.h"
 
 #include <CLI/CLI.hpp>
+#include <optional>
+#include <vector>
 
 #include "cli/companionoptions.h"
 #include "cli/toolcommand.h"
@@ -24,8 +26,10 @@ constexpr const char* kFooter =
     "  the F-factor, speed x sqrt(vapour density) in Pa^0.5;\n"
     "- the condenser's duty, and the cooling water (l/min) warming by\n"
     "  --water-rise K to take it.\n"
-    "The model loses no heat, so the duty equals the power. The heat-up time of\n"
-    "a charge is not given here.\n"
+    "The model loses no heat, so the duty equals the power.\n"
+    "With --charge, also the heat-up: the minutes the power takes to warm the\n"
+    "charge (at the boiler strength) from --start-temperature to its boiling\n"
+    "temperature, the batch run's estimate from the charge's heat capacity.\n"
     "\n"
     "Example:\n"
     "  colmara-report size --power 2000 --strength 10 --plates 6 --reflux 3 \\\n"
@@ -49,16 +53,25 @@ long double HetpOf(const SizeOptions& options, const FormatSettings& settings) {
     return packing->hetpM;
 }
 
+std::optional<StillCharge> ChargeOf(const SizeOptions& options, const FormatSettings& settings) {
+    if (options.charge.empty()) return std::nullopt;
+    return StillCharge{static_cast<double>(OptionNumber(options.charge, "--charge", settings)),
+                       options.chargeUnit == "g" ? ChargeUnit::Grams : ChargeUnit::Millilitres,
+                       OptionNumber(options.startTemperature, "--start-temperature", settings)};
+}
+
 std::string SizeAnswer(const StillSize& size, bool json, const FormatSettings& settings) {
-    return ToolOutput(
-        {{"column_height_m", "column height", size.columnHeightM, "m", 2},
-         {"vapour_speed_bottom_ms", "vapour speed, bottom", size.bottom.speed, "m/s", 3},
-         {"vapour_speed_top_ms", "vapour speed, top", size.top.speed, "m/s", 3},
-         {"f_factor_bottom", "F-factor, bottom", size.bottom.fFactor, "Pa^0.5", 3},
-         {"f_factor_top", "F-factor, top", size.top.fFactor, "Pa^0.5", 3},
-         {"condenser_kw", "condenser duty", size.condenserKw, "kW", 3},
-         {"cooling_water_l_min", "cooling water", size.coolingWaterLMin, "l/min", 2}},
-        json, settings);
+    std::vector<ToolFigure> figures{
+        {"column_height_m", "column height", size.columnHeightM, "m", 2},
+        {"vapour_speed_bottom_ms", "vapour speed, bottom", size.bottom.speed, "m/s", 3},
+        {"vapour_speed_top_ms", "vapour speed, top", size.top.speed, "m/s", 3},
+        {"f_factor_bottom", "F-factor, bottom", size.bottom.fFactor, "Pa^0.5", 3},
+        {"f_factor_top", "F-factor, top", size.top.fFactor, "Pa^0.5", 3},
+        {"condenser_kw", "condenser duty", size.condenserKw, "kW", 3},
+        {"cooling_water_l_min", "cooling water", size.coolingWaterLMin, "l/min", 2}};
+    if (size.heatUpMinutes)
+        figures.push_back({"heat_up_min", "heat-up (estimate)", *size.heatUpMinutes, "min", 1});
+    return ToolOutput(figures, json, settings);
 }
 
 }  // namespace
@@ -81,10 +94,18 @@ CLI::App* DeclareSize(CLI::App& app, SizeOptions& options) {
     size->add_option("--water-rise", options.waterRise, "Temperature rise of the cooling water, K")
         ->type_name("K")
         ->capture_default_str();
+    size->add_option("--charge", options.charge, "Charge to bring to the boil (heat-up line)")
+        ->type_name("AMOUNT");
+    size->add_option("--charge-unit", options.chargeUnit, "g, or ml at 20 degC")
+        ->check(CLI::IsMember({"g", "ml"}))
+        ->capture_default_str();
+    size->add_option("--start-temperature", options.startTemperature,
+                     "Temperature of the charge when heating starts, degC")
+        ->capture_default_str();
     size->add_flag("--json", options.json,
                    "Print one JSON object with column_height_m, vapour_speed_bottom_ms,\n"
                    "vapour_speed_top_ms, f_factor_bottom, f_factor_top, condenser_kw,\n"
-                   "cooling_water_l_min");
+                   "cooling_water_l_min, and with --charge heat_up_min");
     return size;
 }
 
@@ -97,7 +118,8 @@ int RunSizeCommand(const SizeOptions& options, const CommandIo& io) {
         hardware.boreMm = OptionNumber(options.bore, "--bore", io.settings);
         hardware.hetpM = HetpOf(options, io.settings);
         hardware.waterRiseK = OptionNumber(options.waterRise, "--water-rise", io.settings);
-        size = SizeStill(options.inputs, io.settings, UnitNamed(options.units), hardware);
+        size = SizeStill(options.inputs, io.settings, UnitNamed(options.units), hardware,
+                         ChargeOf(options, io.settings));
         return size.result.Solved() ? SizeAnswer(size, options.json, io.settings) : "";
     });
     if (status != kCompanionOk || size.result.Solved()) return status;

@@ -20,6 +20,9 @@ struct SizeOptions {
     std::string packing;
     std::string hetp;
     std::string waterRise = "10";
+    std::string charge;  // empty: no heat-up line
+    std::string chargeUnit = "ml";
+    std::string startTemperature = "20";
     bool json = false;
 };
 

@@ -1,7 +1,11 @@
 #include "spirit/stillsize.h"
 
+#include <cmath>
+
+#include "batch/heatup.h"
 #include "model/column.h"
 #include "model/properties.h"
+#include "spirit/spiriterror.h"
 #include "spirit/spiritstrength.h"
 #include "study/strengthtext.h"
 
@@ -13,6 +17,12 @@ void RequireHardware(const StillHardware& hardware) {
     RequireAmount(hardware.boreMm, "bore");
     RequireAmount(hardware.hetpM, "HETP");
     RequireAmount(hardware.waterRiseK, "water rise");
+}
+
+void RequireCharge(const std::optional<StillCharge>& charge) {
+    if (!charge) return;
+    RequireAmount(charge->amount, "charge");
+    if (!std::isfinite(charge->startCelsius)) throw SpiritError("start temperature: not a number");
 }
 
 // The vapour figures of a solved column. At the bottom, what the boiler
@@ -31,8 +41,9 @@ void ReadVapour(const Column& column, long double boreMm, StillSize& size) {
 }  // namespace
 
 StillSize SizeStill(const InputTexts& inputs, const FormatSettings& settings, StrengthUnit unit,
-                    const StillHardware& hardware) {
+                    const StillHardware& hardware, const std::optional<StillCharge>& charge) {
     RequireHardware(hardware);
+    RequireCharge(charge);
     Column column;
     StillSize size;
     size.result = SolveCase(column, FieldInputs(inputs, unit, settings), settings);
@@ -43,6 +54,11 @@ StillSize SizeStill(const InputTexts& inputs, const FormatSettings& settings, St
     const long double waterGramsPerSecond =
         size.condenserKw * 1000 / (kWaterSpecificHeat * hardware.waterRiseK);
     size.coolingWaterLMin = waterGramsPerSecond / (MixtureDensity(0, 20) / 1000) / 1000 * 60;
+    if (charge) {
+        const long double grams = ChargeGrams(charge->amount, charge->unit, column.boilerstrength);
+        size.heatUpMinutes =
+            HeatUpMinutes(grams, column.boilerstrength, charge->startCelsius, column.power);
+    }
     return size;
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "batch/batchrequest.h"
 #include "report/calculate.h"
 #include "runtime/numconv.h"
 #include "spirit/vapourload.h"
@@ -22,6 +23,13 @@ struct StillHardware {
     long double waterRiseK = 0;  // how much the cooling water warms up
 };
 
+// A charge to bring to the boil, at the strength of the four texts.
+struct StillCharge {
+    double amount = 0;  // in `unit`
+    ChargeUnit unit = ChargeUnit::Millilitres;
+    long double startCelsius = 20;
+};
+
 // Specific heat (J/(g K)) of the cooling water, near 20 degC.
 inline constexpr long double kWaterSpecificHeat = 4.1818L;
 
@@ -32,12 +40,17 @@ struct StillSize {
     VapourLoad top;     // the vapour leaving the top plate for the condenser
     long double condenserKw = 0;
     long double coolingWaterLMin = 0;
+    // With a charge: minutes from the start temperature to the boil, the
+    // batch run's heat-up estimate.
+    std::optional<long double> heatUpMinutes;
 };
 
-// Throws SpiritError naming "bore", "HETP" or "water rise" for a value that
-// is not more than 0, before anything is solved; the strength text in `unit`
+// Throws SpiritError naming "bore", "HETP", "water rise", "charge" or "start
+// temperature" for a value that is not more than 0 (not a number), before
+// anything is solved; the strength text in `unit`
 // goes through StrengthFieldText (StudyError outside 0..100 % by volume).
 StillSize SizeStill(const InputTexts& inputs, const FormatSettings& settings, StrengthUnit unit,
-                    const StillHardware& hardware);
+                    const StillHardware& hardware,
+                    const std::optional<StillCharge>& charge = std::nullopt);
 
 }  // namespace colmara

@@ -126,6 +126,10 @@ TEST(ToolCommands, RefusalsExitWithTwoAndNameTheInput) {
         {{"size", "--bore", "54", "--hetp", "0.3", "--water-rise", "-5"}, "water rise:"},
         {{"size", "--bore", "54", "--hetp", "0.3", "--units", "volume", "--strength", "120"},
          "strength:"},
+        {{"size", "--bore", "54", "--hetp", "0.3", "--charge", "0"}, "charge:"},
+        {{"size", "--bore", "54", "--hetp", "0.3", "--charge", "20l"}, "--charge:"},
+        {{"size", "--bore", "54", "--hetp", "0.3", "--charge", "9", "--start-temperature", "x"},
+         "--start-temperature:"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.named);
@@ -140,6 +144,37 @@ TEST(ToolCommands, RefusalsExitWithTwoAndNameTheInput) {
     EXPECT_EQ(failed.exitCode, 1);
     EXPECT_EQ(failed.out, "");
     EXPECT_EQ(failed.err, "Floating point division by zero.\n");
+}
+
+// size's heat-up is the batch run's: the same charge, unit, start and
+// column give the same minutes, by volume and by weight, in grams or ml;
+// without a charge the line is not there.
+TEST(ToolCommands, SizeHeatUpIsTheBatchRunsHeatUp) {
+    const std::vector<std::vector<std::string>> charges = {
+        {"--charge", "20000"},
+        {"--charge", "15000", "--charge-unit", "g", "--start-temperature", "31.5"},
+        {"--charge", "8000", "--units", "volume", "--start-temperature", "5"},
+    };
+    for (const std::vector<std::string>& charge : charges) {
+        SCOPED_TRACE(charge[1]);
+        const std::vector<std::string> column = {"--power",  "2000", "--strength", "10",
+                                                 "--plates", "6",    "--reflux",   "3"};
+        std::vector<std::string> size = {"size", "--bore", "54", "--hetp", "0.3", "--json"};
+        std::vector<std::string> batch = {"batch", "--stop-after", "1", "--json"};
+        size.insert(size.end(), column.begin(), column.end());
+        batch.insert(batch.end(), column.begin(), column.end());
+        size.insert(size.end(), charge.begin(), charge.end());
+        batch.insert(batch.end(), charge.begin(), charge.end());
+        const CompanionRun sized = CallCompanion(size);
+        const CompanionRun run = CallCompanion(batch);
+        ASSERT_EQ(sized.exitCode, 0) << sized.err;
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+        const double minutes = nlohmann::json::parse(sized.out).at("heat_up_min").get<double>();
+        EXPECT_EQ(minutes, nlohmann::json::parse(run.out).at("heat_up_min").get<double>());
+        EXPECT_GT(minutes, 0);
+    }
+    const CompanionRun plain = CallCompanion({"size", "--bore", "54", "--hetp", "0.3", "--json"});
+    EXPECT_FALSE(nlohmann::json::parse(plain.out).contains("heat_up_min"));
 }
 
 TEST(ToolCommands, HelpOfEachGivesAnExample) {

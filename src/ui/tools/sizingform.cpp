@@ -15,7 +15,10 @@ std::string Figure(long double value, const char* picture, const FormatSettings&
 }  // namespace
 
 SizingForm::SizingForm(const FormatSettings& settings, QWidget* parent)
-    : ToolForm(settings, parent), unit(new QComboBox(this)), packing(new QComboBox(this)) {
+    : ToolForm(settings, parent),
+      unit(new QComboBox(this)),
+      packing(new QComboBox(this)),
+      chargeUnit(new QComboBox(this)) {
     power = AddField(QStringLiteral("&Power, W"), QStringLiteral("Heating power"),
                      QStringLiteral("Heating power of the still in watts"), QString());
     strength = AddField(QStringLiteral("Boiler &strength"), QStringLiteral("Boiler strength"),
@@ -43,8 +46,20 @@ SizingForm::SizingForm(const FormatSettings& settings, QWidget* parent)
     waterRise =
         AddField(QStringLiteral("&Water rise, K"), QStringLiteral("Water rise"),
                  QStringLiteral("How much the cooling water warms up"), QStringLiteral("10"));
+    charge = AddField(QStringLiteral("&Charge"), QStringLiteral("Charge"),
+                      QStringLiteral("Charge to bring to the boil, for the heat-up time; empty "
+                                     "for none"),
+                      QStringLiteral("20000"));
+    chargeUnit->addItem(QStringLiteral("ml at 20 °C"));
+    chargeUnit->addItem(QStringLiteral("g"));
+    AddRow(QStringLiteral("Char&ge unit"), chargeUnit, QStringLiteral("Charge unit"),
+           QStringLiteral("Unit of the charge"));
+    startTemperature = AddField(
+        QStringLiteral("Start te&mperature, °C"), QStringLiteral("Start temperature"),
+        QStringLiteral("Temperature of the charge when heating starts"), QStringLiteral("20"));
     FinishLayout();
     connect(unit, &QComboBox::currentIndexChanged, this, &ToolForm::Answer);
+    connect(chargeUnit, &QComboBox::currentIndexChanged, this, &ToolForm::Answer);
     connect(packing, &QComboBox::currentIndexChanged, this, &SizingForm::PackingChosen);
     StartWith(InputTexts{}, StrengthUnit::Weight);
     PackingChosen();
@@ -67,6 +82,14 @@ void SizingForm::PackingChosen() {
     Answer();
 }
 
+std::optional<StillCharge> SizingForm::Charge() const {
+    if (charge->text().trimmed().isEmpty()) return std::nullopt;
+    return StillCharge{
+        static_cast<double>(Number(charge)),
+        chargeUnit->currentIndex() == 1 ? ChargeUnit::Grams : ChargeUnit::Millilitres,
+        Number(startTemperature)};
+}
+
 std::string SizingForm::Compute() const {
     const InputTexts texts{power->text().toStdString(), strength->text().toStdString(),
                            plates->text().toStdString(), reflux->text().toStdString()};
@@ -76,15 +99,18 @@ std::string SizingForm::Compute() const {
                                  Number(waterRise)};
     const StrengthUnit strengthUnit =
         unit->currentIndex() == 1 ? StrengthUnit::Volume : StrengthUnit::Weight;
-    const StillSize size = SizeStill(texts, settings_, strengthUnit, hardware);
+    const StillSize size = SizeStill(texts, settings_, strengthUnit, hardware, Charge());
     if (!size.result.Solved()) throw Exception(*size.result.error);
+    std::string heatUp;
+    if (size.heatUpMinutes)
+        heatUp = '\n' + Line("Heat-up (estimate)", *size.heatUpMinutes, "0.0", "min");
     return Line("Column height", size.columnHeightM, "0.00", "m") + '\n' +
            Line("Vapour speed, bottom", size.bottom.speed, "0.000", "m/s") + '\n' +
            Line("Vapour speed, top", size.top.speed, "0.000", "m/s") + '\n' +
            Line("F-factor, bottom", size.bottom.fFactor, "0.000", "Pa^0.5") + '\n' +
            Line("F-factor, top", size.top.fFactor, "0.000", "Pa^0.5") + '\n' +
            Line("Condenser duty", size.condenserKw, "0.000", "kW") + '\n' +
-           Line("Cooling water", size.coolingWaterLMin, "0.00", "l/min");
+           Line("Cooling water", size.coolingWaterLMin, "0.00", "l/min") + heatUp;
 }
 
 }  // namespace colmara

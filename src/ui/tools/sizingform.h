@@ -4,8 +4,10 @@
 #pragma once
 
 #include <QComboBox>
+#include <optional>
 
 #include "report/calculate.h"
+#include "spirit/stillsize.h"
 #include "ui/tools/toolform.h"
 
 namespace colmara {
@@ -26,12 +28,16 @@ class SizingForm : public ToolForm {
     QComboBox* packing;  // the data file's packings, then a typed HETP
     QLineEdit* hetp;
     QLineEdit* waterRise;
+    QLineEdit* charge;      // empty: no heat-up line
+    QComboBox* chargeUnit;  // ml at 20 degC first, as the batch run
+    QLineEdit* startTemperature;
 
   protected:
     std::string Compute() const override;
 
   private:
     void PackingChosen();
+    std::optional<StillCharge> Charge() const;
 };
 
 }  // namespace colmara
