@@ -15,17 +15,20 @@ namespace {
 
 constexpr const char* kFormatKey = "colmara-setup";
 constexpr const char* kUnitKey = "units";
+constexpr const char* kBatchKey = "batch";
 constexpr int kFormatVersion = 1;
 constexpr std::uintmax_t kMaxSetupBytes = 1 << 20;
 
 using Json = nlohmann::json;
 
-std::string InputText(const Json& document, const char* key) {
+// The text under `key` (`name` in messages).
+std::string InputText(const Json& document, const char* name, const char* key = nullptr) {
+    if (key == nullptr) key = name;
     const auto found = document.find(key);
     if (found == document.end())
-        throw StudyError(std::string("The setup has no \"") + key + "\" text.");
+        throw StudyError(std::string("The setup has no \"") + name + "\" text.");
     if (!found->is_string())
-        throw StudyError(std::string("The setup's \"") + key + "\" is not a text in quotes.");
+        throw StudyError(std::string("The setup's \"") + name + "\" is not a text in quotes.");
     return found->get<std::string>();
 }
 
@@ -39,6 +42,27 @@ StrengthUnit UnitOf(const Json& document) {
                      StrengthUnitKey(StrengthUnit::Volume) + "\".");
 }
 
+// Only the texts that differ from the defaults, so a setup that never
+// touched the batch tab reads as before.
+nlohmann::ordered_json BatchJson(const BatchTexts& batch) {
+    const BatchTexts defaults;
+    nlohmann::ordered_json object = nlohmann::ordered_json::object();
+    for (const BatchTextKey& key : kBatchTextKeys)
+        if (batch.*key.text != defaults.*key.text) object[key.key] = batch.*key.text;
+    return object;
+}
+
+BatchTexts BatchOf(const Json& document) {
+    BatchTexts batch;
+    const auto found = document.find(kBatchKey);
+    if (found == document.end()) return batch;
+    if (!found->is_object()) throw StudyError("The setup's \"batch\" is not an object.");
+    for (const BatchTextKey& key : kBatchTextKeys)
+        if (found->contains(key.key))
+            batch.*key.text = InputText(*found, (std::string("batch ") + key.key).c_str(), key.key);
+    return batch;
+}
+
 }  // namespace
 
 std::string SetupJson(const StudySetup& setup) {
@@ -47,6 +71,7 @@ std::string SetupJson(const StudySetup& setup) {
     document[kFormatKey] = kFormatVersion;
     for (Input input : kInputs) document[TraitsOf(input).key] = TextOf(setup.inputs, input);
     document[kUnitKey] = StrengthUnitKey(setup.unit);
+    if (const auto batch = BatchJson(setup.batch); !batch.empty()) document[kBatchKey] = batch;
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n';
 }
 
@@ -65,6 +90,7 @@ StudySetup ParseSetup(const std::string& json) {
     for (Input input : kInputs)
         TextOf(setup.inputs, input) = InputText(document, TraitsOf(input).key);
     setup.unit = UnitOf(document);
+    setup.batch = BatchOf(document);
     return setup;
 }
 

@@ -2,21 +2,32 @@
 // and the unit of the strength, e.g.
 //   {"colmara-setup": 1, "power": "2000", "strength": "10", "plates": "20",
 //    "reflux": "3", "units": "weight"}
-// The study window saves and opens it; the companion tool reads it with
+// The batch tab's texts follow under "batch", each key only where its text
+// differs from the tab's default. The study window saves and opens it; the companion tool reads it
+// with
 // --setup. The texts are kept as texts, so a setup calculates exactly what
 // its texts calculate when typed.
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "report/calculate.h"
+#include "study/batchtexts.h"
 #include "study/strengthunit.h"
 
 namespace colmara {
 
 struct StudySetup {
+    StudySetup() = default;
+    // The batch texts are the tab's defaults unless given.
+    StudySetup(InputTexts typed, StrengthUnit strengthUnit = StrengthUnit::Weight,
+               BatchTexts batchTexts = {})
+        : inputs(std::move(typed)), unit(strengthUnit), batch(std::move(batchTexts)) {}
+
     InputTexts inputs;  // the strength in `unit`
     StrengthUnit unit = StrengthUnit::Weight;
+    BatchTexts batch;
     bool operator==(const StudySetup&) const = default;
 };
 
@@ -25,7 +36,9 @@ std::string SetupJson(const StudySetup& setup);
 
 // Reads a setup document. Throws StudyError naming what is wrong: not JSON,
 // not an object, no "colmara-setup": 1, an input missing or not a string,
-// "units" other than "weight" or "volume" (absent means weight). Other keys
+// "units" other than "weight" or "volume" (absent means weight), a "batch"
+// that is not an object or holds a text not in quotes (an absent batch text
+// keeps its default). Other keys
 // are ignored, so a later version may add some.
 StudySetup ParseSetup(const std::string& json);
 

@@ -26,6 +26,41 @@ TEST(SetupFile, WritesTheDocumentAReaderExpects) {
               "  \"plates\": \"20\",\n  \"reflux\": \"3\",\n  \"units\": \"volume\"\n}\n");
 }
 
+// The batch tab's texts: every one round-trips; only those that differ from
+// the tab's defaults are written, so a file written before the tab existed
+// and one that never changed it read alike; a bad "batch" is named.
+TEST(SetupFile, KeepsTheBatchTextsThatDifferFromTheDefaults) {
+    BatchTexts batch;
+    for (const BatchTextKey& key : kBatchTextKeys) batch.*key.text = std::string(key.key) + " 1,5";
+    const StudySetup all{{"2000", "10", "20", "3"}, StrengthUnit::Volume, batch};
+    EXPECT_EQ(ParseSetup(SetupJson(all)), all);
+    BatchTexts one;
+    one.stopAfter = "90";
+    EXPECT_EQ(SetupJson({{"1", "2", "3", "4"}, StrengthUnit::Weight, one}),
+              "{\n  \"colmara-setup\": 1,\n  \"power\": \"1\",\n  \"strength\": \"2\",\n"
+              "  \"plates\": \"3\",\n  \"reflux\": \"4\",\n  \"units\": \"weight\",\n"
+              "  \"batch\": {\n    \"stop-after\": \"90\"\n  }\n}\n");
+    const std::string inputs =
+        R"("colmara-setup":1,"power":"1","strength":"2","plates":"3","reflux":"4")";
+    EXPECT_EQ(ParseSetup("{" + inputs + "}").batch, BatchTexts{});
+    EXPECT_EQ(ParseSetup("{" + inputs + R"(,"batch":{"charge":"9","later":[]}})").batch.charge,
+              "9");
+    const struct {
+        std::string batch, message;
+    } refused[] = {
+        {R"("batch":[])", "The setup's \"batch\" is not an object."},
+        {R"("batch":{"heads":3})", "The setup's \"batch heads\" is not a text in quotes."},
+    };
+    for (const auto& c : refused) {
+        try {
+            ParseSetup("{" + inputs + "," + c.batch + "}");
+            ADD_FAILURE() << c.batch;
+        } catch (const StudyError& error) {
+            EXPECT_EQ(error.Message(), c.message);
+        }
+    }
+}
+
 TEST(SetupFile, RefusesWhatIsNoSetupNamingTheFault) {
     const std::string inputs = R"("power":"1","strength":"2","plates":"3","reflux":"4")";
     const struct {

@@ -24,6 +24,11 @@ QString InputSetting(const char* key) {
     return QStringLiteral("inputs/") + QString::fromLatin1(key);
 }
 
+// The settings key of a batch text: "batch/charge", ...
+QString BatchSetting(const char* key) {
+    return QStringLiteral("batch/") + QString::fromLatin1(key);
+}
+
 // Why the settings file cannot be used (a FIFO, a device, a folder), found
 // before QSettings opens it: reading a FIFO would block the window forever.
 // The file's folder is the one of any application of the organisation.
@@ -46,6 +51,9 @@ void StudyWindow::SaveState() const {
         settings.setValue(InputSetting(TraitsOf(input).key),
                           QString::fromStdString(TextOf(typed, input)));
     settings.setValue(InputSetting("units"), StrengthUnitKey(inputs_->Unit()));
+    const BatchTexts batch = batch_->Texts();
+    for (const BatchTextKey& key : kBatchTextKeys)
+        settings.setValue(BatchSetting(key.key), QString::fromStdString(batch.*key.text));
     settings.setValue("tab", tabs_->currentIndex());
 }
 
@@ -77,6 +85,14 @@ void StudyWindow::RestoreState() {
         StrengthUnitKeyed(settings.value(InputSetting("units")).toString().toStdString())
             .value_or(StrengthUnit::Weight);
     inputs_->SetInputs(typed, unit);
+    BatchTexts batch;  // the defaults where nothing was kept
+    for (const BatchTextKey& key : kBatchTextKeys) {
+        std::string& text = batch.*key.text;
+        text = settings.value(BatchSetting(key.key), QString::fromStdString(text))
+                   .toString()
+                   .toStdString();
+    }
+    batch_->SetTexts(batch);
     const int tab = settings.value("tab", 0).toInt();
     if (tab >= 0 && tab < tabs_->count()) tabs_->setCurrentIndex(tab);
 }

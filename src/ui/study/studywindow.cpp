@@ -63,6 +63,8 @@ void StudyWindow::AddPanels() {
     AddPanel(new ProfilePanel(settings_), QStringLiteral("Column profile"));
     AddPanel(new McCabePanel(settings_), QStringLiteral("McCabe–Thiele"));
     AddPanel(new SweepPanel(settings_), QStringLiteral("Sweep"));
+    batch_ = new BatchRunPanel(settings_);
+    AddPanel(batch_, QStringLiteral("Batch ru&n"));
     AddPanel(new ComparePanel(settings_), QStringLiteral("Compare"));
 }
 

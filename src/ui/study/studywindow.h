@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "study/setupfile.h"
+#include "ui/study/batchrunpanel.h"
 #include "ui/study/casesolver.h"
 #include "ui/study/studyinputs.h"
 #include "ui/study/studypanel.h"
@@ -32,6 +33,7 @@ class StudyWindow : public QMainWindow {
     QTabWidget& Tabs() { return *tabs_; }
     StudyPanel& Panel(int index) { return *panels_.at(index); }
     StudyPanel& CurrentPanel() { return *panels_.at(tabs_->currentIndex()); }
+    BatchRunPanel& Batch() { return *batch_; }
     // The newest delivered case.
     const StudyCase& Shown() const { return shown_; }
 
@@ -65,6 +67,7 @@ class StudyWindow : public QMainWindow {
     QTabWidget* tabs_;
     QSplitter* splitter_;
     std::vector<StudyPanel*> panels_;
+    BatchRunPanel* batch_ = nullptr;
     CaseSolver solver_;
     StudyCase shown_;
     bool solvedOnce_ = false;  // a case has solved, so a failure leaves grey curves

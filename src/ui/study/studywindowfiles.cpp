@@ -44,6 +44,7 @@ void StudyWindow::OpenSetup() {
     try {
         const StudySetup setup = ReadSetupFile(choice.path.toStdString());
         inputs_->SetInputs(setup.inputs, setup.unit);
+        batch_->SetTexts(setup.batch);
     } catch (const StudyError& e) {
         inputs_->ShowStatus(Escaped(e.Message()), true);
     }
@@ -55,7 +56,7 @@ void StudyWindow::SaveSetup() {
     if (choice.path.isEmpty()) return;
     const QString path = WithSuffix(choice.path, kSetupFilter);
     try {
-        WriteSetupFile(path.toStdString(), {inputs_->Typed(), inputs_->Unit()});
+        WriteSetupFile(path.toStdString(), {inputs_->Typed(), inputs_->Unit(), batch_->Texts()});
         inputs_->ShowStatus(QStringLiteral("Setup saved to ") + path, false);
     } catch (const StudyError& e) {
         inputs_->ShowStatus(Escaped(e.Message()), true);

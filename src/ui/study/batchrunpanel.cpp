@@ -1,0 +1,297 @@
+#include "ui/study/batchrunpanel.h"
+
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "batch/batchrecords.h"
+#include "study/studyerror.h"
+#include "studyview/batchform.h"
+#include "studyview/studychart.h"
+
+namespace colmara {
+
+struct BatchRunPanel::FieldSpec {
+    std::string BatchTexts::*text;
+    const char* label;  // with its mnemonic, where a letter is free
+    const char* name;   // the accessible name
+    const char* tip;
+};
+
+namespace {
+
+using Spec = BatchRunPanel::FieldSpec;
+
+// The two texts that are choices rather than typed.
+bool IsChoice(std::string BatchTexts::*text) {
+    return text == &BatchTexts::chargeUnit || text == &BatchTexts::policy;
+}
+
+// Every column of the cut table, in the companion tool's order.
+QStringList CutHeaders() {
+    QStringList headers;
+    for (const Cell& cell : CutRecord({})) headers << QString::fromLatin1(cell.key);
+    return headers;
+}
+
+// The header and the rows, each written by the same pair of record writers;
+// nothing while there are no rows.
+using LineOf = std::string (*)(const Record&);
+std::string TableText(const std::vector<Record>& records, LineOf header, LineOf line) {
+    if (records.empty()) return {};
+    std::string text = header(records.front());
+    for (const Record& record : records) text += line(record);
+    return text;
+}
+
+}  // namespace
+
+std::size_t BatchRunPanel::IndexOf(std::string BatchTexts::*text) {
+    for (std::size_t i = 0; i < kBatchTextKeys.size(); ++i)
+        if (kBatchTextKeys[i].text == text) return i;
+    return 0;
+}
+
+BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
+    : StudyPanel(parent),
+      settings_(settings),
+      pane_(new ChartPane(
+          QStringLiteral("Batch run chart"),
+          [this](const std::vector<SeriesReading>& r) { return Readout(r); }, settings, this)),
+      chart_(pane_->Chart()),
+      table_(new QTableWidget(this)),
+      summary_(new QLabel(this)),
+      fields_(kBatchTextKeys.size(), nullptr) {
+    QWidget* form = BuildForm();
+    table_->setColumnCount(static_cast<int>(CutRecord({}).size()));
+    table_->setHorizontalHeaderLabels(CutHeaders());
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->setVisible(false);
+    table_->setAccessibleName(QStringLiteral("Cut table"));
+    table_->setToolTip(
+        QStringLiteral("Each cut's times, amount and strength (colmara-report "
+                       "batch --cuts)"));
+    summary_->setWordWrap(true);
+    summary_->setAccessibleName(QStringLiteral("Batch run summary"));
+    auto* right = new QSplitter(Qt::Vertical, this);
+    right->addWidget(pane_);
+    right->addWidget(table_);
+    right->setStretchFactor(0, 3);
+    right->setStretchFactor(1, 1);
+    auto* results = new QWidget(this);
+    auto* resultsLayout = new QVBoxLayout(results);
+    resultsLayout->setContentsMargins(0, 0, 0, 0);
+    resultsLayout->addWidget(right, 1);
+    resultsLayout->addWidget(summary_);
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(form);
+    split->addWidget(results);
+    split->setStretchFactor(1, 1);
+    split->setChildrenCollapsible(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(split);
+    connect(&runner_, &BatchRunner::Finished, this, &BatchRunPanel::Finished);
+    SetTexts(BatchTexts{});
+}
+
+QWidget* BatchRunPanel::BuildForm() {
+    static const Spec kSpecs[] = {
+        {&BatchTexts::charge, "Char&ge", "Charge", "Amount in the boiler at the start"},
+        {&BatchTexts::chargeUnit, "Charge unit", "Charge unit", "ml at 20 °C, or g"},
+        {&BatchTexts::startTemperature, "Start te&mperature, °C", "Start temperature",
+         "Temperature of the charge when heating starts (for the heat-up estimate)"},
+        {&BatchTexts::policy, "P&olicy", "Policy",
+         "Constant reflux ratio (the window's), or a reflux that rises to hold a target "
+         "strength"},
+        {&BatchTexts::targetStrength, "Target strength", "Target strength",
+         "Product strength the strength policy holds, in the window's unit"},
+        {&BatchTexts::maxReflux, "Maximum reflux", "Maximum reflux",
+         "Highest reflux ratio the strength policy goes to; the run then goes on at it"},
+        {&BatchTexts::heads, "Hea&ds", "Heads",
+         "The first product: 50ml, 40g, or 3% of the charge's alcohol"},
+        {&BatchTexts::heartsUntil, "Hearts until", "Hearts until",
+         "Hearts end when the product strength falls below this; tails follow to the end"},
+        {&BatchTexts::cuts, "Own cuts", "Own cuts",
+         "Your own cuts in order, NAME:CONDITION separated by ';' (e.g. heads:40g; hearts:<85; "
+         "tails:end); a CONDITION is an amount, <STRENGTH, MINUTESmin or end. Empty: heads, "
+         "hearts and tails"},
+        {&BatchTexts::stopBoiler, "Stop at boiler", "Stop at boiler strength",
+         "Stop when the boiler strength falls to this; empty for no such stop"},
+        {&BatchTexts::stopProduct, "Stop at product", "Stop at product strength",
+         "Stop when the product strength falls below this; empty for no such stop"},
+        {&BatchTexts::stopAmount, "Stop at amount", "Stop at amount collected",
+         "Stop once this much is collected (50ml, 40g, 3%); empty for no such stop"},
+        {&BatchTexts::stopAfter, "Stop after, min", "Stop after minutes",
+         "Stop this many minutes after heating starts; empty for no such stop"},
+        {&BatchTexts::every, "Ti&meline every, min", "Timeline interval",
+         "Minutes between the timeline's rows (the chart's points)"},
+    };
+    auto* form = new QWidget;
+    auto* layout = new QFormLayout(form);
+    for (const Spec& spec : kSpecs) AddField(*layout, spec);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(form);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(form->minimumSizeHint().width());
+    return scroll;
+}
+
+void BatchRunPanel::AddField(QFormLayout& form, const Spec& spec) {
+    QWidget* widget = nullptr;
+    if (IsChoice(spec.text)) {
+        auto* box = new QComboBox;
+        if (spec.text == &BatchTexts::chargeUnit) {
+            box->addItem(QStringLiteral("ml at 20 °C"), QStringLiteral("ml"));
+            box->addItem(QStringLiteral("g"), QStringLiteral("g"));
+            chargeUnit_ = box;
+        } else {
+            box->addItem(QStringLiteral("Constant reflux"), QStringLiteral("reflux"));
+            box->addItem(QStringLiteral("Constant strength"), QStringLiteral("strength"));
+            policy_ = box;
+        }
+        connect(box, &QComboBox::currentIndexChanged, this, &BatchRunPanel::Edited);
+        widget = box;
+    } else {
+        auto* field = new QLineEdit;
+        fields_[IndexOf(spec.text)] = field;
+        connect(field, &QLineEdit::textEdited, this, &BatchRunPanel::Edited);
+        widget = field;
+    }
+    widget->setAccessibleName(QString::fromUtf8(spec.name));
+    widget->setToolTip(QString::fromUtf8(spec.tip));
+    form.addRow(QString::fromUtf8(spec.label), widget);
+}
+
+BatchTexts BatchRunPanel::Texts() const {
+    BatchTexts texts;
+    for (std::size_t i = 0; i < kBatchTextKeys.size(); ++i)
+        if (fields_[i] != nullptr) texts.*kBatchTextKeys[i].text = fields_[i]->text().toStdString();
+    texts.chargeUnit = chargeUnit_->currentData().toString().toStdString();
+    texts.policy = policy_->currentData().toString().toStdString();
+    return texts;
+}
+
+void BatchRunPanel::SetTexts(const BatchTexts& texts) {
+    for (std::size_t i = 0; i < kBatchTextKeys.size(); ++i)
+        if (fields_[i] != nullptr)
+            fields_[i]->setText(QString::fromStdString(texts.*kBatchTextKeys[i].text));
+    const QSignalBlocker unitBlock(chargeUnit_), policyBlock(policy_);
+    chargeUnit_->setCurrentIndex(texts.chargeUnit == "g" ? 1 : 0);
+    policy_->setCurrentIndex(texts.policy == "strength" ? 1 : 0);
+    Edited();
+}
+
+void BatchRunPanel::Edited() {
+    const bool strength = policy_->currentIndex() == 1;
+    Field(&BatchTexts::targetStrength).setEnabled(strength);
+    Field(&BatchTexts::maxReflux).setEnabled(strength);
+    const bool own = !Field(&BatchTexts::cuts).text().trimmed().isEmpty();
+    Field(&BatchTexts::heads).setEnabled(!own);
+    Field(&BatchTexts::heartsUntil).setEnabled(!own);
+    emit TextsChanged();
+    Rerun();
+}
+
+void BatchRunPanel::ShowCase(const StudyCase& study) {
+    case_ = study;
+    haveCase_ = true;
+    Rerun();
+}
+
+void BatchRunPanel::Rerun() {
+    if (!haveCase_) return;  // the window's first case is still on its way
+    // A run costs a hundred calculations or more: a hidden tab runs when shown.
+    stale_ = !isVisible();
+    if (stale_) return;
+    if (!case_.profile.result.Solved()) {
+        Refuse("The column's inputs do not calculate; the run shown is an older one.");
+        return;
+    }
+    try {
+        runner_.Request(BatchRequestOf(Texts(), case_.typed, case_.unit, settings_), settings_);
+        current_ = false;
+        cuts_.clear();
+    } catch (const StudyError& e) {
+        Refuse(e.Message());
+    }
+}
+
+void BatchRunPanel::showEvent(QShowEvent* event) {
+    StudyPanel::showEvent(event);
+    if (stale_) Rerun();
+}
+
+void BatchRunPanel::Refuse(const std::string& message) {
+    // A run already asked for would show numbers these texts no longer give.
+    runner_.Cancel();
+    current_ = false;
+    cuts_.clear();
+    FillTable();
+    chart_.Grey(true);
+    summary_->setText(QString::fromStdString(message));
+}
+
+void BatchRunPanel::Finished(const BatchOutcome& outcome) {
+    if (!outcome.result) {
+        Refuse(outcome.error);
+        return;
+    }
+    const BatchResult& run = *outcome.result;
+    chart_.Show(run, outcome.unit);
+    shownUnit_ = outcome.unit;
+    current_ = true;
+    cuts_.clear();
+    for (const CutResult& cut : run.cuts) cuts_.push_back(CutRecord(cut));
+    FillTable();
+    const auto number = [this](long double value) {
+        return FormatExtended("0.0", value, settings_);
+    };
+    summary_->setText(QString::fromStdString(
+        "Heat-up " + number(run.heatUpMinutes) + " min (an estimate), distilling " +
+        number(run.runMinutes) + " min, " + FormatExtended("0.00", run.energyKwh, settings_) +
+        " kWh; residue " + number(run.residue.mass) + " g. Stopped: " + run.stop + "."));
+}
+
+void BatchRunPanel::FillTable() {
+    table_->setRowCount(static_cast<int>(cuts_.size()));
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        const Record& record = cuts_[static_cast<std::size_t>(row)];
+        for (int column = 0; column < static_cast<int>(record.size()); ++column) {
+            const Cell& cell = record[static_cast<std::size_t>(column)];
+            std::string text = cell.value.value_or("");
+            // Numbers show with the window's decimal symbol; exports keep '.'.
+            if (cell.number && !text.empty())
+                text = FormatExtended("0.00", ParseExtended(text, {}), settings_);
+            table_->setItem(row, column, new QTableWidgetItem(QString::fromStdString(text)));
+        }
+    }
+}
+
+std::string BatchRunPanel::TableCsv() const {
+    return TableText(cuts_, CsvHeader, CsvLine);
+}
+
+std::string BatchRunPanel::TableTsv() const {
+    return TableText(cuts_, TsvHeader, TsvLine);
+}
+
+std::string BatchRunPanel::Readout(const std::vector<SeriesReading>& readings) const {
+    if (readings.empty()) return {};
+    std::string text = ReadoutNumber(pane_->PointerX(), settings_) + " min";
+    const auto& list = pane_->Chart().SeriesList();
+    for (const SeriesReading& r : readings) {
+        const TChartSeries* series = list[r.Series];
+        if (series == &chart_.Collected())
+            text += "; collected " + ReadoutNumber(r.Y, settings_) + " g";
+        else if (series == &chart_.Product() || series == &chart_.Boiler())
+            text += "; " + series->Title + " " + ReadoutNumber(r.Y, settings_) + " " +
+                    StrengthUnitSymbol(shownUnit_);
+    }
+    return text;
+}
+
+}  // namespace colmara

@@ -1,0 +1,90 @@
+// The "Batch run" tab: a whole run of the still for the window's four inputs
+// and the tab's own (charge, policy, cuts, stops), run off the GUI thread;
+// a chart of the run over time and the cut table, which is the companion
+// tool's `batch --cuts` byte for byte.
+#pragma once
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <vector>
+
+#include "batch/batchresult.h"
+#include "study/batchtexts.h"
+#include "study/records.h"
+#include "studyview/batchchart.h"
+#include "ui/study/batchrunner.h"
+#include "ui/study/chartpane.h"
+#include "ui/study/studypanel.h"
+
+namespace colmara {
+
+class BatchRunPanel : public StudyPanel {
+    Q_OBJECT
+
+  public:
+    // settings: the number symbols of fields and chart; must outlive the panel.
+    explicit BatchRunPanel(const FormatSettings& settings, QWidget* parent = nullptr);
+
+    void ShowCase(const StudyCase& study) override;
+    ChartView* ExportChart() override { return &pane_->View(); }
+    std::string TableCsv() const override;
+    std::string TableTsv() const override;
+
+    // The tab's texts, as setups and settings keep them.
+    BatchTexts Texts() const;
+    void SetTexts(const BatchTexts& texts);
+
+    BatchRunner& Runner() { return runner_; }
+    const BatchChart& Chart() const { return chart_; }
+    ChartPane& Pane() { return *pane_; }
+    QTableWidget& Table() { return *table_; }
+    QLineEdit& Field(std::string BatchTexts::*text) { return *fields_.at(IndexOf(text)); }
+    QComboBox& ChargeUnit() { return *chargeUnit_; }
+    QComboBox& Policy() { return *policy_; }
+    // The run's totals, or why there is none.
+    QString Summary() const { return summary_->text(); }
+    // The run shown is that of the inputs on screen.
+    bool Current() const { return current_; }
+
+  signals:
+    // The tab's texts changed (for the window's settings).
+    void TextsChanged();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  public:
+    struct FieldSpec;
+
+  private:
+    static std::size_t IndexOf(std::string BatchTexts::*text);
+    QWidget* BuildForm();
+    void AddField(QFormLayout& form, const FieldSpec& spec);
+    void Edited();
+    void Rerun();
+    void Finished(const BatchOutcome& outcome);
+    void Refuse(const std::string& message);
+    void FillTable();
+    std::string Readout(const std::vector<SeriesReading>& readings) const;
+
+    const FormatSettings& settings_;
+    ChartPane* pane_;
+    BatchChart chart_;
+    QTableWidget* table_;
+    QLabel* summary_;
+    std::vector<QLineEdit*> fields_;  // in kBatchTextKeys order; null for the two lists
+    QComboBox* chargeUnit_ = nullptr;
+    QComboBox* policy_ = nullptr;
+    BatchRunner runner_;
+    StudyCase case_;  // the newest case of the window's inputs
+    bool haveCase_ = false;
+    bool stale_ = false;  // the texts changed while the tab was hidden
+    bool current_ = false;      // the run shown is that of the newest texts
+    std::vector<Record> cuts_;  // the cut table shown; empty while not current
+    StrengthUnit shownUnit_ = StrengthUnit::Weight;
+};
+
+}  // namespace colmara

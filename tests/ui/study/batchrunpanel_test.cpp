@@ -1,0 +1,243 @@
+// The batch tab: its curves and cut table against the companion tool's own
+// run of the same texts, a change that recalculates off the GUI thread and
+// drops the run it overtakes, and the panels' rule for runs that fail.
+#include "ui/study/batchrunpanel.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <map>
+#include <sstream>
+
+#include "study/plateprofile.h"
+#include "studyview/studychart.h"
+#include "ui/companionprogram.h"
+
+namespace colmara {
+namespace {
+
+// The panel keeps a reference to its number symbols.
+const FormatSettings kPoint;
+
+StudyCase CaseOf(const InputTexts& typed, StrengthUnit unit) {
+    return {typed, unit, ProfileCase(typed, {}, unit)};
+}
+
+// The tool's arguments for the tab's texts (every text given, so neither
+// side's defaults matter).
+std::vector<std::string> BatchArgs(const InputTexts& typed, StrengthUnit unit,
+                                   const BatchTexts& texts) {
+    std::vector<std::string> args = {
+        "batch",
+        unit == StrengthUnit::Volume ? "--units=volume" : "--units=weight",
+        "--power",
+        typed.power,
+        "--strength",
+        typed.strength,
+        "--plates",
+        typed.plates,
+        "--reflux",
+        typed.reflux,
+        "--charge",
+        texts.charge,
+        "--charge-unit",
+        texts.chargeUnit,
+        "--policy",
+        texts.policy,
+        "--max-reflux",
+        texts.maxReflux,
+        "--start-temperature",
+        texts.startTemperature,
+        "--heads",
+        texts.heads,
+        "--hearts-until",
+        texts.heartsUntil,
+        "--every",
+        texts.every};
+    if (texts.policy == "strength")
+        args.insert(args.end(), {"--target-strength", texts.targetStrength});
+    const std::pair<const char*, const std::string*> optional[] = {
+        {"--stop-boiler", &texts.stopBoiler},
+        {"--stop-product", &texts.stopProduct},
+        {"--stop-amount", &texts.stopAmount},
+        {"--stop-after", &texts.stopAfter}};
+    for (const auto& [option, text] : optional)
+        if (!text->empty()) args.insert(args.end(), {option, *text});
+    std::istringstream cuts(texts.cuts);
+    for (std::string cut; std::getline(cuts, cut, ';');)
+        if (cut.find_first_not_of(' ') != std::string::npos)
+            args.insert(args.end(), {"--cut", cut.substr(cut.find_first_not_of(' '))});
+    return args;
+}
+
+using Columns = std::map<std::string, std::vector<std::string>>;
+
+Columns CsvColumns(const std::string& csv) {
+    std::istringstream lines(csv);
+    std::string line;
+    std::getline(lines, line);
+    std::vector<std::string> header;
+    std::istringstream head(line.substr(0, line.find('\r')));
+    for (std::string cell; std::getline(head, cell, ',');) header.push_back(cell);
+    Columns columns;
+    while (std::getline(lines, line)) {
+        std::istringstream row(line.substr(0, line.find('\r')));
+        std::size_t i = 0;
+        for (std::string cell; std::getline(row, cell, ',') && i < header.size(); ++i)
+            columns[header[i]].push_back(cell);
+        for (; i < header.size(); ++i) columns[header[i]].push_back("");
+    }
+    return columns;
+}
+
+std::vector<std::pair<double, double>> Points(const TXYLineSeries& series) {
+    std::vector<std::pair<double, double>> points;
+    for (int i = 0; i < series.Count(); ++i)
+        points.emplace_back(series.XValues.Value(i), series.YValues.Value(i));
+    return points;
+}
+
+std::vector<std::pair<double, double>> Points(const Columns& columns, const std::string& y) {
+    std::vector<std::pair<double, double>> points;
+    for (std::size_t i = 0; i < columns.at("time_min").size(); ++i)
+        if (!columns.at(y)[i].empty())
+            points.emplace_back(std::stod(columns.at("time_min")[i]), std::stod(columns.at(y)[i]));
+    return points;
+}
+
+void Settle(BatchRunPanel& panel) {
+    panel.Runner().Flush();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.Runner().Busy(); }, 60000));
+}
+
+void Type(QLineEdit& field, const char* text) {
+    field.setFocus();
+    field.selectAll();
+    QTest::keyClicks(&field, QString::fromUtf8(text));
+}
+
+// The curves, the cut lines and the table are the tool's timeline and cut
+// table for the same texts, by weight and by volume, with the default cuts
+// and the user's own.
+TEST(BatchRunPanel, CurvesAndTableAreTheCompanionToolsRun) {
+    BatchTexts own;
+    own.charge = "15000";
+    own.chargeUnit = "g";
+    own.cuts = "foreshots:30g; hearts:<85; feints:<40";
+    own.stopBoiler = "1.5";
+    own.every = "7.5";
+    const struct {
+        InputTexts typed;
+        StrengthUnit unit;
+        BatchTexts texts;
+    } cases[] = {
+        {{"1500", "10", "20", "3"}, StrengthUnit::Weight, BatchTexts{}},
+        {{"2000", "12.5", "8", "2.5"}, StrengthUnit::Volume, own},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed.strength);
+        BatchRunPanel panel(kPoint);
+        panel.show();
+        panel.SetTexts(c.texts);
+        panel.ShowCase(CaseOf(c.typed, c.unit));
+        Settle(panel);
+        ASSERT_TRUE(panel.Current()) << panel.Summary().toStdString();
+        const std::vector<std::string> args = BatchArgs(c.typed, c.unit, c.texts);
+        std::vector<std::string> cutArgs = args;
+        cutArgs.push_back("--cuts");
+        EXPECT_EQ(panel.TableCsv(), test::CompanionOutput(cutArgs));
+        const Columns timeline = CsvColumns(test::CompanionOutput(args));
+        const bool volume = c.unit == StrengthUnit::Volume;
+        EXPECT_EQ(Points(panel.Chart().Product()),
+                  Points(timeline, volume ? "product_strength_vol" : "product_strength"));
+        EXPECT_EQ(Points(panel.Chart().Boiler()),
+                  Points(timeline, volume ? "strength_vol" : "strength"));
+        EXPECT_EQ(Points(panel.Chart().Collected()), Points(timeline, "collected"));
+        const Columns cuts = CsvColumns(panel.TableCsv());
+        ASSERT_EQ(panel.Chart().CutLines().size(), cuts.at("name").size() - 1);
+        for (std::size_t i = 1; i < cuts.at("name").size(); ++i) {
+            const TXYLineSeries& line = *panel.Chart().CutLines()[i - 1];
+            EXPECT_EQ(line.Title, cuts.at("name")[i] + " begins");
+            EXPECT_EQ(line.XValues.Value(0), std::stod(cuts.at("start_min")[i]));
+        }
+        EXPECT_EQ(panel.Table().rowCount(), static_cast<int>(cuts.at("name").size()));
+    }
+}
+
+// A change hands a new run to the worker and returns at once: the event
+// loop turns while a long strength-policy run is in hand, the change
+// cancels it, and only the newest texts' run is delivered.
+TEST(BatchRunPanel, AChangeRecalculatesWithoutBlockingAndDropsTheOvertakenRun) {
+    BatchRunPanel panel(kPoint);
+    panel.show();
+    BatchTexts slow;
+    slow.policy = "strength";
+    slow.targetStrength = "93";
+    panel.SetTexts(slow);
+    QSignalSpy delivered(&panel.Runner(), &BatchRunner::Finished);
+    panel.ShowCase(CaseOf({"1000", "10", "100", "3"}, StrengthUnit::Weight));
+    panel.Runner().Flush();
+    bool turned = false;
+    QTimer::singleShot(0, [&] { turned = true; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return turned; }, 1000));
+    EXPECT_TRUE(panel.Runner().Busy());  // the long run is still in hand
+    panel.Policy().setCurrentIndex(0);   // back to a constant reflux
+    Type(panel.Field(&BatchTexts::charge), "12000");
+    EXPECT_TRUE(panel.Runner().Busy());
+    Settle(panel);
+    ASSERT_EQ(delivered.count(), 1);
+    BatchTexts newest;
+    newest.charge = "12000";
+    std::vector<std::string> args =
+        BatchArgs({"1000", "10", "100", "3"}, StrengthUnit::Weight, newest);
+    args.push_back("--cuts");
+    EXPECT_EQ(panel.TableCsv(), test::CompanionOutput(args));
+}
+
+// A case the window cannot calculate, texts the run cannot read, and a run
+// that fails all leave the last run's curves in grey, with an empty table
+// and nothing to export, and say why; a good run brings the colours back.
+TEST(BatchRunPanel, AFailedRunGreysTheCurvesAndExportsNothing) {
+    BatchRunPanel panel(kPoint);
+    panel.show();
+    const InputTexts good{"1500", "10", "20", "3"};
+    panel.ShowCase(CaseOf(good, StrengthUnit::Weight));
+    Settle(panel);
+    ASSERT_TRUE(panel.Current());
+    const auto points = Points(panel.Chart().Product());
+    const ColorValue own = panel.Chart().Product().SeriesColor;
+    const std::function<void()> failures[] = {
+        [&] {
+            panel.ShowCase(CaseOf({"1500", "10", "20", "-1"}, StrengthUnit::Weight));
+        },
+        [&] { Type(panel.Field(&BatchTexts::charge), "20l"); },
+        [&] { Type(panel.Field(&BatchTexts::cuts), "heads:5"); },
+        [&] {
+            panel.Policy().setCurrentIndex(1);
+            Type(panel.Field(&BatchTexts::targetStrength), "99");
+        },
+    };
+    const char* said[] = {"do not calculate", "charge: '20l'", "\"5\"", "99"};
+    for (std::size_t i = 0; i < std::size(failures); ++i) {
+        SCOPED_TRACE(said[i]);
+        failures[i]();
+        Settle(panel);
+        EXPECT_FALSE(panel.Current());
+        EXPECT_EQ(panel.TableCsv(), "");
+        EXPECT_EQ(panel.Table().rowCount(), 0);
+        EXPECT_EQ(Points(panel.Chart().Product()), points);
+        EXPECT_EQ(panel.Chart().Product().SeriesColor, CurveColor(own, false));
+        EXPECT_TRUE(panel.Summary().contains(QString::fromUtf8(said[i])))
+            << panel.Summary().toStdString();
+        panel.SetTexts(BatchTexts{});
+        panel.ShowCase(CaseOf(good, StrengthUnit::Weight));
+        Settle(panel);
+        EXPECT_TRUE(panel.Current());
+        EXPECT_EQ(panel.Chart().Product().SeriesColor, own);
+    }
+}
+
+}  // namespace
+}  // namespace colmara
