@@ -91,7 +91,31 @@ shoot_study_window() {
   echo "$out/mccabe-thiele.png"
 }
 
-shots=(shoot_main_window shoot_study_window)
+# The study window's Batch run tab on a 20 l wash of 10 % at 1500 W, 20
+# plates and reflux 3, stopped when the product falls below 20 %.
+shoot_batch_tab() {
+  XDG_CONFIG_HOME="$work/config-batch" start_program "$program" --study
+  wait_for 20 has_window "Colmara Study" || { echo "the study window did not appear" >&2; exit 1; }
+  local study X Y WIDTH HEIGHT SCREEN WINDOW
+  study=$(window_titled "Colmara Study")
+  eval "$(xdotool getwindowgeometry --shell "$study")"
+  type_into $((X + 167)) $((Y + 48)) 1500   # power
+  type_into $((X + 167)) $((Y + 77)) 10     # boiler strength
+  type_into $((X + 167)) $((Y + 134)) 20    # plates
+  type_into $((X + 167)) $((Y + 163)) 3     # reflux ratio
+  xdotool key alt+n                         # "Batch run"
+  sleep 0.3
+  type_into $((X + 475)) $((Y + 353)) 20    # stop at product strength
+  sleep 2
+  xdotool mousemove $((X + 700)) $((Y + 250))  # the readout under the pointer
+  sleep 0.5
+  screen_shot batch
+  crop_window "$study" "$work/batch.png" "$out/batch-tab.png"
+  stop_program
+  echo "$out/batch-tab.png"
+}
+
+shots=(shoot_main_window shoot_study_window shoot_batch_tab)
 
 mkdir -p "$out"
 start_display
