@@ -27,6 +27,7 @@ struct BatchTexts {
     bool operator==(const BatchTexts&) const = default;
 };
 
+// In the order the tab shows them.
 struct BatchTextKey {
     const char* key;
     std::string BatchTexts::*text;
@@ -35,10 +36,10 @@ struct BatchTextKey {
 inline constexpr std::array<BatchTextKey, 14> kBatchTextKeys{{
     {"charge", &BatchTexts::charge},
     {"charge-unit", &BatchTexts::chargeUnit},
+    {"start-temperature", &BatchTexts::startTemperature},
     {"policy", &BatchTexts::policy},
     {"target-strength", &BatchTexts::targetStrength},
     {"max-reflux", &BatchTexts::maxReflux},
-    {"start-temperature", &BatchTexts::startTemperature},
     {"heads", &BatchTexts::heads},
     {"hearts-until", &BatchTexts::heartsUntil},
     {"cuts", &BatchTexts::cuts},

@@ -93,6 +93,7 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(split);
     connect(&runner_, &BatchRunner::Finished, this, &BatchRunPanel::Finished);
+    ChainTabOrder();
     SetTexts(BatchTexts{});
 }
 
@@ -135,6 +136,9 @@ QWidget* BatchRunPanel::BuildForm() {
     scroll->setWidget(form);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes from field to field (the area scrolls to each); the area
+    // itself is no stop.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setMinimumWidth(form->minimumSizeHint().width());
     return scroll;
@@ -164,6 +168,22 @@ void BatchRunPanel::AddField(QFormLayout& form, const Spec& spec) {
     widget->setAccessibleName(QString::fromUtf8(spec.name));
     widget->setToolTip(QString::fromUtf8(spec.tip));
     form.addRow(QString::fromUtf8(spec.label), widget);
+}
+
+void BatchRunPanel::ChainTabOrder() {
+    // Screen order: the form from the top, then the chart, then the table
+    // (the chart and table were made first, so Qt's own order starts there).
+    std::vector<QWidget*> chain;
+    for (std::size_t i = 0; i < kBatchTextKeys.size(); ++i) {
+        const auto text = kBatchTextKeys[i].text;
+        QWidget* widget = fields_[i];
+        if (text == &BatchTexts::chargeUnit) widget = chargeUnit_;
+        if (text == &BatchTexts::policy) widget = policy_;
+        chain.push_back(widget);
+    }
+    chain.push_back(&pane_->View());
+    chain.push_back(table_);
+    for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
 BatchTexts BatchRunPanel::Texts() const {

@@ -62,6 +62,7 @@ class BatchRunPanel : public StudyPanel {
   private:
     static std::size_t IndexOf(std::string BatchTexts::*text);
     QWidget* BuildForm();
+    void ChainTabOrder();
     void AddField(QFormLayout& form, const FieldSpec& spec);
     void Edited();
     void Rerun();
@@ -81,7 +82,7 @@ class BatchRunPanel : public StudyPanel {
     BatchRunner runner_;
     StudyCase case_;  // the newest case of the window's inputs
     bool haveCase_ = false;
-    bool stale_ = false;  // the texts changed while the tab was hidden
+    bool stale_ = false;        // the texts changed while the tab was hidden
     bool current_ = false;      // the run shown is that of the newest texts
     std::vector<Record> cuts_;  // the cut table shown; empty while not current
     StrengthUnit shownUnit_ = StrengthUnit::Weight;

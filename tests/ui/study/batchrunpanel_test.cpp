@@ -239,5 +239,31 @@ TEST(BatchRunPanel, AFailedRunGreysTheCurvesAndExportsNothing) {
     }
 }
 
+// Tab walks the form from the top, then the chart and the table; every
+// control has a name and a tip.
+TEST(BatchRunPanel, TabFollowsTheScreenAndEveryControlIsNamed) {
+    BatchRunPanel panel(kPoint);
+    panel.resize(1000, 700);
+    panel.show();
+    QWidget* first = &panel.Field(&BatchTexts::charge);
+    std::vector<QWidget*> chain = {first};
+    for (QWidget* w = first->nextInFocusChain(); w != first && chain.size() < 40;
+         w = w->nextInFocusChain())
+        if (panel.isAncestorOf(w) && w->isVisible() && (w->focusPolicy() & Qt::TabFocus))
+            chain.push_back(w);
+    ASSERT_EQ(chain.size(), kBatchTextKeys.size() + 2);
+    for (std::size_t i = 0; i < kBatchTextKeys.size(); ++i) {
+        QWidget* w = chain[i];
+        SCOPED_TRACE(w->accessibleName().toStdString());
+        EXPECT_FALSE(w->accessibleName().isEmpty());
+        EXPECT_FALSE(w->toolTip().isEmpty());
+        if (i > 0) {
+            EXPECT_GT(w->mapTo(&panel, QPoint()).y(), chain[i - 1]->mapTo(&panel, QPoint()).y());
+        }
+    }
+    EXPECT_EQ(chain[kBatchTextKeys.size()], panel.ExportChart());
+    EXPECT_EQ(chain.back(), &panel.Table());
+}
+
 }  // namespace
 }  // namespace colmara
