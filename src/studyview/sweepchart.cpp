@@ -59,6 +59,12 @@ void SweepChart::Reset(SweptInput varied, StrengthUnit unit) {
     strength_.Clear();
     amount_.Clear();
     chart_.BottomAxis().Title = SweptInputTitle(varied, unit);
+    // Over the boiler strength both figures can rise alike, so the two
+    // autoscaled curves may lie on top of each other: the legend, and so
+    // the readout, say which is which.
+    const bool alike = varied == SweptInput::Strength;
+    strength_.Title = alike ? "Product strength (solid, left axis)" : "Product strength";
+    amount_.Title = alike ? "Product amount (dashed, right axis)" : "Product amount";
     chart_.LeftAxis().Title =
         unit == StrengthUnit::Volume ? "Product strength, % vol" : "Product strength, % by weight";
     chart_.Invalidate();

@@ -1,6 +1,7 @@
 #include "ui/study/chartpane.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace colmara {
@@ -21,15 +22,17 @@ ChartPane::ChartPane(const QString& accessibleName, ReadoutText readout,
     // One line always, so the chart does not jump as the pointer moves.
     readout_->setMinimumHeight(readout_->fontMetrics().height());
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // Room for the focus frame, so a chart reached by Tab shows it has the focus.
+    layout->setContentsMargins(kFocusFrame, kFocusFrame, kFocusFrame, 0);
     layout->addWidget(view_, 1);
     layout->addWidget(readout_);
 }
 
 void ChartPane::ReadAt(QPoint at) {
     const TChart& chart = view_->Chart();
-    const auto readings = ReadValuesAt(chart.Layout(), chart.SeriesList(), {at.x(), at.y()},
-                                       ReadoutMetric::rmHorizontal);
+    pointer_ = {at.x(), at.y()};
+    const auto readings =
+        ReadValuesAt(chart.Layout(), chart.SeriesList(), pointer_, ReadoutMetric::rmHorizontal);
     readout_->setText(QString::fromStdString(text_(readings)));
 }
 
@@ -39,8 +42,18 @@ bool ChartPane::eventFilter(QObject* watched, QEvent* event) {
             ReadAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         else if (event->type() == QEvent::Leave)
             readout_->clear();
+        else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            update();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void ChartPane::paintEvent(QPaintEvent*) {
+    if (!view_->hasFocus()) return;
+    QPainter painter(this);
+    const int half = kFocusFrame / 2;
+    painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrame));
+    painter.drawRect(view_->geometry().adjusted(-half, -half, half - 1, half - 1));
 }
 
 }  // namespace colmara

@@ -27,14 +27,21 @@ class ChartPane : public QWidget {
 
     // The readout for a pointer at `at` in the chart's pixels.
     void ReadAt(QPoint at);
+    // Where the pointer was last read, in the chart's pixels.
+    Point Pointer() const { return pointer_; }
 
   protected:
+    // The focus frame around the chart while it has the focus.
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    static constexpr int kFocusFrame = 2;
+
     ChartView* view_;
     QLabel* readout_;
     ReadoutText text_;
+    Point pointer_;
 };
 
 }  // namespace colmara

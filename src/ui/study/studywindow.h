@@ -64,7 +64,11 @@ class StudyWindow : public QMainWindow {
   private:
     void AddPanels();
     void AddPanel(StudyPanel* panel, const QString& title);
+    void OrderFocus();
     void BuildMenu();
+    void BuildFileMenu();
+    // Moves `step` tabs on, round the ends.
+    void StepTab(int step);
     void RestoreState();
     void InputsChanged();
     void ShowCase(const StudyCase& study);

@@ -101,11 +101,16 @@ void StudyWindow::SaveSetup() {
 }
 
 QString StudyWindow::ChartTitle() const {
-    return QStringLiteral("Colmara Study – ") + tabs_->tabText(tabs_->currentIndex());
+    QString tab = tabs_->tabText(tabs_->currentIndex());
+    return QStringLiteral("Colmara Study – ") + tab.remove(QLatin1Char('&'));
 }
 
 void StudyWindow::Export() {
     StudyPanel& panel = CurrentPanel();
+    if (const std::string refusal = panel.ExportRefusal(); !refusal.empty()) {
+        inputs_->ShowStatus(QString::fromStdString("Nothing exported: " + refusal), true);
+        return;
+    }
     ChartView* view = panel.ExportChart();
     QStringList filters;
     if (view) filters << kPngFilter << kSvgFilter;
@@ -132,6 +137,10 @@ void StudyWindow::Export() {
 }
 
 void StudyWindow::CopyTable() {
+    if (const std::string refusal = CurrentPanel().ExportRefusal(); !refusal.empty()) {
+        inputs_->ShowStatus(QString::fromStdString("Nothing copied: " + refusal), true);
+        return;
+    }
     const std::string table = CurrentPanel().TableTsv();
     if (table.empty()) {
         inputs_->ShowStatus(QStringLiteral("This tab has no table to copy."), true);
