@@ -1,6 +1,7 @@
 #include "cli/commandio.h"
 
 #include "cli/fdstreambuf.h"
+#include "runtime/printable.h"
 
 namespace colmara {
 
@@ -11,13 +12,17 @@ constexpr const char* kPrefix = "colmara-report: ";
 }  // namespace
 
 int UsageError(std::ostream& err, const std::string& message) {
-    err << kPrefix << message << '\n';
+    err << kPrefix << EscapeControls(message) << '\n';
     return kCompanionUsageError;
 }
 
 int WriteFailure(std::ostream& err, const std::string& message) {
-    err << kPrefix << message << '\n';
+    err << kPrefix << EscapeControls(message) << '\n';
     return kCompanionWriteFailed;
+}
+
+void ErrorLine(std::ostream& err, const std::string& message) {
+    err << EscapeControls(message) << '\n';
 }
 
 int FinishOutput(std::ostream& out, std::ostream& err, int status) {

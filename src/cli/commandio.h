@@ -18,11 +18,16 @@ struct CommandIo {
     CompanionProcess process;
 };
 
-// "colmara-report: <message>" on `err`; returns kCompanionUsageError.
+// "colmara-report: <message>" on `err`, control characters escaped; returns
+// kCompanionUsageError.
 int UsageError(std::ostream& err, const std::string& message);
 
 // "colmara-report: <message>" on `err`; returns kCompanionWriteFailed.
 int WriteFailure(std::ostream& err, const std::string& message);
+
+// A calculation's own message on `err`, its control characters escaped (the
+// texts it quotes came from the command line or a setup file).
+void ErrorLine(std::ostream& err, const std::string& message);
 
 // Flushes `out`; `status` when everything reached it, otherwise the write
 // failure with its cause.

@@ -39,7 +39,7 @@ int RunCalculation(const CompanionOptions& options, const CommandIo& io) {
 
     io.out << (options.json ? JsonOutput(written, error) : TextOutput(written));
     const int status = FinishOutput(io.out, io.err, error ? kCompanionFailed : kCompanionOk);
-    if (status == kCompanionFailed && !options.json) io.err << *error << '\n';
+    if (status == kCompanionFailed && !options.json) ErrorLine(io.err, *error);
     return status;
 }
 

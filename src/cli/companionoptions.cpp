@@ -49,6 +49,14 @@ std::vector<std::string> SplitEmptyAssignments(const std::vector<std::string>& a
     return split;
 }
 
+CLI::Validator NonEmptyName() {
+    return CLI::Validator(
+        [](const std::string& name) {
+            return name.empty() ? std::string("a file name, not an empty text") : std::string();
+        },
+        "", "NON-EMPTY");
+}
+
 ReportOptions CompanionOptions::Report() const {
     ReportOptions report;
     for (const std::string& name : hidden) {

@@ -11,7 +11,8 @@
 
 namespace CLI {
 class App;
-}
+class Validator;
+}  // namespace CLI
 
 namespace colmara {
 
@@ -44,6 +45,10 @@ void DeclareFormatOption(CLI::App& app, std::string& format);
 
 // The unit that --units names ("weight" or "volume").
 StrengthUnit UnitNamed(const std::string& units);
+
+// Refuses an empty file name (--output "" or --setup=), which would
+// otherwise mean standard output or no file at all.
+CLI::Validator NonEmptyName();
 
 // Declares every option of the program on `app`, bound to `options`.
 void DeclareCompanionOptions(CLI::App& app, CompanionOptions& options);

@@ -4,10 +4,15 @@ namespace colmara {
 
 namespace {
 
-std::atomic<bool> interrupted{false};
-static_assert(std::atomic<bool>::is_always_lock_free);
+constexpr int kCaught[] = {SIGINT, SIGTERM, SIGHUP};
 
-void OnInterrupt(int) {
+std::atomic<bool> interrupted{false};
+std::atomic<int> caught{0};
+static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<int>::is_always_lock_free);
+
+void OnInterrupt(int signal) {
+    int none = 0;
+    caught.compare_exchange_strong(none, signal);
     interrupted.store(true);
 }
 
@@ -15,18 +20,23 @@ void OnInterrupt(int) {
 
 InterruptCatcher::InterruptCatcher() {
     interrupted.store(false);
+    caught.store(0);
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previous_);
+    for (int i = 0; i < 3; ++i) sigaction(kCaught[i], &action, &previous_[i]);
 }
 
 InterruptCatcher::~InterruptCatcher() {
-    sigaction(SIGINT, &previous_, nullptr);
+    for (int i = 0; i < 3; ++i) sigaction(kCaught[i], &previous_[i], nullptr);
 }
 
 const std::atomic<bool>& InterruptCatcher::Flag() {
     return interrupted;
+}
+
+int InterruptCatcher::Signal() {
+    return caught.load();
 }
 
 }  // namespace colmara

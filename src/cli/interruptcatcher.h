@@ -1,5 +1,6 @@
-// Turns Ctrl+C (SIGINT) into a flag while a sweep runs, so that the sweep can
-// stop between rows and leave only whole rows behind.
+// Turns Ctrl+C (SIGINT), SIGTERM and SIGHUP into a flag while a sweep runs, so
+// that the sweep stops between rows, leaves only whole rows behind and
+// removes or sets aside its temporary file instead of dying with it.
 #pragma once
 
 #include <atomic>
@@ -9,7 +10,7 @@ namespace colmara {
 
 class InterruptCatcher {
   public:
-    // Installs the handler; the previous one comes back on destruction.
+    // Installs the handlers; the previous ones come back on destruction.
     InterruptCatcher();
     ~InterruptCatcher();
     InterruptCatcher(const InterruptCatcher&) = delete;
@@ -17,9 +18,11 @@ class InterruptCatcher {
 
     // Set by the handler; lock-free, so a signal handler may store to it.
     static const std::atomic<bool>& Flag();
+    // The signal that set the flag, 0 while none has.
+    static int Signal();
 
   private:
-    struct sigaction previous_ {};
+    struct sigaction previous_[3]{};
 };
 
 }  // namespace colmara

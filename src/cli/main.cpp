@@ -19,6 +19,9 @@ int main(int argc, char** argv) {
     // A closed pipe ends the tool as it ends any filter, whatever the
     // disposition inherited from the parent.
     std::signal(SIGPIPE, SIG_DFL);
+    // A file size limit makes the write fail, so that --output removes its
+    // temporary and says why, instead of the program being killed.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     // Standard output through a buffer that keeps the cause of a failed write.
     FdStreamBuf outBuffer(STDOUT_FILENO);

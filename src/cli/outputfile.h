@@ -1,15 +1,16 @@
-// The file behind --output. Rows go to a temporary file in the same folder,
-// which replaces the named file only once it is complete, so that a failed
-// run never leaves a partial file that looks finished. A name that is not a
-// regular file (a terminal, /dev/stdout, a pipe) is written to directly.
+// The file behind --output: the rows stream into a WholeFileWriter, so the
+// named file is replaced only once it is complete (keeping its mode, written
+// through a symbolic link). A run that fails leaves the earlier file as it
+// was and no temporary; an interrupted one leaves the earlier file as well,
+// and the whole rows done beside it in FILE.partial.
 #pragma once
 
-#include <memory>
 #include <ostream>
 #include <stdexcept>
 #include <string>
 
 #include "cli/fdstreambuf.h"
+#include "runtime/wholefile.h"
 
 namespace colmara {
 
@@ -23,8 +24,7 @@ class OutputError : public std::runtime_error {
 class OutputFile {
   public:
     // Throws OutputError when the file cannot be created.
-    explicit OutputFile(std::string path);
-    ~OutputFile();  // removes the temporary unless Commit ran through
+    explicit OutputFile(const std::string& path);
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
@@ -33,15 +33,20 @@ class OutputFile {
     // Writes out what is buffered and puts the file in place. Throws
     // OutputError (and removes the temporary) when any write failed.
     void Commit();
+    // As Commit, but the rows go beside the file, in PartialName().
+    void KeepPartial();
+    std::string PartialName() const { return path_ + ".partial"; }
 
   private:
-    void Discard();
+    void CommitAs(const std::string* name);
 
     std::string path_;
-    std::string temporary_;  // empty when writing to `path_` directly
-    int fd_ = -1;
-    std::unique_ptr<FdStreamBuf> buffer_;
-    std::ostream stream_{nullptr};
+    WholeFileWriter writer_;
+    FdStreamBuf buffer_;
+    std::ostream stream_;
 };
+
+// Makes OutputError from the writer's reason.
+OutputError OutputFailure(const std::string& what, const std::string& reason);
 
 }  // namespace colmara

@@ -50,7 +50,7 @@ int RunProfileCommand(const ProfileOptions& options, const CommandIo& io) {
         return UsageError(io.err, e.Message());
     }
     if (!profile.result.Solved()) {
-        io.err << *profile.result.error << '\n';
+        ErrorLine(io.err, *profile.result.error);
         return kCompanionFailed;
     }
     const std::vector<Record> records = PlateRecords(profile.plates, unit);

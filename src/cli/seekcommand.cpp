@@ -117,7 +117,7 @@ int RunSeekCommand(const SeekOptions& options, const CommandIo& io) {
     const int status =
         FinishOutput(io.out, io.err, result.reachable ? kCompanionOk : kCompanionUnreachable);
     if (status == kCompanionUnreachable)
-        io.err << "colmara-report: " << UnreachableMessage(request, result) << '\n';
+        ErrorLine(io.err, "colmara-report: " + UnreachableMessage(request, result));
     return status;
 }
 

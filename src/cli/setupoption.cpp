@@ -38,7 +38,8 @@ void DeclareSetupOption(CLI::App& app, std::string& path) {
     app.add_option("--setup", path,
                    "Read the inputs from a setup file the study window saved;\n"
                    "options given here win over the file")
-        ->type_name("FILE");
+        ->type_name("FILE")
+        ->check(NonEmptyName());
 }
 
 void ApplySetup(const CLI::App& app, const StudySetup& setup, InputTexts& inputs,

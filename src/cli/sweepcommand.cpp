@@ -35,7 +35,14 @@ constexpr const char* kFooter =
     "\n"
     "Exit status: 0 when every row ran, 2 for a mistake on the command line, in\n"
     "a range or in the setup file, 4 when the output cannot be written, 130\n"
-    "after Ctrl+C (the rows written by then are whole).";
+    "after Ctrl+C, 143 after SIGTERM and 129 after SIGHUP (the rows written by\n"
+    "then are whole).\n"
+    "\n"
+    "--output FILE: the rows go to a temporary file beside FILE, which replaces\n"
+    "FILE only once every row is written (FILE keeps its mode; a symbolic link\n"
+    "is written through). When the output cannot be written, FILE stays as it\n"
+    "was and no temporary is left. When the sweep is interrupted, FILE stays as\n"
+    "it was and the whole rows done are in FILE.partial.";
 
 // The rows' stream failed; RunSweep stops and hands this back.
 struct OutputLost {};
@@ -73,16 +80,35 @@ SweepOutcome WriteRows(const SweepGrid& grid, const SweepOptions& options, const
     }
 }
 
+// The status of a sweep that ran to its end or was stopped by a signal.
+int SweepStatus(const SweepOutcome& outcome) {
+    if (!outcome.cancelled) return kCompanionOk;
+    const int signal = InterruptCatcher::Signal();
+    return signal != 0 ? 128 + signal : kCompanionInterrupted;
+}
+
+// Puts the finished file in place; an interrupted run keeps the earlier file
+// and sets its whole rows beside it.
+int FinishFile(OutputFile& file, const SweepOutcome& outcome, const std::string& path,
+               std::ostream& err) {
+    if (!outcome.cancelled) {
+        file.Commit();
+        return kCompanionOk;
+    }
+    file.KeepPartial();
+    err << "colmara-report: interrupted; " << path << " is unchanged, the rows done are in "
+        << file.PartialName() << '\n';
+    return SweepStatus(outcome);
+}
+
 // Runs the sweep into `file`, or into io.out when there is none.
 int WriteSweep(const SweepGrid& grid, const SweepOptions& options, const CommandIo& io,
                OutputFile* file) {
     std::ostream& out = file != nullptr ? file->Stream() : io.out;
     try {
         const SweepOutcome outcome = WriteRows(grid, options, io, out);
-        const int status = outcome.cancelled ? kCompanionInterrupted : kCompanionOk;
-        if (file == nullptr) return FinishOutput(out, io.err, status);
-        file->Commit();
-        return status;
+        if (file == nullptr) return FinishOutput(out, io.err, SweepStatus(outcome));
+        return FinishFile(*file, outcome, options.output, io.err);
     } catch (const OutputLost&) {
         return WriteFailure(io.err, "cannot write output: " + WriteFailureCause(out));
     } catch (const OutputError& e) {
@@ -101,8 +127,9 @@ CLI::App* DeclareSweep(CLI::App& app, SweepOptions& options) {
     DeclareFormatOption(*sweep, options.format);
     sweep
         ->add_option("--output", options.output,
-                     "Write the rows to FILE, which appears only once complete")
-        ->type_name("FILE");
+                     "Write the rows to FILE, replaced only once complete\n(see below)")
+        ->type_name("FILE")
+        ->check(NonEmptyName());
     sweep->add_option("--threads", options.threads, "Worker threads (0: one per core)")
         ->check(CLI::Range(0u, 1024u))
         ->capture_default_str();

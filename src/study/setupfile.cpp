@@ -1,10 +1,11 @@
 #include "study/setupfile.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "runtime/fileerror.h"
+#include "runtime/regularfile.h"
+#include "runtime/wholefile.h"
 #include "study/studyerror.h"
 
 namespace colmara {
@@ -49,6 +50,10 @@ std::string SetupJson(const StudySetup& setup) {
 }
 
 StudySetup ParseSetup(const std::string& json) {
+    // The parser takes a zero byte for the end of its input, so that data
+    // after one would pass unread; no JSON text holds one.
+    if (json.find('\0') != std::string::npos)
+        throw StudyError("The setup holds a zero byte, which no JSON document may.");
     const Json document = Json::parse(json, nullptr, false);
     if (document.is_discarded()) throw StudyError("The setup is not a JSON document.");
     if (!document.is_object()) throw StudyError("The setup is not a JSON object.");
@@ -63,16 +68,12 @@ StudySetup ParseSetup(const std::string& json) {
 }
 
 StudySetup ReadSetupFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw StudyError("Cannot read the setup file '" + path + "'.");
     std::string text;
-    char chunk[4096];
-    while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
-        text.append(chunk, static_cast<std::size_t>(file.gcount()));
-        if (text.size() > kMaxSetupBytes)
-            throw StudyError("The setup file '" + path + "' is too large to be a setup.");
+    try {
+        text = ReadRegularFile(path, kMaxSetupBytes);
+    } catch (const FileError& error) {
+        throw StudyError("Cannot read the setup file '" + path + "': " + error.what() + '.');
     }
-    if (file.bad()) throw StudyError("Cannot read the setup file '" + path + "'.");
     try {
         return ParseSetup(text);
     } catch (const StudyError& error) {
@@ -81,20 +82,10 @@ StudySetup ReadSetupFile(const std::string& path) {
 }
 
 void WriteSetupFile(const std::string& path, const StudySetup& setup) {
-    const std::string temporary = path + ".part";
-    const std::string text = SetupJson(setup);
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        file.write(text.data(), static_cast<std::streamsize>(text.size()));
-        file.close();
-        if (!file) {
-            std::remove(temporary.c_str());
-            throw StudyError("Cannot write the setup file '" + path + "'.");
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        throw StudyError("Cannot write the setup file '" + path + "'.");
+    try {
+        WriteWholeFile(path, SetupJson(setup));
+    } catch (const FileError& error) {
+        throw StudyError("Cannot write the setup file '" + path + "': " + error.what() + '.');
     }
 }
 

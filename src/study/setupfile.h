@@ -29,12 +29,14 @@ std::string SetupJson(const StudySetup& setup);
 // are ignored, so a later version may add some.
 StudySetup ParseSetup(const std::string& json);
 
-// The file at `path`, read and parsed. Throws StudyError naming the file when
-// it cannot be read, is larger than a setup can be (1 MiB), or is no setup.
+// The file at `path`, read and parsed. Throws StudyError naming the file and
+// why when it cannot be read (missing, a folder, no permission, not a regular
+// file, larger than a setup can be: 1 MiB) or is no setup. A FIFO or a device
+// is refused without waiting on it.
 StudySetup ReadSetupFile(const std::string& path);
 
-// Writes the setup to `path` whole or not at all (a temporary file beside it,
-// then renamed over it). Throws StudyError naming the file on failure.
+// Writes the setup to `path` whole or not at all (WriteWholeFile). Throws
+// StudyError naming the file and the reason on failure.
 void WriteSetupFile(const std::string& path, const StudySetup& setup);
 
 }  // namespace colmara

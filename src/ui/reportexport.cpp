@@ -1,7 +1,6 @@
 #include "ui/reportexport.h"
 
 #include <QListWidget>
-#include <QSaveFile>
 
 #include "runtime/exceptions.h"
 #include "study/plateprofile.h"
@@ -24,16 +23,6 @@ QByteArray PlateTableCsv(const InputTexts& inputs, const FormatSettings& setting
     if (!profile.result.Solved()) throw Exception(*profile.result.error);
     return QByteArray::fromStdString(
         TableText(PlateRecord(PlateRow{}), PlateRecords(profile.plates), TableFormat::Csv));
-}
-
-void WriteWholeFile(const QString& path, const QByteArray& bytes, const QString& what) {
-    QSaveFile file(path);
-    const bool written =
-        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (!written)
-        throw Exception(QStringLiteral("The %1 could not be saved to '%2': %3")
-                            .arg(what, path, file.errorString())
-                            .toStdString());
 }
 
 }  // namespace colmara

@@ -1,5 +1,5 @@
 // The main window's results taken out of it: a list's lines as text, the
-// report file, the plate table, and writing a file whole.
+// report file and the plate table.
 #pragma once
 
 #include <QByteArray>
@@ -24,9 +24,5 @@ QByteArray ReportFileBytes(const QListWidget& report, const QListWidget& summary
 // profile writes for the same texts (strengths by weight). Throws Exception
 // with the calculation's message when the case does not solve.
 QByteArray PlateTableCsv(const InputTexts& inputs, const FormatSettings& settings);
-
-// Writes `bytes` to `path` whole or not at all: the old file stays as it was
-// when anything fails. Throws Exception naming `what` and the path.
-void WriteWholeFile(const QString& path, const QByteArray& bytes, const QString& what);
 
 }  // namespace colmara

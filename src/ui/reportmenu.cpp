@@ -1,30 +1,26 @@
 #include "ui/reportmenu.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
 
 #include "runtime/exceptions.h"
-#include "ui/chart/chartexport.h"
+#include "runtime/fileerror.h"
 #include "ui/chart/chartwidget.h"
 #include "ui/errorreporter.h"
+#include "ui/filechooser.h"
 #include "ui/form1.h"
+#include "ui/inputscaption.h"
 #include "ui/reportexport.h"
+#include "ui/savefile.h"
 
 namespace colmara {
 
 namespace {
-
-QString DialogPath(QWidget* parent, const QString& caption, const QString& suggestedName,
-                   const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, caption, suggestedName, filter);
-}
 
 // The chart's title lines, as the SVG document's title.
 QString ChartTitle(const TChart& chart) {
@@ -40,9 +36,6 @@ ReportMenu::ReportMenu(TForm1& form, ErrorReporter& reporter)
     menu_->setObjectName(QStringLiteral("ReportMenu"));
     // A popup is a window of its own and inherits no font from the form.
     menu_->setFont(form.font());
-    choosePath_ = [this](const QString& caption, const QString& name, const QString& filter) {
-        return DialogPath(&form_, caption, name, filter);
-    };
     AddEntries();
     AttachTo(form.ListBox1);
     AttachTo(form.ListBox2);
@@ -140,24 +133,33 @@ void ReportMenu::Popup(const QPoint& globalPos) {
 
 void ReportMenu::SaveAs(const QString& caption, const QString& suggestedName, const QString& filter,
                         const QString& what, const std::function<QByteArray()>& bytes) {
-    const QString path = choosePath_(caption, suggestedName, filter);
-    if (path.isEmpty()) return;
-    WriteWholeFile(path, bytes(), what);
+    const FileChoice choice = ChooseFile(&form_, {false, caption, suggestedName, {filter}});
+    if (choice.path.isEmpty()) return;
+    if (FilterForPath(choice.path, filter, {filter}).isEmpty())
+        throw Exception(SuffixRefusal(choice.path, {filter}).toStdString());
+    const QString path = WithSuffix(choice.path, filter);
+    try {
+        SaveWholeFile(path, bytes());
+    } catch (const FileError& error) {
+        throw Exception(QStringLiteral("The %1 could not be saved to '%2': %3")
+                            .arg(what, path, QString::fromStdString(error.what()))
+                            .toStdString());
+    }
+}
+
+ChartPicture ReportMenu::Picture() const {
+    const ChartWidget& chart = *form_.Chart1;
+    const QString caption = InputsCaption(form_.LastCalculated()->inputs, StrengthUnit::Weight);
+    return {chart.size(), caption, chart.devicePixelRatioF(), chart.palette()};
 }
 
 QByteArray ReportMenu::ChartPngBytes() const {
-    const ChartWidget& chart = *form_.Chart1;
-    const QImage image = ChartImage(form_.Chart1->Chart(), chart.size(), chart.palette());
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        throw Exception("The chart could not be drawn as a PNG image");
-    return png;
+    return ChartPng(form_.Chart1->Chart(), Picture());
 }
 
 QByteArray ReportMenu::ChartSvgBytes() const {
-    TChart& chart = form_.Chart1->Chart();
-    return ChartSvg(chart, form_.Chart1->size(), ChartTitle(chart), form_.Chart1->palette());
+    const TChart& chart = form_.Chart1->Chart();
+    return ChartSvg(chart, Picture(), ChartTitle(chart));
 }
 
 }  // namespace colmara

@@ -9,6 +9,8 @@
 #include <QString>
 #include <functional>
 
+#include "ui/chart/chartexport.h"
+
 class QAction;
 class QListWidget;
 class QMenu;
@@ -22,12 +24,6 @@ class TForm1;
 class ReportMenu : public QObject {
   public:
     ReportMenu(TForm1& form, ErrorReporter& reporter);
-
-    // Asks where to save a file: the empty text when the user cancels. The
-    // default is the file dialog; tests give a path.
-    using SavePathChooser = std::function<QString(
-        const QString& caption, const QString& suggestedName, const QString& filter)>;
-    void SetSavePathChooser(SavePathChooser chooser) { choosePath_ = std::move(chooser); }
 
     // Brings each entry's enabled state up to date and shows the menu at
     // `globalPos`; it closes on a choice, a click elsewhere or Escape.
@@ -51,17 +47,18 @@ class ReportMenu : public QObject {
     void AddEntries();
     void AttachTo(QListWidget* list);
     void UpdateEnabled();
-    // Asks for a path and writes what `bytes` returns there; nothing when the
-    // user cancels.
+    // Asks for a path (ChooseFile; the filter's suffix added when none is
+    // typed) and writes what `bytes` returns there whole; nothing when the
+    // user cancels. Throws Exception naming `what`, the path and the reason.
     void SaveAs(const QString& caption, const QString& suggestedName, const QString& filter,
                 const QString& what, const std::function<QByteArray()>& bytes);
     QByteArray ChartPngBytes() const;
     QByteArray ChartSvgBytes() const;
+    ChartPicture Picture() const;
 
     TForm1& form_;
     ErrorReporter& reporter_;
     QMenu* menu_;
-    SavePathChooser choosePath_;
 };
 
 }  // namespace colmara

@@ -106,5 +106,29 @@ TEST(ChartExport, SvgIsXmlWithOnePathPerSeriesInItsColourAndDashes) {
     EXPECT_TRUE(svg.contains("<title>Column profile</title>"));
 }
 
+// A file at the screen's scale holds the same picture in twice the pixels,
+// and the caption line lies below the chart, never over it.
+TEST(ChartExport, ScaledPicturesDoubleThePixelsAndTheCaptionSitsBelowTheChart) {
+    test::XYChart f;
+    const QImage plain = ChartImage(f.chart, kSize);
+    const ChartPicture captioned{kSize, QStringLiteral("Power 1500 W"), 1, QPalette()};
+    const QImage withCaption = ChartImage(f.chart, captioned);
+    EXPECT_EQ(withCaption.size(), PictureSize(captioned));
+    EXPECT_GT(withCaption.height(), kSize.height());
+    EXPECT_EQ(withCaption.copy(QRect(QPoint(0, 0), kSize)), plain);
+
+    ChartPicture scaled = captioned;
+    scaled.ratio = 2;
+    const QImage doubled = ChartImage(f.chart, scaled);
+    EXPECT_EQ(doubled.size(), PictureSize(captioned) * 2);
+    const QImage halved =
+        doubled.scaled(withCaption.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    EXPECT_EQ(QColor(halved.pixel(kSize.width() / 2, 5)),
+              QColor(withCaption.pixel(kSize.width() / 2, 5)));
+
+    const QByteArray svg = ChartSvg(f.chart, captioned, QStringLiteral("Column"));
+    EXPECT_TRUE(svg.contains("<desc>Power 1500 W</desc>")) << svg.left(400).toStdString();
+}
+
 }  // namespace
 }  // namespace colmara

@@ -91,7 +91,7 @@ void Collect(pid_t pid, const SpawnOptions& options, int outFd, int errFd, Compa
     bool interrupted = false;
     int open = 2;
     while (open > 0) {
-        if (poll(fds, 2, -1) < 0) {
+        if (poll(fds, 2, options.interruptWhen ? 20 : -1) < 0) {
             if (errno == EINTR) continue;
             break;
         }
@@ -108,9 +108,10 @@ void Collect(pid_t pid, const SpawnOptions& options, int outFd, int errFd, Compa
                 --open;
             }
         }
-        if (options.interruptAfter > 0 && !interrupted &&
-            run.out.size() >= options.interruptAfter) {
-            kill(pid, SIGINT);
+        const bool due = (options.interruptAfter > 0 && run.out.size() >= options.interruptAfter) ||
+                         (options.interruptWhen && options.interruptWhen());
+        if (due && !interrupted) {
+            kill(pid, options.interruptSignal);
             interrupted = true;
         }
     }

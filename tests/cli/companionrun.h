@@ -1,7 +1,9 @@
 // Runs the built colmara-report program and captures what it printed.
 #pragma once
 
+#include <csignal>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,8 +26,11 @@ struct SpawnOptions {
     std::string stdoutPath;
     // Shell commands run before the program (e.g. "ulimit -f 1").
     std::string shellSetup;
-    // Sends SIGINT once this many bytes of output have arrived (0: never).
+    // Sends `interruptSignal` once this many bytes of output have arrived
+    // (0: never), or once `interruptWhen` answers true (asked every 20 ms).
     std::size_t interruptAfter = 0;
+    std::function<bool()> interruptWhen;
+    int interruptSignal = SIGINT;
     // Closes the reading end of standard output once this many bytes have
     // arrived, as a reader like `head` does (0: never).
     std::size_t closeAfter = 0;

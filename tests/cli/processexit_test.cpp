@@ -1,16 +1,21 @@
 // The exit statuses that need a real process: a full disk, a file size limit
-// under --output, Ctrl+C during a sweep and a reader that stops early.
+// under --output, signals during a sweep, a reader that stops early, and
+// setup files that are no regular files.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/companionrun.h"
+#include "support/tinydisk.h"
 
 namespace colmara::test {
 namespace {
@@ -36,9 +41,10 @@ TEST(CompanionProcess, OutputFileThatCannotBeWrittenLeavesNothingBehind) {
         std::filesystem::temp_directory_path() / ("colmara-full-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     SpawnOptions options;
-    // Files may grow by a block or two only, and the write then fails instead
-    // of killing the program: a full disk as seen from one process.
-    options.shellSetup = "ulimit -f 2; trap '' XFSZ";
+    // Files may grow by a block or two only: a full disk as seen from one
+    // process. The program ignores SIGXFSZ itself, so the write fails
+    // instead of killing it with its temporary left behind.
+    options.shellSetup = "ulimit -f 2";
     const CompanionRun run = SpawnCompanion(
         {"sweep", "--plates", "0:100", "--output", (folder / "grid.csv").string()}, options);
     EXPECT_EQ(run.exitCode, 4);
@@ -73,6 +79,90 @@ TEST(CompanionProcess, ReaderThatStopsEarlyEndsTheToolQuietly) {
     EXPECT_EQ(run.exitCode, 128 + SIGPIPE);
     EXPECT_EQ(run.signal, SIGPIPE);
     EXPECT_EQ(run.err, "");
+}
+
+namespace fs = std::filesystem;
+
+// A fresh folder for one test's files.
+fs::path Folder(const std::string& name) {
+    const fs::path folder = fs::temp_directory_path() / (name + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+// Whether a temporary of `file` has rows in it: the sweep is under way.
+bool TemporaryHasRows(const fs::path& file) {
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(file.parent_path(), error))
+        if (entry.path().filename().string().starts_with(file.filename().string() + ".") &&
+            entry.path().extension() != ".partial" && entry.file_size(error) > 0)
+            return true;
+    return false;
+}
+
+TEST(CompanionProcess, SignalsDuringOutputKeepTheEarlierFileAndSetTheRowsAside) {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(strsignal(signal));
+        const fs::path folder = Folder("colmara-signal-");
+        const fs::path file = folder / "grid.csv";
+        std::ofstream(file) << "earlier\n";
+        SpawnOptions options;
+        options.interruptSignal = signal;
+        options.interruptWhen = [&file] { return TemporaryHasRows(file); };
+        std::vector<std::string> args = kLongSweep;
+        args.insert(args.end(), {"--output", file.string()});
+        const CompanionRun run = SpawnCompanion(args, options);
+        EXPECT_EQ(run.exitCode, 128 + signal);
+        EXPECT_EQ(run.signal, 0) << "the tool stops itself, it is not killed";
+        EXPECT_EQ(run.err, "colmara-report: interrupted; " + file.string() +
+                               " is unchanged, the rows done are in " + file.string() +
+                               ".partial\n");
+        std::ifstream earlier(file);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(earlier), {}), "earlier\n");
+        std::ifstream partial(file.string() + ".partial");
+        const std::string rows(std::istreambuf_iterator<char>(partial), {});
+        EXPECT_TRUE(rows.starts_with("power,")) << rows.substr(0, 80);
+        EXPECT_TRUE(rows.ends_with("\r\n")) << "whole rows only";
+        EXPECT_EQ(std::distance(fs::directory_iterator(folder), {}), 2) << "no temporary left";
+        fs::remove_all(folder);
+    }
+}
+
+TEST(CompanionProcess, FullDiskUnderOutputKeepsTheEarlierFile) {
+    const TinyDisk disk;
+    if (!disk.Mounted()) GTEST_SKIP() << disk.SkipReason();
+    disk.Place("grid.csv", 8192);
+    chmod(disk.Path("grid.csv").c_str(), 0600);
+    disk.Fill();
+    const std::string before = FileBytes(disk.Path("grid.csv"));
+    const CompanionRun run =
+        SpawnCompanion({"sweep", "--plates", "0:100", "--output", disk.Path("grid.csv")});
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_EQ(run.err, "colmara-report: cannot write output: No space left on device\n");
+    EXPECT_TRUE(FileBytes(disk.Path("grid.csv")) == before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(disk.Path("")), {}), 2) << "no temporary";
+}
+
+TEST(CompanionProcess, SetupThatIsNoRegularFileIsRefusedAtOnce) {
+    const fs::path folder = Folder("colmara-fifo-");
+    const std::string fifo = (folder / "setup").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    // A FIFO with no writer would block a plain open forever; the ctest
+    // time limit catches a hang.
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--setup", fifo},
+             {"sweep", "--setup", fifo},
+             {"seek", "--setup", fifo, "--vary", "plates", "--target-strength", "90"},
+             {"profile", "--setup", fifo}}) {
+        SCOPED_TRACE(args.front());
+        const CompanionRun run = SpawnCompanion(args);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err, "colmara-report: Cannot read the setup file '" + fifo +
+                               "': it is not a regular file.\n");
+        EXPECT_EQ(run.out, "");
+    }
+    fs::remove_all(folder);
 }
 
 }  // namespace

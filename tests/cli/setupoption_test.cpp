@@ -76,7 +76,19 @@ TEST_F(SetupOption, AFileThatCannotBeUsedExitsWithTwoAndWritesNothing) {
         std::vector<std::string> args;
         const char* message;
     } cases[] = {
-        {{"--setup", (dir_ / "missing.json").string()}, "Cannot read the setup file"},
+        {{"--setup", (dir_ / "missing.json").string()}, "missing.json': it does not exist."},
+        {{"--setup", dir_.string()}, "': it is a folder."},
+        {{"sweep", "--setup", File("big.json", std::string((1 << 20) + 1, ' '))},
+         "big.json': it is larger than 1048576 bytes."},
+        {{"--setup", ""}, "--setup: a file name, not an empty text"},
+        {{"sweep", "--setup="}, "--setup: a file name, not an empty text"},
+        {{"sweep", "--output", ""}, "--output: a file name, not an empty text"},
+        // Only whitespace may follow the document; the parser would stop at
+        // a zero byte and take the rest unread.
+        {{"--setup", File("tail.json", std::string(R"({"colmara-setup": 1, "power": "1",
+            "strength": "1", "plates": "1", "reflux": "1"})") +
+                                           " \n" + std::string(1, '\0') + "garbage{{[[")},
+         "zero byte"},
         {{"profile", "--setup", File("text.json", "power = 2000")}, "not a JSON document"},
         {{"sweep", "--setup", File("proof.json", R"({"colmara-setup": 1, "power": "1",
             "strength": "1", "plates": "1", "reflux": "1", "units": "proof"})")},
@@ -92,6 +104,18 @@ TEST_F(SetupOption, AFileThatCannotBeUsedExitsWithTwoAndWritesNothing) {
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     }
+}
+
+TEST_F(SetupOption, ControlCharactersOfTheTextsAreEscapedInMessagesOnly) {
+    const std::string setup = File("escape.json", R"({"colmara-setup": 1, "power": "1\u001b[2J",
+        "strength": "10", "plates": "3", "reflux": "1"})");
+    CompanionRun run = CallCompanion({"--setup", setup});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_NE(run.err.find("1\\x1b[2J"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
+    // A sweep row's cell keeps the text as typed.
+    run = CallCompanion({"sweep", "--setup", setup});
+    EXPECT_NE(run.out.find("1\x1b[2J"), std::string::npos) << run.out;
 }
 
 }  // namespace

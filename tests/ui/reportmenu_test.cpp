@@ -21,7 +21,9 @@
 #include <sstream>
 
 #include "cli/companion.h"
+#include "support/tinydisk.h"
 #include "ui/chart/chartwidget.h"
+#include "ui/chooserfortest.h"
 #include "ui/form1.h"
 #include "ui/recordingreporter.h"
 
@@ -175,9 +177,8 @@ TEST(ReportMenu, SavesTheLastCalculationAndOpensTheFieldsAsTheyStand) {
 
     QTemporaryDir dir;
     ReportMenu& menu = form.ContextMenu();
-    QString chosen;
-    menu.SetSavePathChooser([&](const QString&, const QString& name, const QString&) {
-        return chosen = dir.filePath(name);
+    const ChooserForTest chooser([&](const FileRequest& request) {
+        return FileChoice{dir.filePath(request.suggestedName), request.filters.front()};
     });
     menu.Popup(QPoint(400, 400));
     for (QAction* action : menu.Menu().actions()) action->trigger();
@@ -188,10 +189,18 @@ TEST(ReportMenu, SavesTheLastCalculationAndOpensTheFieldsAsTheyStand) {
     EXPECT_EQ(FileBytes(dir.filePath("report.txt")),
               (Lines(form.ListBox1) + '\n' + Lines(form.ListBox2)).toUtf8());
     EXPECT_EQ(FileBytes(dir.filePath("plates.csv")).toStdString(), CompanionProfile(texts));
+    // The file shows the chart as the screen does, and below it the inputs.
     const QImage png(dir.filePath("chart.png"));
-    EXPECT_EQ(png.size(), form.Chart1->size());
-    EXPECT_EQ(png, form.Chart1->grab().toImage().convertToFormat(png.format()));
-    EXPECT_TRUE(FileBytes(dir.filePath("chart.svg")).contains("<title>Strength in column</title>"));
+    const QSize shown = form.Chart1->size();
+    EXPECT_EQ(png.size(), shown + QSize(0, 22));
+    EXPECT_EQ(png.copy(QRect(QPoint(0, 0), shown)),
+              form.Chart1->grab().toImage().convertToFormat(png.format()));
+    const QByteArray svg = FileBytes(dir.filePath("chart.svg"));
+    EXPECT_TRUE(svg.contains("<title>Strength in column</title>"));
+    EXPECT_TRUE(
+        svg.contains("<desc>Power 1500 W \u00b7 strength 10 % by weight \u00b7 5 plates "
+                     "\u00b7 reflux 3</desc>"))
+        << svg.left(600).toStdString();
 
     menu.CopyReport->trigger();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), Lines(form.ListBox1));
@@ -203,16 +212,61 @@ TEST(ReportMenu, AFileThatCannotBeWrittenGoesToTheErrorBoxAndLeavesNothing) {
     Calculate(form);
     QTemporaryDir dir;
     const QString path = dir.filePath("no-such-folder/report.txt");
-    form.ContextMenu().SetSavePathChooser([&](auto&&...) { return path; });
+    const ChooserForTest chooser([&](const FileRequest&) { return FileChoice{path, {}}; });
     form.ContextMenu().Popup(QPoint(400, 400));
     form.ContextMenu().SaveReportAs->trigger();
     ASSERT_EQ(reporter.boxes.size(), 1u);
-    EXPECT_TRUE(
-        reporter.boxes[0].text.startsWith("The report could not be saved to '" + path + "': "))
-        << reporter.boxes[0].text.toStdString();
+    EXPECT_EQ(reporter.boxes[0].text,
+              "The report could not be saved to '" + path + "': No such file or directory.");
     EXPECT_FALSE(QFile::exists(path));
     Calculate(form);
     EXPECT_EQ(reporter.boxes.size(), 1u) << "the window goes on calculating";
+}
+
+TEST(ReportMenu, SavesAddTheFilterSuffixAndAFullDiskKeepsTheOldFile) {
+    RecordingReporter reporter;
+    TForm1 form(reporter);
+    Calculate(form);
+    ReportMenu& menu = form.ContextMenu();
+    QString name;
+    QString folder;
+    const ChooserForTest chooser([&](const FileRequest&) {
+        return FileChoice{folder + '/' + name, {}};
+    });
+    QTemporaryDir dir;
+    folder = dir.path();
+    name = QStringLiteral("main-report");
+    menu.SaveReportAs->trigger();
+    EXPECT_TRUE(QFile::exists(dir.filePath("main-report.txt")));
+    // A name whose suffix is another format is refused; nothing is written.
+    name = QStringLiteral("chart.svg");
+    menu.SaveChartAsPng->trigger();
+    ASSERT_EQ(reporter.boxes.size(), 1u);
+    EXPECT_EQ(reporter.boxes[0].text, "Nothing saved: this writes PNG, not .svg.");
+    EXPECT_FALSE(QFile::exists(dir.filePath("chart.svg")));
+
+    const test::TinyDisk disk;
+    if (!disk.Mounted()) GTEST_SKIP() << disk.SkipReason();
+    folder = QString::fromStdString(disk.Path(""));
+    for (const auto& [entry, file] : {std::pair{menu.SaveReportAs, "report.txt"},
+                                      {menu.ExportPlateTable, "plates.csv"},
+                                      {menu.SaveChartAsPng, "chart.png"},
+                                      {menu.SaveChartAsSvg, "chart.svg"}})
+        disk.Place(file, 8192);
+    disk.Fill();
+    for (const auto& [entry, file] : {std::pair{menu.SaveReportAs, "report.txt"},
+                                      {menu.ExportPlateTable, "plates.csv"},
+                                      {menu.SaveChartAsPng, "chart.png"},
+                                      {menu.SaveChartAsSvg, "chart.svg"}}) {
+        SCOPED_TRACE(file);
+        reporter.boxes.clear();
+        name = QString::fromUtf8(file);
+        entry->trigger();
+        ASSERT_EQ(reporter.boxes.size(), 1u);
+        EXPECT_TRUE(reporter.boxes[0].text.endsWith(": No space left on device."))
+            << reporter.boxes[0].text.toStdString();
+        EXPECT_EQ(test::FileBytes(disk.Path(file)), std::string(8192, 'o'));
+    }
 }
 
 }  // namespace

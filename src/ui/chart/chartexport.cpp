@@ -2,58 +2,84 @@
 
 #include <QBuffer>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
+#include "runtime/fileerror.h"
 #include "ui/chart/qtchartcanvas.h"
 
 namespace colmara {
 
 namespace {
 
-void DrawChart(const TChart& chart, QPainter& painter, QSize size, const QPalette& palette) {
-    QtChartCanvas canvas(painter, palette);
-    chart.Draw(canvas, {0, 0, size.width(), size.height()});
+constexpr int kCaptionHeight = 22;
+constexpr int kCaptionMargin = 6;
+
+QRect CaptionRect(const ChartPicture& picture) {
+    return {kCaptionMargin, picture.size.height(), picture.size.width() - 2 * kCaptionMargin,
+            kCaptionHeight};
+}
+
+void DrawPicture(const TChart& chart, QPainter& painter, const ChartPicture& picture) {
+    QtChartCanvas canvas(painter, picture.palette);
+    chart.Draw(canvas, {0, 0, picture.size.width(), picture.size.height()});
+    if (picture.caption.isEmpty()) return;
+    const QRect caption = CaptionRect(picture);
+    painter.fillRect(0, caption.top(), picture.size.width(), kCaptionHeight,
+                     picture.palette.window());
+    painter.setPen(picture.palette.windowText().color());
+    painter.drawText(
+        caption, Qt::AlignLeft | Qt::AlignVCenter,
+        painter.fontMetrics().elidedText(picture.caption, Qt::ElideRight, caption.width()));
 }
 
 }  // namespace
 
-QImage ChartImage(const TChart& chart, QSize size, const QPalette& palette) {
-    QImage image(size, QImage::Format_RGB32);
+QSize PictureSize(const ChartPicture& picture) {
+    if (picture.caption.isEmpty()) return picture.size;
+    return picture.size + QSize(0, kCaptionHeight);
+}
+
+QImage ChartImage(const TChart& chart, const ChartPicture& picture) {
+    QImage image(PictureSize(picture) * picture.ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(picture.ratio);
     QPainter painter(&image);
-    DrawChart(chart, painter, size, palette);
+    DrawPicture(chart, painter, picture);
     return image;
 }
 
-bool SaveChartPng(const TChart& chart, QSize size, const QString& path, const QPalette& palette) {
-    return ChartImage(chart, size, palette).save(path, "PNG");
+QImage ChartImage(const TChart& chart, QSize size, const QPalette& palette) {
+    return ChartImage(chart, ChartPicture{size, {}, 1, palette});
 }
 
-QByteArray ChartSvg(const TChart& chart, QSize size, const QString& title,
-                    const QPalette& palette) {
+QByteArray ChartPng(const TChart& chart, const ChartPicture& picture) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !ChartImage(chart, picture).save(&buffer, "PNG"))
+        throw FileError("the chart could not be drawn as a PNG image");
+    return png;
+}
+
+QByteArray ChartSvg(const TChart& chart, const ChartPicture& picture, const QString& title) {
     QByteArray document;
     QBuffer buffer(&document);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setSize(PictureSize(picture));
+    generator.setViewBox(QRect(QPoint(0, 0), PictureSize(picture)));
     // The chart's fonts are sized in pixels of a 96-dpi screen.
     generator.setResolution(96);
     generator.setTitle(title);
+    generator.setDescription(picture.caption);
     {
         QPainter painter(&generator);
-        DrawChart(chart, painter, size, palette);
+        DrawPicture(chart, painter, picture);
     }
     return document;
 }
 
-bool SaveChartSvg(const TChart& chart, QSize size, const QString& path, const QString& title,
-                  const QPalette& palette) {
-    const QByteArray document = ChartSvg(chart, size, title, palette);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(document);
-    return file.commit();
+QByteArray ChartSvg(const TChart& chart, QSize size, const QString& title,
+                    const QPalette& palette) {
+    return ChartSvg(chart, ChartPicture{size, {}, 1, palette}, title);
 }
 
 }  // namespace colmara

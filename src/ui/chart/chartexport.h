@@ -1,6 +1,8 @@
 // A chart taken out of the program as a PNG image or an SVG document, drawn
 // through the same QPainter canvas as the screen. Exporting changes nothing
-// in the chart: the mouse keeps working on the picture on screen.
+// in the chart: the mouse keeps working on the picture on screen. A file may
+// carry a caption line below the chart (the inputs that made it), which the
+// screen never shows.
 #pragma once
 
 #include <QByteArray>
@@ -13,17 +15,25 @@
 
 namespace colmara {
 
-// palette: where the panel's system colours come from (the window's own).
-QImage ChartImage(const TChart& chart, QSize size, const QPalette& palette = QPalette());
-// False when the file cannot be written.
-bool SaveChartPng(const TChart& chart, QSize size, const QString& path,
-                  const QPalette& palette = QPalette());
+// What a picture holds besides the chart laid out at `size` pixels.
+struct ChartPicture {
+    QSize size;
+    QString caption;   // a line below the chart; none when empty
+    qreal ratio = 1;   // device pixels per pixel (the screen's scale)
+    QPalette palette;  // where the panel's system colours come from
+};
 
-// An SVG document of size pixels, with the given document title.
+// The picture's size in pixels, caption included.
+QSize PictureSize(const ChartPicture& picture);
+
+QImage ChartImage(const TChart& chart, const ChartPicture& picture);
+QImage ChartImage(const TChart& chart, QSize size, const QPalette& palette = QPalette());
+// The image as PNG bytes; throws FileError when it cannot be encoded.
+QByteArray ChartPng(const TChart& chart, const ChartPicture& picture);
+
+// An SVG document with the given title; the caption is its description too.
+QByteArray ChartSvg(const TChart& chart, const ChartPicture& picture, const QString& title);
 QByteArray ChartSvg(const TChart& chart, QSize size, const QString& title,
                     const QPalette& palette = QPalette());
-// Written whole or not at all; false when the file cannot be written.
-bool SaveChartSvg(const TChart& chart, QSize size, const QString& path, const QString& title,
-                  const QPalette& palette = QPalette());
 
 }  // namespace colmara

@@ -1,7 +1,11 @@
 // What the study window remembers between runs, in the user's settings of
 // "Colmara Study".
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <optional>
 
+#include "runtime/regularfile.h"
 #include "ui/study/studywindow.h"
 
 namespace colmara {
@@ -16,9 +20,21 @@ const char* UnitKey(StrengthUnit unit) {
     return unit == StrengthUnit::Volume ? "volume" : "weight";
 }
 
+// Why the settings file cannot be used (a FIFO, a device, a folder), found
+// before QSettings opens it: reading a FIFO would block the window forever.
+// The file's folder is the one of any application of the organisation.
+std::optional<std::string> SettingsFileProblem(QString* path = nullptr) {
+    const QSettings sibling(kOrganisation, QStringLiteral("colmara-settings-probe"));
+    const QString file =
+        QFileInfo(sibling.fileName()).dir().filePath(QString::fromUtf8(kApplication) + ".conf");
+    if (path != nullptr) *path = file;
+    return ExistingFileProblem(file.toStdString());
+}
+
 }  // namespace
 
 void StudyWindow::SaveState() const {
+    if (SettingsFileProblem()) return;
     QSettings settings(kOrganisation, kApplication);
     settings.setValue("geometry", saveGeometry());
     const InputTexts typed = inputs_->Typed();
@@ -31,6 +47,14 @@ void StudyWindow::SaveState() const {
 }
 
 void StudyWindow::RestoreState() {
+    QString path;
+    if (const auto problem = SettingsFileProblem(&path)) {
+        inputs_->SetInputs(InputTexts{}, StrengthUnit::Weight);
+        inputs_->ShowStatus(QStringLiteral("The settings file '%1' is not used: %2.")
+                                .arg(path, QString::fromStdString(*problem)),
+                            true);
+        return;
+    }
     QSettings settings(kOrganisation, kApplication);
     if (settings.contains("geometry")) restoreGeometry(settings.value("geometry").toByteArray());
     const InputTexts defaults;

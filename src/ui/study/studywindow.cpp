@@ -23,10 +23,7 @@ StudyWindow::StudyWindow(const FormatSettings& settings, QWidget* parent)
     : QMainWindow(parent),
       settings_(settings),
       inputs_(new StudyInputs(settings)),
-      tabs_(new QTabWidget),
-      chooser_([this](FileAction action, const QStringList& filters) {
-          return AskWithDialog(this, action, filters);
-      }) {
+      tabs_(new QTabWidget) {
     setWindowTitle(QStringLiteral("Colmara Study"));
     auto* side = new QWidget;
     auto* sideLayout = new QVBoxLayout(side);
@@ -126,8 +123,14 @@ void StudyWindow::BuildFileMenu() {
     file->addSeparator();
     file->addAction(QStringLiteral("&Export…"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
                     &StudyWindow::Export);
-    file->addAction(QStringLiteral("&Copy table"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C),
-                    this, &StudyWindow::CopyTable);
+    QAction* copy = file->addAction(QStringLiteral("&Copy table"),
+                                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this,
+                                    &StudyWindow::CopyTable);
+    // Greyed in the open menu where the tab has no table; the shortcut stays
+    // live and says so in the status line.
+    connect(file, &QMenu::aboutToShow, this,
+            [this, copy] { copy->setEnabled(!CurrentPanel().TableTsv().empty()); });
+    connect(file, &QMenu::aboutToHide, copy, [copy] { copy->setEnabled(true); });
     file->addSeparator();
     file->addAction(QStringLiteral("C&lose"), QKeySequence(Qt::CTRL | Qt::Key_W), this,
                     &QWidget::close);

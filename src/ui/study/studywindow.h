@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <QTabWidget>
-#include <functional>
 #include <vector>
 
 #include "study/setupfile.h"
@@ -16,22 +15,10 @@
 
 namespace colmara {
 
-enum class FileAction { OpenSetup, SaveSetup, Export };
-
-// What a file dialog answered: the path (empty: cancelled) and the filter
-// the user chose, which decides an export's format.
-struct FileChoice {
-    QString path;
-    QString filter;
-};
-
 class StudyWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    // Asks for a file; a test passes one that answers without a dialog.
-    using FileChooser = std::function<FileChoice(FileAction, const QStringList& filters)>;
-
     // settings: the number symbols of the fields and charts; must outlive the
     // window. Starts with the inputs, unit, tab and geometry of the last run.
     explicit StudyWindow(const FormatSettings& settings, QWidget* parent = nullptr);
@@ -47,9 +34,7 @@ class StudyWindow : public QMainWindow {
     // The newest delivered case.
     const StudyCase& Shown() const { return shown_; }
 
-    void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
-
-    // The File menu's actions.
+    // The File menu's actions; they ask for files through ChooseFile.
     void OpenSetup();
     void SaveSetup();
     void Export();
@@ -73,7 +58,7 @@ class StudyWindow : public QMainWindow {
     void InputsChanged();
     void ShowCase(const StudyCase& study);
     QString ChartTitle() const;
-    static FileChoice AskWithDialog(QWidget* parent, FileAction action, const QStringList& filters);
+    void ExportAs(StudyPanel& panel, const QString& path, const QString& filter);
 
     const FormatSettings& settings_;
     StudyInputs* inputs_;
@@ -81,7 +66,6 @@ class StudyWindow : public QMainWindow {
     std::vector<StudyPanel*> panels_;
     CaseSolver solver_;
     StudyCase shown_;
-    FileChooser chooser_;
 };
 
 }  // namespace colmara

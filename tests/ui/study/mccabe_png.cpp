@@ -63,9 +63,10 @@ int main(int argc, char** argv) {
 
     const QString chartPath = QString::fromStdString(prefix + "-chart.png");
     const QString panelPath = QString::fromStdString(prefix + "-panel.png");
-    const bool saved = colmara::SaveChartPng(panel.ExportChart()->Chart(), QSize(720, 560),
-                                             chartPath, panel.palette()) &&
-                       panel.grab().save(panelPath);
+    const bool saved =
+        colmara::ChartImage(panel.ExportChart()->Chart(), QSize(720, 560), panel.palette())
+            .save(chartPath) &&
+        panel.grab().save(panelPath);
     if (!saved) {
         std::fprintf(stderr, "cannot write %s or %s\n", qPrintable(chartPath),
                      qPrintable(panelPath));

@@ -1,11 +1,16 @@
 #include "ui/study/studywindow.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -17,7 +22,9 @@
 #include "study/records.h"
 #include "study/strengthtext.h"
 #include "study/valuetext.h"
+#include "support/tinydisk.h"
 #include "ui/chart/chartview.h"
+#include "ui/chooserfortest.h"
 #include "ui/study/comparepanel.h"
 #include "ui/study/profilepanel.h"
 #include "ui/study/studyopener.h"
@@ -39,7 +46,6 @@ class StudyWindowTest : public ::testing::Test {
 
     std::unique_ptr<StudyWindow> Open() {
         auto window = std::make_unique<StudyWindow>(settings_);
-        window->SetFileChooser([this](FileAction, const QStringList&) { return answer_; });
         window->show();
         Settle(*window);
         return window;
@@ -75,6 +81,7 @@ class StudyWindowTest : public ::testing::Test {
     FormatSettings settings_;
     QTemporaryDir dir_;
     FileChoice answer_;
+    ChooserForTest chooser_{[this](const FileRequest&) { return answer_; }};
 };
 
 // The chart's curves hold exactly the profile the study layer computes for
@@ -343,10 +350,11 @@ TEST_F(StudyWindowTest, ExportWritesTheFormatOfTheTypedSuffixOrElseTheFilter) {
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     EXPECT_EQ(csv.readAll().toStdString(), Profile(*window).TableCsv());
 
+    // The picture is the chart as shown with a caption line of the inputs.
     answer_ = {Path("profile.png"), QStringLiteral("PNG image (*.png)")};
     window->Export();
     const QImage png(Path("profile.png"));
-    EXPECT_EQ(png.size(), Profile(*window).Pane().View().size());
+    EXPECT_EQ(png.size(), Profile(*window).Pane().View().size() + QSize(0, 22));
 
     // A suffix on offer wins over the filter left chosen.
     answer_ = {Path("typed.csv"), QStringLiteral("PNG image (*.png)")};
@@ -357,7 +365,77 @@ TEST_F(StudyWindowTest, ExportWritesTheFormatOfTheTypedSuffixOrElseTheFilter) {
 
     answer_ = {Path("missing/dir/profile.svg"), QStringLiteral("SVG drawing (*.svg)")};
     window->Export();
-    EXPECT_TRUE(window->Inputs().Status().startsWith(QStringLiteral("Cannot write")));
+    EXPECT_EQ(window->Inputs().Status(), "Cannot write \"" + Path("missing/dir/profile.svg") +
+                                             "\": No such file or directory.");
+
+    // A suffix the tab cannot write is refused, and nothing is written.
+    for (const char* name : {"x.jpg", "st-compare.csv"}) {
+        window->Tabs().setCurrentIndex(std::string(name) == "x.jpg" ? kProfileTab
+                                                                    : window->Tabs().count() - 1);
+        answer_ = {Path(name), QStringLiteral("PNG image (*.png)")};
+        window->Export();
+        EXPECT_FALSE(QFile::exists(Path(name))) << name;
+        EXPECT_TRUE(
+            window->Inputs().Status().startsWith(QStringLiteral("Nothing saved: this writes PNG")))
+            << window->Inputs().Status().toStdString();
+    }
+}
+
+TEST_F(StudyWindowTest, CopyTableIsGreyedWhereTheTabHasNoTable) {
+    auto window = Open();
+    QMenu* file = window->menuBar()->actions().front()->menu();
+    QAction* copy = nullptr;
+    for (QAction* action : file->actions())
+        if (action->text() == QStringLiteral("&Copy table")) copy = action;
+    ASSERT_NE(copy, nullptr);
+    for (const int tab : {kProfileTab, static_cast<int>(window->Tabs().count() - 1)}) {
+        window->Tabs().setCurrentIndex(tab);
+        emit file->aboutToShow();
+        EXPECT_EQ(copy->isEnabled(), !window->CurrentPanel().TableTsv().empty()) << tab;
+    }
+    EXPECT_FALSE(copy->isEnabled()) << "the compare tab has no table";
+}
+
+TEST_F(StudyWindowTest, AFullDiskKeepsEveryOldFileAndSaysWhy) {
+    const test::TinyDisk disk;
+    if (!disk.Mounted()) GTEST_SKIP() << disk.SkipReason();
+    auto window = Open();
+    window->Tabs().setCurrentIndex(kProfileTab);
+    const char* files[] = {"table.csv", "chart.png", "chart.svg", "setup.json"};
+    for (const char* file : files) disk.Place(file, 8192);
+    disk.Fill();
+    for (const char* file : files) {
+        SCOPED_TRACE(file);
+        answer_ = {QString::fromStdString(disk.Path(file)), {}};
+        if (std::string(file) == "setup.json")
+            window->SaveSetup();
+        else
+            window->Export();
+        EXPECT_TRUE(
+            window->Inputs().Status().endsWith(QStringLiteral(": No space left on device.")))
+            << window->Inputs().Status().toStdString();
+        EXPECT_EQ(test::FileBytes(disk.Path(file)), std::string(8192, 'o'));
+    }
+}
+
+TEST_F(StudyWindowTest, SpecialFilesAsSetupOrSettingsAreRefusedWithoutWaiting) {
+    // The settings file a FIFO: the window still opens, with the defaults.
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("Colmara")));
+    const QString settingsFile = Path("Colmara/Colmara Study.conf");
+    QFile::remove(settingsFile);
+    ASSERT_EQ(mkfifo(settingsFile.toLocal8Bit().constData(), 0600), 0);
+    auto window = Open();
+    EXPECT_EQ(window->Inputs().Typed(), InputTexts{});
+    window->SaveState();
+    EXPECT_EQ(QFileInfo(settingsFile).isFile(), false) << "the FIFO is left alone";
+
+    const QString fifo = Path("setup.json");
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    answer_ = {fifo, {}};
+    window->OpenSetup();
+    EXPECT_EQ(window->Inputs().Status(),
+              "Cannot read the setup file '" + fifo + "': it is not a regular file.");
+    window->close();
 }
 
 TEST_F(StudyWindowTest, FieldsStepTheirNumberAndLeaveOtherTextsAlone) {

@@ -1,0 +1,16 @@
+// The line that names the inputs of an exported chart, so that a picture
+// taken out of the program says what it shows.
+#pragma once
+
+#include <QString>
+
+#include "report/calculate.h"
+#include "study/strengthunit.h"
+
+namespace colmara {
+
+// "Power 1500 W · strength 10 % by weight · 5 plates · reflux 3", the texts
+// as typed.
+QString InputsCaption(const InputTexts& inputs, StrengthUnit unit);
+
+}  // namespace colmara
