@@ -45,3 +45,10 @@ park_pointer() {
     fail "the window covers the whole screen"
   fi
 }
+
+# difference_mask <image> <image> <mask>: white where the two differ, black
+# elsewhere.
+difference_mask() {
+  compare "$1" "$2" -compose src -highlight-color white -lowlight-color black "$3" 2>/dev/null ||
+    true
+}

@@ -125,7 +125,30 @@ tab_walk() {  # tab_walk <mnemonic> <stops>
   done
   n=$((n - 1))
   [ "$n" -eq "$2" ] || fail "Tab on tab alt+$1 reached $n controls, expected $2"
-  echo "tab alt+$1: Tab reached $n controls and came back round"
+  in_screen_order "$1" "$n"
+  echo "tab alt+$1: Tab reached $n controls in screen order and came back round"
+}
+# in_screen_order <mnemonic> <stops>: stop k's focus mark is where the
+# picture with the focus there differs from the one with it on Strength
+# (stop 1), less Strength's own mark (what stops 2 and 3 both change). Each
+# mark lies right of or below the one before, up to the last stop, Power,
+# where the ring closes.
+in_screen_order() {
+  local k left top right bottom last_right=0 last_bottom=0 strength
+  for k in $(seq 2 $(($2 - 1))); do
+    difference_mask "$work/walk-$1-1.png" "$work/walk-$1-$k.png" "$work/mask-$k.png"
+  done
+  strength=$(convert "$work/mask-2.png" "$work/mask-3.png" -compose multiply -composite \
+    -format '%@' info: | awk -F'[x+]' '{ print $3 - 2 "," $4 - 2 " " $3 + $1 + 2 "," $4 + $2 + 2 }')
+  for k in $(seq 2 $(($2 - 1))); do
+    read -r left top right bottom < <(convert "$work/mask-$k.png" -fill black \
+      -draw "rectangle $strength" -format '%@' info: |
+      awk -F'[x+]' '{ print $3, $4, $3 + $1, $4 + $2 }')
+    [ "$left" -ge "$last_right" ] || [ "$top" -ge "$last_bottom" ] ||
+      fail "stop $k on tab alt+$1 ($left,$top-$right,$bottom) is neither right of nor below the one before (ending at $last_right,$last_bottom)"
+    last_right=$right
+    last_bottom=$bottom
+  done
 }
 tab_walk c 7   # the chart
 tab_walk b 8   # the diagram, "Published data"
