@@ -7,8 +7,10 @@
 
 namespace colmara {
 
-QString StudyGuideHtml() {
-    return QStringLiteral(R"(
+namespace {
+
+// The guide's text: data, kept apart from the code that shows it.
+constexpr char kGuideHtml[] = R"(
 <h2>The study window</h2>
 <p>Type the four inputs on the left: heating power, boiler strength, number of
 plates and reflux ratio. Every change is calculated at once; the line under the
@@ -69,7 +71,12 @@ saves the current tab's chart as PNG or SVG or its table as CSV;
 <p>Tab moves through the inputs, the tabs and the tab's controls in screen
 order. Ctrl+Tab and Ctrl+PgDn go to the next tab, Ctrl+Shift+Tab and Ctrl+PgUp
 to the previous one; Alt with an underlined letter goes to that control.</p>
-)");
+)";
+
+}  // namespace
+
+QString StudyGuideHtml() {
+    return QString::fromUtf8(kGuideHtml);
 }
 
 void ShowStudyGuide(QWidget& parent) {
