@@ -28,12 +28,15 @@ function(colmara_target_settings target)
   colmara_fp_exactness(${target})
 endfunction()
 
-# colmara_library(name SOURCES ... [DEPS ...]) - one static library per layer.
+# colmara_library(name SOURCES ... [DEPS ...] [PRIVATE_DEPS ...]) - one static
+# library per layer. DEPS are what its headers include, and so pass on to
+# whatever uses it; PRIVATE_DEPS only its sources use (they are still linked
+# into the programs, but their headers and compile settings stay inside).
 function(colmara_library name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;PRIVATE_DEPS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
   colmara_target_settings(${name})
 endfunction()
 
@@ -46,11 +49,17 @@ function(colmara_program name)
   colmara_target_settings(${name})
 endfunction()
 
-# colmara_add_test(name SOURCES ... LIBS ... [QT]) - one GoogleTest program,
-# registered with CTest test by test. QT tests run on the offscreen platform.
-# The mains and shared helpers come from tests/support.
+# colmara_add_test(name SOURCES ... LIBS ... [QT] [EXCLUDE pattern]) - one
+# GoogleTest program, registered with CTest test by test, except the tests
+# matching EXCLUDE (a --gtest_filter pattern) that a test of their own runs.
+# QT tests run on the offscreen platform. The mains and shared helpers come
+# from tests/support.
 function(colmara_add_test name)
-  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "QT" "EXCLUDE" "SOURCES;LIBS" ${ARGN})
+  set(filter)
+  if(ARG_EXCLUDE)
+    set(filter TEST_FILTER "-${ARG_EXCLUDE}")
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   if(ARG_QT)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} colmara_qt_test_main)
@@ -63,10 +72,10 @@ function(colmara_add_test name)
   if(ARG_QT)
     # Listed when CTest runs, where the offscreen platform is set, so the
     # build itself needs no display.
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST ${filter}
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   else()
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 ${filter})
   endif()
 endfunction()
 

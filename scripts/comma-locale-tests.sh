@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Runs the tests labelled comma-locale under a locale whose decimal symbol is
-# ',' (scripts/deps.sh generates it).
+# Runs only the tests labelled comma-locale, after making sure the ','
+# locale they need is installed (scripts/deps.sh generates it). CTest sets
+# the locale for them, and the README test command runs them too, so CI
+# needs no step of its own for them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh test
-LC_ALL=de_DE.UTF-8 ctest --test-dir build/default -L comma-locale --output-on-failure
+ctest --test-dir build/default -L comma-locale --output-on-failure --no-tests=error

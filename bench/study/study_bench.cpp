@@ -107,7 +107,7 @@ void BM_Convert(benchmark::State& state) {
 BENCHMARK(BM_Convert<VolumeFromWeight>)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Convert<WeightFromVolume>)->Unit(benchmark::kMicrosecond);
 
-void RunSeek(benchmark::State& state, SeekInput vary, SeekQuantity quantity, double target) {
+void RunSeek(benchmark::State& state, Input vary, SeekQuantity quantity, double target) {
     InitFloatingPoint();
     SeekRequest request;
     request.inputs = {"1000", "10", "100", "3"};
@@ -125,17 +125,17 @@ void RunSeek(benchmark::State& state, SeekInput vary, SeekQuantity quantity, dou
 
 // Unreachable: every plate count from 0 to 100 is solved.
 void BM_SeekPlatesUnreachable(benchmark::State& state) {
-    RunSeek(state, SeekInput::Plates, SeekQuantity::ProductStrength, 99);
+    RunSeek(state, Input::Plates, SeekQuantity::ProductStrength, 99);
 }
 BENCHMARK(BM_SeekPlatesUnreachable)->Unit(benchmark::kMillisecond);
 
 void BM_SeekRefluxAt100Plates(benchmark::State& state) {
-    RunSeek(state, SeekInput::Reflux, SeekQuantity::ProductStrength, 93);
+    RunSeek(state, Input::Reflux, SeekQuantity::ProductStrength, 93);
 }
 BENCHMARK(BM_SeekRefluxAt100Plates)->Unit(benchmark::kMillisecond);
 
 void BM_SeekPowerAt100Plates(benchmark::State& state) {
-    RunSeek(state, SeekInput::Power, SeekQuantity::ProductAmount, 12345);
+    RunSeek(state, Input::Power, SeekQuantity::ProductAmount, 12345);
 }
 BENCHMARK(BM_SeekPowerAt100Plates)->Unit(benchmark::kMillisecond);
 

@@ -62,7 +62,7 @@ void BM_InputChangeToRepaintedCharts(benchmark::State& state) {
     window.show();
     SolveNow(window);
     RepaintVisibleChart(window);
-    NumberField& reflux = window.Inputs().Field(StudyField::Reflux);
+    NumberField& reflux = window.Inputs().Field(Input::Reflux);
     bool odd = false;
     for (auto _ : state) {
         odd = !odd;

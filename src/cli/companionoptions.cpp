@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "study/input.h"
+
 namespace colmara {
 
 namespace {
@@ -20,8 +22,8 @@ constexpr const char* kFooter =
     "\n"
     "--setup FILE takes the four texts from a setup file the study window saved;\n"
     "a field option given as well wins over the file. A strength the file holds\n"
-    "by volume is converted to the field text by weight that the window would\n"
-    "read. The sub-commands take --setup too, the file's unit becoming the\n"
+    "in another unit is written in the unit in force as the window's unit switch\n"
+    "writes it. The sub-commands take --setup too, the file's unit becoming the\n"
     "default of their --units.\n"
     "\n"
     "Exit status: 0 when the calculation ran through; 1 when it failed: whatever\n"
@@ -72,17 +74,19 @@ void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& n
                          bool withUnits) {
     // A field text may start with '-' ("-1", "-abc"): each of these options
     // takes the next argument whatever it looks like, or the text after '='.
-    auto field = [&app, &note](const char* name, std::string& text, const std::string& help) {
-        app.add_option(name, text, help + note)->type_name("TEXT")->capture_default_str();
-    };
-    field("--power", inputs.power, "Heating power of the still in watts");
-    field("--strength", inputs.strength,
-          std::string("Alcohol strength of the liquid in the boiler,\nin per cent by weight") +
-              (withUnits ? ",\nor by volume at 20 degC with --units volume" : ""));
-    field("--plates", inputs.plates, "Number of theoretical plates above the boiler (0 to 100)");
-    field("--reflux", inputs.reflux,
-          "Reflux ratio: how much of the condensed vapour goes\nback down the column for each "
-          "part taken off\nas product (0 upwards)");
+    const auto help = std::to_array<std::string>(
+        {"Heating power of the still in watts",
+         std::string("Alcohol strength of the liquid in the boiler,\nin per cent by weight") +
+             (withUnits ? ",\nor by volume at 20 degC with --units volume" : ""),
+         "Number of theoretical plates above the boiler (0 to 100)",
+         "Reflux ratio: how much of the condensed vapour goes\nback down the column for each "
+         "part taken off\nas product (0 upwards)"});
+    static_assert(std::tuple_size_v<decltype(help)> == kInputs.size(), "a help for every input");
+    for (Input input : kInputs)
+        app.add_option(std::string("--") + TraitsOf(input).key, TextOf(inputs, input),
+                       help[static_cast<std::size_t>(input)] + note)
+            ->type_name("TEXT")
+            ->capture_default_str();
 }
 
 void DeclareUnitsOption(CLI::App& app, std::string& units) {
@@ -90,7 +94,8 @@ void DeclareUnitsOption(CLI::App& app, std::string& units) {
                    "Unit of every strength given and shown: weight (per cent\n"
                    "by weight, as the window) or volume (per cent by volume at\n"
                    "20 degC, as hydrometers and labels)")
-        ->check(CLI::IsMember({"weight", "volume"}))
+        ->check(CLI::IsMember(
+            {StrengthUnitKey(StrengthUnit::Weight), StrengthUnitKey(StrengthUnit::Volume)}))
         ->capture_default_str();
 }
 
@@ -101,7 +106,7 @@ void DeclareFormatOption(CLI::App& app, std::string& format) {
 }
 
 StrengthUnit UnitNamed(const std::string& units) {
-    return units == "volume" ? StrengthUnit::Volume : StrengthUnit::Weight;
+    return StrengthUnitKeyed(units).value_or(StrengthUnit::Weight);
 }
 
 void DeclareCompanionOptions(CLI::App& app, CompanionOptions& options) {

@@ -1,6 +1,8 @@
 #include "cli/seekcommand.h"
 
 #include <CLI/CLI.hpp>
+#include <string>
+#include <vector>
 
 #include "cli/companionoptions.h"
 #include "study/records.h"
@@ -16,6 +18,11 @@ constexpr const char* kFooter =
     "tried on a coarse grid and then bisected between the last value that falls\n"
     "short and the first that reaches the target: this assumes the quantity rises\n"
     "with the input between grid points. Reflux is found to the resolution given.\n"
+    "The bounds lie within the values the input can take: plates 0 to 100, reflux\n"
+    "0 or more, power 1 W or more.\n"
+    "A value reaches the target when its product strength or amount, as the row\n"
+    "prints it, is at or above the target: a target copied from a printed row is\n"
+    "reached by that row.\n"
     "The field option of the varied input is not read. With --units volume the\n"
     "strength and the target strength are in per cent by volume at 20 degC, and\n"
     "the row has the sweep's columns by volume.\n"
@@ -30,16 +37,31 @@ constexpr const char* kFooter =
     "Exit status: 0 when found, 2 for a mistake on the command line or in the\n"
     "setup file, 3 when out of reach, 4 when the output cannot be written.";
 
-SeekInput InputNamed(const std::string& name) {
-    if (name == "reflux") return SeekInput::Reflux;
-    if (name == "power") return SeekInput::Power;
-    return SeekInput::Plates;
+// An option given with nothing after it ("--min=") would read as 0.
+const CLI::Validator kNumberGiven(
+    [](const std::string& text) { return text.empty() ? std::string("no number given") : ""; }, "",
+    "number given");
+
+// The keys of the inputs a seek varies, and how --vary's help lists them.
+std::vector<std::string> SeekKeys() {
+    std::vector<std::string> keys;
+    for (Input input : kSeekInputs) keys.emplace_back(TraitsOf(input).key);
+    return keys;
+}
+
+std::string SeekKeyList() {
+    const std::vector<std::string> keys = SeekKeys();
+    std::string list;
+    for (std::size_t i = 0; i < keys.size(); ++i)
+        list += (i == 0 ? "" : i + 1 == keys.size() ? " or " : ", ") + keys[i];
+    return list;
 }
 
 SeekRequest RequestOf(const SeekOptions& options) {
     SeekRequest request;
     request.inputs = options.inputs;
-    request.vary = InputNamed(options.vary);
+    // --vary accepts only the seek's keys.
+    request.vary = InputKeyed(options.vary).value_or(kSeekInputs.front());
     const bool amount = options.targetAmountOption->count() > 0;
     request.quantity = amount ? SeekQuantity::ProductAmount : SeekQuantity::ProductStrength;
     request.target = amount ? options.targetAmount : options.targetStrength;
@@ -79,23 +101,29 @@ CLI::App* DeclareSeek(CLI::App& app, SeekOptions& options) {
     CLI::App* seek = app.add_subcommand(
         "seek", "Finds the smallest plates, reflux or power that reaches a target");
     seek->footer(kFooter);
-    seek->add_option("--vary", options.vary, "The input to vary: plates, reflux or power")
+    seek->add_option("--vary", options.vary, "The input to vary: " + SeekKeyList())
         ->required()
-        ->check(CLI::IsMember({"plates", "reflux", "power"}));
+        ->check(CLI::IsMember(SeekKeys()));
     options.targetStrengthOption = seek->add_option("--target-strength", options.targetStrength,
                                                     "Product strength to reach, % by weight\n"
-                                                    "(by volume with --units volume)");
+                                                    "(by volume with --units volume)")
+                                       ->check(kNumberGiven);
     options.targetAmountOption =
-        seek->add_option("--target-amount", options.targetAmount, "Product amount to reach, g/h");
+        seek->add_option("--target-amount", options.targetAmount, "Product amount to reach, g/h")
+            ->check(kNumberGiven);
     options.targetStrengthOption->excludes(options.targetAmountOption);
     DeclareFieldOptions(*seek, options.inputs, "", true);
     DeclareUnitsOption(*seek, options.units);
     options.minOption =
-        seek->add_option("--min", options.min, "Lowest value to try (plates 0, reflux 0, power 1)");
-    options.maxOption = seek->add_option(
-        "--max", options.max, "Highest value to try (plates 100, reflux 100, power 100000)");
+        seek->add_option("--min", options.min, "Lowest value to try (plates 0, reflux 0, power 1)")
+            ->check(kNumberGiven);
+    options.maxOption =
+        seek->add_option("--max", options.max,
+                         "Highest value to try (plates 100, reflux 100, power 100000)")
+            ->check(kNumberGiven);
     seek->add_option("--resolution", options.resolution, "Step of the reflux values tried")
-        ->capture_default_str();
+        ->capture_default_str()
+        ->check(kNumberGiven);
     seek->add_flag("--json", options.json,
                    "Print one object {\"value\", \"reachable\", \"row\"}; \"row\" holds\n"
                    "the best value reached when the target is out of reach");

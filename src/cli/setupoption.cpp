@@ -4,32 +4,38 @@
 
 #include "cli/companionoptions.h"
 #include "runtime/exceptions.h"
+#include "study/input.h"
 #include "study/strengthtext.h"
-#include "study/valuetext.h"
 
 namespace colmara {
 
 namespace {
 
-bool Given(const CLI::App& app, const char* name) {
+bool Given(const CLI::App& app, const std::string& name) {
     const CLI::Option* option = app.get_option_no_throw(name);
     return option != nullptr && option->count() > 0;
 }
 
-// The setup's strength text, typed in `from`, as a text in `to`. A text that
-// is no number stays as it is, so the calculation fails at that field with
-// the window's own message.
-std::string StrengthTextIn(const std::string& typed, StrengthUnit from, StrengthUnit to,
-                           const FormatSettings& settings) {
-    if (from == to) return typed;
-    if (to == StrengthUnit::Weight) return StrengthFieldText(typed, from, settings);
-    long double percent = 0;
+// The setup's strength text, given in `from`, in `to`: written as the
+// window's unit switch writes it, so a setup shows the same text here as
+// there. A text that is no number stays as it is (the calculation names
+// it); a number outside 0..100 % has no counterpart and is refused.
+std::string StrengthIn(const std::string& text, StrengthUnit from, StrengthUnit to,
+                       const FormatSettings& settings) {
+    if (from == to) return text;
     try {
-        percent = ParseExtended(typed, settings);
+        const long double percent = ParseExtended(text, settings);
+        if (!IsStrength(percent)) {
+            // The conversion refuses it with a message naming the value and unit.
+            if (from == StrengthUnit::Volume)
+                WeightFromVolume(percent);
+            else
+                VolumeFromWeight(percent);
+        }
     } catch (const EConvertError&) {
-        return typed;
+        return text;
     }
-    return ValueText(static_cast<double>(VolumeFromWeight(percent)), false, settings);
+    return SwitchedStrengthText(text, from, to, settings);
 }
 
 }  // namespace
@@ -44,15 +50,15 @@ void DeclareSetupOption(CLI::App& app, std::string& path) {
 
 void ApplySetup(const CLI::App& app, const StudySetup& setup, InputTexts& inputs,
                 std::string* units, const FormatSettings& settings) {
-    if (units != nullptr && !Given(app, "--units"))
-        *units = setup.unit == StrengthUnit::Volume ? "volume" : "weight";
+    if (units != nullptr && !Given(app, "--units")) *units = StrengthUnitKey(setup.unit);
     const StrengthUnit unit = units != nullptr ? UnitNamed(*units) : StrengthUnit::Weight;
 
-    if (!Given(app, "--power")) inputs.power = setup.inputs.power;
-    if (!Given(app, "--strength"))
-        inputs.strength = StrengthTextIn(setup.inputs.strength, setup.unit, unit, settings);
-    if (!Given(app, "--plates")) inputs.plates = setup.inputs.plates;
-    if (!Given(app, "--reflux")) inputs.reflux = setup.inputs.reflux;
+    for (Input input : kInputs) {
+        if (Given(app, "--" + std::string(TraitsOf(input).key))) continue;
+        const std::string& text = TextOf(setup.inputs, input);
+        TextOf(inputs, input) =
+            TraitsOf(input).volumeKey ? StrengthIn(text, setup.unit, unit, settings) : text;
+    }
 }
 
 }  // namespace colmara

@@ -17,7 +17,8 @@ namespace {
 
 constexpr const char* kFooter =
     "Each input is one field text, as typed into the window (the locale's decimal\n"
-    "symbol), or a range FROM:TO[:STEP] written with '.', STEP 1 when left out.\n"
+    "symbol), or a range FROM:TO[:STEP] written with '.', STEP 1 when left out,\n"
+    "ending at the last value not beyond TO (95:100:3 gives 95 and 98).\n"
     "Rows come in grid order, reflux varying fastest, then plates, strength and\n"
     "power; a row whose calculation fails carries the error box's text in\n"
     "\"error\" and no numbers. Numbers are written with '.' whatever the locale.\n"

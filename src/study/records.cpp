@@ -3,6 +3,8 @@
 #include <charconv>
 #include <nlohmann/json.hpp>
 
+#include "study/input.h"
+
 namespace colmara {
 
 namespace {
@@ -58,12 +60,16 @@ std::optional<std::string> NumberText(std::optional<long double> value) {
 Record SweepRecord(const SweepRow& row, StrengthUnit unit) {
     const CaseResult& result = row.result;
     const bool byVolume = unit == StrengthUnit::Volume;
-    Record record{Text("power", row.inputs.power)};
-    if (byVolume) record.push_back(Text("strength_vol", row.givenStrength));
+    Record record;
+    for (Input input : kInputs) {
+        const InputTraits& traits = TraitsOf(input);
+        // By volume the strength as given comes first, then the text calculated.
+        if (byVolume && traits.volumeKey)
+            record.push_back(Text(traits.volumeKey, row.givenStrength));
+        record.push_back(Text(traits.key, TextOf(row.inputs, input)));
+    }
     record.insert(record.end(),
-                  {Text("strength", row.inputs.strength), Text("plates", row.inputs.plates),
-                   Text("reflux", row.inputs.reflux),
-                   Number(byVolume ? "product_strength_vol" : "product_strength",
+                  {Number(byVolume ? "product_strength_vol" : "product_strength",
                           result.ProductStrength(unit)),
                    Number("product_amount", result.productAmount),
                    Number("reflux_returned", result.refluxReturned),

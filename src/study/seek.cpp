@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -19,23 +20,33 @@ namespace {
 // default reflux range then takes some 40 solves.
 constexpr std::uint64_t kCoarseIntervals = 32;
 
-struct InputTraits {
-    const char* name;
-    bool integral;
-    SeekBounds bounds;
-    std::string InputTexts::*field;
-};
+constexpr double kNoLimit = std::numeric_limits<double>::infinity();
 
-InputTraits TraitsOf(SeekInput input) {
+SeekBounds BoundsOf(Input input) {
     switch (input) {
-        case SeekInput::Plates:
-            return {"plates", true, {0, kMaxPlates}, &InputTexts::plates};
-        case SeekInput::Reflux:
-            return {"reflux", false, {0, 100}, &InputTexts::reflux};
-        case SeekInput::Power:
+        case Input::Plates:
+            return {0, kMaxPlates};
+        case Input::Reflux:
+            return {0, 100};
+        case Input::Power:
+            return {1, 100000};
+        case Input::Strength:
             break;
     }
-    return {"power", true, {1, 100000}, &InputTexts::power};
+    throw StudyError(std::string(TraitsOf(input).key) + ": a seek does not vary this input");
+}
+
+// The values an input can take at all: bounds outside them are refused
+// rather than tried.
+SeekBounds DomainOf(Input input) {
+    if (input == Input::Plates) return {0, kMaxPlates};
+    if (input == Input::Power) return {1, kNoLimit};
+    return {0, kNoLimit};
+}
+
+std::string DomainText(SeekBounds domain) {
+    if (domain.max == kNoLimit) return PlainNumber(domain.min) + " or more";
+    return "from " + PlainNumber(domain.min) + " to " + PlainNumber(domain.max);
 }
 
 const char* QuantityName(SeekQuantity quantity) {
@@ -55,21 +66,25 @@ std::optional<long double> QuantityOf(const SeekRequest& request, const CaseResu
 // The candidates of a request, refused before anything is solved when the
 // bounds or the resolution make no sense.
 SweepAxis Candidates(const SeekRequest& request, const FormatSettings& settings) {
-    const InputTraits traits = TraitsOf(request.vary);
-    const std::string name = traits.name;
-    const double min = request.min.value_or(traits.bounds.min);
-    const double max = request.max.value_or(traits.bounds.max);
+    const InputTraits& traits = TraitsOf(request.vary);
+    const SeekBounds bounds = BoundsOf(request.vary);
+    const std::string name = traits.key;
+    const double min = request.min.value_or(bounds.min);
+    const double max = request.max.value_or(bounds.max);
     if (!std::isfinite(request.target)) throw StudyError(name + ": the target is not a number");
     if (!std::isfinite(min) || !std::isfinite(max))
         throw StudyError(name + ": the bounds are not numbers");
+    const SeekBounds domain = DomainOf(request.vary);
+    const auto outside = [&](double bound) { return bound < domain.min || bound > domain.max; };
+    if (outside(min) || outside(max))
+        throw StudyError(name + ": bounds must be " + DomainText(domain) + ", the values " + name +
+                         " can take");
     if (min > max)
         throw StudyError(name + ": minimum " + PlainNumber(min) + " is above maximum " +
                          PlainNumber(max));
-    if (request.vary == SeekInput::Plates && (min < 0 || max > kMaxPlates))
-        throw StudyError(name + ": bounds must lie within 0 to " + std::to_string(kMaxPlates));
     double step = 1;
     std::string source = PlainNumber(min) + ":" + PlainNumber(max);
-    if (!traits.integral) {
+    if (!traits.whole) {
         if (!(request.resolution > 0) || !std::isfinite(request.resolution))
             throw StudyError(name + ": resolution " + PlainNumber(request.resolution) +
                              " is not above 0");
@@ -77,7 +92,7 @@ SweepAxis Candidates(const SeekRequest& request, const FormatSettings& settings)
         source += ':';
         source += PlainNumber(step);
     }
-    return SweepAxis::Range(name, min, max, step, traits.integral, settings, source);
+    return SweepAxis::Range(name, min, max, step, traits.whole, settings, source);
 }
 
 class Search {
@@ -89,13 +104,13 @@ class Search {
           fields_(FieldInputs(request.inputs, request.unit, settings)) {}
 
     SeekResult Run() {
-        if (request_.vary == SeekInput::Plates)
+        if (request_.vary == Input::Plates)
             Scan();
         else
             GridThenBisect();
         result_.reachable = hit_.has_value();
         result_.row = std::move(hit_ ? *hit_ : best_ ? *best_ : first_);
-        result_.value = result_.row.inputs.*TraitsOf(request_.vary).field;
+        result_.value = TextOf(result_.row.inputs, request_.vary);
         return std::move(result_);
     }
 
@@ -131,12 +146,14 @@ class Search {
     // the best quantity reached, the first row tried.
     bool Reaches(std::uint64_t k) {
         SweepRow row{k, fields_, {}, request_.inputs.strength};
-        row.inputs.*TraitsOf(request_.vary).field = candidates_.TextAt(k);
+        TextOf(row.inputs, request_.vary) = candidates_.TextAt(k);
         row.result = SolveCase(column_, row.inputs, settings_);
         ++result_.solves;
 
         const std::optional<long double> quantity = QuantityOf(request_, row.result);
-        const bool hit = quantity && *quantity >= request_.target;
+        // Compared as printed, so that a target typed from a printed value
+        // is reached by the row that printed it.
+        const bool hit = quantity && static_cast<double>(*quantity) >= request_.target;
         if (quantity && (!best_ || *quantity > *QuantityOf(request_, best_->result))) best_ = row;
         if (hit && (!hit_ || k < hit_->index)) hit_ = row;
         if (result_.solves == 1) first_ = std::move(row);
@@ -156,8 +173,8 @@ class Search {
 
 }  // namespace
 
-SeekBounds DefaultSeekBounds(SeekInput input) {
-    return TraitsOf(input).bounds;
+SeekBounds DefaultSeekBounds(Input input) {
+    return BoundsOf(input);
 }
 
 SeekResult Seek(const SeekRequest& request, const FormatSettings& settings) {
@@ -165,20 +182,20 @@ SeekResult Seek(const SeekRequest& request, const FormatSettings& settings) {
 }
 
 std::string UnreachableMessage(const SeekRequest& request, const SeekResult& result) {
-    const InputTraits traits = TraitsOf(request.vary);
+    const char* name = TraitsOf(request.vary).key;
+    const SeekBounds bounds = BoundsOf(request.vary);
     const std::string unit = QuantityUnit(request);
     std::string message = std::string(QuantityName(request.quantity)) + " " +
-                          PlainNumber(request.target) + unit + " is out of reach with " +
-                          traits.name + " from " +
-                          PlainNumber(request.min.value_or(traits.bounds.min)) + " to " +
-                          PlainNumber(request.max.value_or(traits.bounds.max)) + ": ";
+                          PlainNumber(request.target) + unit + " is out of reach with " + name +
+                          " from " + PlainNumber(request.min.value_or(bounds.min)) + " to " +
+                          PlainNumber(request.max.value_or(bounds.max)) + ": ";
     const std::optional<long double> best = QuantityOf(request, result.row.result);
     if (const std::optional<std::string>& error = result.row.result.error)
         return message + "no case could be calculated (" + *error + ")";
     // A solved case without a value: a product strength outside 0..100 %.
     if (!best) return message + "no case has a product strength " + unit;
     return message + "the best is " + PlainNumber(static_cast<double>(*best)) + unit + " at " +
-           traits.name + " " + result.value;
+           name + " " + result.value;
 }
 
 }  // namespace colmara

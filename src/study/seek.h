@@ -3,29 +3,33 @@
 // amount reaches a target.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "study/input.h"
 #include "study/strengthunit.h"
 #include "study/sweeprow.h"
 
 namespace colmara {
 
-enum class SeekInput { Plates, Reflux, Power };
+// The inputs a seek can vary, in the order options list them.
+inline constexpr std::array<Input, 3> kSeekInputs{Input::Plates, Input::Reflux, Input::Power};
 enum class SeekQuantity { ProductStrength, ProductAmount };
 
 // The range a seek tries when the request gives no bound: plates 0 to 100,
-// reflux 0 to 100, power 1 to 100000 W.
+// reflux 0 to 100, power 1 to 100000 W. Throws StudyError for an input that
+// is not one of kSeekInputs.
 struct SeekBounds {
     double min;
     double max;
 };
-SeekBounds DefaultSeekBounds(SeekInput input);
+SeekBounds DefaultSeekBounds(Input input);
 
 struct SeekRequest {
-    InputTexts inputs;  // the varied input's text is not read
-    SeekInput vary = SeekInput::Plates;
+    InputTexts inputs;           // the varied input's text is not read
+    Input vary = Input::Plates;  // one of kSeekInputs
     SeekQuantity quantity = SeekQuantity::ProductStrength;
     double target = 0;  // a product strength in `unit`, or g/h
     // Bounds of the varied input (DefaultSeekBounds when absent).
@@ -51,11 +55,16 @@ struct SeekResult {
 // Plates are scanned from the lowest count up (at most 101 solves). Reflux
 // and power are tried on a coarse grid and then bisected between the last
 // miss and the first hit, which assumes the quantity rises with the input
-// between grid points. Failed calculations never count as reaching the
-// target, nor does a product strength without a value in the request's unit.
-// Throws StudyError for bounds or a resolution it cannot use, or a strength
-// by volume outside 0..100 %, before solving anything. Runs on the calling thread, whose
-// floating-point unit must be set up as the program sets it (InitFloatingPoint).
+// between grid points. A case reaches the target when its quantity, as
+// printed (the double nearest the calculated value), is at or above it, so a
+// target copied from a printed row is reached by that row. Failed
+// calculations never count as reaching the target, nor does a product
+// strength without a value in the request's unit. Throws StudyError for
+// bounds outside the input's values (plates 0 to 100, reflux 0 or more,
+// power 1 or more), a resolution it cannot use, or a strength by volume
+// outside 0..100 %, before solving anything. Runs on the calling thread,
+// whose floating-point unit must be set up as the program sets it
+// (InitFloatingPoint).
 SeekResult Seek(const SeekRequest& request, const FormatSettings& settings);
 
 // Why a seek found nothing: the target, the range tried and the best reached,

@@ -6,6 +6,7 @@
 #include "runtime/fileerror.h"
 #include "runtime/regularfile.h"
 #include "runtime/wholefile.h"
+#include "study/input.h"
 #include "study/studyerror.h"
 
 namespace colmara {
@@ -13,6 +14,7 @@ namespace colmara {
 namespace {
 
 constexpr const char* kFormatKey = "colmara-setup";
+constexpr const char* kUnitKey = "units";
 constexpr int kFormatVersion = 1;
 constexpr std::uintmax_t kMaxSetupBytes = 1 << 20;
 
@@ -28,11 +30,13 @@ std::string InputText(const Json& document, const char* key) {
 }
 
 StrengthUnit UnitOf(const Json& document) {
-    const auto found = document.find("units");
+    const auto found = document.find(kUnitKey);
     if (found == document.end()) return StrengthUnit::Weight;
-    if (*found == "weight") return StrengthUnit::Weight;
-    if (*found == "volume") return StrengthUnit::Volume;
-    throw StudyError("The setup's \"units\" must be \"weight\" or \"volume\".");
+    if (found->is_string())
+        if (const auto unit = StrengthUnitKeyed(found->get<std::string>())) return *unit;
+    throw StudyError(std::string("The setup's \"") + kUnitKey + "\" must be \"" +
+                     StrengthUnitKey(StrengthUnit::Weight) + "\" or \"" +
+                     StrengthUnitKey(StrengthUnit::Volume) + "\".");
 }
 
 }  // namespace
@@ -41,11 +45,8 @@ std::string SetupJson(const StudySetup& setup) {
     // Keys in the order a reader expects them, not sorted.
     nlohmann::ordered_json document = nlohmann::ordered_json::object();
     document[kFormatKey] = kFormatVersion;
-    document["power"] = setup.inputs.power;
-    document["strength"] = setup.inputs.strength;
-    document["plates"] = setup.inputs.plates;
-    document["reflux"] = setup.inputs.reflux;
-    document["units"] = setup.unit == StrengthUnit::Volume ? "volume" : "weight";
+    for (Input input : kInputs) document[TraitsOf(input).key] = TextOf(setup.inputs, input);
+    document[kUnitKey] = StrengthUnitKey(setup.unit);
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n';
 }
 
@@ -61,8 +62,8 @@ StudySetup ParseSetup(const std::string& json) {
     if (format == document.end() || *format != kFormatVersion)
         throw StudyError("The setup does not start with \"colmara-setup\": 1.");
     StudySetup setup;
-    setup.inputs = {InputText(document, "power"), InputText(document, "strength"),
-                    InputText(document, "plates"), InputText(document, "reflux")};
+    for (Input input : kInputs)
+        TextOf(setup.inputs, input) = InputText(document, TraitsOf(input).key);
     setup.unit = UnitOf(document);
     return setup;
 }

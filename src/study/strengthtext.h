@@ -25,6 +25,17 @@ std::string StrengthFieldText(const std::string& typed, StrengthUnit unit,
 // `inputs` with the strength, typed in `unit`, replaced by its field text.
 InputTexts FieldInputs(const InputTexts& inputs, StrengthUnit unit, const FormatSettings& settings);
 
+// The strength text showing in `to` the strength `text` shows in `from`,
+// so that the strength calculated from it differs from the one calculated
+// before by less than kSwitchTolerance per cent by weight: the converted
+// number rounded to the fewest decimals that achieve this ("10" by weight
+// reads "12.44039502" by volume, and back "10"). A text that is no number,
+// or no strength (outside 0..100 %), stays as it is. The window's unit
+// switch and the companion tool's --setup both write strengths with it.
+std::string SwitchedStrengthText(const std::string& text, StrengthUnit from, StrengthUnit to,
+                                 const FormatSettings& settings);
+inline constexpr long double kSwitchTolerance = 1e-9L;
+
 // The field text for a generated strength `value` in `unit` (0..100 when by
 // volume), written as above.
 std::string StrengthValueText(double value, StrengthUnit unit, const FormatSettings& settings);

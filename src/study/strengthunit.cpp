@@ -116,12 +116,12 @@ bool IsStrength(long double percent) {
 }
 
 long double VolumeFromWeight(long double percentByWeight) {
-    RequireStrength(percentByWeight, "weight");
+    RequireStrength(percentByWeight, StrengthUnitKey(StrengthUnit::Weight));
     return VolumeFraction(percentByWeight / 100) * 100;
 }
 
 long double WeightFromVolume(long double percentByVolume) {
-    RequireStrength(percentByVolume, "volume");
+    RequireStrength(percentByVolume, StrengthUnitKey(StrengthUnit::Volume));
     const long double v = percentByVolume / 100;
     if (v == 0 || v == 1) return percentByVolume;
     return MassFraction(v) * 100;
@@ -132,6 +132,16 @@ std::optional<long double> StrengthIn(StrengthUnit unit,
     if (unit == StrengthUnit::Weight || !percentByWeight) return percentByWeight;
     if (!IsStrength(*percentByWeight)) return std::nullopt;
     return VolumeFromWeight(*percentByWeight);
+}
+
+const char* StrengthUnitKey(StrengthUnit unit) {
+    return unit == StrengthUnit::Volume ? "volume" : "weight";
+}
+
+std::optional<StrengthUnit> StrengthUnitKeyed(std::string_view key) {
+    for (StrengthUnit unit : kStrengthUnits)
+        if (key == StrengthUnitKey(unit)) return unit;
+    return std::nullopt;
 }
 
 const char* StrengthUnitSymbol(StrengthUnit unit) {

@@ -8,11 +8,20 @@
 // never extrapolated.
 #pragma once
 
+#include <array>
 #include <optional>
+#include <string_view>
 
 namespace colmara {
 
 enum class StrengthUnit { Weight, Volume };
+inline constexpr std::array<StrengthUnit, 2> kStrengthUnits{StrengthUnit::Weight,
+                                                            StrengthUnit::Volume};
+
+// "weight" or "volume": the unit's key in setup files, settings and --units.
+const char* StrengthUnitKey(StrengthUnit unit);
+// The unit whose key is `key`, or none.
+std::optional<StrengthUnit> StrengthUnitKeyed(std::string_view key);
 
 // Density of the mixture, kg/m3, at mass fraction `massFraction` (0..1) and
 // `celsius` degC (the formula holds from -20 to +40 degC). Every term of the

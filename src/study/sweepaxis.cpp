@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -76,6 +77,27 @@ std::optional<std::int64_t> Rescaled(ScaledDecimal value, int decimals) {
     return units;
 }
 
+// How many values FROM + i x STEP lie within TO: counted exactly when the
+// three numbers have short decimals, so that no value lies beyond TO; else
+// TO counts when the quotient falls short of it by no more than rounding.
+// A double, so that a huge quotient cannot overflow before it is refused.
+double ValueCount(double from, double to, double step) {
+    const std::optional<ScaledDecimal> decimals[] = {ShortestDecimal(from), ShortestDecimal(to),
+                                                     ShortestDecimal(step)};
+    if (decimals[0] && decimals[1] && decimals[2]) {
+        const int scale =
+            std::max({decimals[0]->decimals, decimals[1]->decimals, decimals[2]->decimals});
+        const std::optional<std::int64_t> fromUnits = Rescaled(*decimals[0], scale);
+        const std::optional<std::int64_t> toUnits = Rescaled(*decimals[1], scale);
+        const std::optional<std::int64_t> stepUnits = Rescaled(*decimals[2], scale);
+        if (fromUnits && toUnits && stepUnits)
+            return static_cast<double>((*toUnits - *fromUnits) / *stepUnits) + 1;
+    }
+    // A few units in the last place of the quotient absorb its rounding.
+    constexpr double kRounding = 4 * std::numeric_limits<double>::epsilon();
+    return std::floor((to - from) / step * (1 + kRounding)) + 1;
+}
+
 }  // namespace
 
 SweepAxis SweepAxis::Parse(std::string name, const std::string& text, bool integral,
@@ -111,10 +133,7 @@ SweepAxis SweepAxis::Range(std::string name, double from, double to, double step
     if (span != 0 && std::signbit(span) != std::signbit(step))
         throw StudyError(name + ": step " + PlainNumber(step) + " never reaches " +
                          PlainNumber(to) + " from " + PlainNumber(from) + where);
-    // The range ends at the last value less than half a step beyond TO, so
-    // a TO that rounding left just short of a value still gets it. Compared
-    // before converting, so that a huge quotient cannot overflow the count.
-    const double count = std::ceil(span / step + 0.5);
+    const double count = ValueCount(from, to, step);
     if (!(count <= static_cast<double>(kMaxSweepRows)))
         throw StudyError(name + ": more than " + std::to_string(kMaxSweepRows) + " values" + where);
 

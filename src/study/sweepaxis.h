@@ -19,10 +19,11 @@ class SweepAxis {
   public:
     // `text` without a ':' is one field text. With one it is a range: numbers
     // written with '.' whatever the locale, STEP 1 when left out; value i is
-    // FROM + i x STEP, and the last value is the last one less than half a
-    // step beyond TO (so TO is included when rounding leaves it just short).
-    // Decimal ranges step in exact decimals, so "0:1:0.1" gives "0.3" as a
-    // user would type it, not the double 0.1 x 3.
+    // FROM + i x STEP, and the last value is the last one not beyond TO
+    // (so "0:10:6" gives 0 and 6). Decimal ranges step and end in exact
+    // decimals, so "0:1:0.1" gives "0.3" as a user would type it, not the
+    // double 0.1 x 3, and ends at 1; other ranges include TO when rounding
+    // leaves it a few units in the last place short.
     // `name` ("power", "strength", "plates", "reflux") names the input in the
     // StudyError thrown for a malformed range; `integral` marks an input whose
     // values must be whole numbers. `unit` is the unit of a strength axis:

@@ -1,22 +1,34 @@
 #include "study/sweepgrid.h"
 
 #include <string>
+#include <utility>
 
+#include "study/input.h"
 #include "study/studyerror.h"
 
 namespace colmara {
 
 namespace {
 
-std::array<SweepAxis, 4> ParseAxes(const InputTexts& ranges, const FormatSettings& settings,
-                                   StrengthUnit unit) {
-    return {SweepAxis::Parse("power", ranges.power, true, settings),
-            SweepAxis::Parse("strength", ranges.strength, false, settings, unit),
-            SweepAxis::Parse("plates", ranges.plates, true, settings),
-            SweepAxis::Parse("reflux", ranges.reflux, false, settings)};
+std::size_t AxisOf(Input input) {
+    return static_cast<std::size_t>(input);
 }
 
-std::string AxisCounts(const std::array<SweepAxis, 4>& axes) {
+SweepAxis ParseAxis(Input input, const InputTexts& ranges, const FormatSettings& settings,
+                    StrengthUnit unit) {
+    const InputTraits& traits = TraitsOf(input);
+    // Only an input with a unit to choose is given in the study's unit.
+    return SweepAxis::Parse(traits.key, TextOf(ranges, input), traits.whole, settings,
+                            traits.volumeKey ? unit : StrengthUnit::Weight);
+}
+
+template <std::size_t... Axis>
+SweepGrid::AxisList ParseAxes(const InputTexts& ranges, const FormatSettings& settings,
+                              StrengthUnit unit, std::index_sequence<Axis...>) {
+    return {ParseAxis(kInputs[Axis], ranges, settings, unit)...};
+}
+
+std::string AxisCounts(const SweepGrid::AxisList& axes) {
     std::string counts;
     for (const SweepAxis& axis : axes) {
         if (!counts.empty()) counts += " x ";
@@ -28,7 +40,8 @@ std::string AxisCounts(const std::array<SweepAxis, 4>& axes) {
 }  // namespace
 
 SweepGrid::SweepGrid(const InputTexts& ranges, const FormatSettings& settings, StrengthUnit unit)
-    : axes_(ParseAxes(ranges, settings, unit)), unit_(unit) {
+    : axes_(ParseAxes(ranges, settings, unit, std::make_index_sequence<kInputs.size()>())),
+      unit_(unit) {
     // Each count is at most kMaxSweepRows, so checking before multiplying
     // keeps the product from overflowing. Reflux is the lowest digit.
     for (std::size_t axis = axes_.size(); axis-- > 0;) {
@@ -41,12 +54,17 @@ SweepGrid::SweepGrid(const InputTexts& ranges, const FormatSettings& settings, S
 }
 
 InputTexts SweepGrid::InputsAt(std::uint64_t row) const {
-    return InputTexts{axes_[0].TextAt(ValueIndex(row, 0)), axes_[1].TextAt(ValueIndex(row, 1)),
-                      axes_[2].TextAt(ValueIndex(row, 2)), axes_[3].TextAt(ValueIndex(row, 3))};
+    InputTexts texts;
+    for (Input input : kInputs) {
+        const std::size_t axis = AxisOf(input);
+        TextOf(texts, input) = axes_[axis].TextAt(ValueIndex(row, axis));
+    }
+    return texts;
 }
 
 std::string SweepGrid::GivenStrengthAt(std::uint64_t row) const {
-    return axes_[1].GivenTextAt(ValueIndex(row, 1));
+    const std::size_t axis = AxisOf(Input::Strength);
+    return axes_[axis].GivenTextAt(ValueIndex(row, axis));
 }
 
 }  // namespace colmara

@@ -1,5 +1,5 @@
-// The grid of a sweep: every combination of the four inputs' values, in the
-// order power, strength, plates, reflux (reflux varying fastest). Rows are
+// The grid of a sweep: every combination of the inputs' values, in the order
+// of kInputs (the last, reflux, varying fastest). Rows are
 // computed from their index, never stored, so a grid costs the same memory
 // whatever its size.
 #pragma once
@@ -8,12 +8,16 @@
 #include <cstdint>
 
 #include "report/calculate.h"
+#include "study/input.h"
 #include "study/sweepaxis.h"
 
 namespace colmara {
 
 class SweepGrid {
   public:
+    // One axis per input, in the order of kInputs.
+    using AxisList = std::array<SweepAxis, kInputs.size()>;
+
     // Each text of `ranges` is one field text or a range (see SweepAxis); the
     // strength is given in `unit`. Throws StudyError for a malformed range,
     // a strength by volume outside 0..100 % or more than kMaxSweepRows rows,
@@ -32,8 +36,8 @@ class SweepGrid {
     // SweepAxis::GivenTextAt).
     std::string GivenStrengthAt(std::uint64_t row) const;
 
-    // The axes in grid order: power, strength, plates, reflux.
-    const std::array<SweepAxis, 4>& Axes() const { return axes_; }
+    // The axes in grid order.
+    const AxisList& Axes() const { return axes_; }
 
   private:
     // The value index of axis `axis` in row `row`.
@@ -41,10 +45,10 @@ class SweepGrid {
         return row / strides_[axis] % axes_[axis].Count();
     }
 
-    std::array<SweepAxis, 4> axes_;
+    AxisList axes_;
     // Rows between successive values of each axis: reflux 1, plates the
     // reflux count, and so on (the grid is a mixed-radix number).
-    std::array<std::uint64_t, 4> strides_{};
+    std::array<std::uint64_t, kInputs.size()> strides_{};
     std::uint64_t rows_ = 1;
     StrengthUnit unit_;
 };

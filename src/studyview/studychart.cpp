@@ -59,8 +59,12 @@ void SetStrengthRange(TChartAxis& axis, const std::vector<double>& values) {
     SetAxisRange(axis, low, high);
 }
 
+std::string StrengthAxisUnit(StrengthUnit unit) {
+    return unit == StrengthUnit::Volume ? "% vol" : "% by weight";
+}
+
 std::string StrengthAxisTitle(StrengthUnit unit) {
-    return unit == StrengthUnit::Volume ? "Strength, % vol" : "Strength, % by weight";
+    return "Strength, " + StrengthAxisUnit(unit);
 }
 
 std::string StrengthUnitName(StrengthUnit unit) {

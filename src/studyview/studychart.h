@@ -36,6 +36,8 @@ void SetPlateRange(TChartAxis& axis, int top);
 // (a plate's liquid balance can leave 0..100 % by weight).
 void SetStrengthRange(TChartAxis& axis, const std::vector<double>& values);
 
+// "% by weight" or "% vol", as axis titles write the unit of a strength.
+std::string StrengthAxisUnit(StrengthUnit unit);
 // "Strength, % by weight" or "Strength, % vol".
 std::string StrengthAxisTitle(StrengthUnit unit);
 // "% by weight" or "% by volume", as the unit selector names them.

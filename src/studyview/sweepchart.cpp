@@ -20,19 +20,10 @@ void ScaleItself(TChartAxis& axis) {
 
 }  // namespace
 
-const char* SweptInputTitle(SweptInput varied, StrengthUnit unit) {
-    switch (varied) {
-        case SweptInput::Power:
-            return "Power, W";
-        case SweptInput::Strength:
-            return unit == StrengthUnit::Volume ? "Boiler strength, % vol"
-                                                : "Boiler strength, % by weight";
-        case SweptInput::Plates:
-            return "Plates";
-        case SweptInput::Reflux:
-            break;
-    }
-    return "Reflux ratio";
+std::string SweptInputTitle(Input varied, StrengthUnit unit) {
+    const InputTraits& traits = TraitsOf(varied);
+    const std::string symbol = traits.volumeKey ? StrengthAxisUnit(unit) : traits.unit;
+    return symbol.empty() ? traits.label : traits.label + (", " + symbol);
 }
 
 SweepChart::SweepChart(TChart& chart, const FormatSettings& settings)
@@ -50,23 +41,31 @@ SweepChart::SweepChart(TChart& chart, const FormatSettings& settings)
     amount_.LinePen.Style = PenStyle::psDash;
     amount_.SetAxes(&chart_.BottomAxis(), &chart_.RightAxis());
     chart_.RightAxis().Title = "Product amount, g/h";
-    Reset(varied_, unit_);
+    Title(varied_, unit_);
 }
 
-void SweepChart::Reset(SweptInput varied, StrengthUnit unit) {
-    varied_ = varied;
-    unit_ = unit;
+void SweepChart::Reset(Input varied, StrengthUnit unit) {
+    run_ = true;
     strength_.Clear();
     amount_.Clear();
+    Title(varied, unit);
+}
+
+void SweepChart::Preview(Input varied, StrengthUnit unit) {
+    if (!run_) Title(varied, unit);
+}
+
+void SweepChart::Title(Input varied, StrengthUnit unit) {
+    varied_ = varied;
+    unit_ = unit;
     chart_.BottomAxis().Title = SweptInputTitle(varied, unit);
     // Over the boiler strength both figures can rise alike, so the two
     // autoscaled curves may lie on top of each other: the legend, and so
     // the readout, say which is which.
-    const bool alike = varied == SweptInput::Strength;
+    const bool alike = varied == Input::Strength;
     strength_.Title = alike ? "Product strength (solid, left axis)" : "Product strength";
     amount_.Title = alike ? "Product amount (dashed, right axis)" : "Product amount";
-    chart_.LeftAxis().Title =
-        unit == StrengthUnit::Volume ? "Product strength, % vol" : "Product strength, % by weight";
+    chart_.LeftAxis().Title = "Product strength, " + StrengthAxisUnit(unit);
     chart_.Invalidate();
 }
 

@@ -2,6 +2,7 @@
 // (right axis, g/h) against the varied input, point by point as rows come.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "chart/chart.h"
@@ -19,26 +20,32 @@ class SweepChart {
 
     // Empties both curves and titles the axes for a sweep of `varied` in
     // `unit`.
-    void Reset(SweptInput varied, StrengthUnit unit);
+    void Reset(Input varied, StrengthUnit unit);
+    // Until the first Reset, titles the empty chart for the run the panel
+    // would start now; a chart that has shown a run keeps that run's titles.
+    void Preview(Input varied, StrengthUnit unit);
     // Plots the rows' figures that exist; a failed row leaves no point.
     void Append(const std::vector<SweepRow>& rows);
 
     const TXYLineSeries& StrengthSeries() const { return strength_; }
     const TXYLineSeries& AmountSeries() const { return amount_; }
     // What the plotted run varied, and the unit of its strengths.
-    SweptInput Varied() const { return varied_; }
+    Input Varied() const { return varied_; }
     StrengthUnit Unit() const { return unit_; }
 
   private:
+    void Title(Input varied, StrengthUnit unit);
+
     TChart& chart_;
     const FormatSettings& settings_;
     TXYLineSeries& strength_;
     TXYLineSeries& amount_;
-    SweptInput varied_ = SweptInput::Reflux;
+    Input varied_ = Input::Reflux;
     StrengthUnit unit_ = StrengthUnit::Weight;
+    bool run_ = false;  // a run has been started
 };
 
-// The bottom axis' title for `varied`, with its unit.
-const char* SweptInputTitle(SweptInput varied, StrengthUnit unit);
+// The bottom axis' title for `varied`, with its unit ("Power, W").
+std::string SweptInputTitle(Input varied, StrengthUnit unit);
 
 }  // namespace colmara

@@ -18,7 +18,7 @@ std::string Trimmed(const std::string& text) {
 // A bound typed with the locale's decimal symbol, as the study layer's range
 // syntax writes it (with '.'). A '.' typed where the locale's symbol is
 // another one is refused rather than read, as the window's fields would.
-std::string RangeBound(SweptInput input, const char* which, const std::string& typed,
+std::string RangeBound(Input input, const char* which, const std::string& typed,
                        const FormatSettings& settings) {
     const std::string text = Trimmed(typed);
     const std::string& decimal = settings.decimalSeparator;
@@ -38,47 +38,19 @@ std::string RangeBound(SweptInput input, const char* which, const std::string& t
         std::from_chars(written.data(), written.data() + written.size(), value);
     if (text.empty() || foreignPoint || error != std::errc() ||
         end != written.data() + written.size() || !std::isfinite(value))
-        throw StudyError(std::string(InputKey(input)) + ": " + which + " '" + typed +
+        throw StudyError(std::string(TraitsOf(input).key) + ": " + which + " '" + typed +
                          "' is not a number");
     return written;
 }
 
-std::string& Field(InputTexts& texts, SweptInput input) {
-    switch (input) {
-        case SweptInput::Power:
-            return texts.power;
-        case SweptInput::Strength:
-            return texts.strength;
-        case SweptInput::Plates:
-            return texts.plates;
-        case SweptInput::Reflux:
-            break;
-    }
-    return texts.reflux;
-}
-
 }  // namespace
-
-const char* InputKey(SweptInput input) {
-    switch (input) {
-        case SweptInput::Power:
-            return "power";
-        case SweptInput::Strength:
-            return "strength";
-        case SweptInput::Plates:
-            return "plates";
-        case SweptInput::Reflux:
-            break;
-    }
-    return "reflux";
-}
 
 InputTexts SweepRanges(const SweepRequest& request, const FormatSettings& settings) {
     InputTexts ranges = request.fixed;
-    Field(ranges, request.varied) = RangeBound(request.varied, "from", request.from, settings) +
-                                    ':' + RangeBound(request.varied, "to", request.to, settings) +
-                                    ':' +
-                                    RangeBound(request.varied, "step", request.step, settings);
+    TextOf(ranges, request.varied) = RangeBound(request.varied, "from", request.from, settings) +
+                                     ':' + RangeBound(request.varied, "to", request.to, settings) +
+                                     ':' +
+                                     RangeBound(request.varied, "step", request.step, settings);
     return ranges;
 }
 
@@ -86,13 +58,13 @@ SweepGrid MakeSweepGrid(const SweepRequest& request, const FormatSettings& setti
     return SweepGrid(SweepRanges(request, settings), settings, request.unit);
 }
 
-std::optional<double> SweptValue(const SweepRow& row, SweptInput varied,
+std::optional<double> SweptValue(const SweepRow& row, Input varied,
                                  const FormatSettings& settings) {
     InputTexts texts = row.inputs;
     // The strength as given: by volume that is the value the range stepped.
     texts.strength = row.givenStrength;
     try {
-        return static_cast<double>(ParseExtended(Field(texts, varied), settings));
+        return static_cast<double>(ParseExtended(TextOf(texts, varied), settings));
     } catch (const Exception&) {
         return std::nullopt;
     }

@@ -3,33 +3,25 @@
 // fixed at the window's current texts.
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string>
 
 #include "report/calculate.h"
 #include "runtime/numconv.h"
+#include "study/input.h"
 #include "study/strengthunit.h"
 #include "study/sweepgrid.h"
 #include "study/sweeprow.h"
 
 namespace colmara {
 
-// In grid order, as SweepGrid::Axes lists them.
-enum class SweptInput { Power, Strength, Plates, Reflux };
-inline constexpr std::array<SweptInput, 4> kSweptInputs{SweptInput::Power, SweptInput::Strength,
-                                                        SweptInput::Plates, SweptInput::Reflux};
-
 struct SweepRequest {
-    SweptInput varied = SweptInput::Reflux;
+    Input varied = Input::Reflux;
     // FROM, TO and STEP as typed, with the locale's decimal symbol.
     std::string from, to, step;
     InputTexts fixed;  // the window's texts; the varied one is ignored
     StrengthUnit unit = StrengthUnit::Weight;
 };
-
-// The name the study layer's messages give the input ("power", ...).
-const char* InputKey(SweptInput input);
 
 // The grid's texts: the fixed texts with the varied one replaced by the range
 // FROM:TO:STEP written with '.', exactly as the companion tool is given it.
@@ -42,7 +34,6 @@ SweepGrid MakeSweepGrid(const SweepRequest& request, const FormatSettings& setti
 
 // The varied input's value in `row`, as plotted along the bottom axis (the
 // strength in the study's unit); absent when its text does not read.
-std::optional<double> SweptValue(const SweepRow& row, SweptInput varied,
-                                 const FormatSettings& settings);
+std::optional<double> SweptValue(const SweepRow& row, Input varied, const FormatSettings& settings);
 
 }  // namespace colmara

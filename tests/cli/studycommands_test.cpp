@@ -161,6 +161,48 @@ TEST(SeekCommand, FindsTheSmallestValueOrNamesTheBestReached) {
     EXPECT_EQ(plain.err, unreachable.err);
 }
 
+// A target typed from a value a sweep printed is reached by the row that
+// printed it, though the text reads back a little above the value calculated.
+TEST(SeekCommand, ATargetTypedFromASweepRowIsReachedByThatRow) {
+    struct Case {
+        std::vector<std::string> sweep;  // one row
+        std::size_t column;              // the printed quantity
+        std::vector<std::string> seek;   // the target option follows
+        const char* value;
+    };
+    const Case cases[] = {
+        {{"--strength", "10", "--power", "1500", "--plates", "4"},
+         4,
+         {"--vary", "plates", "--strength", "10", "--power", "1500", "--target-strength"},
+         "4"},
+        {{"--strength", "10", "--power", "1500", "--plates", "4", "--reflux", "5.01"},
+         4,
+         {"--vary", "reflux", "--strength", "10", "--power", "1500", "--plates", "4",
+          "--target-strength"},
+         "5.01"},
+        {{"--strength", "10", "--reflux", "3", "--plates", "10", "--power", "1001"},
+         5,
+         {"--vary", "power", "--strength", "10", "--reflux", "3", "--plates", "10",
+          "--target-amount"},
+         "1001"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.value);
+        std::vector<std::string> sweep = {"sweep"};
+        sweep.insert(sweep.end(), c.sweep.begin(), c.sweep.end());
+        const std::vector<std::string> lines = Lines(CallCompanion(sweep).out);
+        ASSERT_EQ(lines.size(), 2u);
+        std::vector<std::string> seek = {"seek"};
+        seek.insert(seek.end(), c.seek.begin(), c.seek.end());
+        seek.push_back(CsvCells(lines[1]).at(c.column));
+        const CompanionRun found = CallCompanion(seek);
+        EXPECT_EQ(found.exitCode, 0) << found.err;
+        EXPECT_EQ(found.out.substr(0, found.out.find('\n')), c.value);
+    }
+    EXPECT_NE(CallCompanion({"seek", "--help"}).out.find("a target copied from a printed row"),
+              std::string::npos);
+}
+
 TEST(ProfileCommand, PrintsEveryPlateFromTheBoilerUp) {
     const CompanionRun run = CallCompanion({"profile", "--plates", "4", "--reflux", "3"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -257,7 +299,7 @@ TEST(StudyCommands, MistakesExitWithTwoBeforeAnyOutput) {
         {"seek", "--vary", "reflux", "--target-strength", "1", "--min", "5", "--max", "1"},
         {"seek", "--vary", "reflux", "--target-strength", "1", "--resolution", "0"},
         {"profile", "--format", "xml"},
-        {"sweep", "--units", "volume", "--strength", "90:100:15"},
+        {"sweep", "--units", "volume", "--strength", "90:105:15"},
         {"seek", "--units", "volume", "--vary", "plates", "--target-strength", "1", "--strength",
          "101"},
         {"profile", "--units", "volume", "--strength", "-1"},
@@ -272,6 +314,53 @@ TEST(StudyCommands, MistakesExitWithTwoBeforeAnyOutput) {
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err, "");
     }
+}
+
+// Bounds outside what the input can take, and numbers left empty, are
+// refused with the reason before anything runs.
+TEST(SeekCommand, RefusesBoundsOutsideTheInputsValuesAndEmptyNumbers) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {{"--vary", "reflux", "--target-amount", "50", "--min=-1"},
+         "reflux: bounds must be 0 or more"},
+        {{"--vary", "power", "--target-amount", "50", "--min=-5"},
+         "power: bounds must be 1 or more"},
+        {{"--vary", "power", "--target-amount", "50", "--max", "0"},
+         "power: bounds must be 1 or more"},
+        {{"--vary", "plates", "--target-amount", "50", "--max", "101"},
+         "plates: bounds must be from 0 to 100"},
+        {{"--vary", "reflux", "--target-amount", "50", "--min="}, "--min: no number given"},
+        {{"--vary", "reflux", "--target-amount", "50", "--max="}, "--max: no number given"},
+        {{"--vary", "reflux", "--target-amount="}, "--target-amount: no number given"},
+        {{"--vary", "reflux", "--target-strength="}, "--target-strength: no number given"},
+        {{"--vary", "reflux", "--target-amount", "50", "--resolution="},
+         "--resolution: no number given"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = {"seek"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        SCOPED_TRACE(args.back());
+        const CompanionRun run = CallCompanion(args);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(c.reason), std::string::npos) << run.err;
+    }
+}
+
+// A range ends at the last value not beyond TO, so every value the user
+// wrote within an input's limits stays within them.
+TEST(SweepCommand, RangesEndWithinTo) {
+    const std::vector<std::string> lines =
+        Lines(CallCompanion(
+                  {"sweep", "--units", "volume", "--strength", "95:100:3", "--plates", "95:100:3"})
+                  .out);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(CsvCells(lines[1])[1] + " " + CsvCells(lines[1])[3], "95 95");
+    EXPECT_EQ(CsvCells(lines[4])[1] + " " + CsvCells(lines[4])[3], "98 98");
+    EXPECT_EQ(CsvCells(lines[4]).back(), "");  // no error
 }
 
 TEST(StudyCommands, HelpOfEachGivesAnExample) {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "study/records.h"
 #include "study/separatecalculate.h"
 #include "study/studyerror.h"
 #include "study/sweep.h"
@@ -23,9 +24,7 @@ std::optional<long double> QuantityOf(const SeekRequest& request, const CaseResu
 // Every candidate in order, as a sweep over the varied input's range.
 std::vector<SweepRow> AllCandidates(const SeekRequest& request, const std::string& range) {
     InputTexts ranges = request.inputs;
-    (request.vary == SeekInput::Plates   ? ranges.plates
-     : request.vary == SeekInput::Reflux ? ranges.reflux
-                                         : ranges.power) = range;
+    TextOf(ranges, request.vary) = range;
     std::vector<SweepRow> rows;
     RunSweep(SweepGrid(ranges, FormatSettings(), request.unit), FormatSettings(),
              [&](const SweepRow& row) { rows.push_back(row); });
@@ -43,20 +42,20 @@ TEST(Seek, FindsWhatAScanOfEveryCandidateFinds) {
     int bisectedExactly = 0;
     for (int n = 0; n < 150; ++n) {
         SeekRequest request;
-        request.vary = static_cast<SeekInput>(n % 3);
-        const bool scanned = request.vary == SeekInput::Plates;
+        request.vary = kSeekInputs[n % 3];
+        const bool scanned = request.vary == Input::Plates;
         request.inputs = {std::to_string(pick(5, 30) * 100), std::to_string(pick(1, 30)),
                           std::to_string(scanned ? 0 : pick(1, 4)), std::to_string(pick(0, 40))};
         request.quantity = pick(0, 1) ? SeekQuantity::ProductStrength : SeekQuantity::ProductAmount;
         // Every other case is given in % by volume, strength and target alike.
         request.unit = n % 2 == 0 ? StrengthUnit::Weight : StrengthUnit::Volume;
-        const int low = request.vary == SeekInput::Power ? pick(1, 30) * 100 : pick(0, 6);
-        const int high = low + (request.vary == SeekInput::Reflux ? 2 : scanned ? 16 : 100);
+        const int low = request.vary == Input::Power ? pick(1, 30) * 100 : pick(0, 6);
+        const int high = low + (request.vary == Input::Reflux ? 2 : scanned ? 16 : 100);
         request.min = low;
         request.max = high;
         request.resolution = 0.02;
         const std::string range = std::to_string(low) + ":" + std::to_string(high) +
-                                  (request.vary == SeekInput::Reflux ? ":0.02" : "");
+                                  (request.vary == Input::Reflux ? ":0.02" : "");
         const std::vector<SweepRow> all = AllCandidates(request, range);
 
         // A target met somewhere in the range, or above all of it.
@@ -72,7 +71,8 @@ TEST(Seek, FindsWhatAScanOfEveryCandidateFinds) {
         bool rising = true;
         for (std::size_t i = 0; i < all.size(); ++i) {
             const auto quantity = QuantityOf(request, all[i].result);
-            if (!firstHit && quantity && *quantity >= request.target) firstHit = i;
+            if (!firstHit && quantity && static_cast<double>(*quantity) >= request.target)
+                firstHit = i;
             const auto before = i > 0 ? QuantityOf(request, all[i - 1].result) : quantity;
             rising = rising && quantity && before && *before <= *quantity;
         }
@@ -85,19 +85,59 @@ TEST(Seek, FindsWhatAScanOfEveryCandidateFinds) {
         }
         if (!result.reachable) continue;
         const SweepRow& found = all[result.row.index];
-        EXPECT_EQ(result.value, scanned                             ? found.inputs.plates
-                                : request.vary == SeekInput::Reflux ? found.inputs.reflux
-                                                                    : found.inputs.power);
+        EXPECT_EQ(result.value, TextOf(found.inputs, request.vary));
         EXPECT_TRUE(SameResult(result.row.result, found.result));
         const auto quantity = QuantityOf(request, found.result);
         ASSERT_TRUE(quantity.has_value());
-        EXPECT_GE(*quantity, request.target);
+        EXPECT_GE(static_cast<double>(*quantity), request.target);
         if (result.row.index > 0) {
             const auto before = QuantityOf(request, all[result.row.index - 1].result);
-            EXPECT_TRUE(!before || *before < request.target);
+            EXPECT_TRUE(!before || static_cast<double>(*before) < request.target);
         }
     }
     EXPECT_GT(bisectedExactly, 30);  // the bisection was put to the test
+}
+
+// The printed number is the shortest text of the double nearest the
+// calculated value, so read back it may lie just above that value. A target
+// copied from a printed row is reached by that row all the same: seeking
+// between the candidate before it and it finds it.
+TEST(Seek, ATargetCopiedFromAPrintedRowIsReachedByThatRow) {
+    struct Case {
+        Input vary;
+        SeekQuantity quantity;
+        InputTexts inputs;
+        const char* range;
+    };
+    const Case cases[] = {
+        {Input::Plates, SeekQuantity::ProductStrength, {"1500", "10", "", "15"}, "0:40"},
+        {Input::Reflux, SeekQuantity::ProductStrength, {"1000", "10", "10", ""}, "1:2:0.01"},
+        {Input::Power, SeekQuantity::ProductAmount, {"", "10", "10", "3"}, "1000:1100"},
+    };
+    for (const Case& c : cases) {
+        SeekRequest request;
+        request.vary = c.vary;
+        request.quantity = c.quantity;
+        request.inputs = c.inputs;
+        const std::vector<SweepRow> all = AllCandidates(request, c.range);
+        int printedAbove = 0;
+        for (std::size_t i = 1; i < all.size(); ++i) {
+            const std::optional<long double> quantity = QuantityOf(request, all[i].result);
+            const std::optional<std::string> printed = NumberText(quantity);
+            ASSERT_TRUE(printed.has_value()) << c.range;
+            request.target = std::stod(*printed);
+            if (request.target <= *quantity) continue;
+            ++printedAbove;
+            const std::string& value = TextOf(all[i].inputs, request.vary);
+            request.min = std::stod(TextOf(all[i - 1].inputs, request.vary));
+            request.max = std::stod(value);
+            SCOPED_TRACE(value + ": target " + *printed);
+            const SeekResult result = Seek(request, FormatSettings());
+            EXPECT_TRUE(result.reachable);
+            EXPECT_EQ(result.value, value);
+        }
+        EXPECT_GT(printedAbove, 2) << c.range;  // the case the rule is for did occur
+    }
 }
 
 TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
@@ -109,7 +149,7 @@ TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
     };
     const Case cases[] = {
         {{{"1000", "10", "20", "3"},
-          SeekInput::Plates,
+          Input::Plates,
           SeekQuantity::ProductStrength,
           97,
           {},
@@ -119,7 +159,7 @@ TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
          95.5L,
          95.6L},
         {{{"1000", "10", "20", "3"},
-          SeekInput::Reflux,
+          Input::Reflux,
           SeekQuantity::ProductAmount,
           5000,
           {},
@@ -129,7 +169,7 @@ TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
          2000,
          5000},
         {{{"1000", "12.5", "20", "3"},
-          SeekInput::Plates,
+          Input::Plates,
           SeekQuantity::ProductStrength,
           98,
           {},
@@ -139,9 +179,9 @@ TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
          "product strength 98 % vol is out of reach with plates from 0 to 100: the best is 97.1",
          97.1L,
          97.2L},
-        {{{"1000", "1", "20", "15"}, SeekInput::Power, SeekQuantity::ProductAmount, 1, 0, 0, 0.01},
-         "product amount 1 g/h is out of reach with power from 0 to 0: no case could be "
-         "calculated (Invalid floating point operation.)",
+        {{{"1000", "1", "20", "-1"}, Input::Power, SeekQuantity::ProductAmount, 1, 1, 1, 0.01},
+         "product amount 1 g/h is out of reach with power from 1 to 1: no case could be "
+         "calculated (Floating point division by zero.)",
          0,
          0},
     };
@@ -157,7 +197,7 @@ TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
         EXPECT_LT(*best, c.bestBelow);
         EXPECT_NE(
             message.find(" at " +
-                         std::string(c.request.vary == SeekInput::Plates ? "plates " : "reflux ") +
+                         std::string(c.request.vary == Input::Plates ? "plates " : "reflux ") +
                          result.value),
             std::string::npos);
     }
@@ -165,17 +205,33 @@ TEST(Seek, SaysWhenTheTargetIsOutOfReach) {
 
 TEST(Seek, RefusesBoundsItCannotUse) {
     struct Case {
-        SeekInput vary;
+        Input vary;
         std::optional<double> min, max;
         double resolution;
         const char* message;
     };
     const Case cases[] = {
-        {SeekInput::Plates, 10, 5, 0.01, "plates: minimum 10 is above maximum 5"},
-        {SeekInput::Plates, 0, 101, 0.01, "plates: bounds must lie within 0 to 100"},
-        {SeekInput::Power, 1.5, {}, 0.01, "power: 1.5 is not a whole number in range '1.5:100000'"},
-        {SeekInput::Reflux, {}, {}, 0, "reflux: resolution 0 is not above 0"},
-        {SeekInput::Reflux, 0, 1e6, 0.01,
+        {Input::Plates, 10, 5, 0.01, "plates: minimum 10 is above maximum 5"},
+        {Input::Plates, 0, 101, 0.01,
+         "plates: bounds must be from 0 to 100, the values plates can take"},
+        {Input::Plates,
+         -1,
+         {},
+         0.01,
+         "plates: bounds must be from 0 to 100, the values plates can take"},
+        {Input::Reflux,
+         -1,
+         {},
+         0.01,
+         "reflux: bounds must be 0 or more, the values reflux can take"},
+        {Input::Reflux, -3, -2, 0.01,
+         "reflux: bounds must be 0 or more, the values reflux can take"},
+        {Input::Power, -5, {}, 0.01, "power: bounds must be 1 or more, the values power can take"},
+        {Input::Power, 0, 0, 0.01, "power: bounds must be 1 or more, the values power can take"},
+        {Input::Power, 1.5, {}, 0.01, "power: 1.5 is not a whole number in range '1.5:100000'"},
+        {Input::Reflux, {}, {}, 0, "reflux: resolution 0 is not above 0"},
+        {Input::Strength, {}, {}, 0.01, "strength: a seek does not vary this input"},
+        {Input::Reflux, 0, 1e6, 0.01,
          "reflux: more than 10000000 values in range '0:1000000:0.01'"},
     };
     for (const Case& c : cases) {

@@ -10,6 +10,7 @@
 #include "study/strengthtext.h"
 #include "study/studyerror.h"
 #include "study/sweepgrid.h"
+#include "study/valuetext.h"
 
 namespace colmara {
 namespace {
@@ -116,7 +117,7 @@ TEST(StrengthUnit, RefusesStrengthsOutsideTheScale) {
     const Study studies[] = {
         {"120", "strength: 120 % by volume is outside 0 to 100 %"},
         {"-0,5", "strength: -0.5 % by volume is outside 0 to 100 %"},
-        {"90:100:15", "strength: 105 % by volume in range '90:100:15' is outside 0 to 100 %"},
+        {"90:105:15", "strength: 105 % by volume in range '90:105:15' is outside 0 to 100 %"},
         {"-1:10", "strength: -1 % by volume in range '-1:10' is outside 0 to 100 %"},
     };
     for (const Study& s : studies) {
@@ -153,6 +154,61 @@ TEST(StrengthFieldText, WritesTheConvertedStrengthAsAFieldText) {
         SCOPED_TRACE(c.typed);
         const FormatSettings settings = c.comma ? test::CommaSettings() : FormatSettings();
         EXPECT_EQ(StrengthFieldText(c.typed, c.unit, settings), c.field);
+    }
+}
+
+// The strength the calculation reads for `text` given in `unit`.
+long double Calculated(const std::string& text, StrengthUnit unit, const FormatSettings& settings) {
+    return ParseExtended(StrengthFieldText(text, unit, settings), settings);
+}
+
+// Decimals written in a field text.
+int Decimals(const std::string& text, const std::string& separator) {
+    const std::size_t at = text.find(separator);
+    return at == std::string::npos ? 0 : static_cast<int>(text.size() - at - separator.size());
+}
+
+TEST(SwitchedStrengthText, KeepsTheStrengthCalculatedInTheFewestDigits) {
+    const FormatSettings dot;
+    constexpr auto W = StrengthUnit::Weight;
+    constexpr auto V = StrengthUnit::Volume;
+    struct Case {
+        const char* text;
+        StrengthUnit from, to;
+        const char* switched;
+    };
+    const Case cases[] = {
+        {"10", W, V, "12.440435054"}, {"12.440435054", V, W, "10"},
+        {"10", W, W, "10"},           {"0", W, V, "0"},
+        {"100", V, W, "100"},         {"95.58", W, V, "97.184178946"},  // the azeotrope
+        {"120", W, V, "120"},  // no strength: kept for the calculation to refuse
+        {"ten", V, W, "ten"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SwitchedStrengthText(c.text, c.from, c.to, dot), c.switched) << c.text;
+    EXPECT_EQ(SwitchedStrengthText("12,5", W, V, {",", "."}), "15,496322558");
+
+    // Over the scale, in both directions: within the tolerance, and neither
+    // neighbour with a decimal fewer would be.
+    for (double percent = 0.0005; percent < 100; percent += 1.7347) {
+        for (const StrengthUnit from : {W, V}) {
+            const StrengthUnit to = from == W ? V : W;
+            const std::string text = PlainNumber(percent);
+            const std::string switched = SwitchedStrengthText(text, from, to, dot);
+            SCOPED_TRACE(text + " -> " + switched);
+            const long double before = Calculated(text, from, dot);
+            EXPECT_LT(std::fabs(Calculated(switched, to, dot) - before), kSwitchTolerance);
+            const int decimals = Decimals(switched, ".");
+            if (decimals == 0) continue;
+            const double scale = std::pow(10.0, decimals - 1);
+            const double value = std::stod(switched) * scale;
+            for (const double fewer : {std::floor(value) / scale, std::ceil(value) / scale}) {
+                if (fewer > 100) continue;
+                EXPECT_GE(std::fabs(Calculated(PlainNumber(fewer), to, dot) - before),
+                          kSwitchTolerance)
+                    << PlainNumber(fewer);
+            }
+        }
     }
 }
 

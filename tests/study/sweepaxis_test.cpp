@@ -36,12 +36,21 @@ TEST(SweepAxis, GeneratesShortestFieldTexts) {
         {"3:3:7", true, false, V{"3"}},
         // FROM + i x STEP in exact decimals, not a running sum of doubles.
         {"0:0.3:0.1", false, false, V{"0", "0.1", "0.2", "0.3"}},
-        // The last value is the last one less than half a step beyond TO.
-        {"0:1.9", false, false, V{"0", "1", "2"}},
-        {"0:1.4", false, false, V{"0", "1"}},
-        {"1:2:0.6", false, false, V{"1", "1.6", "2.2"}},
+        // The last value is the last one not beyond TO, however close.
+        {"0:1.9", false, false, V{"0", "1"}},
+        {"1:2:0.6", false, false, V{"1", "1.6"}},
         {"0:1:0.3", false, false, V{"0", "0.3", "0.6", "0.9"}},
-        {"0:1:0.4", false, false, V{"0", "0.4", "0.8"}},  // 1.2 is half a step beyond
+        {"95:100:3", true, false, V{"95", "98"}},
+        {"0:10:6", true, false, V{"0", "6"}},
+        {"10:0:-6", true, false, V{"10", "4"}},
+        {"0:0.99999:0.1", false, false,
+         V{"0", "0.1", "0.2", "0.3", "0.4", "0.5", "0.6", "0.7", "0.8", "0.9"}},
+        {"0:1.05:0.35", false, false, V{"0", "0.35", "0.7", "1.05"}},  // 3 x 0.35 is 1.05 exactly
+        // Without short decimals TO counts when the quotient is a rounding short.
+        {"0:1.5e-19:3e-20", false, false,
+         V{"0", "3e-20", "6e-20", "9e-20", "1.2e-19", "1.5000000000000002e-19"}},
+        {"0:1.4e-19:3e-20", false, false, V{"0", "3e-20", "6e-20", "9e-20", "1.2e-19"}},
+        {"0:2.9e20:1e20", false, false, V{"0", "1e+20", "2e+20"}},
         {"0.00001:0.00003:0.00001", false, true, V{"0,00001", "0,00002", "0,00003"}},
         {"100000:300000:100000", true, false, V{"100000", "200000", "300000"}},
         // Beyond 2^53 units the values are doubles again, in their shortest text.
@@ -56,6 +65,11 @@ TEST(SweepAxis, GeneratesShortestFieldTexts) {
     ASSERT_EQ(tenths.Count(), 31u);
     EXPECT_EQ(tenths.TextAt(29), "2.9");
     EXPECT_EQ(tenths.TextAt(30), "3");
+    // Every value given by volume lies within 0..100 % when TO does.
+    const SweepAxis byVolume =
+        SweepAxis::Parse("strength", "95:100:3", false, FormatSettings(), StrengthUnit::Volume);
+    EXPECT_EQ(byVolume.Count(), 2u);
+    EXPECT_EQ(byVolume.GivenTextAt(1), "98");
 }
 
 TEST(SweepAxis, RefusesBadRangesNamingTheInput) {

@@ -7,7 +7,7 @@
 namespace colmara {
 namespace {
 
-using enum StudyField;
+using enum Input;
 constexpr auto W = StrengthUnit::Weight;
 constexpr auto V = StrengthUnit::Volume;
 
@@ -17,7 +17,7 @@ FormatSettings Comma() {
 
 TEST(FieldNote, FlagsOnlyValuesWithoutPhysicalMeaning) {
     struct Case {
-        StudyField field;
+        Input field;
         const char* text;
         StrengthUnit unit;
         bool comma;
@@ -47,7 +47,7 @@ TEST(FieldNote, FlagsOnlyValuesWithoutPhysicalMeaning) {
 
 TEST(SteppedText, StepsTheNumberAndKeepsItsDecimals) {
     struct Case {
-        StudyField field;
+        Input field;
         const char* text;
         int steps;
         double step;
@@ -73,28 +73,6 @@ TEST(SteppedText, StepsTheNumberAndKeepsItsDecimals) {
             SteppedText(c.field, c.text, c.steps, c.step, c.comma ? Comma() : FormatSettings{});
         EXPECT_EQ(text.value_or("(none)"), c.stepped ? c.stepped : "(none)") << c.text;
     }
-}
-
-TEST(SwitchedStrengthText, ConvertsNumbersInRangeAndKeepsTheRest) {
-    const FormatSettings dot;
-    const double tenByVolume = static_cast<double>(VolumeFromWeight(10));
-    struct Case {
-        const char* text;
-        StrengthUnit from, to;
-        std::string switched;
-    };
-    const Case cases[] = {
-        {"10", W, V, "12.4404"}, {"12.4404", V, W, "10"},    {"10", W, W, "10"}, {"0", W, V, "0"},
-        {"100", V, W, "100"},    {"95.58", W, V, "97.1842"},  // the azeotrope
-        {"120", W, V, "120"},  // no strength: kept for the calculation to use
-        {"ten", V, W, "ten"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(SwitchedStrengthText(c.text, c.from, c.to, dot), c.switched) << c.text;
-    // Four decimals keep the strength within 0.00005 % of the converted one.
-    const std::string there = SwitchedStrengthText("10", W, V, dot);
-    EXPECT_NEAR(static_cast<double>(ParseExtended(there, dot)), tenByVolume, 0.5e-4);
-    EXPECT_EQ(SwitchedStrengthText("12,5", W, V, Comma()).find('.'), std::string::npos);
 }
 
 TEST(RunName, NamesARunByItsInputs) {

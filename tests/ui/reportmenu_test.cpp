@@ -20,10 +20,10 @@
 #include <functional>
 #include <sstream>
 
-#include "cli/companion.h"
 #include "support/tinydisk.h"
 #include "ui/chart/chartwidget.h"
 #include "ui/chooserfortest.h"
+#include "ui/companionprogram.h"
 #include "ui/form1.h"
 #include "ui/recordingreporter.h"
 
@@ -148,11 +148,8 @@ TEST(ReportMenu, OpensFromEitherListByMouseOrKeyboardSelectingNothing) {
 
 // What `colmara-report profile` prints for these texts.
 std::string CompanionProfile(const InputTexts& texts) {
-    std::ostringstream out, err;
-    RunCompanion({"profile", "--power", texts.power, "--strength", texts.strength, "--plates",
-                  texts.plates, "--reflux", texts.reflux},
-                 FormatSettings{}, out, err);
-    return out.str();
+    return test::CompanionOutput({"profile", "--power", texts.power, "--strength", texts.strength,
+                                  "--plates", texts.plates, "--reflux", texts.reflux});
 }
 
 QByteArray FileBytes(const QString& path) {

@@ -4,8 +4,7 @@
 
 namespace colmara {
 
-NumberField::NumberField(StudyField field, double step, const FormatSettings& settings,
-                         QWidget* parent)
+NumberField::NumberField(Input field, double step, const FormatSettings& settings, QWidget* parent)
     : QAbstractSpinBox(parent), field_(field), step_(step), settings_(settings) {
     // Nothing is corrected on leaving the field: the text is the input.
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);

@@ -15,10 +15,10 @@ class NumberField : public QAbstractSpinBox {
 
   public:
     // settings: the decimal symbol the text is read with; must outlive the field.
-    NumberField(StudyField field, double step, const FormatSettings& settings,
+    NumberField(Input field, double step, const FormatSettings& settings,
                 QWidget* parent = nullptr);
 
-    StudyField Field() const { return field_; }
+    Input Field() const { return field_; }
     std::string Text() const;
     // Replaces the text (as a user would type it) and announces the change.
     void SetText(const std::string& text);
@@ -34,7 +34,7 @@ class NumberField : public QAbstractSpinBox {
     StepEnabled stepEnabled() const override;
 
   private:
-    StudyField field_;
+    Input field_;
     double step_;
     const FormatSettings& settings_;
 };

@@ -8,19 +8,26 @@ namespace colmara {
 
 namespace {
 
+// What a field shows beside the input's traits.
 struct FieldEntry {
-    StudyField field;
+    Input field;
     const char* label;  // with the mnemonic
     const char* name;   // accessible name
     double step;
 };
 
-constexpr std::array<FieldEntry, 4> kFields = {{
-    {StudyField::Power, "&Power, W", "Heating power in watts", 100},
-    {StudyField::Strength, "Boiler &strength", "Boiler strength", 1},
-    {StudyField::Plates, "Pla&tes", "Number of plates", 1},
-    {StudyField::Reflux, "&Reflux ratio", "Reflux ratio", 0.5},
-}};
+constexpr auto kFields = std::to_array<FieldEntry>({
+    {Input::Power, "&Power, W", "Heating power in watts", 100},
+    {Input::Strength, "Boiler &strength", "Boiler strength", 1},
+    {Input::Plates, "Pla&tes", "Number of plates", 1},
+    {Input::Reflux, "&Reflux ratio", "Reflux ratio", 0.5},
+});
+// One field per input, in their order: a new input does not build without one.
+static_assert(kFields.size() == kInputs.size() && [] {
+    for (std::size_t i = 0; i < kInputs.size(); ++i)
+        if (kFields[i].field != kInputs[i]) return false;
+    return true;
+}());
 
 StrengthUnit UnitAt(int index) {
     return index == 1 ? StrengthUnit::Volume : StrengthUnit::Weight;
@@ -48,7 +55,7 @@ StudyInputs::StudyInputs(const FormatSettings& settings, QWidget* parent)
         notes_[Index(entry.field)] = note;
         connect(field, &NumberField::TextEdited, this, &StudyInputs::Edited);
         ++row;
-        if (entry.field == StudyField::Strength) {
+        if (entry.field == Input::Strength) {
             for (StrengthUnit u : {StrengthUnit::Weight, StrengthUnit::Volume})
                 unit_->addItem(QString::fromStdString(StrengthUnitName(u)));
             unit_->setAccessibleName(QStringLiteral("Strength unit"));
@@ -68,9 +75,9 @@ StudyInputs::StudyInputs(const FormatSettings& settings, QWidget* parent)
 }
 
 InputTexts StudyInputs::Typed() const {
-    auto text = [this](StudyField f) { return fields_[Index(f)]->Text(); };
-    return {text(StudyField::Power), text(StudyField::Strength), text(StudyField::Plates),
-            text(StudyField::Reflux)};
+    InputTexts typed;
+    for (Input input : kInputs) TextOf(typed, input) = fields_[Index(input)]->Text();
+    return typed;
 }
 
 StrengthUnit StudyInputs::Unit() const {
@@ -81,10 +88,10 @@ void StudyInputs::SetInputs(const InputTexts& typed, StrengthUnit unit) {
     quiet_ = true;
     shownUnit_ = unit;
     unit_->setCurrentIndex(unit == StrengthUnit::Volume ? 1 : 0);
-    Field(StudyField::Power).SetText(typed.power);
-    Field(StudyField::Strength).SetText(typed.strength);
-    Field(StudyField::Plates).SetText(typed.plates);
-    Field(StudyField::Reflux).SetText(typed.reflux);
+    for (Input input : kInputs) Field(input).SetText(TextOf(typed, input));
+    typedStrength_ = typed.strength;
+    typedUnit_ = unit;
+    switchedStrength_.reset();
     quiet_ = false;
     Edited();
 }
@@ -92,17 +99,20 @@ void StudyInputs::SetInputs(const InputTexts& typed, StrengthUnit unit) {
 void StudyInputs::UnitChosen() {
     const StrengthUnit chosen = UnitAt(unit_->currentIndex());
     if (chosen == shownUnit_) return;
-    NumberField& strength = Field(StudyField::Strength);
-    const std::string text = SwitchedStrengthText(strength.Text(), shownUnit_, chosen, settings_);
+    if (chosen == typedUnit_)
+        switchedStrength_.reset();
+    else
+        switchedStrength_ = SwitchedStrengthText(typedStrength_, typedUnit_, chosen, settings_);
     shownUnit_ = chosen;
     quiet_ = true;
-    strength.SetText(text);
+    Field(Input::Strength).SetText(switchedStrength_.value_or(typedStrength_));
     quiet_ = false;
     Edited();
 }
 
 void StudyInputs::Edited() {
     if (quiet_) return;
+    RememberStrength();
     for (const FieldEntry& entry : kFields) {
         const auto note =
             FieldNote(entry.field, fields_[Index(entry.field)]->Text(), shownUnit_, settings_);
@@ -110,6 +120,14 @@ void StudyInputs::Edited() {
                                                  : QString());
     }
     emit Changed();
+}
+
+void StudyInputs::RememberStrength() {
+    const std::string text = Field(Input::Strength).Text();
+    if (text == switchedStrength_) return;
+    typedStrength_ = text;
+    typedUnit_ = shownUnit_;
+    switchedStrength_.reset();
 }
 
 void StudyInputs::ShowStatus(const QString& text, bool error) {

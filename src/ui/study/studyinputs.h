@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QWidget>
 #include <array>
+#include <optional>
+#include <string>
 
 #include "report/calculate.h"
 #include "study/strengthunit.h"
@@ -25,9 +27,9 @@ class StudyInputs : public QWidget {
     // Puts a whole setup into the fields (texts as given) and announces one change.
     void SetInputs(const InputTexts& typed, StrengthUnit unit);
 
-    NumberField& Field(StudyField field) { return *fields_[Index(field)]; }
+    NumberField& Field(Input field) { return *fields_[Index(field)]; }
     QComboBox& UnitSelector() { return *unit_; }
-    QString Note(StudyField field) const { return notes_[Index(field)]->text(); }
+    QString Note(Input field) const { return notes_[Index(field)]->text(); }
 
     void ShowStatus(const QString& text, bool error);
     QString Status() const { return status_->text(); }
@@ -37,17 +39,23 @@ class StudyInputs : public QWidget {
     void Changed();
 
   private:
-    static std::size_t Index(StudyField field) { return static_cast<std::size_t>(field); }
+    static std::size_t Index(Input field) { return static_cast<std::size_t>(field); }
     void UnitChosen();
+    void RememberStrength();
     void Edited();
 
     const FormatSettings& settings_;
-    std::array<NumberField*, 4> fields_{};
-    std::array<QLabel*, 4> notes_{};
+    std::array<NumberField*, kInputs.size()> fields_{};
+    std::array<QLabel*, kInputs.size()> notes_{};
     QComboBox* unit_;
     QLabel* status_;
     StrengthUnit shownUnit_ = StrengthUnit::Weight;  // the unit the strength text is in
-    bool quiet_ = false;                             // filling several fields at once
+    // The strength as last typed, and its unit: a switch back to that unit
+    // gives it back as long as the text a switch wrote was not edited since.
+    std::string typedStrength_;
+    StrengthUnit typedUnit_ = StrengthUnit::Weight;
+    std::optional<std::string> switchedStrength_;  // the text the last switch wrote
+    bool quiet_ = false;                           // filling several fields at once
 };
 
 }  // namespace colmara

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "runtime/regularfile.h"
+#include "study/input.h"
 #include "ui/study/studywindow.h"
 
 namespace colmara {
@@ -16,8 +17,9 @@ namespace {
 constexpr const char* kOrganisation = "Colmara";
 constexpr const char* kApplication = "Colmara Study";
 
-const char* UnitKey(StrengthUnit unit) {
-    return unit == StrengthUnit::Volume ? "volume" : "weight";
+// The settings key of an input's text: "inputs/power", ...
+QString InputSetting(const char* key) {
+    return QStringLiteral("inputs/") + QString::fromLatin1(key);
 }
 
 // Why the settings file cannot be used (a FIFO, a device, a folder), found
@@ -38,11 +40,10 @@ void StudyWindow::SaveState() const {
     QSettings settings(kOrganisation, kApplication);
     settings.setValue("geometry", saveGeometry());
     const InputTexts typed = inputs_->Typed();
-    settings.setValue("inputs/power", QString::fromStdString(typed.power));
-    settings.setValue("inputs/strength", QString::fromStdString(typed.strength));
-    settings.setValue("inputs/plates", QString::fromStdString(typed.plates));
-    settings.setValue("inputs/reflux", QString::fromStdString(typed.reflux));
-    settings.setValue("inputs/units", UnitKey(inputs_->Unit()));
+    for (Input input : kInputs)
+        settings.setValue(InputSetting(TraitsOf(input).key),
+                          QString::fromStdString(TextOf(typed, input)));
+    settings.setValue(InputSetting("units"), StrengthUnitKey(inputs_->Unit()));
     settings.setValue("tab", tabs_->currentIndex());
 }
 
@@ -57,16 +58,16 @@ void StudyWindow::RestoreState() {
     }
     QSettings settings(kOrganisation, kApplication);
     if (settings.contains("geometry")) restoreGeometry(settings.value("geometry").toByteArray());
-    const InputTexts defaults;
-    auto text = [&settings](const char* key, const std::string& fallback) {
-        return settings.value(key, QString::fromStdString(fallback)).toString().toStdString();
-    };
-    const InputTexts typed{
-        text("inputs/power", defaults.power), text("inputs/strength", defaults.strength),
-        text("inputs/plates", defaults.plates), text("inputs/reflux", defaults.reflux)};
-    const StrengthUnit unit = settings.value("inputs/units").toString() == "volume"
-                                  ? StrengthUnit::Volume
-                                  : StrengthUnit::Weight;
+    InputTexts typed;  // the defaults where nothing was kept
+    for (Input input : kInputs) {
+        std::string& text = TextOf(typed, input);
+        text = settings.value(InputSetting(TraitsOf(input).key), QString::fromStdString(text))
+                   .toString()
+                   .toStdString();
+    }
+    const StrengthUnit unit =
+        StrengthUnitKeyed(settings.value(InputSetting("units")).toString().toStdString())
+            .value_or(StrengthUnit::Weight);
     inputs_->SetInputs(typed, unit);
     const int tab = settings.value("tab", 0).toInt();
     if (tab >= 0 && tab < tabs_->count()) tabs_->setCurrentIndex(tab);

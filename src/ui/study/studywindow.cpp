@@ -8,6 +8,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
+#include "studyview/failuremessage.h"
 #include "studyview/studychart.h"
 #include "ui/chart/chartview.h"
 #include "ui/study/comparepanel.h"
@@ -62,12 +63,9 @@ void StudyWindow::AddPanels() {
 void StudyWindow::OrderFocus() {
     // Screen order: the inputs down the left, then the tab bar; each panel's
     // controls follow it in the order they were made, which is theirs.
-    QWidget* const chain[] = {&inputs_->Field(StudyField::Power),
-                              &inputs_->Field(StudyField::Strength),
-                              &inputs_->UnitSelector(),
-                              &inputs_->Field(StudyField::Plates),
-                              &inputs_->Field(StudyField::Reflux),
-                              tabs_};
+    QWidget* const chain[] = {&inputs_->Field(Input::Power),  &inputs_->Field(Input::Strength),
+                              &inputs_->UnitSelector(),       &inputs_->Field(Input::Plates),
+                              &inputs_->Field(Input::Reflux), tabs_};
     for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
         QWidget::setTabOrder(chain[i], chain[i + 1]);
 }
@@ -158,10 +156,13 @@ void StudyWindow::ShowCase(const StudyCase& study) {
             ReadoutNumber(static_cast<double>(result.productAmount.value_or(0)), settings_) +
             " g/h";
         inputs_->ShowStatus(QString::fromStdString(text), false);
+        solvedOnce_ = true;
     } else {
-        inputs_->ShowStatus(QString::fromStdString(result.error.value_or("")) +
-                                QStringLiteral(" (grey curves: the last case that solved)"),
-                            true);
+        // The panels grey the last case that solved; before one has, none is drawn.
+        inputs_->ShowStatus(
+            QString::fromStdString(FailureStatus(study.typed, study.unit, result.error.value_or(""),
+                                                 solvedOnce_, settings_)),
+            true);
     }
     for (StudyPanel* panel : panels_) panel->ShowCase(study);
 }

@@ -66,6 +66,7 @@ class StudyWindow : public QMainWindow {
     std::vector<StudyPanel*> panels_;
     CaseSolver solver_;
     StudyCase shown_;
+    bool solvedOnce_ = false;  // a case has solved, so a failure leaves grey curves
 };
 
 }  // namespace colmara

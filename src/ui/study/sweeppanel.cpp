@@ -27,12 +27,13 @@ constexpr std::uint64_t kMaxPanelRows = 100'000;
 
 // FROM, TO and STEP offered for each input before the user types any, with
 // '.' for the locale's symbol.
-constexpr std::array<std::array<const char*, 3>, 4> kDefaultRanges{{
+constexpr auto kDefaultRanges = std::to_array<std::array<const char*, 3>>({
     {"500", "3000", "250"},  // power
     {"1", "20", "1"},        // strength
     {"1", "40", "1"},        // plates
     {"1", "30", "1"},        // reflux
-}};
+});
+static_assert(kDefaultRanges.size() == kInputs.size(), "a range for every input");
 
 constexpr std::array<const char*, 3> kBoundNames{"From", "To", "Step"};
 constexpr std::array<const char*, 3> kBoundLabels{"Fro&m", "T&o", "St&ep"};
@@ -59,7 +60,7 @@ SweepPanel::SweepPanel(const FormatSettings& settings, QWidget* parent)
     connect(&runner_, &SweepRunner::RowsArrived, this, &SweepPanel::ShowRows);
     connect(&runner_, &SweepRunner::Progressed, this, &SweepPanel::ShowProgress);
     connect(&runner_, &SweepRunner::Finished, this, &SweepPanel::ShowEnd);
-    vary_->setCurrentIndex(static_cast<int>(SweptInput::Reflux));
+    vary_->setCurrentIndex(static_cast<int>(Input::Reflux));
 }
 
 SweepPanel::~SweepPanel() = default;
@@ -68,8 +69,8 @@ void SweepPanel::BuildControls() {
     vary_ = new QComboBox(this);
     vary_->setAccessibleName("Input to vary");
     vary_->setToolTip("The input the sweep varies; the other three stay as typed on the left");
-    for (const SweptInput input : kSweptInputs)
-        vary_->addItem(QString::fromLatin1(SweptInputTitle(input, unit_)));
+    for (const Input input : kInputs)
+        vary_->addItem(QString::fromStdString(SweptInputTitle(input, unit_)));
     connect(vary_, &QComboBox::currentIndexChanged, this, &SweepPanel::SwitchInput);
     for (std::size_t bound = 0; bound < bounds_.size(); ++bound) {
         bounds_[bound] = new QLineEdit(ranges_[0][bound], this);
@@ -140,8 +141,8 @@ void SweepPanel::BuildLayout() {
     page->addWidget(split, 1);
 }
 
-SweptInput SweepPanel::Varied() const {
-    return kSweptInputs[shownInput_];
+Input SweepPanel::Varied() const {
+    return kInputs[shownInput_];
 }
 
 void SweepPanel::SwitchInput(int index) {
@@ -151,17 +152,19 @@ void SweepPanel::SwitchInput(int index) {
         bounds_[bound]->setText(ranges_[index][bound]);
     }
     shownInput_ = index;
+    if (chart_) chart_->Preview(Varied(), unit_);
 }
 
 void SweepPanel::TitleStrengthItem() {
-    vary_->setItemText(static_cast<int>(SweptInput::Strength),
-                       QString::fromLatin1(SweptInputTitle(SweptInput::Strength, unit_)));
+    vary_->setItemText(static_cast<int>(Input::Strength),
+                       QString::fromStdString(SweptInputTitle(Input::Strength, unit_)));
 }
 
 void SweepPanel::Draw(const StudyCase& newest) {
     fixed_ = newest.typed;
     unit_ = newest.unit;
     TitleStrengthItem();
+    chart_->Preview(Varied(), unit_);
 }
 
 ChartView* SweepPanel::ExportChart() {
@@ -186,7 +189,7 @@ void SweepPanel::Run() {
     try {
         const SweepGrid grid = MakeSweepGrid(request, settings_);
         if (grid.RowCount() > kMaxPanelRows)
-            throw StudyError(std::string(InputKey(request.varied)) + ": more than " +
+            throw StudyError(std::string(TraitsOf(request.varied).key) + ": more than " +
                              std::to_string(kMaxPanelRows) +
                              " values; the companion tool runs larger sweeps");
         model_->Reset(unit_);
@@ -238,7 +241,7 @@ std::string SweepPanel::Readout(const std::vector<SeriesReading>& readings) cons
     // Both series share the varied input; the nearest point of each is read,
     // in the unit of the run plotted (a unit chosen since applies to the next).
     const StrengthUnit unit = chart_->Unit();
-    std::string text = std::string(SweptInputTitle(chart_->Varied(), unit)) + " " +
+    std::string text = SweptInputTitle(chart_->Varied(), unit) + " " +
                        ReadoutNumber(readings.front().X, settings_) + ":";
     const auto& list = pane_->Chart().SeriesList();
     for (std::size_t i = 0; i < readings.size(); ++i) {

@@ -63,7 +63,7 @@ class SweepPanel : public StudyPanel {
   private:
     void BuildControls();
     void BuildLayout();
-    SweptInput Varied() const;
+    Input Varied() const;
     // The varied input and both figures at the point nearest the pointer.
     std::string Readout(const std::vector<SeriesReading>& readings) const;
     // Keeps the range typed for the old input and shows the new one's.
@@ -79,7 +79,7 @@ class SweepPanel : public StudyPanel {
     StrengthUnit unit_ = StrengthUnit::Weight;
     unsigned threads_ = 0;
     // FROM, TO and STEP as last typed for each input, in grid order.
-    std::array<std::array<QString, 3>, 4> ranges_;
+    std::array<std::array<QString, 3>, kInputs.size()> ranges_;
     int shownInput_ = 0;
 
     QComboBox* vary_ = nullptr;

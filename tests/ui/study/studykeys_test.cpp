@@ -60,7 +60,7 @@ class StudyKeysTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitFor([this] { return !window_->Solver().Busy(); }, 20000));
     }
 
-    QWidget* Power() { return &window_->Inputs().Field(StudyField::Power); }
+    QWidget* Power() { return &window_->Inputs().Field(Input::Power); }
     SweepPanel& Sweep() { return dynamic_cast<SweepPanel&>(window_->Panel(kSweepTab)); }
 
     // The controls Tab visits from Power until it comes back there.
@@ -138,7 +138,7 @@ TEST_F(StudyKeysTest, CtrlKeysSwitchTabsFromAnyControlAndChangeNoNumber) {
     const InputTexts typed = window_->Inputs().Typed();
     const int count = window_->Tabs().count();
     for (const auto& k : keys) {
-        QWidget* const starts[] = {Power(), &window_->Inputs().Field(StudyField::Reflux),
+        QWidget* const starts[] = {Power(), &window_->Inputs().Field(Input::Reflux),
                                    window_->Panel(0).ExportChart()};
         for (QWidget* from : starts) {
             SCOPED_TRACE(NameOf(from).toStdString() + " key " + std::to_string(k.key));
@@ -195,7 +195,7 @@ TEST_F(StudyKeysTest, EscapeCancelsARunningSweepAndTabLeavesItsTable) {
     SweepPanel& sweep = Sweep();
     sweep.SetThreads(1);
     window_->Tabs().setCurrentIndex(kSweepTab);
-    sweep.findChild<QComboBox*>()->setCurrentIndex(static_cast<int>(SweptInput::Reflux));
+    sweep.findChild<QComboBox*>()->setCurrentIndex(static_cast<int>(Input::Reflux));
     for (QLineEdit* edit : sweep.findChildren<QLineEdit*>())
         edit->setText(edit->accessibleName() == "From" ? "1"
                       : edit->accessibleName() == "To" ? "99999"

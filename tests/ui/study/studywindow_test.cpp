@@ -18,13 +18,13 @@
 #include <QTest>
 #include <sstream>
 
-#include "cli/companion.h"
 #include "study/records.h"
 #include "study/strengthtext.h"
 #include "study/valuetext.h"
 #include "support/tinydisk.h"
 #include "ui/chart/chartview.h"
 #include "ui/chooserfortest.h"
+#include "ui/companionprogram.h"
 #include "ui/study/comparepanel.h"
 #include "ui/study/profilepanel.h"
 #include "ui/study/studyopener.h"
@@ -100,8 +100,8 @@ void ExpectCurvesOf(ProfilePanel& panel, const CaseProfile& profile, StrengthUni
 TEST_F(StudyWindowTest, TypingRecalculatesTheProfileOfTheTypedTexts) {
     auto window = Open();
     StudyInputs& inputs = window->Inputs();
-    Type(inputs.Field(StudyField::Power), "2000");
-    Type(inputs.Field(StudyField::Plates), "12");
+    Type(inputs.Field(Input::Power), "2000");
+    Type(inputs.Field(Input::Plates), "12");
     EXPECT_TRUE(window->Solver().Debounce().isActive());
     Settle(*window);
 
@@ -141,11 +141,13 @@ TEST_F(StudyWindowTest, AFailedCalculationGreysTheLastCurvesWithoutABox) {
     const ColorValue own = panel.Vapour().SeriesColor;
     StudyInputs& inputs = window->Inputs();
 
-    Type(inputs.Field(StudyField::Reflux), "x1");
+    Type(inputs.Field(Input::Reflux), "x1");
     Settle(*window);
     const CaseProfile failed = ProfileCase(inputs.Typed(), settings_);
     ASSERT_TRUE(failed.result.error.has_value());
-    EXPECT_TRUE(inputs.Status().startsWith(QString::fromStdString(*failed.result.error)));
+    EXPECT_EQ(inputs.Status().toStdString(), "Reflux ratio: 'x1' is not a number. (" +
+                                                 *failed.result.error +
+                                                 ") Grey curves: the last case that solved.");
     EXPECT_EQ(panel.Vapour().Count(), points);
     EXPECT_NE(panel.Vapour().SeriesColor, own);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -153,16 +155,16 @@ TEST_F(StudyWindowTest, AFailedCalculationGreysTheLastCurvesWithoutABox) {
     // A strength by volume outside 0..100 % is refused by the study layer,
     // flagged beside its field and shown the same way.
     inputs.UnitSelector().setCurrentIndex(1);
-    Type(inputs.Field(StudyField::Reflux), "3");
-    Type(inputs.Field(StudyField::Strength), "120");
+    Type(inputs.Field(Input::Reflux), "3");
+    Type(inputs.Field(Input::Strength), "120");
     Settle(*window);
-    EXPECT_FALSE(inputs.Note(StudyField::Strength).isEmpty());
+    EXPECT_FALSE(inputs.Note(Input::Strength).isEmpty());
     EXPECT_TRUE(inputs.Status().contains(QStringLiteral("120")));
     EXPECT_NE(panel.Vapour().SeriesColor, own);
 
-    Type(inputs.Field(StudyField::Strength), "10");
+    Type(inputs.Field(Input::Strength), "10");
     Settle(*window);
-    EXPECT_TRUE(inputs.Note(StudyField::Strength).isEmpty());
+    EXPECT_TRUE(inputs.Note(Input::Strength).isEmpty());
     EXPECT_EQ(panel.Vapour().SeriesColor, own);
 }
 
@@ -212,23 +214,48 @@ TEST_F(StudyWindowTest, AfterAFailureNoTabExportsNumbersOfOtherInputs) {
 TEST_F(StudyWindowTest, SwitchingTheUnitKeepsTheStrengthAndRelabelsEverything) {
     auto window = Open();
     StudyInputs& inputs = window->Inputs();
-    Type(inputs.Field(StudyField::Strength), "10");
+    Type(inputs.Field(Input::Strength), "10");
     Settle(*window);
     const CaseProfile byWeight = ProfileCase(inputs.Typed(), settings_);
 
     inputs.UnitSelector().setCurrentIndex(1);
-    EXPECT_EQ(inputs.Field(StudyField::Strength).Text(), "12.4404");
+    EXPECT_EQ(inputs.Field(Input::Strength).Text(), "12.440435054");
     Settle(*window);
     ProfilePanel& panel = Profile(*window);
     EXPECT_EQ(panel.Pane().Chart().LeftAxis().Title, "Strength, % vol");
     // The curves are those of the text shown, by volume, and the strength
-    // barely moved with the rounding to four decimals.
+    // calculated barely moved.
     const CaseProfile byVolume = ProfileCase(inputs.Typed(), settings_, StrengthUnit::Volume);
     ExpectCurvesOf(panel, byVolume, StrengthUnit::Volume);
     EXPECT_EQ(panel.TableCsv(), ProfileCsv(byVolume, StrengthUnit::Volume));
     EXPECT_NEAR(static_cast<double>(*byVolume.result.productStrength),
-                static_cast<double>(*byWeight.result.productStrength), 1e-3);
+                static_cast<double>(*byWeight.result.productStrength), 1e-6);
     EXPECT_NE(panel.TableTsv().find("vapour_strength_vol\t"), std::string::npos);
+
+    // Back and forth gives back what was typed, until the text is edited.
+    struct Case {
+        const char* typed;
+        StrengthUnit unit;
+        const char* edited;  // typed after the switch; null for none
+        const char* back;
+    };
+    const Case cases[] = {
+        {"10", StrengthUnit::Weight, nullptr, "10"},
+        {"12.3456789", StrengthUnit::Volume, nullptr, "12.3456789"},
+        // More digits than the switch writes come back as typed, too.
+        {"10.0", StrengthUnit::Weight, nullptr, "10.0"},
+        {"12.34567891234", StrengthUnit::Volume, nullptr, "12.34567891234"},
+        {"12.3456789", StrengthUnit::Volume, "10", "12.440435054"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const bool byVolume = c.unit == StrengthUnit::Volume;
+        inputs.SetInputs({"1000", c.typed, "20", "15"}, c.unit);
+        inputs.UnitSelector().setCurrentIndex(byVolume ? 0 : 1);
+        if (c.edited) Type(inputs.Field(Input::Strength), c.edited);
+        inputs.UnitSelector().setCurrentIndex(byVolume ? 1 : 0);
+        EXPECT_EQ(inputs.Field(Input::Strength).Text(), c.back);
+    }
 }
 
 TEST_F(StudyWindowTest, PinsKeepRunsNamedByTheirInputsAndFollowTheUnit) {
@@ -239,7 +266,7 @@ TEST_F(StudyWindowTest, PinsKeepRunsNamedByTheirInputsAndFollowTheUnit) {
     Settle(*window);
     ASSERT_TRUE(compare.PinCurrent());
     for (const char* power : {"1500", "1000", "500", "250"}) {
-        Type(inputs.Field(StudyField::Power), power);
+        Type(inputs.Field(Input::Power), power);
         Settle(*window);
         compare.PinCurrent();
     }
@@ -256,7 +283,7 @@ TEST_F(StudyWindowTest, PinsKeepRunsNamedByTheirInputsAndFollowTheUnit) {
     // By volume the pins are named and drawn in % vol.
     inputs.UnitSelector().setCurrentIndex(1);
     Settle(*window);
-    const std::string tenByVolume = inputs.Field(StudyField::Strength).Text();
+    const std::string tenByVolume = inputs.Field(Input::Strength).Text();
     EXPECT_EQ(compare.PinNames().front(), "2000 W, " + tenByVolume + " % vol, 20 plates, R 3");
     const auto& series = compare.Pane().Chart().SeriesList();
     const CaseProfile first = ProfileCase({"2000", "10", "20", "3"}, settings_);
@@ -285,6 +312,16 @@ TEST_F(StudyWindowTest, SettingsRememberInputsUnitTabAndSize) {
     EXPECT_EQ(again->Tabs().currentIndex(), 1);
     EXPECT_EQ(again->size(), QSize(900, 600));
     EXPECT_EQ(again->Shown().typed, again->Inputs().Typed());
+}
+
+// Settings that no longer calculate: the status line names the field, and
+// mentions no grey curves, since none has been drawn yet.
+TEST_F(StudyWindowTest, AFirstStartThatFailsNamesTheFieldAndNoGreyCurves) {
+    QSettings(QStringLiteral("Colmara"), QStringLiteral("Colmara Study"))
+        .setValue(QStringLiteral("inputs/plates"), QString());
+    auto window = Open();
+    EXPECT_EQ(window->Inputs().Status(),
+              QStringLiteral("Plates: the field is empty. ('' is not a valid integer value.)"));
 }
 
 TEST_F(StudyWindowTest, TheMainWindowOpensOneStudyWindowWithItsTextsByWeight) {
@@ -333,12 +370,16 @@ TEST_F(StudyWindowTest, SetupFilesRoundTripThroughTheWindow) {
     Settle(*window);
     answer_ = {Path("tool.json"), {}};
     window->SaveSetup();
-    std::ostringstream out, err;
-    EXPECT_EQ(
-        RunCompanion({"profile", "--setup", Path("tool.json").toStdString()}, settings_, out, err),
-        0)
-        << err.str();
-    EXPECT_EQ(out.str(), Profile(*window).TableCsv());
+    EXPECT_EQ(test::CompanionOutput({"profile", "--setup", Path("tool.json").toStdString()}),
+              Profile(*window).TableCsv());
+
+    // By weight the tool reads the setup's strength as the window shows it
+    // after a switch to weight.
+    window->Inputs().UnitSelector().setCurrentIndex(0);
+    const std::string byWeight = window->Inputs().Field(Input::Strength).Text();
+    EXPECT_EQ(test::CompanionOutput({"--setup", Path("tool.json").toStdString()}),
+              test::CompanionOutput(
+                  {"--power", "1800", "--strength", byWeight, "--plates", "15", "--reflux", "4"}));
 }
 
 TEST_F(StudyWindowTest, ExportWritesTheFormatOfTheTypedSuffixOrElseTheFilter) {
@@ -440,7 +481,7 @@ TEST_F(StudyWindowTest, SpecialFilesAsSetupOrSettingsAreRefusedWithoutWaiting) {
 
 TEST_F(StudyWindowTest, FieldsStepTheirNumberAndLeaveOtherTextsAlone) {
     auto window = Open();
-    NumberField& reflux = window->Inputs().Field(StudyField::Reflux);
+    NumberField& reflux = window->Inputs().Field(Input::Reflux);
     reflux.SetText("0.1");
     reflux.stepUp();
     EXPECT_EQ(reflux.Text(), "0.6");
@@ -459,8 +500,7 @@ TEST_F(StudyWindowTest, TabReachesEveryInputAndTheCharts) {
         return std::find(reached.begin(), reached.end(), w) != reached.end();
     };
     StudyInputs& inputs = window->Inputs();
-    for (StudyField f :
-         {StudyField::Power, StudyField::Strength, StudyField::Plates, StudyField::Reflux}) {
+    for (Input f : {Input::Power, Input::Strength, Input::Plates, Input::Reflux}) {
         EXPECT_TRUE(reaches(&inputs.Field(f)));
         EXPECT_FALSE(inputs.Field(f).accessibleName().isEmpty());
     }

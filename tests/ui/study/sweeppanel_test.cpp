@@ -7,16 +7,16 @@
 #include <QTest>
 #include <sstream>
 
-#include "cli/companion.h"
 #include "study/records.h"
 #include "study/separatecalculate.h"
 #include "ui/chart/chartview.h"
+#include "ui/companionprogram.h"
 
 namespace colmara {
 namespace {
 
 struct Range {
-    SweptInput varied;
+    Input varied;
     const char* from;
     const char* to;
     const char* step;
@@ -39,17 +39,14 @@ void RunToEnd(SweepPanel& panel) {
     ASSERT_TRUE(QTest::qWaitFor([&panel] { return !panel.Running(); }, 120'000));
 }
 
-// What the companion tool writes for a sweep over the same texts.
-std::string CompanionCsv(const InputTexts& ranges, StrengthUnit unit,
-                         const FormatSettings& settings) {
-    std::ostringstream out, err;
-    const int status =
-        RunCompanion({"sweep", "--units", unit == StrengthUnit::Volume ? "volume" : "weight",
-                      "--power", ranges.power, "--strength", ranges.strength, "--plates",
-                      ranges.plates, "--reflux", ranges.reflux},
-                     settings, out, err);
-    EXPECT_EQ(status, 0) << err.str();
-    return out.str();
+// What the companion tool writes for a sweep over the same texts, under a
+// locale with ',' as decimal symbol when `comma`.
+std::string CompanionCsv(const InputTexts& ranges, StrengthUnit unit, bool comma) {
+    return test::CompanionOutput(
+        {"sweep", "--units", unit == StrengthUnit::Volume ? "volume" : "weight", "--power",
+         ranges.power, "--strength", ranges.strength, "--plates", ranges.plates, "--reflux",
+         ranges.reflux},
+        comma);
 }
 
 std::vector<std::pair<double, double>> Points(const TChartSeries& series) {
@@ -72,14 +69,11 @@ TEST(SweepPanel, RowsEqualSeparateCalculations) {
         bool comma;
     };
     const Case cases[] = {
-        {{SweptInput::Reflux, "0,5", "3", "0,5"}, {"1000", "1", "20", "0.5:3:0.5"}, {}, true},
-        {{SweptInput::Plates, "95", "101", "3"}, {"1000", "1", "95:101:3", "15"}, {}, false},
-        {{SweptInput::Power, "3000", "500", "-1250"},
-         {"3000:500:-1250", "10", "8", "2"},
-         {},
-         false},
-        {{SweptInput::Strength, "-5", "15", "10"}, {"1200", "-5:15:10", "20", "15"}, {}, false},
-        {{SweptInput::Strength, "10", "40", "15"},
+        {{Input::Reflux, "0,5", "3", "0,5"}, {"1000", "1", "20", "0.5:3:0.5"}, {}, true},
+        {{Input::Plates, "95", "101", "3"}, {"1000", "1", "95:101:3", "15"}, {}, false},
+        {{Input::Power, "3000", "500", "-1250"}, {"3000:500:-1250", "10", "8", "2"}, {}, false},
+        {{Input::Strength, "-5", "15", "10"}, {"1200", "-5:15:10", "20", "15"}, {}, false},
+        {{Input::Strength, "10", "40", "15"},
          {"1000", "10:40:15", "6", "3,5"},
          StrengthUnit::Volume,
          true},
@@ -106,10 +100,7 @@ TEST(SweepPanel, RowsEqualSeparateCalculations) {
             csv += CsvLine(SweepRecord(row, c.unit));
             InputTexts given = row.inputs;
             given.strength = row.givenStrength;
-            const std::string& x = c.range.varied == SweptInput::Power      ? given.power
-                                   : c.range.varied == SweptInput::Strength ? given.strength
-                                   : c.range.varied == SweptInput::Plates   ? given.plates
-                                                                            : given.reflux;
+            const std::string& x = TextOf(given, c.range.varied);
             const double at = static_cast<double>(ParseExtended(x, settings));
             if (!row.result.Solved()) continue;
             strength.emplace_back(at, static_cast<double>(*row.result.ProductStrength(c.unit)));
@@ -122,7 +113,7 @@ TEST(SweepPanel, RowsEqualSeparateCalculations) {
         EXPECT_EQ(Points(*series[1]), amount);
         // Over the boiler strength the two curves can coincide: the legend
         // (and so the readout) names the line and axis of each.
-        const bool alike = c.range.varied == SweptInput::Strength;
+        const bool alike = c.range.varied == Input::Strength;
         EXPECT_EQ(series[0]->Title.find("(solid, left axis)") != std::string::npos, alike);
         EXPECT_EQ(series[1]->Title.find("(dashed, right axis)") != std::string::npos, alike);
     }
@@ -134,23 +125,46 @@ TEST(SweepPanel, TableIsTheCompanionToolsOutput) {
     const FormatSettings comma = test::CommaSettings();
     SweepPanel panel(comma);
     panel.ShowCase(Typed({"1500", "12,5", "10", "3"}, StrengthUnit::Volume));
-    Choose(panel, {SweptInput::Reflux, "1", "4", "0,5"});
+    Choose(panel, {Input::Reflux, "1", "4", "0,5"});
     RunToEnd(panel);
     const std::string companion =
-        CompanionCsv({"1500", "12,5", "10", "1:4:0.5"}, StrengthUnit::Volume, comma);
+        CompanionCsv({"1500", "12,5", "10", "1:4:0.5"}, StrengthUnit::Volume, true);
     EXPECT_EQ(panel.TableCsv(), companion);
 
     // '.' symbols leave nothing to quote: the same text with tabs and LF.
     const FormatSettings dotSettings;
     SweepPanel dot(dotSettings);
     dot.ShowCase(Typed({"1500", "12.5", "10", "3"}));
-    Choose(dot, {SweptInput::Plates, "2", "12", "5"});
+    Choose(dot, {Input::Plates, "2", "12", "5"});
     RunToEnd(dot);
-    std::string tsv = CompanionCsv({"1500", "12.5", "2:12:5", "3"}, StrengthUnit::Weight, {});
+    std::string tsv = CompanionCsv({"1500", "12.5", "2:12:5", "3"}, StrengthUnit::Weight, false);
     EXPECT_EQ(dot.TableCsv(), tsv);
     for (std::size_t at; (at = tsv.find("\r\n")) != std::string::npos;) tsv.erase(at, 1);
     std::replace(tsv.begin(), tsv.end(), ',', '\t');
     EXPECT_EQ(dot.TableTsv(), tsv);
+}
+
+// Until a run, the empty chart is titled for the run the panel would start:
+// the input chosen, in the unit of the case shown. A run's titles then stay.
+TEST(SweepPanel, TheEmptyChartNamesTheChosenInputAndUnit) {
+    const FormatSettings settings;
+    SweepPanel panel(settings);
+    TChart& chart = panel.ExportChart()->Chart();
+    auto titles = [&chart] { return std::pair(chart.BottomAxis().Title, chart.LeftAxis().Title); };
+    panel.ShowCase(Typed({"1000", "10", "5", "3"}, StrengthUnit::Volume));
+    EXPECT_EQ(titles(),
+              std::pair(std::string("Reflux ratio"), std::string("Product strength, % vol")));
+    Choose(panel, {Input::Strength, "10", "20", "10"});
+    EXPECT_EQ(titles().first, "Boiler strength, % vol");
+
+    panel.ShowCase(Typed({"1000", "10", "5", "3"}));
+    RunToEnd(panel);
+    const auto run = titles();
+    EXPECT_EQ(run, std::pair(std::string("Boiler strength, % by weight"),
+                             std::string("Product strength, % by weight")));
+    panel.ShowCase(Typed({"1000", "10", "5", "3"}, StrengthUnit::Volume));
+    Choose(panel, {Input::Plates, "1", "2", "1"});
+    EXPECT_EQ(titles(), run);
 }
 
 // Cancelling keeps a whole prefix of the grid: the rows shown are the first
@@ -160,7 +174,7 @@ TEST(SweepPanel, CancelKeepsWholeRows) {
     SweepPanel panel(settings);
     panel.SetThreads(2);
     panel.ShowCase(Typed({"1000", "1", "100", "15"}));
-    Choose(panel, {SweptInput::Reflux, "1", "100000", "1"});
+    Choose(panel, {Input::Reflux, "1", "100000", "1"});
     panel.Run();
     ASSERT_TRUE(QTest::qWaitFor([&panel] { return panel.TableCsv().size() > 200; }, 60'000));
     panel.Cancel();
@@ -172,7 +186,7 @@ TEST(SweepPanel, CancelKeepsWholeRows) {
     EXPECT_EQ(panel.Message().toStdString(),
               "Cancelled after " + std::to_string(rows) + " of 100000 rows");
     EXPECT_EQ(csv, CompanionCsv({"1000", "1", "100", "1:" + std::to_string(rows)},
-                                StrengthUnit::Weight, {}));
+                                StrengthUnit::Weight, false));
 }
 
 // A range that cannot run is refused with the message naming the input; the
@@ -184,27 +198,27 @@ TEST(SweepPanel, MalformedRangeShowsItsMessage) {
         const char* message;
     };
     const Case cases[] = {
-        {{SweptInput::Reflux, "abc", "3", "1"}, {}, "reflux: from 'abc' is not a number"},
-        {{SweptInput::Reflux, "1", "", "1"}, {}, "reflux: to '' is not a number"},
-        {{SweptInput::Reflux, "1", "3", "0.5"}, {}, "reflux: step '0.5' is not a number"},
-        {{SweptInput::Power, "1", "3", "1:2"}, {}, "power: step '1:2' is not a number"},
-        {{SweptInput::Reflux, "1", "3", "0"}, {}, "reflux: step 0 in range '1:3:0'"},
-        {{SweptInput::Plates, "1", "3", "0,5"},
+        {{Input::Reflux, "abc", "3", "1"}, {}, "reflux: from 'abc' is not a number"},
+        {{Input::Reflux, "1", "", "1"}, {}, "reflux: to '' is not a number"},
+        {{Input::Reflux, "1", "3", "0.5"}, {}, "reflux: step '0.5' is not a number"},
+        {{Input::Power, "1", "3", "1:2"}, {}, "power: step '1:2' is not a number"},
+        {{Input::Reflux, "1", "3", "0"}, {}, "reflux: step 0 in range '1:3:0'"},
+        {{Input::Plates, "1", "3", "0,5"},
          {},
          "plates: 0.5 is not a whole number in range '1:3:0.5'"},
-        {{SweptInput::Strength, "1", "3", "-1"},
+        {{Input::Strength, "1", "3", "-1"},
          {},
          "strength: step -1 never reaches 3 from 1 in range '1:3:-1'"},
-        {{SweptInput::Strength, "90", "110", "10"},
+        {{Input::Strength, "90", "110", "10"},
          StrengthUnit::Volume,
          "strength: 110 % by volume in range '90:110:10' is outside 0 to 100 %"},
-        {{SweptInput::Power, "1", "100001", "1"},
+        {{Input::Power, "1", "100001", "1"},
          {},
          "power: more than 100000 values; the companion tool runs larger sweeps"},
     };
     const FormatSettings comma = test::CommaSettings();
     SweepPanel panel(comma);
-    Choose(panel, {SweptInput::Reflux, "1", "2", "1"});
+    Choose(panel, {Input::Reflux, "1", "2", "1"});
     RunToEnd(panel);
     const std::string table = panel.TableCsv();
     for (const Case& c : cases) {
@@ -224,17 +238,17 @@ TEST(SweepPanel, NewCaseChangesTheNextRun) {
     const FormatSettings settings;
     SweepPanel panel(settings);
     panel.ShowCase(Typed({"1000", "1", "20", "15"}));
-    Choose(panel, {SweptInput::Reflux, "2", "4", "2"});
+    Choose(panel, {Input::Reflux, "2", "4", "2"});
     RunToEnd(panel);
     const std::string first = panel.TableCsv();
-    EXPECT_EQ(first, CompanionCsv({"1000", "1", "20", "2:4:2"}, StrengthUnit::Weight, {}));
+    EXPECT_EQ(first, CompanionCsv({"1000", "1", "20", "2:4:2"}, StrengthUnit::Weight, false));
 
     panel.ShowCase(Typed({"2000", "8", "5", "15"}, StrengthUnit::Volume));
     EXPECT_FALSE(panel.Running());
     EXPECT_EQ(panel.TableCsv(), first);
     RunToEnd(panel);
     EXPECT_EQ(panel.TableCsv(),
-              CompanionCsv({"2000", "8", "5", "2:4:2"}, StrengthUnit::Volume, {}));
+              CompanionCsv({"2000", "8", "5", "2:4:2"}, StrengthUnit::Volume, false));
 }
 
 }  // namespace
