@@ -12,8 +12,10 @@ void StudyPanel::ShowCase(const StudyCase& newest) {
 std::string StudyPanel::ExportRefusal() const {
     if (current_ || !FollowsTheCase()) return {};
     if (failure_.empty()) return "no case has been calculated yet.";
-    return "the inputs shown do not calculate (" + failure_ +
-           "), and the grey curves belong to other inputs.";
+    const std::string reason = "the inputs shown do not calculate (" + failure_ + ")";
+    // Grey curves are named only where there are some.
+    if (solved_.profile.plates.empty()) return reason + '.';
+    return reason + ", and the grey curves belong to other inputs.";
 }
 
 std::string StudyPanel::Table(TableFormat format) const {

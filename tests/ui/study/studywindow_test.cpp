@@ -175,7 +175,7 @@ TEST_F(StudyWindowTest, AfterAFailureNoTabExportsNumbersOfOtherInputs) {
     auto window = Open();
     Compare(*window).PinCurrent();
     QApplication::clipboard()->setText(QStringLiteral("before"));
-    Type(window->Inputs().Field(StudyField::Power), "0");
+    Type(window->Inputs().Field(Input::Power), "0");
     Settle(*window);
     ASSERT_FALSE(window->Shown().profile.result.Solved());
     for (const int tab : {kProfileTab, 1, 3}) {
@@ -198,7 +198,7 @@ TEST_F(StudyWindowTest, AfterAFailureNoTabExportsNumbersOfOtherInputs) {
         EXPECT_EQ(panel.ExportChart()->Chart().SeriesList().front()->Count(), points);
     }
 
-    Type(window->Inputs().Field(StudyField::Power), "1200");
+    Type(window->Inputs().Field(Input::Power), "1200");
     Settle(*window);
     for (const int tab : {kProfileTab, 1, 3}) {
         window->Tabs().setCurrentIndex(tab);
@@ -322,6 +322,13 @@ TEST_F(StudyWindowTest, AFirstStartThatFailsNamesTheFieldAndNoGreyCurves) {
     auto window = Open();
     EXPECT_EQ(window->Inputs().Status(),
               QStringLiteral("Plates: the field is empty. ('' is not a valid integer value.)"));
+    // An export is refused for the same reason, again without grey curves.
+    answer_ = {Path("first.png"), {}};
+    window->Export();
+    EXPECT_FALSE(QFile::exists(Path("first.png")));
+    EXPECT_TRUE(window->Inputs().Status().startsWith(
+        QStringLiteral("Nothing exported: the inputs shown do not calculate (")));
+    EXPECT_FALSE(window->Inputs().Status().contains(QStringLiteral("grey")));
 }
 
 TEST_F(StudyWindowTest, TheMainWindowOpensOneStudyWindowWithItsTextsByWeight) {
