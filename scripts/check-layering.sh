@@ -12,14 +12,15 @@ declare -A allowed=(
   [model]="runtime"
   [report]="runtime model"
   [study]="runtime model report"
+  [batch]="runtime model report study"
   [chart]="runtime"
-  [studyview]="runtime model report study chart"
-  [ui]="runtime model report study chart studyview"
-  [cli]="runtime model report study"
-  [app]="runtime model report study chart studyview ui"
+  [studyview]="runtime model report study batch chart"
+  [ui]="runtime model report study batch chart studyview"
+  [cli]="runtime model report study batch"
+  [app]="runtime model report study batch chart studyview ui"
 )
 # Layers that must build without Qt.
-qt_free="runtime model report study chart studyview cli"
+qt_free="runtime model report study batch chart studyview cli"
 
 failures=0
 fail() {

@@ -91,6 +91,8 @@ double TChartAxis::CalcLabelsIncrement(const AxisScale& scale, int maxLabelsCoun
                 step = std::max(step, 1.0);
         }
     }
+    // A whole-number axis steps by whole numbers, which the 1-2-5 walk keeps.
+    if (WholeNumbers) step = std::max(1.0, std::ceil(step));
 
     // Walk the 1-2-5 sequence until at most m steps cover the range.
     // Range 100, m = 10: 100 / 11 = 9.09 gives 11 steps, 10 gives 10: done.
@@ -151,10 +153,14 @@ void TChartAxis::CalcLabels(AxisLayout& layout, TChartCanvas& canvas,
     double t = iMax;
     if (RoundFirstLabel && GeneralForm(iMin, settings) != GeneralForm(iMax, settings))
         t = std::trunc(iMax / step) * step;
+    // Whole-number labels start at the highest multiple of the step.
+    if (WholeNumbers) t = std::floor(iMax / step) * step;
     while (t > iMax && t - step < t) t -= step;
 
-    if (scale.IsZeroRange || std::fabs(iMax - iMin) < 1e-10 ||
-        GeneralForm(t, settings) == GeneralForm(t - step, settings)) {
+    if (WholeNumbers && t < iMin) {
+        // no whole number in the range: no label rather than a fraction
+    } else if (scale.IsZeroRange || std::fabs(iMax - iMin) < 1e-10 ||
+               GeneralForm(t, settings) == GeneralForm(t - step, settings)) {
         place(t);  // one label: no range, or a step below the numbers' precision
     } else {
         const double limit = (iMin - 1e-12) / (1.0 + 1e-12);

@@ -7,6 +7,19 @@
 
 namespace colmara {
 
+namespace {
+
+// A range around a single value: one unit of its second significant digit
+// (at least 1 for whole numbers) beyond the value rounded outwards. 97.184
+// gives 96 ... 99, 715.017 gives 700 ... 730, 90 plates 89 ... 91.
+AxisRange PaddedRange(double value, bool whole) {
+    double unit = value == 0.0 ? 1.0 : std::pow(10.0, std::floor(std::log10(std::fabs(value))) - 1);
+    if (whole) unit = std::max(unit, 1.0);
+    return {std::floor(value / unit) * unit - unit, std::ceil(value / unit) * unit + unit};
+}
+
+}  // namespace
+
 TChartAxis::TChartAxis(AxisSide side) : side_(side) {}
 
 AxisRange TChartAxis::CalcRange(const std::vector<TChartSeries*>& series) const {
@@ -21,6 +34,7 @@ AxisRange TChartAxis::CalcRange(const std::vector<TChartSeries*>& series) const 
         return s->Active && s->AssociatedToAxis(this);
     });
     bool found = false;
+    bool numbers = false;  // point numbers: one point keeps its 0 ... 0
     double lo = 0.0;
     double hi = 0.0;
     for (const TChartSeries* s : series) {
@@ -30,6 +44,12 @@ AxisRange TChartAxis::CalcRange(const std::vector<TChartSeries*>& series) const 
         if (!found || sMin < lo) lo = sMin;
         if (!found || sMax > hi) hi = sMax;
         found = true;
+        numbers = numbers || s->NumbersPointsAlong(this);
+    }
+    if (found && !numbers && autoMax && autoMin && lo == hi && std::isfinite(lo)) {
+        const AxisRange padded = PaddedRange(lo, WholeNumbers);
+        lo = padded.Minimum;
+        hi = padded.Maximum;
     }
     if (autoMax) range.Maximum = hi;
     if (autoMin) range.Minimum = lo;
@@ -60,18 +80,33 @@ int TChartAxis::TitleRoom(TChartCanvas& canvas) const {
     return Title.empty() ? 0 : canvas.TextHeight(TitleFont, "W");
 }
 
+int TChartAxis::WidestLabel(const AxisScale& scale, TChartCanvas& canvas,
+                            const std::vector<TChartSeries*>& series,
+                            const FormatSettings& settings) const {
+    // The rounded first and last values, and every label the scale gets:
+    // an inner label such as "90.5" between "89" and "92" is wider than
+    // both ends and would otherwise run into the title.
+    const double step = CalcLabelsIncrement(scale, MaxLabelsCount(scale, canvas, settings), series);
+    const double top = std::trunc(scale.IMaximum / step) * step;
+    const double bottom = std::trunc(scale.IMinimum / step) * step;
+    int widest =
+        std::max(canvas.TextWidth(LabelsFont, FormatExtended(AxisValuesFormat, top, settings)),
+                 canvas.TextWidth(LabelsFont, FormatExtended(AxisValuesFormat, bottom, settings)));
+    AxisLayout probe;
+    probe.Side = side_;
+    probe.Scale = scale;
+    CalcLabels(probe, canvas, series, settings);
+    for (const AxisLabel& label : probe.Labels)
+        widest = std::max(widest, canvas.TextWidth(LabelsFont, label.Text));
+    return widest;
+}
+
 int TChartAxis::LabelRoom(const AxisScale& scale, TChartCanvas& canvas,
                           const std::vector<TChartSeries*>& series,
                           const FormatSettings& settings) const {
     if (Horizontal()) return canvas.TextHeight(LabelsFont, "W");
-    // The widest of the rounded first and last labels, plus a blank.
-    const double step = CalcLabelsIncrement(scale, MaxLabelsCount(scale, canvas, settings), series);
-    const double top = std::trunc(scale.IMaximum / step) * step;
-    const double bottom = std::trunc(scale.IMinimum / step) * step;
-    return std::max(
-               canvas.TextWidth(LabelsFont, FormatExtended(AxisValuesFormat, top, settings)),
-               canvas.TextWidth(LabelsFont, FormatExtended(AxisValuesFormat, bottom, settings))) +
-           canvas.TextWidth(LabelsFont, " ");
+    // The widest label, plus a blank.
+    return WidestLabel(scale, canvas, series, settings) + canvas.TextWidth(LabelsFont, " ");
 }
 
 int TChartAxis::TickRoom() const {

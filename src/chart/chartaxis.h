@@ -71,6 +71,9 @@ class TChartAxis {
     int LabelsSeparation = 10;  // percent
     bool LabelsOnAxis = true;
     bool RoundFirstLabel = true;
+    // Values that only come whole (plates, watts): labels at whole numbers
+    // only, so a step never splits a unit.
+    bool WholeNumbers = false;
     ChartPen AxisPen{clBlack, 2, PenStyle::psSolid, true};
     ChartPen Ticks{clGray, 1, PenStyle::psSolid, true};
     int TickLength = 4;
@@ -86,6 +89,8 @@ class TChartAxis {
     ChartFont TitleFont;
 
     // The range from the settings and, for automatic ends, from the series.
+    // Series values that are all equal get a padded range around them, so
+    // a flat curve has round labels on both sides of it.
     AxisRange CalcRange(const std::vector<TChartSeries*>& series) const;
     // Automatic ends take on the computed range, as the settings report it.
     void AdjustMaxMin(const std::vector<TChartSeries*>& series);
@@ -121,6 +126,8 @@ class TChartAxis {
     int LabelRoom(const AxisScale& scale, TChartCanvas& canvas,
                   const std::vector<TChartSeries*>& series, const FormatSettings& settings) const;
     int TickRoom() const;
+    int WidestLabel(const AxisScale& scale, TChartCanvas& canvas,
+                    const std::vector<TChartSeries*>& series, const FormatSettings& settings) const;
     int LabelSize(TChartCanvas& canvas, const std::string& text) const;
     AxisLabel PlaceLabel(const AxisLayout& layout, double value, int fontHeight,
                          const FormatSettings& settings) const;

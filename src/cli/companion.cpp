@@ -4,6 +4,7 @@
 #include <optional>
 #include <ostream>
 
+#include "cli/batchcommand.h"
 #include "cli/commandio.h"
 #include "cli/companionoptions.h"
 #include "cli/companionoutput.h"
@@ -49,9 +50,11 @@ struct Forms {
     SweepOptions sweep;
     SeekOptions seek;
     ProfileOptions profile;
+    BatchOptions batch;
     CLI::App* sweepApp = nullptr;
     CLI::App* seekApp = nullptr;
     CLI::App* profileApp = nullptr;
+    CLI::App* batchApp = nullptr;
     // --setup before a sub-command's name or after it; the latter wins.
     std::string setup;
     std::string commandSetup;
@@ -62,7 +65,8 @@ struct Forms {
         sweepApp = DeclareSweep(app, sweep);
         seekApp = DeclareSeek(app, seek);
         profileApp = DeclareProfile(app, profile);
-        for (CLI::App* command : {sweepApp, seekApp, profileApp})
+        batchApp = DeclareBatch(app, batch);
+        for (CLI::App* command : {sweepApp, seekApp, profileApp, batchApp})
             DeclareSetupOption(*command, commandSetup);
         app.require_subcommand(0, 1);
     }
@@ -88,6 +92,8 @@ struct Forms {
             return ApplySetup(*seekApp, file, seek.inputs, &seek.units, settings);
         if (profileApp->parsed())
             return ApplySetup(*profileApp, file, profile.inputs, &profile.units, settings);
+        if (batchApp->parsed())
+            return ApplySetup(*batchApp, file, batch.inputs, &batch.units, settings);
         ApplySetup(app, file, plain.inputs, nullptr, settings);
     }
 
@@ -104,6 +110,7 @@ struct Forms {
         if (sweepApp->parsed()) return RunSweepCommand(sweep, io);
         if (seekApp->parsed()) return RunSeekCommand(seek, io);
         if (profileApp->parsed()) return RunProfileCommand(profile, io);
+        if (batchApp->parsed()) return RunBatchCommand(batch, io);
         return RunCalculation(plain, io);
     }
 };

@@ -34,7 +34,8 @@ constexpr const char* kFooter =
     "written.\n"
     "\n"
     "The sub-commands sweep, seek and profile run many calculations or show one\n"
-    "plate by plate; see colmara-report SUB-COMMAND --help.";
+    "plate by plate, and batch runs a whole batch of the still; see\n"
+    "colmara-report SUB-COMMAND --help.";
 
 }  // namespace
 

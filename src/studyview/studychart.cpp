@@ -47,6 +47,7 @@ void SetAxisRange(TChartAxis& axis, double minimum, double maximum) {
 void SetPlateRange(TChartAxis& axis, int top) {
     SetAxisRange(axis, 0, std::max(top, 1));
     axis.Increment = std::max(axis.Increment, 1.0);
+    axis.WholeNumbers = true;
 }
 
 void SetStrengthRange(TChartAxis& axis, const std::vector<double>& values) {

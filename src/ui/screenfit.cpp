@@ -35,6 +35,16 @@ QPoint FittedTopLeft(const QRect& window, const QRect& available) {
                         available.top() + available.height())};
 }
 
+QSize FittedSize(const QSize& wanted, const QRect& available) {
+    // A typical caption and border; the frame is unknown until the window
+    // system has framed the window.
+    constexpr int kFrameWidth = 8;
+    constexpr int kFrameHeight = 32;
+    const QSize room(std::max(1, available.width() - kFrameWidth),
+                     std::max(1, available.height() - kFrameHeight));
+    return wanted.boundedTo(room);
+}
+
 void KeepOnScreen(QWidget& window) {
     FitNow(window);
     QTimer::singleShot(0, &window, [w = &window] { FitNow(*w); });

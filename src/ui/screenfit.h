@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 class QWidget;
 
@@ -14,6 +15,10 @@ namespace colmara {
 // possible on each axis. A window larger than the area keeps its top left
 // edge in view, where the caption and the first controls are.
 QPoint FittedTopLeft(const QRect& window, const QRect& available);
+
+// `wanted`, no larger than `available` less room for a window frame (a
+// caption and borders), so that the framed window fits.
+QSize FittedSize(const QSize& wanted, const QRect& available);
 
 // Moves `window` to its fitted place on the screen it is on; nothing changes
 // for a window that already fits. Called as the window is shown, it fits the

@@ -35,6 +35,20 @@ TEST(FittedTopLeft, MovesAWindowJustEnoughToLieInTheArea) {
     for (const auto& c : cases) EXPECT_EQ(FittedTopLeft(c.window, c.available), c.fitted) << c.what;
 }
 
+TEST(FittedSize, AWindowAndItsFrameStayWithinTheArea) {
+    const struct {
+        QSize wanted;
+        QRect available;
+        QSize fitted;
+    } cases[] = {
+        {{1100, 680}, {0, 0, 1920, 1080}, {1100, 680}},  // room enough
+        {{1100, 680}, {0, 0, 640, 480}, {632, 448}},     // a small screen, less the frame
+        {{32767, 900}, {0, 24, 1280, 1000}, {1272, 900}},
+        {{500, 400}, {0, 0, 4, 4}, {1, 1}},  // never empty
+    };
+    for (const auto& c : cases) EXPECT_EQ(FittedSize(c.wanted, c.available), c.fitted);
+}
+
 // The offscreen screen is 800 pixels wide: the main window at 270 would reach
 // to 948, the information window fits as it is.
 TEST(KeepOnScreen, AShownWindowIsMovedOntoTheScreenOnlyWhenItDoesNotFit) {

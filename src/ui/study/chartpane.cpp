@@ -10,17 +10,16 @@ ChartPane::ChartPane(const QString& accessibleName, ReadoutText readout,
                      const FormatSettings& settings, QWidget* parent)
     : QWidget(parent),
       view_(new ChartView(this, settings)),
-      readout_(new QLabel(this)),
+      readout_(new ElidedLabel(this)),
       text_(std::move(readout)) {
     view_->setAccessibleName(accessibleName);
     view_->setFocusPolicy(Qt::StrongFocus);
-    view_->setMinimumSize(320, 220);
+    // Small enough for the window's minimum size on a 640 x 480 screen.
+    view_->setMinimumSize(240, 100);
     view_->setMouseTracking(true);
     view_->installEventFilter(this);
     readout_->setAccessibleName(accessibleName + QStringLiteral(" readout"));
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // One line always, so the chart does not jump as the pointer moves.
-    readout_->setMinimumHeight(readout_->fontMetrics().height());
     auto* layout = new QVBoxLayout(this);
     // Room for the focus frame, so a chart reached by Tab shows it has the focus.
     layout->setContentsMargins(kFocusFrame, kFocusFrame, kFocusFrame, 0);
@@ -30,10 +29,18 @@ ChartPane::ChartPane(const QString& accessibleName, ReadoutText readout,
 
 void ChartPane::ReadAt(QPoint at) {
     const TChart& chart = view_->Chart();
-    pointer_ = {at.x(), at.y()};
-    const auto readings =
-        ReadValuesAt(chart.Layout(), chart.SeriesList(), pointer_, ReadoutMetric::rmHorizontal);
-    readout_->setText(QString::fromStdString(text_(readings)));
+    pointer_ = at;
+    const auto readings = ReadValuesAt(chart.Layout(), chart.SeriesList(), {at.x(), at.y()},
+                                       ReadoutMetric::rmHorizontal);
+    readout_->SetText(QString::fromStdString(text_(readings)));
+}
+
+double ChartPane::PointerX() const {
+    return view_->Chart().Layout().Axis(AxisSide::Bottom).Scale.CalcPosPoint(pointer_.x());
+}
+
+double ChartPane::PointerY() const {
+    return view_->Chart().Layout().Axis(AxisSide::Left).Scale.CalcPosPoint(pointer_.y());
 }
 
 bool ChartPane::eventFilter(QObject* watched, QEvent* event) {
@@ -41,7 +48,7 @@ bool ChartPane::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::MouseMove)
             ReadAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         else if (event->type() == QEvent::Leave)
-            readout_->clear();
+            readout_->SetText({});
         else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
             update();
     }

@@ -2,7 +2,6 @@
 // values under the mouse pointer off the picture as drawn (the kept layout).
 #pragma once
 
-#include <QLabel>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -10,6 +9,7 @@
 
 #include "chart/chartreadout.h"
 #include "ui/chart/chartview.h"
+#include "ui/study/elidedlabel.h"
 
 namespace colmara {
 
@@ -23,12 +23,15 @@ class ChartPane : public QWidget {
 
     ChartView& View() { return *view_; }
     TChart& Chart() { return view_->Chart(); }
-    QString Readout() const { return readout_->text(); }
+    // The whole readout; a long one shows cut, whole in its tooltip.
+    QString Readout() const { return readout_->FullText(); }
 
     // The readout for a pointer at `at` in the chart's pixels.
     void ReadAt(QPoint at);
-    // Where the pointer was last read, in the chart's pixels.
-    Point Pointer() const { return pointer_; }
+    // The bottom and left axes' values under the pointer the readout was
+    // made for.
+    double PointerX() const;
+    double PointerY() const;
 
   protected:
     // The focus frame around the chart while it has the focus.
@@ -39,9 +42,9 @@ class ChartPane : public QWidget {
     static constexpr int kFocusFrame = 2;
 
     ChartView* view_;
-    QLabel* readout_;
+    ElidedLabel* readout_;
     ReadoutText text_;
-    Point pointer_;
+    QPoint pointer_;
 };
 
 }  // namespace colmara

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 #include "studyview/fieldrules.h"
 #include "studyview/studychart.h"
@@ -137,12 +138,18 @@ void ComparePanel::UpdateControls() {
 }
 
 std::string ComparePanel::Readout(const std::vector<SeriesReading>& readings) const {
+    // Every run is read at the plate under the pointer; a run that has no
+    // such plate says nothing rather than lend another plate's value.
     if (readings.empty()) return {};
+    const long plate = std::lround(pane_->PointerX());
     const auto& list = pane_->Chart().SeriesList();
-    std::string text = "Plate " + std::to_string(static_cast<int>(readings.front().X)) + ": ";
-    for (std::size_t i = 0; i < readings.size(); ++i)
-        text += (i ? "; " : "") + list[readings[i].Series]->Title + " " +
-                ReadoutNumber(readings[i].Y, settings_) + " " + StrengthUnitSymbol(unit_);
+    std::string text;
+    for (const SeriesReading& r : readings) {
+        if (r.X != static_cast<double>(plate)) continue;
+        text += (text.empty() ? "Plate " + std::to_string(plate) + " – " : "; ") +
+                list[r.Series]->Title + ": " + ReadoutNumber(r.Y, settings_) + " " +
+                StrengthUnitSymbol(unit_);
+    }
     return text;
 }
 

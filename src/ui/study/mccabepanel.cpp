@@ -17,7 +17,7 @@ McCabePanel::McCabePanel(const FormatSettings& settings, QWidget* parent)
           [this](const std::vector<SeriesReading>& r) { return Readout(r); }, settings, this)),
       published_(new QCheckBox(QStringLiteral("Publishe&d data"), this)),
       series_(SetUpMcCabeChart(pane_->Chart())) {
-    pane_->View().setMinimumSize(320, 280);
+    pane_->View().setMinimumSize(240, 200);
     published_->setToolTip(
         QStringLiteral("Measured vapour-liquid equilibrium of ethanol and water at 1 atm, from "
                        "Perry's Chemical Engineers' Handbook (the program's data file "
@@ -46,12 +46,9 @@ void McCabePanel::Draw(const StudyCase&) {
 std::string McCabePanel::Readout(const std::vector<SeriesReading>& readings) const {
     // No readings: the pointer is outside the plotting rectangle.
     if (readings.empty()) return {};
-    const ChartLayout& layout = pane_->Chart().Layout();
-    const Point at = pane_->Pointer();
     // Three decimals: about one pixel of the diagram's 0 ... 1 axes.
     const auto number = [this](double value) { return FormatExtended("0.000", value, settings_); };
-    std::string text = "x " + number(layout.Axis(AxisSide::Bottom).Scale.CalcPosPoint(at.X)) +
-                       ", y " + number(layout.Axis(AxisSide::Left).Scale.CalcPosPoint(at.Y));
+    std::string text = "x " + number(pane_->PointerX()) + ", y " + number(pane_->PointerY());
     // The published point nearest the pointer, to hold against the curve.
     const auto& list = pane_->Chart().SeriesList();
     for (const SeriesReading& r : readings)

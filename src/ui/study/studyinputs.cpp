@@ -37,41 +37,60 @@ StrengthUnit UnitAt(int index) {
 
 StudyInputs::StudyInputs(const FormatSettings& settings, QWidget* parent)
     : QWidget(parent), settings_(settings), unit_(new QComboBox(this)), status_(new QLabel(this)) {
-    auto* grid = new QGridLayout(this);
-    grid->setColumnStretch(2, 1);
-    int row = 0;
+    new QGridLayout(this);
     for (const FieldEntry& entry : kFields) {
         auto* field = new NumberField(entry.field, entry.step, settings_, this);
         field->setAccessibleName(QString::fromUtf8(entry.name));
         auto* label = new QLabel(QString::fromUtf8(entry.label), this);
         label->setBuddy(field);
-        auto* note = new QLabel(this);
+        auto* note = new ElidedLabel(this);
         note->setAccessibleName(QString::fromUtf8(entry.name) + QStringLiteral(" note"));
         note->setStyleSheet(QStringLiteral("color: #a15c00;"));
-        grid->addWidget(label, row, 0);
-        grid->addWidget(field, row, 1);
-        grid->addWidget(note, row, 2);
+        rows_.push_back({label, field, note});
         fields_[Index(entry.field)] = field;
         notes_[Index(entry.field)] = note;
         connect(field, &NumberField::TextEdited, this, &StudyInputs::Edited);
-        ++row;
         if (entry.field == Input::Strength) {
             for (StrengthUnit u : {StrengthUnit::Weight, StrengthUnit::Volume})
                 unit_->addItem(QString::fromStdString(StrengthUnitName(u)));
             unit_->setAccessibleName(QStringLiteral("Strength unit"));
             auto* unitLabel = new QLabel(QStringLiteral("&Unit"), this);
             unitLabel->setBuddy(unit_);
-            grid->addWidget(unitLabel, row, 0);
-            grid->addWidget(unit_, row, 1);
-            ++row;
+            rows_.push_back({unitLabel, unit_, nullptr});
         }
     }
     status_->setAccessibleName(QStringLiteral("Status"));
     status_->setWordWrap(true);
+    // The status wraps within the width the window has, in three lines at
+    // most; it never asks for more, and the whole text is in the tooltip.
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    status_->setMaximumHeight(status_->fontMetrics().lineSpacing() * 3);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    grid->addWidget(status_, row, 0, 1, 3);
+    SetColumns(1);
     connect(unit_, &QComboBox::currentIndexChanged, this, &StudyInputs::UnitChosen);
     SetInputs(InputTexts{}, StrengthUnit::Weight);
+}
+
+void StudyInputs::SetColumns(int columns) {
+    if (columns == columns_) return;
+    columns_ = columns;
+    auto* grid = static_cast<QGridLayout*>(layout());
+    for (const Row& row : rows_)
+        for (QWidget* w : {static_cast<QWidget*>(row.label), row.field, row.note})
+            if (w) grid->removeWidget(w);
+    grid->removeWidget(status_);
+    // Label, field and note side by side; the rows fill one column, then
+    // the next.
+    const int perColumn = (static_cast<int>(rows_.size()) + columns - 1) / columns;
+    for (int i = 0; i < static_cast<int>(rows_.size()); ++i) {
+        const int r = i % perColumn;
+        const int c = i / perColumn * 3;
+        grid->addWidget(rows_[i].label, r, c);
+        grid->addWidget(rows_[i].field, r, c + 1);
+        if (rows_[i].note) grid->addWidget(rows_[i].note, r, c + 2);
+    }
+    for (int c = 0; c < grid->columnCount(); ++c) grid->setColumnStretch(c, c % 3 == 2 ? 1 : 0);
+    grid->addWidget(status_, perColumn, 0, 1, 3 * columns);
 }
 
 InputTexts StudyInputs::Typed() const {
@@ -116,7 +135,7 @@ void StudyInputs::Edited() {
     for (const FieldEntry& entry : kFields) {
         const auto note =
             FieldNote(entry.field, fields_[Index(entry.field)]->Text(), shownUnit_, settings_);
-        notes_[Index(entry.field)]->setText(note ? QString::fromStdString("⚠ " + *note)
+        notes_[Index(entry.field)]->SetText(note ? QString::fromStdString("⚠ " + *note)
                                                  : QString());
     }
     emit Changed();
@@ -132,6 +151,7 @@ void StudyInputs::RememberStrength() {
 
 void StudyInputs::ShowStatus(const QString& text, bool error) {
     status_->setText(text);
+    status_->setToolTip(text);
     status_->setStyleSheet(error ? QStringLiteral("color: #b00020;") : QString());
 }
 

@@ -9,9 +9,11 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "report/calculate.h"
 #include "study/strengthunit.h"
+#include "ui/study/elidedlabel.h"
 #include "ui/study/numberfield.h"
 
 namespace colmara {
@@ -29,7 +31,11 @@ class StudyInputs : public QWidget {
 
     NumberField& Field(Input field) { return *fields_[Index(field)]; }
     QComboBox& UnitSelector() { return *unit_; }
-    QString Note(Input field) const { return notes_[Index(field)]->text(); }
+    QString Note(Input field) const { return notes_[Index(field)]->FullText(); }
+
+    // One column of fields, or two side by side where the window is narrow
+    // and the inputs stand above the tabs.
+    void SetColumns(int columns);
 
     void ShowStatus(const QString& text, bool error);
     QString Status() const { return status_->text(); }
@@ -46,7 +52,14 @@ class StudyInputs : public QWidget {
 
     const FormatSettings& settings_;
     std::array<NumberField*, kInputs.size()> fields_{};
-    std::array<QLabel*, kInputs.size()> notes_{};
+    std::array<ElidedLabel*, kInputs.size()> notes_{};
+    struct Row {
+        QLabel* label;
+        QWidget* field;
+        QWidget* note;  // none for the unit
+    };
+    std::vector<Row> rows_;  // in screen order
+    int columns_ = 0;
     QComboBox* unit_;
     QLabel* status_;
     StrengthUnit shownUnit_ = StrengthUnit::Weight;  // the unit the strength text is in

@@ -2,11 +2,13 @@
 // "Colmara Study".
 #include <QDir>
 #include <QFileInfo>
+#include <QScreen>
 #include <QSettings>
 #include <optional>
 
 #include "runtime/regularfile.h"
 #include "study/input.h"
+#include "ui/screenfit.h"
 #include "ui/study/studywindow.h"
 
 namespace colmara {
@@ -57,7 +59,13 @@ void StudyWindow::RestoreState() {
         return;
     }
     QSettings settings(kOrganisation, kApplication);
-    if (settings.contains("geometry")) restoreGeometry(settings.value("geometry").toByteArray());
+    if (settings.contains("geometry")) {
+        restoreGeometry(settings.value("geometry").toByteArray());
+        // A geometry saved on a larger screen (or grown by a fault) is
+        // fitted to this one.
+        resize(FittedSize(size(), screen()->availableGeometry()));
+        KeepOnScreen(*this);
+    }
     InputTexts typed;  // the defaults where nothing was kept
     for (Input input : kInputs) {
         std::string& text = TextOf(typed, input);

@@ -4,13 +4,16 @@
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QVBoxLayout>
 
 #include "studyview/failuremessage.h"
 #include "studyview/studychart.h"
 #include "ui/chart/chartview.h"
+#include "ui/screenfit.h"
 #include "ui/study/comparepanel.h"
 #include "ui/study/mccabepanel.h"
 #include "ui/study/profilepanel.h"
@@ -24,24 +27,32 @@ StudyWindow::StudyWindow(const FormatSettings& settings, QWidget* parent)
     : QMainWindow(parent),
       settings_(settings),
       inputs_(new StudyInputs(settings)),
-      tabs_(new QTabWidget) {
+      tabs_(new QTabWidget),
+      splitter_(new QSplitter) {
     setWindowTitle(QStringLiteral("Colmara Study"));
     auto* side = new QWidget;
     auto* sideLayout = new QVBoxLayout(side);
     sideLayout->addWidget(inputs_);
     sideLayout->addStretch();
-    auto* splitter = new QSplitter;
-    splitter->addWidget(side);
-    splitter->addWidget(tabs_);
-    splitter->setStretchFactor(1, 1);
-    splitter->setChildrenCollapsible(false);
-    setCentralWidget(splitter);
+    // The inputs scroll rather than push the window past a short screen.
+    auto* scroll = new QScrollArea;
+    scroll->setWidget(side);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(side->minimumSizeHint().width());
+    splitter_->addWidget(scroll);
+    splitter_->addWidget(tabs_);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setChildrenCollapsible(false);
+    setCentralWidget(splitter_);
     tabs_->setAccessibleName(QStringLiteral("Views of the case"));
     AddPanels();
     OrderFocus();
     BuildMenu();
     // A roomy first size, but never more than the screen has room for.
-    resize(QSize(1100, 680).boundedTo(screen()->availableGeometry().size()));
+    resize(FittedSize(QSize(1100, 680), screen()->availableGeometry()));
+    Reflow(width());
     connect(inputs_, &StudyInputs::Changed, this, &StudyWindow::InputsChanged);
     connect(&solver_, &CaseSolver::Solved, this, &StudyWindow::ShowCase);
     RestoreState();
@@ -165,6 +176,24 @@ void StudyWindow::ShowCase(const StudyCase& study) {
             true);
     }
     for (StudyPanel* panel : panels_) panel->ShowCase(study);
+}
+
+void StudyWindow::Reflow(int width) {
+    // Beside each other the two need about this much; below it the inputs
+    // go above the tabs, which then have the whole width.
+    constexpr int kSideBySide = 900;
+    const Qt::Orientation wanted = width < kSideBySide ? Qt::Vertical : Qt::Horizontal;
+    if (splitter_->orientation() == wanted) return;
+    splitter_->setOrientation(wanted);
+    inputs_->SetColumns(wanted == Qt::Vertical ? 2 : 1);
+    // Above the tabs the inputs get the height they ask for, or what the
+    // tabs leave; the tabs take the rest.
+    if (wanted == Qt::Vertical) splitter_->setSizes({inputs_->sizeHint().height(), height()});
+}
+
+void StudyWindow::resizeEvent(QResizeEvent* event) {
+    Reflow(event->size().width());
+    QMainWindow::resizeEvent(event);
 }
 
 void StudyWindow::closeEvent(QCloseEvent* event) {

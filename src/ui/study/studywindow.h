@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QSplitter>
 #include <QStringList>
 #include <QTabWidget>
 #include <vector>
@@ -45,6 +46,7 @@ class StudyWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void AddPanels();
@@ -55,6 +57,8 @@ class StudyWindow : public QMainWindow {
     // Moves `step` tabs on, round the ends.
     void StepTab(int step);
     void RestoreState();
+    // Inputs beside the tabs when the window is wide, above them when narrow.
+    void Reflow(int width);
     void InputsChanged();
     void ShowCase(const StudyCase& study);
     QString ChartTitle() const;
@@ -63,6 +67,7 @@ class StudyWindow : public QMainWindow {
     const FormatSettings& settings_;
     StudyInputs* inputs_;
     QTabWidget* tabs_;
+    QSplitter* splitter_;
     std::vector<StudyPanel*> panels_;
     CaseSolver solver_;
     StudyCase shown_;

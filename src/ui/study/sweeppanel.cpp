@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -93,11 +94,11 @@ void SweepPanel::BuildControls() {
     progress_->setAccessibleName("Sweep progress");
     message_ = new QLabel(this);
     message_->setWordWrap(true);
+    message_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     pane_ = new ChartPane(
         "Sweep chart", [this](const std::vector<SeriesReading>& r) { return Readout(r); },
         settings_, this);
-    pane_->View().setMinimumHeight(200);
     table_ = new QTableView(this);
     table_->setAccessibleName("Sweep table");
     // Tab leaves the table as it leaves every other control; the arrows
@@ -112,33 +113,86 @@ void SweepPanel::BuildControls() {
 }
 
 void SweepPanel::BuildLayout() {
-    auto* controls = new QHBoxLayout;
-    auto* varyLabel = new QLabel("&Vary", this);
-    varyLabel->setBuddy(vary_);
-    controls->addWidget(varyLabel);
-    controls->addWidget(vary_);
+    varyLabel_ = new QLabel("&Vary", this);
+    varyLabel_->setBuddy(vary_);
     for (std::size_t bound = 0; bound < bounds_.size(); ++bound) {
-        auto* label = new QLabel(kBoundLabels[bound], this);
-        label->setBuddy(bounds_[bound]);
-        controls->addWidget(label);
-        controls->addWidget(bounds_[bound]);
+        boundLabels_[bound] = new QLabel(kBoundLabels[bound], this);
+        boundLabels_[bound]->setBuddy(bounds_[bound]);
     }
-    controls->addWidget(run_);
-    controls->addWidget(cancel_);
-    controls->addStretch(1);
-    // The progress bar has a row of its own, so the controls stay narrow.
-    auto* state = new QHBoxLayout;
-    state->addWidget(progress_, 1);
+    top_ = new QHBoxLayout;
+    bottom_ = new QHBoxLayout;
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(pane_);
     split->addWidget(table_);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
     auto* page = new QVBoxLayout(this);
-    page->addLayout(controls);
-    page->addLayout(state);
+    page->addLayout(top_);
+    page->addLayout(bottom_);
     page->addWidget(message_);
     page->addWidget(split, 1);
+    PlaceControls(false);
+}
+
+int SweepPanel::RowWidth(const std::vector<const QWidget*>& row) const {
+    // Measured when asked: the widgets' hints change once they are polished.
+    int width = top_->spacing() * static_cast<int>(row.size() - 1);
+    for (const QWidget* w : row) width += w->sizeHint().boundedTo(w->maximumSize()).width();
+    const QMargins m = layout()->contentsMargins();
+    return width + m.left() + m.right();
+}
+
+std::vector<const QWidget*> SweepPanel::RangeWidgets() const {
+    std::vector<const QWidget*> range;
+    for (std::size_t bound = 0; bound < bounds_.size(); ++bound) {
+        range.push_back(boundLabels_[bound]);
+        range.push_back(bounds_[bound]);
+    }
+    return range;
+}
+
+int SweepPanel::OneRowWidth() const {
+    std::vector<const QWidget*> row{varyLabel_, vary_, run_, cancel_};
+    for (const QWidget* w : RangeWidgets()) row.push_back(w);
+    return RowWidth(row);
+}
+
+QSize SweepPanel::minimumSizeHint() const {
+    // As narrow as the two-row arrangement allows, whichever is shown.
+    std::vector<const QWidget*> range = RangeWidgets();
+    range.push_back(progress_);
+    const int narrow = std::max(RowWidth({varyLabel_, vary_, run_, cancel_}), RowWidth(range));
+    const QSize shown = StudyPanel::minimumSizeHint();
+    return {std::min(shown.width(), narrow), shown.height()};
+}
+
+void SweepPanel::PlaceControls(bool narrow) {
+    // Wide: every control in one row and the progress bar in its own.
+    // Narrow: what to vary and the buttons, then the range and the progress
+    // bar, so that the controls stay whole on a 640-pixel screen.
+    narrow_ = narrow;
+    for (QHBoxLayout* row : {top_, bottom_})
+        while (QLayoutItem* item = row->takeAt(0)) delete item;
+    auto addRange = [this](QHBoxLayout* row) {
+        for (std::size_t bound = 0; bound < bounds_.size(); ++bound) {
+            row->addWidget(boundLabels_[bound]);
+            row->addWidget(bounds_[bound]);
+        }
+    };
+    top_->addWidget(varyLabel_);
+    top_->addWidget(vary_);
+    if (!narrow) addRange(top_);
+    top_->addWidget(run_);
+    top_->addWidget(cancel_);
+    top_->addStretch(1);
+    if (narrow) addRange(bottom_);
+    bottom_->addWidget(progress_, 1);
+}
+
+void SweepPanel::resizeEvent(QResizeEvent* event) {
+    const bool narrow = event->size().width() < OneRowWidth();
+    if (narrow != narrow_) PlaceControls(narrow);
+    StudyPanel::resizeEvent(event);
 }
 
 Input SweepPanel::Varied() const {

@@ -18,6 +18,7 @@
 
 class QAction;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -52,6 +53,8 @@ class SweepPanel : public StudyPanel {
     // The line under the controls: a refused range, or how a run ended.
     QString Message() const;
 
+    QSize minimumSizeHint() const override;
+
   protected:
     // Takes the fixed inputs and the unit of the next run; rows already
     // shown stay as they are.
@@ -59,10 +62,16 @@ class SweepPanel : public StudyPanel {
     std::string PanelTable(TableFormat format) const override;
     // Each row names the inputs it was calculated for.
     bool FollowsTheCase() const override { return false; }
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void BuildControls();
     void BuildLayout();
+    // The controls in one row, or in two where the panel is narrow.
+    void PlaceControls(bool narrow);
+    int OneRowWidth() const;
+    int RowWidth(const std::vector<const QWidget*>& row) const;
+    std::vector<const QWidget*> RangeWidgets() const;
     Input Varied() const;
     // The varied input and both figures at the point nearest the pointer.
     std::string Readout(const std::vector<SeriesReading>& readings) const;
@@ -82,6 +91,11 @@ class SweepPanel : public StudyPanel {
     std::array<std::array<QString, 3>, kInputs.size()> ranges_;
     int shownInput_ = 0;
 
+    QLabel* varyLabel_ = nullptr;
+    std::array<QLabel*, 3> boundLabels_{};
+    QHBoxLayout* top_ = nullptr;
+    QHBoxLayout* bottom_ = nullptr;
+    bool narrow_ = false;
     QComboBox* vary_ = nullptr;
     std::array<QLineEdit*, 3> bounds_{};
     QPushButton* run_ = nullptr;

@@ -302,7 +302,7 @@ TEST_F(StudyWindowTest, SettingsRememberInputsUnitTabAndSize) {
         auto window = Open();
         window->StartWith({"1234", "7", "9", "2,5"}, StrengthUnit::Volume);
         window->Tabs().setCurrentIndex(1);
-        window->resize(900, 600);
+        window->resize(700, 450);  // within the 800 x 600 test screen
         window->close();
     }
     auto again = Open();
@@ -310,7 +310,7 @@ TEST_F(StudyWindowTest, SettingsRememberInputsUnitTabAndSize) {
     EXPECT_EQ(again->Inputs().Unit(), StrengthUnit::Volume);
     EXPECT_EQ(again->Inputs().UnitSelector().currentIndex(), 1);
     EXPECT_EQ(again->Tabs().currentIndex(), 1);
-    EXPECT_EQ(again->size(), QSize(900, 600));
+    EXPECT_EQ(again->size(), QSize(700, 450));
     EXPECT_EQ(again->Shown().typed, again->Inputs().Typed());
 }
 

@@ -1,0 +1,68 @@
+#include "batch/batchnode.h"
+
+#include <algorithm>
+
+#include "runtime/numconv.h"
+#include "study/seek.h"
+#include "study/strengthunit.h"
+#include "study/valuetext.h"
+
+namespace colmara {
+
+BatchSolver::BatchSolver(const BatchRequest& request, const FormatSettings& settings)
+    : request_(request), settings_(settings) {}
+
+std::string BatchSolver::StrengthText(long double fraction) const {
+    return ValueText(static_cast<double>(fraction * 100), false, settings_);
+}
+
+BatchNode BatchSolver::Solve(const InputTexts& inputs, const CaseResult* known) {
+    BatchNode node{inputs, known != nullptr ? *known : SolveCase(column_, inputs, settings_)};
+    if (known == nullptr) ++solves_;
+    if (!node.result.Solved()) throw BatchFailure{*node.result.error};
+    // The texts were read without fault a moment ago, so they read again.
+    node.fraction = ParseExtended(inputs.strength, settings_) / 100;
+    node.reflux = ParseExtended(inputs.reflux, settings_);
+    node.power = ParseInteger(inputs.power);
+    return node;
+}
+
+BatchNode BatchSolver::Seek(const InputTexts& inputs, long double refluxFloor, bool first) {
+    SeekRequest seek;
+    seek.inputs = inputs;
+    seek.vary = SeekInput::Reflux;
+    // The strength text is by weight already; the target is compared by
+    // weight, which orders strengths as by volume does.
+    seek.target = request_.unit == StrengthUnit::Volume
+                      ? static_cast<double>(WeightFromVolume(request_.targetStrength))
+                      : request_.targetStrength;
+    seek.max = request_.maxReflux;
+    seek.min = std::min(static_cast<double>(refluxFloor), request_.maxReflux);
+    seek.resolution = kBatchRefluxResolution;
+    const SeekResult found = colmara::Seek(seek, settings_);
+    solves_ += found.solves;
+    if (found.reachable) return Solve(found.row.inputs, &found.row.result);
+    if (first) {
+        seek.unit = request_.unit;
+        seek.target = request_.targetStrength;
+        seek.inputs.strength = request_.inputs.strength;
+        throw BatchFailure{UnreachableMessage(seek, found), true};
+    }
+    InputTexts atMaximum = inputs;
+    atMaximum.reflux = ValueText(request_.maxReflux, false, settings_);
+    return Solve(atMaximum);
+}
+
+BatchNode BatchSolver::At(const std::string& strengthText, long double refluxFloor, bool first) {
+    const bool seeks = request_.policy == BatchPolicy::Strength;
+    const std::string key =
+        strengthText + (seeks ? "|" + ValueText(static_cast<double>(refluxFloor), false, {}) : "");
+    if (const auto found = known_.find(key); found != known_.end()) return found->second;
+    InputTexts inputs = request_.inputs;
+    inputs.strength = strengthText;
+    BatchNode node = seeks ? Seek(inputs, refluxFloor, first) : Solve(inputs);
+    known_.emplace(key, node);
+    return node;
+}
+
+}  // namespace colmara

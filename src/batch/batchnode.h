@@ -1,0 +1,69 @@
+// One moment of a batch run: the column solved for the boiler's strength at
+// that moment, as the window solves the field texts it is given.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "batch/batchrequest.h"
+#include "model/column.h"
+#include "study/caseresult.h"
+
+namespace colmara {
+
+// The steps of the strength policy's reflux ratio. Each step changes the
+// product amount, so the run's integrands are staircases; steps this fine
+// keep the stairs below the integration's tolerance.
+inline constexpr double kBatchRefluxResolution = 0.001;
+
+struct BatchNode {
+    InputTexts inputs;  // the field texts calculated (strength by weight)
+    CaseResult result;
+    long double fraction = 0;  // boiler mass fraction, as the calculation read the text
+    long double reflux = 0;    // the reflux ratio, as read from its text
+    std::int32_t power = 0;    // W, as read from its text
+
+    long double ProductFraction() const { return *result.productStrength / 100; }
+    long double Rate() const { return *result.productAmount; }  // g/h
+    // The product is stronger than the boiler: the run depletes it.
+    bool Enriches() const { return ProductFraction() > fraction && Rate() > 0; }
+};
+
+// A calculation failed, or the strength policy cannot reach its target at
+// the charge's strength (`unreachable`); the message says why.
+struct BatchFailure {
+    std::string message;
+    bool unreachable = false;
+};
+
+// Solves the moments of one run on one column, each field text once.
+class BatchSolver {
+  public:
+    BatchSolver(const BatchRequest& request, const FormatSettings& settings);
+
+    // The moment at a boiler strength given as a field text by weight. Under
+    // the reflux policy the reflux is the request's text; under the strength
+    // policy it is the least reflux on the seek's steps from `refluxFloor`
+    // up that reaches the target, or the maximum when none does. Throws
+    // BatchFailure when the calculation fails, or when `first` and the target
+    // is out of reach.
+    BatchNode At(const std::string& strengthText, long double refluxFloor, bool first = false);
+
+    // The field text of boiler mass fraction `fraction`.
+    std::string StrengthText(long double fraction) const;
+
+    std::uint64_t Solves() const { return solves_; }
+
+  private:
+    BatchNode Solve(const InputTexts& inputs, const CaseResult* known = nullptr);
+    BatchNode Seek(const InputTexts& inputs, long double refluxFloor, bool first);
+
+    const BatchRequest& request_;
+    const FormatSettings& settings_;
+    Column column_;
+    std::map<std::string, BatchNode> known_;  // by strength and reflux floor
+    std::uint64_t solves_ = 0;
+};
+
+}  // namespace colmara

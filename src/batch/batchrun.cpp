@@ -1,0 +1,93 @@
+#include "batch/batchrun.h"
+
+#include <cmath>
+
+#include "batch/batchtrace.h"
+#include "batch/heatcapacity.h"
+#include "model/properties.h"
+#include "study/strengthtext.h"
+#include "study/studyerror.h"
+#include "study/valuetext.h"
+
+namespace colmara {
+
+namespace {
+
+void RequireAbove(double value, double low, const std::string& what) {
+    if (!(value > low) || !std::isfinite(value))
+        throw StudyError(what + ": " + PlainNumber(value) + " is not above " + PlainNumber(low));
+}
+
+void RequireStrength(std::optional<double> percent, const std::string& what) {
+    if (percent && !IsStrength(*percent))
+        throw StudyError(what + ": " + PlainNumber(*percent) + " is outside 0 to 100 %");
+}
+
+void Validate(const BatchRequest& request) {
+    RequireAbove(request.charge, 0, "charge");
+    RequireAbove(request.everyMinutes, 0, "timeline interval");
+    RequireAbove(request.tolerance, 0, "tolerance");
+    if (!std::isfinite(request.startCelsius)) throw StudyError("start temperature: not a number");
+    if (request.cuts.empty()) throw StudyError("cuts: give at least one");
+    const BatchStops& stops = request.stops;
+    RequireStrength(stops.boilerBelow, "boiler strength to stop at");
+    RequireStrength(stops.productBelow, "product strength to stop at");
+    if (request.policy == BatchPolicy::Strength) {
+        RequireStrength(request.targetStrength, "target strength");
+        if (!(request.maxReflux >= 0) || !std::isfinite(request.maxReflux))
+            throw StudyError("maximum reflux: " + PlainNumber(request.maxReflux) +
+                             " is not 0 or above");
+    }
+}
+
+long double ChargeMass(const BatchRequest& request, long double fraction) {
+    if (request.chargeUnit == ChargeUnit::Grams) return request.charge;
+    return request.charge * MixtureDensity(fraction, 20) / 1000;
+}
+
+// Minutes to warm the charge to the boiler's boiling temperature.
+long double HeatUpMinutes(const BatchRequest& request, const Charge& charge, std::int32_t power) {
+    const long double boiling = temperature(vapourstrength(charge.fraction));
+    const long double joules =
+        HeatUpEnergy(charge.mass, charge.fraction * 100, request.startCelsius, boiling);
+    return joules / power / 60;
+}
+
+std::vector<CutResult> CutTable(const RunContext& run, const BatchTrace& trace) {
+    std::vector<CutResult> cuts;
+    for (std::size_t i = 0; i < run.request.cuts.size(); ++i) {
+        // A cut the run never reached begins and ends with it, empty.
+        const BatchMark& begin = i < trace.marks.size() ? trace.marks[i] : trace.end;
+        const BatchMark& end = i + 1 < trace.marks.size() ? trace.marks[i + 1] : trace.end;
+        cuts.push_back({run.request.cuts[i].name, begin.Minute(run), end.Minute(run),
+                        Between(begin.state, end.state)});
+    }
+    return cuts;
+}
+
+}  // namespace
+
+BatchResult RunBatch(const BatchRequest& request, const FormatSettings& settings) {
+    Validate(request);
+    const std::string chargeText =
+        StrengthFieldText(request.inputs.strength, request.unit, settings);
+    BatchSolver solver(request, settings);
+    const BatchNode first = solver.At(chargeText, 0, true);
+    if (first.power <= 0) throw StudyError("power: a run needs more than 0 W");
+    const Charge charge{ChargeMass(request, first.fraction), first.fraction};
+    const RunContext run{request, charge, HeatUpMinutes(request, charge, first.power)};
+
+    const BatchTrace trace = Distil(solver, run, first, settings);
+    BatchResult result;
+    result.heatUpMinutes = run.heatUpMinutes;
+    result.runMinutes = trace.end.state.hours * 60;
+    result.energyKwh = first.power * (result.heatUpMinutes + result.runMinutes) / 60 / 1000;
+    result.stop = trace.stop;
+    result.cuts = CutTable(run, trace);
+    result.residue = {trace.end.state.mass, trace.end.state.mass * trace.end.state.fraction};
+    result.timeline = Timeline(solver, run, trace, chargeText);
+    result.solves = solver.Solves();
+    return result;
+}
+
+}  // namespace colmara

@@ -1,0 +1,86 @@
+#include <algorithm>
+#include <cmath>
+
+#include "batch/batchtrace.h"
+#include "model/properties.h"
+
+namespace colmara {
+
+namespace {
+
+// Two rows closer than this (minutes) are one moment.
+constexpr long double kSameMinute = 1e-9L;
+constexpr int kBisections = 64;
+
+// The state `hours` into distilling, within the run's stretches.
+BatchState StateAtHours(const std::vector<BatchPanel>& panels, long double hours) {
+    const auto panel = std::find_if(panels.begin(), panels.end(), [hours](const BatchPanel& p) {
+        return p.End().hours >= hours;
+    });
+    const BatchPanel& within = panel != panels.end() ? *panel : panels.back();
+    long double low = 0;
+    long double high = 1;
+    for (int k = 0; k < kBisections; ++k) {
+        const long double middle = (low + high) / 2;
+        (within.At(middle).hours >= hours ? high : low) = middle;
+    }
+    return within.At(high);
+}
+
+// The cut being collected at `minute`: the last whose beginning is not later.
+std::size_t CutAt(const RunContext& run, const BatchTrace& trace, long double minute) {
+    std::size_t cut = 0;
+    for (const BatchMark& mark : trace.marks)
+        if (mark.Minute(run) <= minute) cut = mark.cut;
+    return cut;
+}
+
+// The moments of the timeline in order: the trace's marks and end, and one
+// every interval between them.
+std::vector<BatchMark> Moments(const RunContext& run, const BatchTrace& trace) {
+    std::vector<BatchMark> moments = trace.marks;
+    moments.push_back(trace.end);
+    const std::size_t marks = moments.size();
+    const long double endMinute = trace.end.Minute(run);
+    const long double every = run.request.everyMinutes;
+    for (long double k = std::floor(run.heatUpMinutes / every) + 1; k * every < endMinute; ++k) {
+        const long double minute = k * every;
+        const bool marked = std::any_of(
+            moments.begin(), moments.begin() + marks,
+            [&](const BatchMark& m) { return std::fabs(m.Minute(run) - minute) < kSameMinute; });
+        if (marked || minute - run.heatUpMinutes < kSameMinute) continue;
+        BatchState state = StateAtHours(trace.panels, (minute - run.heatUpMinutes) / 60);
+        moments.push_back({state, CutAt(run, trace, minute)});
+    }
+    std::stable_sort(
+        moments.begin(), moments.end(),
+        [&run](const BatchMark& a, const BatchMark& b) { return a.Minute(run) < b.Minute(run); });
+    return moments;
+}
+
+}  // namespace
+
+std::vector<BatchRow> Timeline(BatchSolver& solver, const RunContext& run, const BatchTrace& trace,
+                               const std::string& chargeText) {
+    std::vector<BatchRow> rows;
+    long double refluxFloor = 0;
+    for (const BatchMark& moment : Moments(run, trace)) {
+        const std::string text =
+            rows.empty() ? chargeText : solver.StrengthText(moment.state.fraction);
+        const BatchNode node = solver.At(text, refluxFloor);
+        refluxFloor = node.reflux;
+        BatchRow row;
+        row.minute = moment.Minute(run);
+        row.inputs = node.inputs;
+        row.result = node.result;
+        row.boilerPercent = node.fraction * 100;
+        row.boilerMass = moment.state.mass;
+        row.boilerTemperature = temperature(vapourstrength(node.fraction));
+        row.collected = moment.state.collected;
+        row.cut = run.request.cuts[moment.cut].name;
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+}  // namespace colmara

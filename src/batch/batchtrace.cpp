@@ -1,0 +1,132 @@
+#include "batch/batchtrace.h"
+
+#include "batch/batchmarch.h"
+#include "runtime/numconv.h"
+#include "study/strengthtext.h"
+#include "study/strengthunit.h"
+#include "study/valuetext.h"
+
+namespace colmara {
+
+namespace {
+
+// Without a stop by the boiler strength, the alcohol counts as spent at
+// this boiler strength (% by weight); the water left is then taken off.
+constexpr double kSpentPercent = 0.01;
+
+struct Lowest {
+    std::string text;
+    long double fraction = 0;
+    bool empties = true;
+};
+
+Lowest LowestOf(const RunContext& run, const FormatSettings& settings) {
+    const BatchRequest& request = run.request;
+    Lowest spent{ValueText(kSpentPercent, false, settings), 0, true};
+    spent.fraction = ParseExtended(spent.text, settings) / 100;
+    if (!request.stops.boilerBelow) return spent;
+    Lowest stop{StrengthValueText(*request.stops.boilerBelow, request.unit, settings), 0, false};
+    stop.fraction = ParseExtended(stop.text, settings) / 100;
+    return stop.fraction > spent.fraction ? stop : spent;
+}
+
+std::string EndReason(MarchEnd end, const RunContext& run) {
+    const BatchStops& stops = run.request.stops;
+    switch (end) {
+        case MarchEnd::BoilerStrength:
+            return "boiler strength down to " + PlainNumber(*stops.boilerBelow) + " " +
+                   StrengthUnitSymbol(run.request.unit);
+        case MarchEnd::NoEnrichment:
+            return "the product is no stronger than the boiler";
+        case MarchEnd::Empty:
+        case MarchEnd::Running:
+            break;
+    }
+    const bool anyStop =
+        stops.boilerBelow || stops.productBelow || stops.collected || stops.afterMinutes;
+    return anyStop ? "boiler empty: no stop condition was met" : "boiler empty";
+}
+
+class Distillation {
+  public:
+    Distillation(BatchSolver& solver, const RunContext& run, const BatchState& start)
+        : solver_(solver), run_(run), stops_(StateStops(run)) {
+        trace_.marks.push_back({start, 0});
+        trace_.end = trace_.marks.back();
+        cutTest_ = CutEndTest(run.request.cuts[0].end, start, run);
+    }
+
+    // Follows the run along `panel`; false once it has ended there.
+    bool Along(const BatchPanel& panel) {
+        trace_.panels.push_back(panel);
+        long double from = 0;
+        for (;;) {
+            long double stopAt = -1;
+            std::string reason;
+            for (const Stop& stop : stops_) {
+                const long double at = FirstWhere(solver_, panel, from, stop.test);
+                if (at >= 0 && (stopAt < 0 || at < stopAt)) {
+                    stopAt = at;
+                    reason = stop.reason;
+                }
+            }
+            const long double cutAt = FirstWhere(solver_, panel, from, cutTest_);
+            if (cutAt >= 0 && (stopAt < 0 || cutAt < stopAt)) {
+                if (!NextCut(panel.At(cutAt))) return false;
+                from = cutAt;
+                continue;
+            }
+            if (stopAt >= 0) return End(panel.At(stopAt), reason);
+            trace_.end = {panel.End(), cut_};
+            return true;
+        }
+    }
+
+    bool End(const BatchState& state, std::string reason) {
+        trace_.end = {state, cut_};
+        trace_.stop = std::move(reason);
+        return false;
+    }
+
+    BatchTrace Take() { return std::move(trace_); }
+
+  private:
+    // The current cut ends at `state`; false when it was the last.
+    bool NextCut(const BatchState& state) {
+        const std::vector<BatchCut>& cuts = run_.request.cuts;
+        if (cut_ + 1 == cuts.size()) return End(state, "cut " + cuts[cut_].name + " ended");
+        ++cut_;
+        trace_.marks.push_back({state, cut_});
+        cutTest_ = CutEndTest(cuts[cut_].end, state, run_);
+        return true;
+    }
+
+    BatchSolver& solver_;
+    const RunContext& run_;
+    const std::vector<Stop> stops_;
+    EndTest cutTest_;
+    std::size_t cut_ = 0;
+    BatchTrace trace_;
+};
+
+}  // namespace
+
+BatchTrace Distil(BatchSolver& solver, const RunContext& run, const BatchNode& first,
+                  const FormatSettings& settings) {
+    const Lowest lowest = LowestOf(run, settings);
+    BatchMarch march(solver, run.charge, first, lowest.text, lowest.fraction, lowest.empties,
+                     run.request.tolerance);
+    BatchState start;
+    start.fraction = first.fraction;
+    start.mass = run.charge.mass;
+    start.productFraction = first.ProductFraction();
+    Distillation distillation(solver, run, start);
+    while (const std::optional<BatchPanel> panel = march.Next()) {
+        if (!distillation.Along(*panel)) return distillation.Take();
+    }
+    BatchTrace trace = distillation.Take();
+    trace.stop = EndReason(march.End(), run);
+    return trace;
+}
+
+}  // namespace colmara

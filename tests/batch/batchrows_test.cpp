@@ -1,0 +1,119 @@
+// The timeline: every row is what its printed field texts calculate, in
+// either locale and unit, and the strength policy holds its product strength
+// with a reflux that never falls.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "batch/batchnode.h"
+#include "batch/batchrecords.h"
+#include "batch/batchrun.h"
+#include "runtime/fpcheck.h"
+#include "study/separatecalculate.h"
+#include "study/strengthunit.h"
+
+namespace colmara {
+namespace {
+
+using test::CommaSettings;
+using test::SameResult;
+using test::SeparateCalculate;
+
+double HeartsUntil(StrengthUnit unit) {
+    return unit == StrengthUnit::Volume ? 86 : 80;
+}
+
+BatchRequest Request(const char* plates, BatchPolicy policy, StrengthUnit unit,
+                     const FormatSettings& settings) {
+    BatchRequest request;
+    request.charge = 15000;
+    request.unit = unit;
+    request.inputs = {"1500", "9" + settings.decimalSeparator + "5", plates, "2"};
+    request.policy = policy;
+    request.targetStrength = unit == StrengthUnit::Volume ? 90 : 85;
+    request.maxReflux = 12;
+    request.everyMinutes = 15;
+    request.cuts = DefaultCuts({150, AmountUnit::Millilitres}, HeartsUntil(unit));
+    request.stops.productBelow = 25;
+    return request;
+}
+
+TEST(BatchRows, EqualSeparateCalculationsOfTheirPrintedTexts) {
+    InitFloatingPoint();
+    for (const FormatSettings& settings : {FormatSettings{}, CommaSettings()}) {
+        for (const StrengthUnit unit : {StrengthUnit::Weight, StrengthUnit::Volume}) {
+            for (const BatchPolicy policy : {BatchPolicy::Reflux, BatchPolicy::Strength}) {
+                SCOPED_TRACE(settings.decimalSeparator + " unit " +
+                             std::to_string(static_cast<int>(unit)) + " policy " +
+                             std::to_string(static_cast<int>(policy)));
+                const BatchResult result =
+                    RunBatch(Request("10", policy, unit, settings), settings);
+                ASSERT_GT(result.timeline.size(), 5u);
+                for (const BatchRow& row : result.timeline) {
+                    SCOPED_TRACE(static_cast<double>(row.minute));
+                    EXPECT_TRUE(SameResult(row.result, SeparateCalculate(row.inputs, settings)));
+                    // Hearts end where the product falls below their mark
+                    // (by weight where the correlations jump, at 80 %): no
+                    // row of the hearts is below it, no later row above it.
+                    const long double product = *row.result.ProductStrength(unit);
+                    const double mark = HeartsUntil(unit);
+                    EXPECT_TRUE(row.cut != "hearts" || product >= mark) << product;
+                    EXPECT_TRUE(row.cut != "tails" || product < mark) << product;
+                }
+                // The first row is the charge as typed.
+                if (unit == StrengthUnit::Weight) {
+                    EXPECT_EQ(result.timeline.front().inputs.strength,
+                              "9" + settings.decimalSeparator + "5");
+                }
+            }
+        }
+    }
+}
+
+TEST(BatchRows, StrengthPolicyHoldsTheProductWithARefluxThatNeverFalls) {
+    InitFloatingPoint();
+    for (const char* plates : {"5", "20"}) {
+        SCOPED_TRACE(plates);
+        const FormatSettings settings;
+        const BatchRequest request =
+            Request(plates, BatchPolicy::Strength, StrengthUnit::Weight, settings);
+        const BatchResult result = RunBatch(request, settings);
+        long double lastReflux = 0;
+        int held = 0;
+        for (const BatchRow& row : result.timeline) {
+            SCOPED_TRACE(row.inputs.strength + " at reflux " + row.inputs.reflux);
+            const long double reflux = std::stold(row.inputs.reflux);
+            EXPECT_GE(reflux, lastReflux);
+            const bool rose = reflux > lastReflux;
+            lastReflux = reflux;
+            if (reflux >= request.maxReflux) continue;
+            // Under the maximum the product reaches the target; where the
+            // reflux rose, a reflux one step of the seek lower would not.
+            EXPECT_GE(*row.result.productStrength, request.targetStrength);
+            if (rose) {
+                InputTexts lower = row.inputs;
+                lower.reflux = std::to_string(static_cast<double>(reflux - kBatchRefluxResolution));
+                const CaseResult below = SeparateCalculate(lower, settings);
+                EXPECT_LT(*below.productStrength, request.targetStrength) << lower.reflux;
+            }
+            ++held;
+        }
+        EXPECT_GT(held, 3);
+        EXPECT_GE(lastReflux, request.maxReflux);  // the run goes on at the maximum
+    }
+}
+
+TEST(BatchRows, HeadersFollowTheUnitAsASweepDoes) {
+    const BatchRow row;
+    EXPECT_EQ(CsvHeader(BatchRowRecord(row, StrengthUnit::Weight)),
+              "time_min,power,strength,plates,reflux,boiler_mass,boiler_temperature,"
+              "product_strength,product_amount,collected,cut\r\n");
+    EXPECT_EQ(CsvHeader(BatchRowRecord(row, StrengthUnit::Volume)),
+              "time_min,power,strength_vol,strength,plates,reflux,boiler_mass,"
+              "boiler_temperature,product_strength_vol,product_amount,collected,cut\r\n");
+    EXPECT_EQ(CsvHeader(CutRecord({})),
+              "name,start_min,end_min,mass_g,volume_ml,strength,strength_vol,ethanol_g\r\n");
+}
+
+}  // namespace
+}  // namespace colmara

@@ -1,0 +1,113 @@
+// colmara-report batch called in-process: its three forms against the batch
+// layer's own output for the same request, the setup file, and every exit
+// status it documents.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "batch/batchrecords.h"
+#include "batch/batchrun.h"
+#include "cli/companionrun.h"
+#include "runtime/fpcheck.h"
+#include "study/setupfile.h"
+
+namespace colmara::test {
+namespace {
+
+const std::vector<std::string> kRun = {
+    "batch", "--charge",       "8000", "--charge-unit",  "g",  "--units", "volume", "--strength",
+    "12",    "--plates",       "8",    "--reflux",       "2",  "--power", "1500",   "--heads",
+    "60ml",  "--hearts-until", "75",   "--stop-product", "30", "--every", "20"};
+
+BatchRequest RequestOfRun() {
+    BatchRequest request;
+    request.charge = 8000;
+    request.chargeUnit = ChargeUnit::Grams;
+    request.unit = StrengthUnit::Volume;
+    request.inputs = {"1500", "12", "8", "2"};
+    request.cuts = DefaultCuts({60, AmountUnit::Millilitres}, 75);
+    request.stops.productBelow = 30;
+    request.everyMinutes = 20;
+    return request;
+}
+
+std::vector<std::string> With(std::vector<std::string> args, const std::string& flag) {
+    args.push_back(flag);
+    return args;
+}
+
+TEST(BatchCommand, PrintsWhatTheRunGivesInEveryForm) {
+    InitFloatingPoint();
+    const BatchResult result = RunBatch(RequestOfRun(), FormatSettings());
+    const CompanionRun timeline = CallCompanion(kRun);
+    EXPECT_EQ(timeline.exitCode, 0) << timeline.err;
+    EXPECT_EQ(timeline.err, "");
+    EXPECT_EQ(timeline.out, BatchCsv(result, StrengthUnit::Volume, false));
+    EXPECT_EQ(CallCompanion(With(kRun, "--cuts")).out,
+              BatchCsv(result, StrengthUnit::Volume, true));
+
+    const CompanionRun json = CallCompanion(With(kRun, "--json"));
+    EXPECT_EQ(json.out, BatchJson(result, StrengthUnit::Volume));
+    const nlohmann::json object = nlohmann::json::parse(json.out);
+    EXPECT_EQ(object["stop"], "product strength below 30 % vol");
+    EXPECT_EQ(object["cuts"].size(), 3u);
+    EXPECT_EQ(object["timeline"].size(), result.timeline.size());
+    for (const char* text : {"power", "strength", "plates", "reflux"})
+        EXPECT_TRUE(object["timeline"][0][text].is_string()) << text;
+    EXPECT_TRUE(object["residue"]["mass_g"].is_number());
+}
+
+TEST(BatchCommand, TakesItsFieldTextsFromASetupFile) {
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("batch-setup-" + std::to_string(getpid()));
+    WriteSetupFile(file.string(), {{"1500", "12", "8", "2"}, StrengthUnit::Volume});
+    std::vector<std::string> args = {"batch", "--setup", file.string()};
+    for (std::size_t i = 1; i < kRun.size(); i += 2)
+        if (kRun[i] != "--units" && kRun[i] != "--strength" && kRun[i] != "--plates" &&
+            kRun[i] != "--reflux" && kRun[i] != "--power") {
+            args.push_back(kRun[i]);
+            args.push_back(kRun[i + 1]);
+        }
+    EXPECT_EQ(CallCompanion(args).out, CallCompanion(kRun).out);
+    std::filesystem::remove(file);
+}
+
+TEST(BatchCommand, ExitsWithTheStatusOfEachFault) {
+    const struct {
+        std::vector<std::string> args;
+        int status;
+        const char* message;
+    } cases[] = {
+        {{"batch", "--charge", "0"}, 2, "charge: 0 is not above 0"},
+        {{"batch", "--charge", "-3"}, 2, "charge: -3 is not above 0"},
+        {{"batch", "--charge", "9", "--cut", "heads:5"}, 2, "cut condition \"5\""},
+        {{"batch", "--charge", "9", "--cut", "nameless"}, 2, "NAME:CONDITION"},
+        {{"batch", "--charge", "9", "--heads", "5kg"}, 2, "amount \"5kg\""},
+        {{"batch", "--charge", "9", "--every", "-10"}, 2, "timeline interval: -10"},
+        {{"batch", "--charge", "9", "--policy", "strength"}, 2, "needs --target-strength"},
+        {{"batch"}, 2, "--charge is required"},
+        {{"batch", "--charge", "900", "--plates", "3", "--policy", "strength", "--target-strength",
+          "96", "--max-reflux", "8"},
+         3,
+         "product strength 96 % is out of reach with reflux from 0 to 8: the best is"},
+        {{"batch", "--charge", "900", "--power", "x"}, 1, "x"},
+        {{"batch", "--charge", "900", "--stop-after", "100000", "--cuts"},
+         0,
+         "no stop condition was met; the run ended with the boiler empty"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const CompanionRun run = CallCompanion(c.args);
+        EXPECT_EQ(run.exitCode, c.status);
+        EXPECT_EQ(run.out.empty(), c.status != 0);
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+}
+
+}  // namespace
+}  // namespace colmara::test
