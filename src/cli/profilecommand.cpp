@@ -51,12 +51,11 @@ int RunProfileCommand(const ProfileOptions& options, const CommandIo& io) {
         ErrorLine(io.err, *profile.result.error);
         return kCompanionFailed;
     }
-    const bool json = options.format == "json";
-    if (!json) io.out << CsvHeader(PlateRecord(PlateRow{}, unit));
-    for (const PlateRow& plate : profile.plates) {
-        const Record record = PlateRecord(plate, unit);
-        io.out << (json ? JsonObject(record) + '\n' : CsvLine(record));
-    }
+    const std::vector<Record> records = PlateRecords(profile.plates, unit);
+    if (options.format == "json")
+        for (const Record& record : records) io.out << JsonObject(record) << '\n';
+    else
+        io.out << TableText(PlateRecord(PlateRow{}, unit), records, TableFormat::Csv);
     return FinishOutput(io.out, io.err, kCompanionOk);
 }
 
