@@ -89,7 +89,7 @@ void BM_ChargeChangeToRedrawnChartAt20Plates(benchmark::State& state) {
         tick.start();
         loop.exec();
     }
-    if (!panel.Current()) state.SkipWithError(panel.Summary().toStdString().c_str());
+    if (!panel.RunCurrent()) state.SkipWithError(panel.Summary().toStdString().c_str());
     state.counters["longest_gap_ms"] = longestGapMs;
     state.counters["gaps_over_16ms_share"] = gaps > 0 ? longGaps / gaps : 0;
 }

@@ -32,11 +32,9 @@ constexpr const char* kFooter =
 }  // namespace
 
 CLI::App* DeclareProfile(CLI::App& app, ProfileOptions& options) {
-    CLI::App* profile =
-        app.add_subcommand("profile", "Prints the plates of one calculation, boiler first");
-    profile->footer(kFooter);
-    DeclareFieldOptions(*profile, options.inputs, "", true);
-    DeclareUnitsOption(*profile, options.units);
+    CLI::App* profile = DeclareInputsCommand(
+        app, {"profile", "Prints the plates of one calculation, boiler first", kFooter},
+        options.inputs, options.units);
     DeclareFormatOption(*profile, options.format);
     return profile;
 }
@@ -53,12 +51,11 @@ int RunProfileCommand(const ProfileOptions& options, const CommandIo& io) {
         ErrorLine(io.err, *profile.result.error);
         return kCompanionFailed;
     }
-    const bool json = options.format == "json";
-    if (!json) io.out << CsvHeader(PlateRecord(PlateRow{}, unit));
-    for (const PlateRow& plate : profile.plates) {
-        const Record record = PlateRecord(plate, unit);
-        io.out << (json ? JsonObject(record) + '\n' : CsvLine(record));
-    }
+    const std::vector<Record> records = PlateRecords(profile.plates, unit);
+    if (options.format == "json")
+        for (const Record& record : records) io.out << JsonObject(record) << '\n';
+    else
+        io.out << TableText(PlateRecord(PlateRow{}, unit), records, TableFormat::Csv);
     return FinishOutput(io.out, io.err, kCompanionOk);
 }
 

@@ -86,6 +86,20 @@ Record PlateRecord(const PlateRow& row, StrengthUnit unit) {
             Number("reflux", row.reflux)};
 }
 
+std::vector<Record> PlateRecords(const std::vector<PlateRow>& plates, StrengthUnit unit) {
+    std::vector<Record> records;
+    records.reserve(plates.size());
+    for (const PlateRow& row : plates) records.push_back(PlateRecord(row, unit));
+    return records;
+}
+
+std::string TableText(const Record& columns, const std::vector<Record>& rows, TableFormat format) {
+    const bool csv = format == TableFormat::Csv;
+    std::string text = csv ? CsvHeader(columns) : TsvHeader(columns);
+    for (const Record& row : rows) text += csv ? CsvLine(row) : TsvLine(row);
+    return text;
+}
+
 std::string CsvHeader(const Record& record) {
     return JoinedLine(record, ',', [](const Cell& cell) { return std::string(cell.key); }) +
            kCsvLineEnd;

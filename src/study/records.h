@@ -36,6 +36,18 @@ Record SweepRecord(const SweepRow& row, StrengthUnit unit = StrengthUnit::Weight
 // the strengths are vapour_strength_vol and liquid_strength_vol.
 Record PlateRecord(const PlateRow& row, StrengthUnit unit = StrengthUnit::Weight);
 
+// One record per plate of `plates`, boiler first.
+std::vector<Record> PlateRecords(const std::vector<PlateRow>& plates,
+                                 StrengthUnit unit = StrengthUnit::Weight);
+
+enum class TableFormat { Csv, Tsv };
+
+// The one way records become a table: the keys of `columns` as the header,
+// then one line per record. Every table the programs export or copy is
+// written here, so a file and a clipboard hold the same cells.
+std::string TableText(const Record& columns, const std::vector<Record>& rows, TableFormat format);
+
+// One header or line of a table, for output that streams row by row.
 // Lines end in CR LF, as RFC 4180 has them.
 std::string CsvHeader(const Record& record);
 std::string CsvLine(const Record& record);

@@ -60,6 +60,12 @@ void SweepChart::Title(Input varied, StrengthUnit unit) {
     unit_ = unit;
     chart_.BottomAxis().Title = SweptInputTitle(varied, unit);
     chart_.BottomAxis().WholeNumbers = varied == Input::Plates || varied == Input::Power;
+    // Over the boiler strength both figures can rise alike, so the two
+    // autoscaled curves may lie on top of each other: the legend, and so
+    // the readout, say which is which.
+    const bool alike = varied == Input::Strength;
+    strength_.Title = alike ? "Product strength (solid, left axis)" : "Product strength";
+    amount_.Title = alike ? "Product amount (dashed, right axis)" : "Product amount";
     chart_.LeftAxis().Title = "Product strength, " + StrengthAxisUnit(unit);
     chart_.Invalidate();
 }

@@ -21,9 +21,8 @@ QByteArray ReportFileBytes(const QListWidget& report, const QListWidget& summary
 QByteArray PlateTableCsv(const InputTexts& inputs, const FormatSettings& settings) {
     const CaseProfile profile = ProfileCase(inputs, settings);
     if (!profile.result.Solved()) throw Exception(*profile.result.error);
-    std::string csv = CsvHeader(PlateRecord(PlateRow{}));
-    for (const PlateRow& plate : profile.plates) csv += CsvLine(PlateRecord(plate));
-    return QByteArray::fromStdString(csv);
+    return QByteArray::fromStdString(
+        TableText(PlateRecord(PlateRow{}), PlateRecords(profile.plates), TableFormat::Csv));
 }
 
 }  // namespace colmara

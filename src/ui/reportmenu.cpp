@@ -52,36 +52,36 @@ void ReportMenu::AddEntries() {
     auto copy = [](const QListWidget* list) {
         QGuiApplication::clipboard()->setText(ListText(*list));
     };
-    CopyReport = entry(QStringLiteral("Copy report"), [this, copy] { copy(form_.ListBox1); });
-    CopySummary = entry(QStringLiteral("Copy summary"), [this, copy] { copy(form_.ListBox2); });
+    CopyReport = entry(QStringLiteral("&Copy report"), [this, copy] { copy(form_.ListBox1); });
+    CopySummary = entry(QStringLiteral("Copy &summary"), [this, copy] { copy(form_.ListBox2); });
     menu_->addSeparator();
-    SaveReportAs = entry(QStringLiteral("Save report as\u2026"), [this] {
+    SaveReportAs = entry(QStringLiteral("Save &report as\u2026"), [this] {
         SaveAs(QStringLiteral("Save report as"), QStringLiteral("report.txt"),
                QStringLiteral("Text files (*.txt)"), QStringLiteral("report"),
                [this] { return ReportFileBytes(*form_.ListBox1, *form_.ListBox2); });
     });
-    ExportPlateTable = entry(QStringLiteral("Export plate table as CSV\u2026"), [this] {
+    ExportPlateTable = entry(QStringLiteral("Export &plate table as CSV\u2026"), [this] {
         SaveAs(QStringLiteral("Export plate table as CSV"), QStringLiteral("plates.csv"),
                QStringLiteral("CSV files (*.csv)"), QStringLiteral("plate table"), [this] {
                    const CalculatedCase& last = *form_.LastCalculated();
                    return PlateTableCsv(last.inputs, last.settings);
                });
     });
-    SaveChartAsPng = entry(QStringLiteral("Save chart as PNG\u2026"), [this] {
+    SaveChartAsPng = entry(QStringLiteral("Save chart as P&NG\u2026"), [this] {
         SaveAs(QStringLiteral("Save chart as PNG"), QStringLiteral("chart.png"),
                QStringLiteral("PNG images (*.png)"), QStringLiteral("chart"),
                [this] { return ChartPngBytes(); });
     });
-    SaveChartAsSvg = entry(QStringLiteral("Save chart as SVG\u2026"), [this] {
+    SaveChartAsSvg = entry(QStringLiteral("Save chart as S&VG\u2026"), [this] {
         SaveAs(QStringLiteral("Save chart as SVG"), QStringLiteral("chart.svg"),
                QStringLiteral("SVG images (*.svg)"), QStringLiteral("chart"),
                [this] { return ChartSvgBytes(); });
     });
     menu_->addSeparator();
-    OpenTools = entry(QStringLiteral("Open tools window"), [this] {
+    OpenTools = entry(QStringLiteral("&Open tools window"), [this] {
         ShowToolsWindow(form_, form_.FieldTexts(), StrengthUnit::Weight, ProcessFormatSettings());
     });
-    OpenStudy = entry(QStringLiteral("Open study window"), [this] {
+    OpenStudy = entry(QStringLiteral("Open s&tudy window"), [this] {
         if (form_.OpenStudyWindow) form_.OpenStudyWindow(form_.FieldTexts());
     });
 }

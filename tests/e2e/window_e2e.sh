@@ -63,8 +63,14 @@ set_power() {
   xdotool type --delay 20 "$1"
 }
 
-sleep 0.5
-shot start; crop start
+# The first picture once the window is drawn: its report area painted (more
+# than a few colours) and the same in two shots running.
+painted_and_still() {
+  shot start; crop start
+  [ "$(convert "$work/start.png" -crop "678x500+270+141" -format %k info:)" -gt 8 ] &&
+    shot start2 && crop start2 && [ "$(differing start start2)" = 0 ]
+}
+wait_for 10 painted_and_still || fail "the main window was not drawn"
 
 # 1. A calculation fills the report area.
 click "${calculate[@]}"
@@ -84,7 +90,6 @@ find_box() {
 }
 wait_for 10 find_box || fail "no error box titled '$title' appeared"
 echo "error box $box titled '$(xdotool getwindowname "$box")'"
-sleep 0.3
 shot error
 eval "$(xdotool getwindowgeometry --shell "$box")"
 short_box_height=$HEIGHT
@@ -97,9 +102,8 @@ box_gone() { [ -z "$(visible_windows "^${title}\$" | grep -x "$box")" ]; }
 wait_for 5 box_gone || fail "Return on OK did not close the error box"
 echo "error box closed"
 # The calculation stopped at the power field with the report list emptied.
-sleep 0.3
-shot closed; crop closed
-[ "$(differing start closed)" -lt 200 ] ||
+emptied() { shot closed; crop closed; [ "$(differing start closed)" -lt 200 ]; }
+wait_for 5 emptied ||
   fail "the report list was not emptied ($(differing start closed) pixels differ)"
 
 # 3. The main window still calculates, and gives the same report as before.
@@ -114,8 +118,13 @@ kill -0 "$app_pid" || fail "the program ended"
 # right click selects no row).
 xdotool key Tab
 window_area="678x500+270+141"
-sleep 0.3
-shot premenu
+# The list draws its focus: the picture moves from calc2, then holds still.
+focused_and_still() {
+  shot premenu && shot premenu2 &&
+    [ "$(compare -metric AE -crop "$window_area" "$work/calc2.png" "$work/premenu.png" null: 2>&1)" != 0 ] &&
+    [ "$(compare -metric AE -crop "$window_area" "$work/premenu.png" "$work/premenu2.png" null: 2>&1)" = 0 ]
+}
+wait_for 5 focused_and_still || fail "Tab did not move the focus to the report list"
 xdotool mousemove 500 400 click 3
 menu_open() { shot menu; crop menu; [ "$(differing calc2 menu)" -gt 500 ]; }
 wait_for 5 menu_open || fail "a right click on the report list opened no menu"
@@ -129,11 +138,19 @@ wait_for 5 window_unchanged || fail "the window differs after the menu closed"
 echo "the context menu opened and closed with Escape"
 
 # 4. Enter in a field presses nothing; on the focused "Calculate" it does.
+# Enter goes before the typing, so once a typed digit shows the Enters
+# have been handled (keys are handled in order).
 edit4=(311 329)        # Edit4 in GroupBox1
-set_power 500
-xdotool key Return KP_Enter
-sleep 0.5
-shot field; crop field
+power_area="100x20+260+189"
+click "${power[@]}"
+xdotool key ctrl+a Return KP_Enter
+xdotool type --delay 20 500
+typed() {
+  shot field
+  [ "$(compare -metric AE -crop "$power_area" "$work/calc2.png" "$work/field.png" null: 2>&1)" != 0 ]
+}
+wait_for 10 typed || fail "the power field did not take the typed digits"
+crop field
 [ "$(differing calc2 field)" -lt 200 ] || fail "Enter in a field changed the report"
 click "${edit4[@]}"
 xdotool key Tab Return
@@ -165,7 +182,6 @@ xdotool key ctrl+a
 xdotool type --delay 2 "$(printf '9%.0s' $(seq 300))x"
 click "${calculate[@]}"
 wait_for 10 find_box || fail "no error box for the long power"
-sleep 0.3
 shot longerror
 eval "$(xdotool getwindowgeometry --shell "$box")"
 echo "long error box at $X,$Y size ${WIDTH}x$HEIGHT (short one $short_box_height high)"

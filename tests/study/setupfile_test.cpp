@@ -125,5 +125,16 @@ TEST(Records, TabSeparatedRowsHaveTheCsvCellsUnquoted) {
     EXPECT_EQ(TsvLine(record), "x,\"y\"\t\t1 2 3\n");
 }
 
+// Every exported or copied table is this text: the header, then one line
+// per record; a table without rows is its header alone.
+TEST(Records, TableTextIsTheHeaderAndOneLinePerRecord) {
+    const Record columns{{"a", "ignored", false}, {"b", std::nullopt, true}};
+    const std::vector<Record> rows{{{"a", "1,5", false}, {"b", "2", true}},
+                                   {{"a", "x\ty", false}, {"b", std::nullopt, true}}};
+    EXPECT_EQ(TableText(columns, rows, TableFormat::Csv), "a,b\r\n\"1,5\",2\r\nx\ty,\r\n");
+    EXPECT_EQ(TableText(columns, rows, TableFormat::Tsv), "a\tb\n1,5\t2\nx y\t\n");
+    EXPECT_EQ(TableText(columns, {}, TableFormat::Csv), "a,b\r\n");
+}
+
 }  // namespace
 }  // namespace colmara

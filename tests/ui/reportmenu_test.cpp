@@ -51,14 +51,15 @@ std::vector<bool> EnabledStates(ReportMenu& menu) {
 }
 
 TEST(ReportMenu, OffersItsEntriesOnlyWithSomethingToActOn) {
-    const std::vector<QString> names = {"Copy report",
-                                        "Copy summary",
-                                        "Save report as\u2026",
-                                        "Export plate table as CSV\u2026",
-                                        "Save chart as PNG\u2026",
-                                        "Save chart as SVG\u2026",
-                                        "Open tools window",
-                                        "Open study window"};
+    // Each with a mnemonic of its own.
+    const std::vector<QString> names = {"&Copy report",
+                                        "Copy &summary",
+                                        "Save &report as\u2026",
+                                        "Export &plate table as CSV\u2026",
+                                        "Save chart as P&NG\u2026",
+                                        "Save chart as S&VG\u2026",
+                                        "&Open tools window",
+                                        "Open s&tudy window"};
     const struct {
         const char* what;
         std::function<void(TForm1&)> act;
@@ -92,6 +93,19 @@ TEST(ReportMenu, OffersItsEntriesOnlyWithSomethingToActOn) {
         EXPECT_EQ(menu.Menu().font(), form.font());
         menu.Menu().close();
     }
+}
+
+TEST(ReportMenu, ItsMnemonicOpensTheStudyWindowByKeyboard) {
+    RecordingReporter reporter;
+    TForm1 form(reporter);
+    int opened = 0;
+    form.OpenStudyWindow = [&](const InputTexts&) { ++opened; };
+    ReportMenu& menu = form.ContextMenu();
+    menu.Popup(QPoint(400, 400));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu.Menu()));
+    QTest::keyClick(&menu.Menu(), Qt::Key_T);
+    EXPECT_EQ(opened, 1);
+    EXPECT_FALSE(menu.Menu().isVisible());
 }
 
 TEST(ReportMenu, OpensFromEitherListByMouseOrKeyboardSelectingNothing) {

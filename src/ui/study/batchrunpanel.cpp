@@ -5,6 +5,7 @@
 #include <QScrollArea>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "batch/batchrecords.h"
 #include "study/studyerror.h"
@@ -15,8 +16,10 @@ namespace colmara {
 
 struct BatchRunPanel::FieldSpec {
     std::string BatchTexts::*text;
-    const char* label;  // with its mnemonic, where a letter is free
-    const char* name;   // the accessible name
+    // With a mnemonic where a letter is free of the window's; a label
+    // without one is no buddy, so Alt never reaches a field it does not name.
+    const char* label;
+    const char* name;  // the accessible name
     const char* tip;
 };
 
@@ -36,16 +39,6 @@ QStringList CutHeaders() {
     return headers;
 }
 
-// The header and the rows, each written by the same pair of record writers;
-// nothing while there are no rows.
-using LineOf = std::string (*)(const Record&);
-std::string TableText(const std::vector<Record>& records, LineOf header, LineOf line) {
-    if (records.empty()) return {};
-    std::string text = header(records.front());
-    for (const Record& record : records) text += line(record);
-    return text;
-}
-
 }  // namespace
 
 std::size_t BatchRunPanel::IndexOf(std::string BatchTexts::*text) {
@@ -57,23 +50,31 @@ std::size_t BatchRunPanel::IndexOf(std::string BatchTexts::*text) {
 BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
     : StudyPanel(parent),
       settings_(settings),
+      fields_(kBatchTextKeys.size(), nullptr),
+      // The form is made first, so Qt's own Tab order starts in it.
+      form_(BuildForm()),
       pane_(new ChartPane(
           QStringLiteral("Batch run chart"),
           [this](const std::vector<SeriesReading>& r) { return Readout(r); }, settings, this)),
       chart_(pane_->Chart()),
       table_(new QTableWidget(this)),
-      summary_(new QLabel(this)),
-      fields_(kBatchTextKeys.size(), nullptr) {
-    QWidget* form = BuildForm();
+      summary_(new QLabel(this)) {
     table_->setColumnCount(static_cast<int>(CutRecord({}).size()));
     table_->setHorizontalHeaderLabels(CutHeaders());
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->setVisible(false);
     table_->setAccessibleName(QStringLiteral("Cut table"));
+    // The style's own focus mark is faint on an empty table; this one shows.
+    table_->setStyleSheet(
+        QStringLiteral("QTableView:focus { border: 2px solid palette(highlight); }"));
     table_->setToolTip(
         QStringLiteral("Each cut's times, amount and strength (colmara-report "
                        "batch --cuts)"));
     summary_->setWordWrap(true);
+    // The table and summary may shrink to nothing rather than make the
+    // window taller than the other tabs need.
+    table_->setMinimumSize(0, 0);
+    summary_->setMinimumHeight(0);
     summary_->setAccessibleName(QStringLiteral("Batch run summary"));
     auto* right = new QSplitter(Qt::Vertical, this);
     right->addWidget(pane_);
@@ -86,7 +87,7 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
     resultsLayout->addWidget(right, 1);
     resultsLayout->addWidget(summary_);
     auto* split = new QSplitter(Qt::Horizontal, this);
-    split->addWidget(form);
+    split->addWidget(form_);
     split->addWidget(results);
     split->setStretchFactor(1, 1);
     split->setChildrenCollapsible(false);
@@ -103,16 +104,16 @@ QWidget* BatchRunPanel::BuildForm() {
         {&BatchTexts::chargeUnit, "Charge unit", "Charge unit", "ml at 20 °C, or g"},
         {&BatchTexts::startTemperature, "Start te&mperature, °C", "Start temperature",
          "Temperature of the charge when heating starts (for the heat-up estimate)"},
-        {&BatchTexts::policy, "P&olicy", "Policy",
+        {&BatchTexts::policy, "Polic&y", "Policy",
          "Constant reflux ratio (the window's), or a reflux that rises to hold a target "
          "strength"},
-        {&BatchTexts::targetStrength, "Target strength", "Target strength",
+        {&BatchTexts::targetStrength, "Targ&et strength", "Target strength",
          "Product strength the strength policy holds, in the window's unit"},
-        {&BatchTexts::maxReflux, "Maximum reflux", "Maximum reflux",
+        {&BatchTexts::maxReflux, "Ma&ximum reflux", "Maximum reflux",
          "Highest reflux ratio the strength policy goes to; the run then goes on at it"},
         {&BatchTexts::heads, "Hea&ds", "Heads",
          "The first product: 50ml, 40g, or 3% of the charge's alcohol"},
-        {&BatchTexts::heartsUntil, "Hearts until", "Hearts until",
+        {&BatchTexts::heartsUntil, "Hearts unt&il", "Hearts until",
          "Hearts end when the product strength falls below this; tails follow to the end"},
         {&BatchTexts::cuts, "Own cuts", "Own cuts",
          "Your own cuts in order, NAME:CONDITION separated by ';' (e.g. heads:40g; hearts:<85; "
@@ -126,21 +127,21 @@ QWidget* BatchRunPanel::BuildForm() {
          "Stop once this much is collected (50ml, 40g, 3%); empty for no such stop"},
         {&BatchTexts::stopAfter, "Stop after, min", "Stop after minutes",
          "Stop this many minutes after heating starts; empty for no such stop"},
-        {&BatchTexts::every, "Ti&meline every, min", "Timeline interval",
+        {&BatchTexts::every, "Timeline e&very, min", "Timeline interval",
          "Minutes between the timeline's rows (the chart's points)"},
     };
     auto* form = new QWidget;
     auto* layout = new QFormLayout(form);
     for (const Spec& spec : kSpecs) AddField(*layout, spec);
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = new QScrollArea;
     scroll->setWidget(form);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     // Tab goes from field to field (the area scrolls to each); the area
     // itself is no stop.
     scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumWidth(form->minimumSizeHint().width());
+    // Narrow rather than wide: the tab must not widen the window.
+    scroll->setMinimumWidth(std::min(form->minimumSizeHint().width(), 120));
     return scroll;
 }
 
@@ -167,7 +168,11 @@ void BatchRunPanel::AddField(QFormLayout& form, const Spec& spec) {
     }
     widget->setAccessibleName(QString::fromUtf8(spec.name));
     widget->setToolTip(QString::fromUtf8(spec.tip));
-    form.addRow(QString::fromUtf8(spec.label), widget);
+    const QString label = QString::fromUtf8(spec.label);
+    if (label.contains('&'))
+        form.addRow(label, widget);
+    else
+        form.addRow(new QLabel(label), widget);
 }
 
 void BatchRunPanel::ChainTabOrder() {
@@ -183,6 +188,9 @@ void BatchRunPanel::ChainTabOrder() {
     }
     chain.push_back(&pane_->View());
     chain.push_back(table_);
+    // The form went into its splitter after the chart was made, so its
+    // fields are put back in front of the chart.
+    setTabOrder(pane_->View().previousInFocusChain(), chain.front());
     for (std::size_t i = 1; i < chain.size(); ++i) setTabOrder(chain[i - 1], chain[i]);
 }
 
@@ -216,8 +224,8 @@ void BatchRunPanel::Edited() {
     Rerun();
 }
 
-void BatchRunPanel::ShowCase(const StudyCase& study) {
-    case_ = study;
+void BatchRunPanel::Draw(const StudyCase& newest) {
+    case_ = newest;
     haveCase_ = true;
     Rerun();
 }
@@ -227,13 +235,14 @@ void BatchRunPanel::Rerun() {
     // A run costs a hundred calculations or more: a hidden tab runs when shown.
     stale_ = !isVisible();
     if (stale_) return;
-    if (!case_.profile.result.Solved()) {
+    if (!Current()) {
         Refuse("The column's inputs do not calculate; the run shown is an older one.");
         return;
     }
     try {
         runner_.Request(BatchRequestOf(Texts(), case_.typed, case_.unit, settings_), settings_);
         current_ = false;
+        refusal_.clear();
         cuts_.clear();
     } catch (const StudyError& e) {
         Refuse(e.Message());
@@ -242,6 +251,9 @@ void BatchRunPanel::Rerun() {
 
 void BatchRunPanel::showEvent(QShowEvent* event) {
     StudyPanel::showEvent(event);
+    // Putting the panel into the window rebuilds its part of the focus
+    // chain; the form goes back in front of the chart.
+    ChainTabOrder();
     if (stale_) Rerun();
 }
 
@@ -253,6 +265,7 @@ void BatchRunPanel::Refuse(const std::string& message) {
     FillTable();
     chart_.Grey(true);
     summary_->setText(QString::fromStdString(message));
+    refusal_ = "the batch run does not run through: " + message;
 }
 
 void BatchRunPanel::Finished(const BatchOutcome& outcome) {
@@ -261,6 +274,7 @@ void BatchRunPanel::Finished(const BatchOutcome& outcome) {
         return;
     }
     const BatchResult& run = *outcome.result;
+    refusal_.clear();
     chart_.Show(run, outcome.unit);
     shownUnit_ = outcome.unit;
     current_ = true;
@@ -291,12 +305,13 @@ void BatchRunPanel::FillTable() {
     }
 }
 
-std::string BatchRunPanel::TableCsv() const {
-    return TableText(cuts_, CsvHeader, CsvLine);
+std::string BatchRunPanel::PanelTable(TableFormat format) const {
+    return cuts_.empty() ? std::string() : TableText(CutRecord({}), cuts_, format);
 }
 
-std::string BatchRunPanel::TableTsv() const {
-    return TableText(cuts_, TsvHeader, TsvLine);
+std::string BatchRunPanel::PanelRefusal() const {
+    if (current_) return {};
+    return refusal_.empty() ? "the batch run is still being calculated." : refusal_;
 }
 
 std::string BatchRunPanel::Readout(const std::vector<SeriesReading>& readings) const {

@@ -28,10 +28,7 @@ class BatchRunPanel : public StudyPanel {
     // settings: the number symbols of fields and chart; must outlive the panel.
     explicit BatchRunPanel(const FormatSettings& settings, QWidget* parent = nullptr);
 
-    void ShowCase(const StudyCase& study) override;
     ChartView* ExportChart() override { return &pane_->View(); }
-    std::string TableCsv() const override;
-    std::string TableTsv() const override;
 
     // The tab's texts, as setups and settings keep them.
     BatchTexts Texts() const;
@@ -46,14 +43,17 @@ class BatchRunPanel : public StudyPanel {
     QComboBox& Policy() { return *policy_; }
     // The run's totals, or why there is none.
     QString Summary() const { return summary_->text(); }
-    // The run shown is that of the inputs on screen.
-    bool Current() const { return current_; }
+    // The run shown is that of the inputs and texts on screen.
+    bool RunCurrent() const { return current_; }
 
   signals:
     // The tab's texts changed (for the window's settings).
     void TextsChanged();
 
   protected:
+    void Draw(const StudyCase& newest) override;
+    std::string PanelTable(TableFormat format) const override;
+    std::string PanelRefusal() const override;
     void showEvent(QShowEvent* event) override;
 
   public:
@@ -72,18 +72,21 @@ class BatchRunPanel : public StudyPanel {
     std::string Readout(const std::vector<SeriesReading>& readings) const;
 
     const FormatSettings& settings_;
+    std::vector<QLineEdit*> fields_;  // in kBatchTextKeys order; null for the two lists
+    QComboBox* chargeUnit_ = nullptr;
+    QComboBox* policy_ = nullptr;
+    QWidget* form_;
     ChartPane* pane_;
     BatchChart chart_;
     QTableWidget* table_;
     QLabel* summary_;
-    std::vector<QLineEdit*> fields_;  // in kBatchTextKeys order; null for the two lists
-    QComboBox* chargeUnit_ = nullptr;
-    QComboBox* policy_ = nullptr;
     BatchRunner runner_;
     StudyCase case_;  // the newest case of the window's inputs
     bool haveCase_ = false;
-    bool stale_ = false;        // the texts changed while the tab was hidden
-    bool current_ = false;      // the run shown is that of the newest texts
+    bool stale_ = false;
+    std::string refusal_;   // why the last run asked for has nothing to show        // the texts
+                            // changed while the tab was hidden
+    bool current_ = false;  // the run shown is that of the newest texts
     std::vector<Record> cuts_;  // the cut table shown; empty while not current
     StrengthUnit shownUnit_ = StrengthUnit::Weight;
 };

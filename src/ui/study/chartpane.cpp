@@ -1,6 +1,7 @@
 #include "ui/study/chartpane.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace colmara {
@@ -20,7 +21,8 @@ ChartPane::ChartPane(const QString& accessibleName, ReadoutText readout,
     readout_->setAccessibleName(accessibleName + QStringLiteral(" readout"));
     readout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // Room for the focus frame, so a chart reached by Tab shows it has the focus.
+    layout->setContentsMargins(kFocusFrame, kFocusFrame, kFocusFrame, 0);
     layout->addWidget(view_, 1);
     layout->addWidget(readout_);
 }
@@ -37,14 +39,28 @@ double ChartPane::PointerX() const {
     return view_->Chart().Layout().Axis(AxisSide::Bottom).Scale.CalcPosPoint(pointer_.x());
 }
 
+double ChartPane::PointerY() const {
+    return view_->Chart().Layout().Axis(AxisSide::Left).Scale.CalcPosPoint(pointer_.y());
+}
+
 bool ChartPane::eventFilter(QObject* watched, QEvent* event) {
     if (watched == view_) {
         if (event->type() == QEvent::MouseMove)
             ReadAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         else if (event->type() == QEvent::Leave)
             readout_->SetText({});
+        else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            update();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void ChartPane::paintEvent(QPaintEvent*) {
+    if (!view_->hasFocus()) return;
+    QPainter painter(this);
+    const int half = kFocusFrame / 2;
+    painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusFrame));
+    painter.drawRect(view_->geometry().adjusted(-half, -half, half - 1, half - 1));
 }
 
 }  // namespace colmara

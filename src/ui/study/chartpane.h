@@ -28,13 +28,19 @@ class ChartPane : public QWidget {
 
     // The readout for a pointer at `at` in the chart's pixels.
     void ReadAt(QPoint at);
-    // The bottom axis' value under the pointer the readout was made for.
+    // The bottom and left axes' values under the pointer the readout was
+    // made for.
     double PointerX() const;
+    double PointerY() const;
 
   protected:
+    // The focus frame around the chart while it has the focus.
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    static constexpr int kFocusFrame = 2;
+
     ChartView* view_;
     ElidedLabel* readout_;
     ReadoutText text_;

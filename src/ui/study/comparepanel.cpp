@@ -35,15 +35,24 @@ ComparePanel::ComparePanel(const FormatSettings& settings, QWidget* parent)
           QStringLiteral("Compare chart"),
           [this](const std::vector<SeriesReading>& r) { return Readout(r); }, settings, this)),
       list_(new QListWidget(this)),
-      pin_(new QPushButton(QStringLiteral("Pin this run"), this)),
-      remove_(new QPushButton(QStringLiteral("Remove pin"), this)),
-      clear_(new QPushButton(QStringLiteral("Clear pins"), this)) {
+      pin_(new QPushButton(QStringLiteral("P&in this run"), this)),
+      remove_(new QPushButton(QStringLiteral("Remo&ve pin"), this)),
+      clear_(new QPushButton(QStringLiteral("C&lear pins"), this)) {
+    pin_->setToolTip(
+        QStringLiteral("Keeps the current run as a dashed curve (up to %1)").arg(kMaxPins));
+    remove_->setToolTip(QStringLiteral("Removes the pin selected in the list"));
+    clear_->setToolTip(QStringLiteral("Removes every pin"));
     TChart& chart = pane_->Chart();
     SetUpStudyChart(chart, "Vapour strength, current run and pinned runs");
     chart.BottomAxis().Title = "Plate (0 = boiler)";
     current_ = &AddLine(chart, "Current run", kCurrentColor);
     current_->Marker = {true, MarkerStyle::msCircle, 2, true};
     list_->setAccessibleName(QStringLiteral("Pinned runs"));
+    list_->setToolTip(QStringLiteral("The pinned runs, named by their inputs"));
+    // The style marks only a current row, so an empty list would take the
+    // focus unseen.
+    list_->setStyleSheet(
+        QStringLiteral("QListWidget:focus { border: 2px solid palette(highlight); }"));
     list_->setMaximumHeight(list_->fontMetrics().height() * (kMaxPins + 1));
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {pin_, remove_, clear_}) buttons->addWidget(b);
@@ -61,17 +70,15 @@ ComparePanel::ComparePanel(const FormatSettings& settings, QWidget* parent)
     Redraw();
 }
 
-void ComparePanel::ShowCase(const StudyCase& study) {
-    unit_ = study.unit;
-    fresh_ = study.profile.result.Solved();
-    if (fresh_) shown_ = study;
+void ComparePanel::Draw(const StudyCase& newest) {
+    unit_ = newest.unit;
     Redraw();
 }
 
 bool ComparePanel::PinCurrent() {
-    if (!fresh_ || static_cast<int>(pins_.size()) >= kMaxPins) return false;
+    if (!Current() || static_cast<int>(pins_.size()) >= kMaxPins) return false;
     auto& line = AddLine(pane_->Chart(), {}, kPinColors[0], PenStyle::psDash);
-    pins_.push_back({shown_, &line});
+    pins_.push_back({Solved(), &line});
     Redraw();
     list_->setCurrentRow(list_->count() - 1);
     return true;
@@ -105,9 +112,9 @@ std::string ComparePanel::PinName(const Pin& pin) const {
 void ComparePanel::Redraw() {
     TChart& chart = pane_->Chart();
     std::vector<double> strengths;
-    FillVapour(*current_, shown_, unit_, strengths);
-    current_->SeriesColor = CurveColor(kCurrentColor, fresh_);
-    int top = shown_.profile.plates.empty() ? 1 : shown_.profile.plates.back().plate;
+    FillVapour(*current_, Solved(), unit_, strengths);
+    current_->SeriesColor = CurveColor(kCurrentColor, Current());
+    int top = Solved().profile.plates.empty() ? 1 : Solved().profile.plates.back().plate;
     list_->clear();
     for (std::size_t i = 0; i < pins_.size(); ++i) {
         Pin& pin = pins_[i];
@@ -125,7 +132,7 @@ void ComparePanel::Redraw() {
 }
 
 void ComparePanel::UpdateControls() {
-    pin_->setEnabled(fresh_ && static_cast<int>(pins_.size()) < kMaxPins);
+    pin_->setEnabled(Current() && static_cast<int>(pins_.size()) < kMaxPins);
     remove_->setEnabled(list_->currentRow() >= 0);
     clear_->setEnabled(!pins_.empty());
 }

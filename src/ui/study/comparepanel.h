@@ -18,10 +18,7 @@ class ComparePanel : public StudyPanel {
 
     explicit ComparePanel(const FormatSettings& settings, QWidget* parent = nullptr);
 
-    void ShowCase(const StudyCase& study) override;
     ChartView* ExportChart() override { return &pane_->View(); }
-    std::string TableCsv() const override { return {}; }
-    std::string TableTsv() const override { return {}; }
 
     // Pins the current run; false when there is no solved run or no room.
     bool PinCurrent();
@@ -31,6 +28,9 @@ class ComparePanel : public StudyPanel {
     std::vector<std::string> PinNames() const;
 
     ChartPane& Pane() { return *pane_; }
+
+  protected:
+    void Draw(const StudyCase& newest) override;
 
   private:
     struct Pin {
@@ -49,8 +49,6 @@ class ComparePanel : public StudyPanel {
     QPushButton* pin_;
     QPushButton* remove_;
     QPushButton* clear_;
-    StudyCase shown_;     // the last case that solved
-    bool fresh_ = false;  // shown_ is the newest case
     StrengthUnit unit_ = StrengthUnit::Weight;
     std::vector<Pin> pins_;
 };

@@ -9,29 +9,19 @@
 
 namespace colmara {
 
-namespace {
-
-// The header and the rows, each written by the same pair of record writers.
-template <typename Header, typename Line>
-std::string TableText(const std::vector<Record>& records, Header header, Line line) {
-    if (records.empty()) return {};
-    std::string text = header(records.front());
-    for (const Record& record : records) text += line(record);
-    return text;
-}
-
-}  // namespace
-
 McCabePanel::McCabePanel(const FormatSettings& settings, QWidget* parent)
     : StudyPanel(parent),
       settings_(settings),
       pane_(new ChartPane(
           QStringLiteral("McCabe-Thiele diagram"),
           [this](const std::vector<SeriesReading>& r) { return Readout(r); }, settings, this)),
-      published_(new QCheckBox(QStringLiteral("Published data"), this)),
+      published_(new QCheckBox(QStringLiteral("Publishe&d data"), this)),
       series_(SetUpMcCabeChart(pane_->Chart())) {
     pane_->View().setMinimumSize(240, 200);
-    published_->setToolTip(QStringLiteral("Measured vapour-liquid equilibrium at 1 atm"));
+    published_->setToolTip(
+        QStringLiteral("Measured vapour-liquid equilibrium of ethanol and water at 1 atm, from "
+                       "Perry's Chemical Engineers' Handbook (the program's data file "
+                       "ethanol-water-vle-1atm.csv)"));
     connect(published_, &QCheckBox::toggled, this, [this](bool shown) {
         series_.published->Active = shown;
         pane_->Chart().Invalidate();
@@ -42,36 +32,34 @@ McCabePanel::McCabePanel(const FormatSettings& settings, QWidget* parent)
     layout->addWidget(published_);
 }
 
-void McCabePanel::ShowCase(const StudyCase& study) {
-    const std::optional<McCabeDiagram> diagram = McCabeDiagramOf(study.profile);
-    if (diagram) {
-        series_.Show(*diagram, ProductTitle(study.profile.result, study.unit, settings_));
-        records_ = McCabeRecords(study.profile, study.unit);
-    } else {
+void McCabePanel::Draw(const StudyCase&) {
+    const StudyCase& solved = Solved();
+    const std::optional<McCabeDiagram> diagram =
+        Current() ? McCabeDiagramOf(solved.profile) : std::nullopt;
+    if (diagram)
+        series_.Show(*diagram, ProductTitle(solved.profile.result, solved.unit, settings_));
+    else
         series_.Grey(true);
-        records_.clear();
-    }
     pane_->Chart().Invalidate();
 }
 
 std::string McCabePanel::Readout(const std::vector<SeriesReading>& readings) const {
-    std::string text;
+    // No readings: the pointer is outside the plotting rectangle.
+    if (readings.empty()) return {};
+    // Three decimals: about one pixel of the diagram's 0 ... 1 axes.
+    const auto number = [this](double value) { return FormatExtended("0.000", value, settings_); };
+    std::string text = "x " + number(pane_->PointerX()) + ", y " + number(pane_->PointerY());
+    // The published point nearest the pointer, to hold against the curve.
     const auto& list = pane_->Chart().SeriesList();
-    for (const SeriesReading& r : readings) {
-        const TChartSeries* series = list[r.Series];
-        if (series != series_.curve && series != series_.operating) continue;
-        text += (text.empty() ? "" : "; ") + series->Title + ": x " +
-                ReadoutNumber(r.X, settings_) + ", y " + ReadoutNumber(r.Y, settings_);
-    }
+    for (const SeriesReading& r : readings)
+        if (list[r.Series] == series_.published)
+            text += "; " + series_.published->Title + ": x " + number(r.X) + ", y " + number(r.Y);
     return text;
 }
 
-std::string McCabePanel::TableCsv() const {
-    return TableText(records_, CsvHeader, CsvLine);
-}
-
-std::string McCabePanel::TableTsv() const {
-    return TableText(records_, TsvHeader, TsvLine);
+std::string McCabePanel::PanelTable(TableFormat format) const {
+    const std::vector<Record> records = McCabeRecords(Solved().profile, Solved().unit);
+    return records.empty() ? std::string() : TableText(records.front(), records, format);
 }
 
 }  // namespace colmara

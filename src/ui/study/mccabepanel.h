@@ -20,25 +20,24 @@ class McCabePanel : public StudyPanel {
     // settings: the number symbols of the chart's texts; must outlive the panel.
     explicit McCabePanel(const FormatSettings& settings, QWidget* parent = nullptr);
 
-    void ShowCase(const StudyCase& study) override;
     ChartView* ExportChart() override { return &pane_->View(); }
-    std::string TableCsv() const override;
-    std::string TableTsv() const override;
 
     const McCabeSeries& Series() const { return series_; }
     ChartPane& Pane() { return *pane_; }
     QCheckBox* PublishedBox() const { return published_; }
 
+  protected:
+    void Draw(const StudyCase& newest) override;
+    std::string PanelTable(TableFormat format) const override;
+
   private:
-    // The equilibrium curve and the operating point nearest the pointer.
+    // The pointer's x and y, and the published point nearest it when shown.
     std::string Readout(const std::vector<SeriesReading>& readings) const;
 
     const FormatSettings& settings_;
     ChartPane* pane_;
     QCheckBox* published_;
     McCabeSeries series_;
-    // The table of the newest case; empty while it has failed.
-    std::vector<Record> records_;
 };
 
 }  // namespace colmara

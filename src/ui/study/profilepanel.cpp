@@ -15,16 +15,6 @@ constexpr ColorValue kVapourColor = 0x2F6FD8;       // orange-red
 constexpr ColorValue kLiquidColor = 0xB4781F;       // blue
 constexpr ColorValue kTemperatureColor = 0x3C8C2C;  // green
 
-using LineOf = std::string (*)(const Record&);
-
-std::string Table(const StudyCase& study, LineOf header, LineOf line) {
-    const auto& plates = study.profile.plates;
-    if (plates.empty()) return {};
-    std::string table = header(PlateRecord(plates.front(), study.unit));
-    for (const PlateRow& row : plates) table += line(PlateRecord(row, study.unit));
-    return table;
-}
-
 }  // namespace
 
 ProfilePanel::ProfilePanel(const FormatSettings& settings, QWidget* parent)
@@ -45,15 +35,12 @@ ProfilePanel::ProfilePanel(const FormatSettings& settings, QWidget* parent)
     liquid_->Marker = {true, MarkerStyle::msSquare, 2, true};
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pane_);
-    Fill(shown_);
+    Fill(Solved());
 }
 
-void ProfilePanel::ShowCase(const StudyCase& study) {
-    if (study.profile.result.Solved()) {
-        shown_ = study;
-        Fill(shown_);
-    }
-    Colour(study.profile.result.Solved());
+void ProfilePanel::Draw(const StudyCase&) {
+    if (Current()) Fill(Solved());
+    Colour(Current());
 }
 
 void ProfilePanel::Fill(const StudyCase& study) {
@@ -94,7 +81,7 @@ void ProfilePanel::Colour(bool current) {
 
 std::string ProfilePanel::Readout(const std::vector<SeriesReading>& readings) const {
     if (readings.empty()) return {};
-    const char* symbol = StrengthUnitSymbol(shown_.unit);
+    const char* symbol = StrengthUnitSymbol(Solved().unit);
     std::string text = "Plate " + std::to_string(static_cast<int>(readings.front().X)) + ": ";
     const auto& list = pane_->Chart().SeriesList();
     for (std::size_t i = 0; i < readings.size(); ++i) {
@@ -106,12 +93,11 @@ std::string ProfilePanel::Readout(const std::vector<SeriesReading>& readings) co
     return text;
 }
 
-std::string ProfilePanel::TableCsv() const {
-    return Table(shown_, CsvHeader, CsvLine);
-}
-
-std::string ProfilePanel::TableTsv() const {
-    return Table(shown_, TsvHeader, TsvLine);
+std::string ProfilePanel::PanelTable(TableFormat format) const {
+    const StudyCase& solved = Solved();
+    if (solved.profile.plates.empty()) return {};
+    return TableText(PlateRecord(PlateRow{}, solved.unit),
+                     PlateRecords(solved.profile.plates, solved.unit), format);
 }
 
 }  // namespace colmara

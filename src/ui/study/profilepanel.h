@@ -12,15 +12,16 @@ class ProfilePanel : public StudyPanel {
   public:
     explicit ProfilePanel(const FormatSettings& settings, QWidget* parent = nullptr);
 
-    void ShowCase(const StudyCase& study) override;
     ChartView* ExportChart() override { return &pane_->View(); }
-    std::string TableCsv() const override;
-    std::string TableTsv() const override;
 
     ChartPane& Pane() { return *pane_; }
     TXYLineSeries& Vapour() { return *vapour_; }
     TXYLineSeries& Liquid() { return *liquid_; }
     TXYLineSeries& Temperature() { return *temperature_; }
+
+  protected:
+    void Draw(const StudyCase& newest) override;
+    std::string PanelTable(TableFormat format) const override;
 
   private:
     void Fill(const StudyCase& study);
@@ -32,7 +33,6 @@ class ProfilePanel : public StudyPanel {
     TXYLineSeries* vapour_;
     TXYLineSeries* liquid_;
     TXYLineSeries* temperature_;
-    StudyCase shown_;  // the last case that solved: what the curves and table hold
 };
 
 }  // namespace colmara

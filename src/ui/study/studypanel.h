@@ -7,6 +7,7 @@
 
 #include "report/calculate.h"
 #include "study/plateprofile.h"
+#include "study/records.h"
 #include "study/strengthunit.h"
 
 namespace colmara {
@@ -23,23 +24,58 @@ struct StudyCase {
     CaseProfile profile;
 };
 
-// One tab of the study window.
+// One tab of the study window. The base keeps the last case that solved and
+// whether it is still the newest, so every tab follows one rule: a failed
+// case leaves the last good curves in grey, and exports nothing until the
+// inputs calculate again.
 class StudyPanel : public QWidget {
   public:
     using QWidget::QWidget;
 
-    // The newest case. A failed case keeps the last good curves, drawn in
-    // grey, until a case succeeds again.
-    virtual void ShowCase(const StudyCase& study) = 0;
+    // Takes the newest case and redraws the panel; every drawing of a case
+    // goes through here.
+    void ShowCase(const StudyCase& newest);
 
-    // The chart that "Save chart as PNG/SVG" saves; null when the panel has
-    // no chart.
+    // The last case that solved (an empty one before any).
+    const StudyCase& Solved() const { return solved_; }
+    // Whether Solved() is the newest case: what the panel shows belongs to
+    // the inputs on screen.
+    bool Current() const { return current_; }
+
+    // Why nothing may be exported or copied from this tab now, for the
+    // status line; empty when its numbers are those of the inputs shown.
+    std::string ExportRefusal() const;
+
+    // The chart that "Export" saves; null when the panel has no chart.
     virtual ChartView* ExportChart() = 0;
 
     // The panel's table as CSV (the companion tool's columns and bytes) and
-    // as tab-separated text for the clipboard; empty when there is none.
-    virtual std::string TableCsv() const = 0;
-    virtual std::string TableTsv() const = 0;
+    // as tab-separated text for the clipboard; empty when there is none or
+    // the export is refused.
+    std::string TableCsv() const { return Table(TableFormat::Csv); }
+    std::string TableTsv() const { return Table(TableFormat::Tsv); }
+
+  protected:
+    // Draws Solved(), in its own colours when Current() and grey when not.
+    // `newest` gives what a panel follows whether or not it solved (the
+    // unit, the texts).
+    virtual void Draw(const StudyCase& newest) = 0;
+    // The table of what the panel draws; empty when it has none.
+    virtual std::string PanelTable(TableFormat) const { return {}; }
+    // False for a panel whose numbers are runs of its own, each row naming
+    // its inputs (the sweep), which a failed case leaves valid.
+    virtual bool FollowsTheCase() const { return true; }
+    // Why the panel's own numbers may not go out while the case is current
+    // (a run of its own that failed or is still being calculated); empty
+    // when they may.
+    virtual std::string PanelRefusal() const { return {}; }
+
+  private:
+    std::string Table(TableFormat format) const;
+
+    StudyCase solved_;
+    bool current_ = false;
+    std::string failure_;  // the newest case's error while it failed
 };
 
 }  // namespace colmara

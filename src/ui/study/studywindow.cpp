@@ -1,5 +1,6 @@
 #include "ui/study/studywindow.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QKeySequence>
 #include <QMenuBar>
@@ -17,6 +18,7 @@
 #include "ui/study/mccabepanel.h"
 #include "ui/study/profilepanel.h"
 #include "ui/study/shortcutkeeper.h"
+#include "ui/study/studyguide.h"
 #include "ui/study/sweeppanel.h"
 #include "ui/tools/toolswindow.h"
 
@@ -47,6 +49,7 @@ StudyWindow::StudyWindow(const FormatSettings& settings, QWidget* parent)
     setCentralWidget(splitter_);
     tabs_->setAccessibleName(QStringLiteral("Views of the case"));
     AddPanels();
+    OrderFocus();
     BuildMenu();
     // A roomy first size, but never more than the screen has room for.
     resize(FittedSize(QSize(1100, 680), screen()->availableGeometry()));
@@ -60,12 +63,25 @@ StudyWindow::StudyWindow(const FormatSettings& settings, QWidget* parent)
 }
 
 void StudyWindow::AddPanels() {
-    AddPanel(new ProfilePanel(settings_), QStringLiteral("Column profile"));
-    AddPanel(new McCabePanel(settings_), QStringLiteral("McCabe–Thiele"));
-    AddPanel(new SweepPanel(settings_), QStringLiteral("Sweep"));
+    // The mnemonics avoid the inputs' (P, S, U, T, R) and the menus' (F, H).
+    AddPanel(new ProfilePanel(settings_), QStringLiteral("&Column profile"));
+    AddPanel(new McCabePanel(settings_), QStringLiteral("McCa&be–Thiele"));
+    auto* sweep = new SweepPanel(settings_);
+    AddPanel(sweep, QStringLiteral("S&weep"));
     batch_ = new BatchRunPanel(settings_);
     AddPanel(batch_, QStringLiteral("Batch ru&n"));
-    AddPanel(new ComparePanel(settings_), QStringLiteral("Compare"));
+    AddPanel(new ComparePanel(settings_), QStringLiteral("Comp&are"));
+    addAction(sweep->CancelAction());
+}
+
+void StudyWindow::OrderFocus() {
+    // Screen order: the inputs down the left, then the tab bar; each panel's
+    // controls follow it in the order they were made, which is theirs.
+    QWidget* const chain[] = {&inputs_->Field(Input::Power),  &inputs_->Field(Input::Strength),
+                              &inputs_->UnitSelector(),       &inputs_->Field(Input::Plates),
+                              &inputs_->Field(Input::Reflux), tabs_};
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
+        QWidget::setTabOrder(chain[i], chain[i + 1]);
 }
 
 void StudyWindow::AddPanel(StudyPanel* panel, const QString& title) {
@@ -84,6 +100,33 @@ void StudyWindow::AddPanel(StudyPanel* panel, const QString& title) {
 }
 
 void StudyWindow::BuildMenu() {
+    BuildFileMenu();
+    // Tabs switch from any control, a field included; the keys never reach
+    // a field, so they change no number.
+    auto* next = new QAction(QStringLiteral("Next tab"), this);
+    next->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    connect(next, &QAction::triggered, this, [this] { StepTab(1); });
+    auto* previous = new QAction(QStringLiteral("Previous tab"), this);
+    previous->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                            QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    connect(previous, &QAction::triggered, this, [this] { StepTab(-1); });
+    addActions({next, previous});
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("Study window &guide"), QKeySequence::HelpContents, this,
+                    [this] { ShowStudyGuide(*this); });
+    QList<QKeySequence> shortcuts;
+    for (const QAction* action : findChildren<QAction*>()) shortcuts << action->shortcuts();
+    new ShortcutKeeper(*this, shortcuts);
+}
+
+void StudyWindow::StepTab(int step) {
+    const int count = tabs_->count();
+    tabs_->setCurrentIndex((tabs_->currentIndex() + step + count) % count);
+}
+
+void StudyWindow::BuildFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("&Open setup…"), QKeySequence::Open, this,
                     &StudyWindow::OpenSetup);
@@ -108,10 +151,6 @@ void StudyWindow::BuildMenu() {
         ->addAction(QStringLiteral("&Spirit and still tools…"), this, [this] {
             ShowToolsWindow(*this, inputs_->Typed(), inputs_->Unit(), settings_);
         });
-    QList<QKeySequence> shortcuts;
-    for (const QAction* action : file->actions())
-        if (!action->shortcut().isEmpty()) shortcuts << action->shortcut();
-    new ShortcutKeeper(*this, shortcuts);
 }
 
 void StudyWindow::StartWith(const InputTexts& typed, StrengthUnit unit) {

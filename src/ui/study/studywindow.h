@@ -53,7 +53,11 @@ class StudyWindow : public QMainWindow {
   private:
     void AddPanels();
     void AddPanel(StudyPanel* panel, const QString& title);
+    void OrderFocus();
     void BuildMenu();
+    void BuildFileMenu();
+    // Moves `step` tabs on, round the ends.
+    void StepTab(int step);
     void RestoreState();
     // Inputs beside the tabs when the window is wide, above them when narrow.
     void Reflow(int width);

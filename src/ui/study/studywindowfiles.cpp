@@ -64,11 +64,16 @@ void StudyWindow::SaveSetup() {
 }
 
 QString StudyWindow::ChartTitle() const {
-    return QStringLiteral("Colmara Study – ") + tabs_->tabText(tabs_->currentIndex());
+    QString tab = tabs_->tabText(tabs_->currentIndex());
+    return QStringLiteral("Colmara Study – ") + tab.remove(QLatin1Char('&'));
 }
 
 void StudyWindow::Export() {
     StudyPanel& panel = CurrentPanel();
+    if (const std::string refusal = panel.ExportRefusal(); !refusal.empty()) {
+        inputs_->ShowStatus(Escaped("Nothing exported: " + refusal), true);
+        return;
+    }
     QStringList filters;
     if (panel.ExportChart() != nullptr) filters << kPngFilter << kSvgFilter;
     if (!panel.TableCsv().empty()) filters << kCsvFilter;
@@ -106,6 +111,10 @@ void StudyWindow::ExportAs(StudyPanel& panel, const QString& path, const QString
 }
 
 void StudyWindow::CopyTable() {
+    if (const std::string refusal = CurrentPanel().ExportRefusal(); !refusal.empty()) {
+        inputs_->ShowStatus(Escaped("Nothing copied: " + refusal), true);
+        return;
+    }
     const std::string table = CurrentPanel().TableTsv();
     if (table.empty()) {
         inputs_->ShowStatus(QStringLiteral("This tab has no table to copy."), true);

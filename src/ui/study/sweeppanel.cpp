@@ -1,5 +1,6 @@
 #include "ui/study/sweeppanel.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -36,6 +37,11 @@ constexpr auto kDefaultRanges = std::to_array<std::array<const char*, 3>>({
 static_assert(kDefaultRanges.size() == kInputs.size(), "a range for every input");
 
 constexpr std::array<const char*, 3> kBoundNames{"From", "To", "Step"};
+constexpr std::array<const char*, 3> kBoundLabels{"Fro&m", "T&o", "St&ep"};
+constexpr std::array<const char*, 3> kBoundTips{
+    "The varied input's first value",
+    "The varied input's last value: the sweep stops at the last step that does not pass it",
+    "How far apart the values lie"};
 
 QString LocaleText(const char* text, const FormatSettings& settings) {
     return QString::fromLatin1(text).replace(QLatin1Char('.'),
@@ -63,19 +69,27 @@ SweepPanel::~SweepPanel() = default;
 void SweepPanel::BuildControls() {
     vary_ = new QComboBox(this);
     vary_->setAccessibleName("Input to vary");
+    vary_->setToolTip("The input the sweep varies; the other three stay as typed on the left");
     for (const Input input : kInputs)
         vary_->addItem(QString::fromStdString(SweptInputTitle(input, unit_)));
     connect(vary_, &QComboBox::currentIndexChanged, this, &SweepPanel::SwitchInput);
     for (std::size_t bound = 0; bound < bounds_.size(); ++bound) {
         bounds_[bound] = new QLineEdit(ranges_[0][bound], this);
         bounds_[bound]->setAccessibleName(kBoundNames[bound]);
+        bounds_[bound]->setToolTip(kBoundTips[bound]);
         bounds_[bound]->setMaximumWidth(90);
         connect(bounds_[bound], &QLineEdit::returnPressed, this, &SweepPanel::Run);
     }
-    run_ = new QPushButton("Run", this);
-    cancel_ = new QPushButton("Cancel", this);
+    run_ = new QPushButton("&Go", this);
+    run_->setToolTip("Calculates every value of the range (Enter in a range field)");
+    cancel_ = new QPushButton("Cance&l", this);
+    cancel_->setToolTip("Stops the sweep and keeps the rows calculated so far (Escape)");
+    // Escape reaches the window from any control while a sweep runs.
+    cancelAction_ = new QAction("Cancel sweep", this);
+    cancelAction_->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(run_, &QPushButton::clicked, this, &SweepPanel::Run);
     connect(cancel_, &QPushButton::clicked, this, &SweepPanel::Cancel);
+    connect(cancelAction_, &QAction::triggered, this, &SweepPanel::Cancel);
     progress_ = new QProgressBar(this);
     progress_->setAccessibleName("Sweep progress");
     message_ = new QLabel(this);
@@ -87,15 +101,22 @@ void SweepPanel::BuildControls() {
         settings_, this);
     table_ = new QTableView(this);
     table_->setAccessibleName("Sweep table");
+    // Tab leaves the table as it leaves every other control; the arrows
+    // move between its cells.
+    table_->setTabKeyNavigation(false);
+    // The style marks only a current cell, so an empty table would take the
+    // focus unseen.
+    table_->setStyleSheet("QTableView:focus { border: 2px solid palette(highlight); }");
     table_->setModel(model_);
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
     SetRunning(false);
 }
 
 void SweepPanel::BuildLayout() {
-    varyLabel_ = new QLabel("Vary", this);
+    varyLabel_ = new QLabel("&Vary", this);
+    varyLabel_->setBuddy(vary_);
     for (std::size_t bound = 0; bound < bounds_.size(); ++bound) {
-        boundLabels_[bound] = new QLabel(kBoundNames[bound], this);
+        boundLabels_[bound] = new QLabel(kBoundLabels[bound], this);
         boundLabels_[bound]->setBuddy(bounds_[bound]);
     }
     top_ = new QHBoxLayout;
@@ -193,9 +214,9 @@ void SweepPanel::TitleStrengthItem() {
                        QString::fromStdString(SweptInputTitle(Input::Strength, unit_)));
 }
 
-void SweepPanel::ShowCase(const StudyCase& study) {
-    fixed_ = study.typed;
-    unit_ = study.unit;
+void SweepPanel::Draw(const StudyCase& newest) {
+    fixed_ = newest.typed;
+    unit_ = newest.unit;
     TitleStrengthItem();
     chart_->Preview(Varied(), unit_);
 }
@@ -204,12 +225,8 @@ ChartView* SweepPanel::ExportChart() {
     return &pane_->View();
 }
 
-std::string SweepPanel::TableCsv() const {
-    return model_->Csv();
-}
-
-std::string SweepPanel::TableTsv() const {
-    return model_->Tsv();
+std::string SweepPanel::PanelTable(TableFormat format) const {
+    return model_->Text(format);
 }
 
 QString SweepPanel::Message() const {
@@ -270,6 +287,7 @@ void SweepPanel::ShowEnd(bool cancelled, const QString& error) {
 
 void SweepPanel::SetRunning(bool running) {
     cancel_->setEnabled(running);
+    cancelAction_->setEnabled(running);
 }
 
 std::string SweepPanel::Readout(const std::vector<SeriesReading>& readings) const {

@@ -16,6 +16,7 @@
 #include "ui/study/studypanel.h"
 #include "ui/study/sweeprunner.h"
 
+class QAction;
 class QComboBox;
 class QHBoxLayout;
 class QLabel;
@@ -36,18 +37,16 @@ class SweepPanel : public StudyPanel {
     // Cancels a running sweep and waits for its threads.
     ~SweepPanel() override;
 
-    // Takes the fixed inputs and the unit of the next run; rows already
-    // shown stay as they are.
-    void ShowCase(const StudyCase& study) override;
     ChartView* ExportChart() override;
-    std::string TableCsv() const override;
-    std::string TableTsv() const override;
 
     // Starts a sweep of the chosen input and range, cancelling one still
     // running; a malformed range shows its message instead.
     void Run();
     void Cancel();
     bool Running() const { return runner_.Running(); }
+    // Escape's action: Cancel, enabled while a sweep runs; the window adds
+    // it to itself so the key works wherever the focus is.
+    QAction* CancelAction() const { return cancelAction_; }
 
     // The runner's worker threads (0: one per core).
     void SetThreads(unsigned threads) { threads_ = threads; }
@@ -57,6 +56,12 @@ class SweepPanel : public StudyPanel {
     QSize minimumSizeHint() const override;
 
   protected:
+    // Takes the fixed inputs and the unit of the next run; rows already
+    // shown stay as they are.
+    void Draw(const StudyCase& newest) override;
+    std::string PanelTable(TableFormat format) const override;
+    // Each row names the inputs it was calculated for.
+    bool FollowsTheCase() const override { return false; }
     void resizeEvent(QResizeEvent* event) override;
 
   private:
@@ -95,6 +100,7 @@ class SweepPanel : public StudyPanel {
     std::array<QLineEdit*, 3> bounds_{};
     QPushButton* run_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QAction* cancelAction_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* message_ = nullptr;
     ChartPane* pane_ = nullptr;

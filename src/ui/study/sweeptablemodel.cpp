@@ -22,18 +22,8 @@ void SweepTableModel::Append(const std::vector<SweepRow>& rows) {
     endInsertRows();
 }
 
-std::string SweepTableModel::Csv() const {
-    if (!hasTable_) return {};
-    std::string csv = CsvHeader(header_);
-    for (const Record& record : records_) csv += CsvLine(record);
-    return csv;
-}
-
-std::string SweepTableModel::Tsv() const {
-    if (!hasTable_) return {};
-    std::string tsv = TsvHeader(header_);
-    for (const Record& record : records_) tsv += TsvLine(record);
-    return tsv;
+std::string SweepTableModel::Text(TableFormat format) const {
+    return hasTable_ ? TableText(header_, records_, format) : std::string();
 }
 
 int SweepTableModel::rowCount(const QModelIndex& parent) const {

@@ -25,10 +25,9 @@ class SweepTableModel : public QAbstractTableModel {
     // Whether Reset has been called: before it there is no table at all.
     bool HasTable() const { return hasTable_; }
 
-    // Header and rows as the companion tool writes them (CR LF), and the
-    // same cells tab-separated; empty while there is no table.
-    std::string Csv() const;
-    std::string Tsv() const;
+    // Header and rows as the companion tool writes them (CSV, CR LF), or
+    // the same cells tab-separated; empty while there is no table.
+    std::string Text(TableFormat format) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

@@ -143,7 +143,7 @@ TEST(BatchRunPanel, CurvesAndTableAreTheCompanionToolsRun) {
         panel.SetTexts(c.texts);
         panel.ShowCase(CaseOf(c.typed, c.unit));
         Settle(panel);
-        ASSERT_TRUE(panel.Current()) << panel.Summary().toStdString();
+        ASSERT_TRUE(panel.RunCurrent()) << panel.Summary().toStdString();
         const std::vector<std::string> args = BatchArgs(c.typed, c.unit, c.texts);
         std::vector<std::string> cutArgs = args;
         cutArgs.push_back("--cuts");
@@ -205,7 +205,7 @@ TEST(BatchRunPanel, AFailedRunGreysTheCurvesAndExportsNothing) {
     const InputTexts good{"1500", "10", "20", "3"};
     panel.ShowCase(CaseOf(good, StrengthUnit::Weight));
     Settle(panel);
-    ASSERT_TRUE(panel.Current());
+    ASSERT_TRUE(panel.RunCurrent());
     const auto points = Points(panel.Chart().Product());
     const ColorValue own = panel.Chart().Product().SeriesColor;
     const std::function<void()> failures[] = {
@@ -224,8 +224,9 @@ TEST(BatchRunPanel, AFailedRunGreysTheCurvesAndExportsNothing) {
         SCOPED_TRACE(said[i]);
         failures[i]();
         Settle(panel);
-        EXPECT_FALSE(panel.Current());
+        EXPECT_FALSE(panel.RunCurrent());
         EXPECT_EQ(panel.TableCsv(), "");
+        EXPECT_FALSE(panel.ExportRefusal().empty());
         EXPECT_EQ(panel.Table().rowCount(), 0);
         EXPECT_EQ(Points(panel.Chart().Product()), points);
         EXPECT_EQ(panel.Chart().Product().SeriesColor, CurveColor(own, false));
@@ -234,7 +235,8 @@ TEST(BatchRunPanel, AFailedRunGreysTheCurvesAndExportsNothing) {
         panel.SetTexts(BatchTexts{});
         panel.ShowCase(CaseOf(good, StrengthUnit::Weight));
         Settle(panel);
-        EXPECT_TRUE(panel.Current());
+        EXPECT_TRUE(panel.RunCurrent());
+        EXPECT_EQ(panel.ExportRefusal(), "");
         EXPECT_EQ(panel.Chart().Product().SeriesColor, own);
     }
 }

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QPainter>
+#include <cstdio>
 
 #include "chart/recordingcanvas.h"
 #include "study/mccabetable.h"
@@ -92,23 +93,32 @@ TEST(McCabePanel, ShowsASolvedCaseAndGreysItWhenTheNextFails) {
     EXPECT_EQ(panel.TableCsv(), csv);
     EXPECT_EQ(panel.TableTsv().substr(0, 13), "plate\tliquid_");
 
-    // The pointer over the first operating point reads it and the curve there.
+    // The readout gives the pointer's own x and y (to within a pixel), and
+    // the nearest published point only while those are shown.
     panel.resize(500, 400);
     QImage image(500, 400, QImage::Format_RGB32);
     QPainter painter(&image);
     panel.ExportChart()->Render(painter, {0, 0, 500, 400});
-    const TChart& chart = panel.ExportChart()->Chart();
-    const Point at = s.operating->PointPixels(chart.Layout().Axis(AxisSide::Bottom).Scale,
-                                              chart.Layout().Axis(AxisSide::Left).Scale)[0];
-    panel.Pane().ReadAt({at.X, at.Y});
-    EXPECT_NE(panel.Pane().Readout().indexOf("Operating points: x "), -1)
-        << panel.Pane().Readout().toStdString();
-    EXPECT_NE(panel.Pane().Readout().indexOf("Equilibrium (model): x "), -1);
-
-    // The published points come and go with their box, apart from the case.
+    const ChartLayout& layout = panel.ExportChart()->Chart().Layout();
+    const Rect plot = layout.ChartRect;
+    const double pixel = 1.0 / std::min(plot.Right - plot.Left, plot.Bottom - plot.Top);
     EXPECT_FALSE(s.published->Active);
-    panel.PublishedBox()->setChecked(true);
-    EXPECT_TRUE(s.published->Active);
+    for (const bool published : {false, true}) {
+        panel.PublishedBox()->setChecked(published);
+        EXPECT_EQ(s.published->Active, published);
+        for (const XYPoint wanted : {XYPoint{0.25, 0.6}, XYPoint{0.8, 0.3}}) {
+            panel.Pane().ReadAt({layout.Axis(AxisSide::Bottom).Scale.CalcPosValue(wanted.x),
+                                 layout.Axis(AxisSide::Left).Scale.CalcPosValue(wanted.y)});
+            const std::string text = panel.Pane().Readout().toStdString();
+            double x = -1, y = -1;
+            ASSERT_EQ(std::sscanf(text.c_str(), "x %lf, y %lf", &x, &y), 2) << text;
+            EXPECT_NEAR(x, wanted.x, pixel) << text;
+            EXPECT_NEAR(y, wanted.y, pixel) << text;
+            EXPECT_EQ(text.find("Operating points"), std::string::npos) << text;
+            EXPECT_EQ(text.find("; " + s.published->Title + ": x ") != std::string::npos, published)
+                << text;
+        }
+    }
     EXPECT_EQ(s.published->Count(), 15);
 
     StudyCase failed = study;

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,6 +22,7 @@
 #include "study/strengthtext.h"
 #include "study/valuetext.h"
 #include "support/tinydisk.h"
+#include "ui/chart/chartview.h"
 #include "ui/chooserfortest.h"
 #include "ui/companionprogram.h"
 #include "ui/study/comparepanel.h"
@@ -166,6 +168,50 @@ TEST_F(StudyWindowTest, AFailedCalculationGreysTheLastCurvesWithoutABox) {
     EXPECT_EQ(panel.Vapour().SeriesColor, own);
 }
 
+// One rule for every tab that shows the case: after a failure it exports
+// and copies nothing (its numbers are not the inputs'), says why, and keeps
+// its grey curves; once the inputs calculate again it exports theirs.
+TEST_F(StudyWindowTest, AfterAFailureNoTabExportsNumbersOfOtherInputs) {
+    auto window = Open();
+    Compare(*window).PinCurrent();
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    Type(window->Inputs().Field(Input::Power), "0");
+    Settle(*window);
+    ASSERT_FALSE(window->Shown().profile.result.Solved());
+    // 3 is the batch run, 4 the comparison.
+    for (const int tab : {kProfileTab, 1, 3, 4}) {
+        SCOPED_TRACE(tab);
+        window->Tabs().setCurrentIndex(tab);
+        StudyPanel& panel = window->CurrentPanel();
+        const int points = panel.ExportChart()->Chart().SeriesList().front()->Count();
+        for (const char* name : {"failed.csv", "failed.png", "failed.svg"}) {
+            answer_ = {Path(name), {}};
+            window->Export();
+            EXPECT_FALSE(QFile::exists(Path(name))) << name;
+            EXPECT_TRUE(window->Inputs().Status().startsWith(
+                QStringLiteral("Nothing exported: the inputs shown do not calculate (")))
+                << window->Inputs().Status().toStdString();
+        }
+        window->CopyTable();
+        EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("before"));
+        EXPECT_TRUE(window->Inputs().Status().startsWith(QStringLiteral("Nothing copied: ")));
+        EXPECT_EQ(panel.TableCsv(), "");
+        EXPECT_EQ(panel.ExportChart()->Chart().SeriesList().front()->Count(), points);
+    }
+
+    Type(window->Inputs().Field(Input::Power), "1200");
+    Settle(*window);
+    for (const int tab : {kProfileTab, 1, 4}) {
+        window->Tabs().setCurrentIndex(tab);
+        const QString name = QStringLiteral("again%1.png").arg(tab);
+        answer_ = {dir_.filePath(name), {}};
+        window->Export();
+        EXPECT_TRUE(QFile::exists(dir_.filePath(name))) << tab;
+    }
+    EXPECT_EQ(Profile(*window).TableCsv(),
+              ProfileCsv(ProfileCase(window->Inputs().Typed(), settings_), StrengthUnit::Weight));
+}
+
 TEST_F(StudyWindowTest, SwitchingTheUnitKeepsTheStrengthAndRelabelsEverything) {
     auto window = Open();
     StudyInputs& inputs = window->Inputs();
@@ -277,6 +323,13 @@ TEST_F(StudyWindowTest, AFirstStartThatFailsNamesTheFieldAndNoGreyCurves) {
     auto window = Open();
     EXPECT_EQ(window->Inputs().Status(),
               QStringLiteral("Plates: the field is empty. ('' is not a valid integer value.)"));
+    // An export is refused for the same reason, again without grey curves.
+    answer_ = {Path("first.png"), {}};
+    window->Export();
+    EXPECT_FALSE(QFile::exists(Path("first.png")));
+    EXPECT_TRUE(window->Inputs().Status().startsWith(
+        QStringLiteral("Nothing exported: the inputs shown do not calculate (")));
+    EXPECT_FALSE(window->Inputs().Status().contains(QStringLiteral("grey")));
 }
 
 TEST_F(StudyWindowTest, TheMainWindowOpensOneStudyWindowWithItsTextsByWeight) {

@@ -111,6 +111,11 @@ TEST(SweepPanel, RowsEqualSeparateCalculations) {
         ASSERT_EQ(series.size(), 2u);
         EXPECT_EQ(Points(*series[0]), strength);
         EXPECT_EQ(Points(*series[1]), amount);
+        // Over the boiler strength the two curves can coincide: the legend
+        // (and so the readout) names the line and axis of each.
+        const bool alike = c.range.varied == Input::Strength;
+        EXPECT_EQ(series[0]->Title.find("(solid, left axis)") != std::string::npos, alike);
+        EXPECT_EQ(series[1]->Title.find("(dashed, right axis)") != std::string::npos, alike);
     }
 }
 

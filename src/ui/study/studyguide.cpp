@@ -1,0 +1,112 @@
+#include "ui/study/studyguide.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace colmara {
+
+namespace {
+
+// The guide's text: data, kept apart from the code that shows it.
+constexpr char kGuideHtml[] = R"(
+<h2>The study window</h2>
+<p>Type the four inputs on the left: heating power, boiler strength, number of
+plates and reflux ratio. Every change is calculated at once; the line under the
+inputs gives the product's strength and amount, or why the inputs do not
+calculate. Then the last curves that did are drawn in grey, and nothing is
+exported or copied until the inputs calculate again.</p>
+
+<h3>The tabs</h3>
+<ul>
+<li><b>Column profile</b>: the strength of the vapour and of the liquid on each
+plate, from the boiler (plate 0) to the top, and the temperature there.</li>
+<li><b>McCabe–Thiele</b>: the column drawn as stages between the equilibrium
+curve and the operating points (see below). <i>Published data</i> adds the
+measured equilibrium points the curve was fitted to.</li>
+<li><b>Sweep</b>: one input run from <i>From</i> to <i>To</i> in steps of
+<i>Step</i>, the other three as typed; the product's strength (solid, left
+axis) and amount (dashed, right axis) against it, and the rows in a table.</li>
+<li><b>Batch run</b>: a whole run of the still, from heating a charge to the
+last cut: the product's and the boiler's strength (left axis) and the amount
+collected (dashed, right axis) over minutes from the start of heating, each
+cut's beginning a grey dashed line, and the cut table. Its own fields give the
+charge, the policy (a constant reflux ratio, or a reflux that rises to hold a
+target strength up to a maximum), the cuts (heads and where hearts end, or
+your own list such as <tt>heads:40g; hearts:&lt;85; tails:end</tt>) and when
+to stop; an empty stop field is no stop. The heat-up is an estimate. The table
+exports as what <tt>colmara-report batch --cuts</tt> prints.</li>
+<li><b>Compare</b>: the vapour strength per plate of the current run against
+up to four runs you pinned.</li>
+</ul>
+<p>Under each chart a line reads the values at the mouse pointer.</p>
+
+<h3>Reading this McCabe–Thiele diagram</h3>
+<p>Both axes are mass fractions of ethanol: the liquid on a plate (x) and the
+vapour (y). The blue curve is the equilibrium the model uses: the vapour that
+leaves a plate in balance with its liquid. The red steps are the plates: up
+from a liquid to the curve (the plate's vapour), then across to the next
+plate's liquid.</p>
+<p>Each orange point pairs the liquid leaving a plate with the vapour rising
+into it from the plate below. In the textbook construction these points lie on
+one straight operating line, of slope R/(R+1), because the liquid and vapour
+flows are taken as the same on every plate. Here they are not: the column's heat
+balance is worked out plate by plate, and the heat needed to evaporate the
+mixture changes with its strength, so the vapour flow and with it the reflux
+change from plate to plate. The points therefore bend away from a straight
+line; the more the strength changes over the column, the more they bend.</p>
+
+<h3>Pins and sweeps</h3>
+<p>On the Compare tab, <i>Pin this run</i> keeps the current run as a dashed
+curve named by its inputs; <i>Remove pin</i> and <i>Clear pins</i> take pins
+away. On the Sweep tab, <i>Go</i> starts a sweep and <i>Cancel</i> (or Escape)
+stops it, keeping the rows already calculated. A sweep keeps its rows when the
+inputs change; the next run uses the new ones.</p>
+
+<h3>Units</h3>
+<p><i>Unit</i> shows every strength in per cent by weight (what the model
+calculates in) or per cent by volume at 20 °C. Switching converts the boiler
+strength's text; switching back gives back what you typed.</p>
+
+<h3>Files</h3>
+<p><i>Save setup</i> (Ctrl+S) writes the four inputs, the unit and the batch
+run's fields you changed to a small JSON file; <i>Open setup</i> (Ctrl+O) reads one back, and the companion tool
+<tt>colmara-report</tt> reads it with <tt>--setup</tt>. <i>Export</i> (Ctrl+E)
+saves the current tab's chart as PNG or SVG or its table as CSV;
+<i>Copy table</i> (Ctrl+Shift+C) copies the table for a spreadsheet.</p>
+
+<h3>Keys</h3>
+<p>Tab moves through the inputs, the tabs and the tab's controls in screen
+order. Ctrl+Tab and Ctrl+PgDn go to the next tab, Ctrl+Shift+Tab and Ctrl+PgUp
+to the previous one; Alt with an underlined letter goes to that control.</p>
+)";
+
+}  // namespace
+
+QString StudyGuideHtml() {
+    return QString::fromUtf8(kGuideHtml);
+}
+
+void ShowStudyGuide(QWidget& parent) {
+    auto* guide = parent.findChild<QDialog*>(QStringLiteral("StudyGuide"));
+    if (!guide) {
+        guide = new QDialog(&parent);
+        guide->setObjectName(QStringLiteral("StudyGuide"));
+        guide->setWindowTitle(QStringLiteral("Colmara Study – Guide"));
+        auto* text = new QTextBrowser(guide);
+        text->setAccessibleName(QStringLiteral("Guide text"));
+        text->setHtml(StudyGuideHtml());
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, guide);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, guide, &QDialog::close);
+        auto* layout = new QVBoxLayout(guide);
+        layout->addWidget(text);
+        layout->addWidget(buttons);
+        guide->resize(560, 520);
+    }
+    guide->show();
+    guide->raise();
+    guide->activateWindow();
+}
+
+}  // namespace colmara

@@ -1,0 +1,25 @@
+#include "ui/study/studypanel.h"
+
+namespace colmara {
+
+void StudyPanel::ShowCase(const StudyCase& newest) {
+    current_ = newest.profile.result.Solved();
+    failure_ = current_ ? std::string() : newest.profile.result.error.value_or("no result");
+    if (current_) solved_ = newest;
+    Draw(newest);
+}
+
+std::string StudyPanel::ExportRefusal() const {
+    if (current_ || !FollowsTheCase()) return PanelRefusal();
+    if (failure_.empty()) return "no case has been calculated yet.";
+    const std::string reason = "the inputs shown do not calculate (" + failure_ + ")";
+    // Grey curves are named only where there are some.
+    if (solved_.profile.plates.empty()) return reason + '.';
+    return reason + ", and the grey curves belong to other inputs.";
+}
+
+std::string StudyPanel::Table(TableFormat format) const {
+    return ExportRefusal().empty() ? PanelTable(format) : std::string();
+}
+
+}  // namespace colmara
