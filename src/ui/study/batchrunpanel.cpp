@@ -75,6 +75,9 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
     // window taller than the other tabs need.
     table_->setMinimumSize(0, 0);
     summary_->setMinimumHeight(0);
+    // No wider a minimum than the other tabs': the tab must not change the
+    // room the window gives them.
+    pane_->View().setMinimumSize(160, 100);
     summary_->setAccessibleName(QStringLiteral("Batch run summary"));
     auto* right = new QSplitter(Qt::Vertical, this);
     right->addWidget(pane_);

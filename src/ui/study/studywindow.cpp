@@ -41,6 +41,9 @@ StudyWindow::StudyWindow(const FormatSettings& settings, QWidget* parent)
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tab goes from field to field (the area scrolls to each); the area
+    // itself is no stop.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setMinimumWidth(side->minimumSizeHint().width());
     splitter_->addWidget(scroll);
     splitter_->addWidget(tabs_);
