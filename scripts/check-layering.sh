@@ -13,14 +13,15 @@ declare -A allowed=(
   [report]="runtime model"
   [study]="runtime model report"
   [batch]="runtime model report study"
+  [spirit]="runtime model report study batch"
   [chart]="runtime"
   [studyview]="runtime model report study batch chart"
-  [ui]="runtime model report study batch chart studyview"
-  [cli]="runtime model report study batch"
-  [app]="runtime model report study batch chart studyview ui"
+  [ui]="runtime model report study batch spirit chart studyview"
+  [cli]="runtime model report study batch spirit"
+  [app]="runtime model report study batch spirit chart studyview ui"
 )
 # Layers that must build without Qt.
-qt_free="runtime model report study batch chart studyview cli"
+qt_free="runtime model report study batch spirit chart studyview cli"
 
 failures=0
 fail() {

@@ -30,7 +30,7 @@ BatchNode BatchSolver::Solve(const InputTexts& inputs, const CaseResult* known) 
 BatchNode BatchSolver::Seek(const InputTexts& inputs, long double refluxFloor, bool first) {
     SeekRequest seek;
     seek.inputs = inputs;
-    seek.vary = SeekInput::Reflux;
+    seek.vary = Input::Reflux;
     // The strength text is by weight already; the target is compared by
     // weight, which orders strengths as by volume does.
     seek.target = request_.unit == StrengthUnit::Volume

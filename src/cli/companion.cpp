@@ -12,6 +12,7 @@
 #include "cli/seekcommand.h"
 #include "cli/setupoption.h"
 #include "cli/sweepcommand.h"
+#include "cli/toolforms.h"
 #include "model/column.h"
 #include "report/calculate.h"
 #include "report/reportcollector.h"
@@ -51,6 +52,7 @@ struct Forms {
     SeekOptions seek;
     ProfileOptions profile;
     BatchOptions batch;
+    ToolForms tools;
     CLI::App* sweepApp = nullptr;
     CLI::App* seekApp = nullptr;
     CLI::App* profileApp = nullptr;
@@ -66,7 +68,8 @@ struct Forms {
         seekApp = DeclareSeek(app, seek);
         profileApp = DeclareProfile(app, profile);
         batchApp = DeclareBatch(app, batch);
-        for (CLI::App* command : {sweepApp, seekApp, profileApp, batchApp})
+        tools.Declare(app);
+        for (CLI::App* command : {sweepApp, seekApp, profileApp, batchApp, tools.sizeApp})
             DeclareSetupOption(*command, commandSetup);
         app.require_subcommand(0, 1);
     }
@@ -94,6 +97,8 @@ struct Forms {
             return ApplySetup(*profileApp, file, profile.inputs, &profile.units, settings);
         if (batchApp->parsed())
             return ApplySetup(*batchApp, file, batch.inputs, &batch.units, settings);
+        if (tools.sizeApp->parsed())
+            return ApplySetup(*tools.sizeApp, file, tools.size.inputs, &tools.size.units, settings);
         ApplySetup(app, file, plain.inputs, nullptr, settings);
     }
 
@@ -111,6 +116,7 @@ struct Forms {
         if (seekApp->parsed()) return RunSeekCommand(seek, io);
         if (profileApp->parsed()) return RunProfileCommand(profile, io);
         if (batchApp->parsed()) return RunBatchCommand(batch, io);
+        if (const std::optional<int> status = tools.Run(io)) return *status;
         return RunCalculation(plain, io);
     }
 };

@@ -34,7 +34,8 @@ constexpr const char* kFooter =
     "written.\n"
     "\n"
     "The sub-commands sweep, seek and profile run many calculations or show one\n"
-    "plate by plate, and batch runs a whole batch of the still; see\n"
+    "plate by plate, batch runs a whole batch of the still, and dilute, blend,\n"
+    "hydrometer and size are the spirit and still tools. See\n"
     "colmara-report SUB-COMMAND --help.";
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "ui/inputscaption.h"
 #include "ui/reportexport.h"
 #include "ui/savefile.h"
+#include "ui/tools/toolswindow.h"
 
 namespace colmara {
 
@@ -77,6 +78,9 @@ void ReportMenu::AddEntries() {
                [this] { return ChartSvgBytes(); });
     });
     menu_->addSeparator();
+    OpenTools = entry(QStringLiteral("Open t&ools window"), [this] {
+        ShowToolsWindow(form_, form_.FieldTexts(), StrengthUnit::Weight, ProcessFormatSettings());
+    });
     OpenStudy = entry(QStringLiteral("Open s&tudy window"), [this] {
         if (form_.OpenStudyWindow) form_.OpenStudyWindow(form_.FieldTexts());
     });

@@ -1,6 +1,6 @@
 // The context menu of the main window's report and summary lists: copy the
 // lists, save the report, the plate table and the chart, open the study
-// window. A right click, the menu key or Shift+F10 on either list opens it.
+// window or the Tools window. A right click, the menu key or Shift+F10 on either list opens it.
 // It only reads the window: every entry acts on what the window shows or on
 // the last calculation that ran through, and is disabled when there is none.
 #pragma once
@@ -38,6 +38,7 @@ class ReportMenu : public QObject {
     QAction* ExportPlateTable;
     QAction* SaveChartAsPng;
     QAction* SaveChartAsSvg;
+    QAction* OpenTools;
     QAction* OpenStudy;
 
   protected:

@@ -5,6 +5,7 @@
 //   usage: batch_figure TIMELINE.csv FIGURE.png
 #include <QApplication>
 #include <QSize>
+#include <QString>
 #include <cstdio>
 #include <fstream>
 #include <map>
@@ -14,8 +15,8 @@
 
 #include "chart/chart.h"
 #include "chart/xylineseries.h"
+#include "studyview/studychart.h"
 #include "ui/chart/chartexport.h"
-#include "ui/study/studychart.h"
 
 namespace colmara {
 namespace {
@@ -92,7 +93,7 @@ int main(int argc, char** argv) {
     const colmara::FormatSettings settings;
     colmara::TChart chart(settings);
     colmara::Draw(chart, rows);
-    if (!colmara::SaveChartPng(chart, QSize(900, 560), argv[2])) {
+    if (!colmara::ChartImage(chart, QSize(900, 560)).save(QString::fromLocal8Bit(argv[2]), "PNG")) {
         std::fprintf(stderr, "cannot write %s\n", argv[2]);
         return 1;
     }

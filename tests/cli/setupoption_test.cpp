@@ -60,6 +60,9 @@ TEST_F(SetupOption, StandsForTheOptionsItHoldsAndTheCommandLineWins) {
         {{"seek", "--setup", vol, "--vary", "plates", "--target-strength", "95"},
          {"seek", "--units", "volume", "--power", "2000", "--strength", "10", "--vary", "plates",
           "--reflux", "3", "--target-strength", "95"}},
+        {{"size", "--setup", vol, "--bore", "54", "--hetp", "0.3"},
+         {"size", "--units", "volume", "--power", "2000", "--strength", "10", "--plates", "5",
+          "--reflux", "3", "--bore", "54", "--hetp", "0.3"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.withSetup.front() + " " + c.withSetup.back());

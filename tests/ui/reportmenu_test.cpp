@@ -26,6 +26,7 @@
 #include "ui/companionprogram.h"
 #include "ui/form1.h"
 #include "ui/recordingreporter.h"
+#include "ui/tools/toolswindow.h"
 
 namespace colmara {
 namespace {
@@ -57,24 +58,25 @@ TEST(ReportMenu, OffersItsEntriesOnlyWithSomethingToActOn) {
                                         "Export &plate table as CSV\u2026",
                                         "Save chart as P&NG\u2026",
                                         "Save chart as S&VG\u2026",
+                                        "Open t&ools window",
                                         "Open s&tudy window"};
     const struct {
         const char* what;
         std::function<void(TForm1&)> act;
         std::vector<bool> enabled;
     } cases[] = {
-        {"no calculation yet", [](TForm1&) {}, {0, 0, 0, 0, 0, 0, 0}},
-        {"calculated", Calculate, {1, 1, 1, 1, 1, 1, 0}},
+        {"no calculation yet", [](TForm1&) {}, {0, 0, 0, 0, 0, 0, 1, 0}},
+        {"calculated", Calculate, {1, 1, 1, 1, 1, 1, 1, 0}},
         {"a calculation failed after one ran",
          [](TForm1& form) {
              Calculate(form);
              form.Edit1->setText("abc");
              Calculate(form);
          },
-         {0, 1, 0, 0, 0, 0, 0}},
+         {0, 1, 0, 0, 0, 0, 1, 0}},
         {"a study window to open",
          [](TForm1& form) { form.OpenStudyWindow = [](const InputTexts&) {}; },
-         {0, 0, 0, 0, 0, 0, 1}},
+         {0, 0, 0, 0, 0, 0, 1, 1}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -181,6 +183,10 @@ TEST(ReportMenu, SavesTheLastCalculationAndOpensTheFieldsAsTheyStand) {
     for (QAction* action : menu.Menu().actions()) action->trigger();
     EXPECT_TRUE(reporter.boxes.empty());
     EXPECT_EQ(opened, (std::vector<InputTexts>{{"1500", "10", "7", "3"}}));
+    // The Tools window's sizing starts from the fields as they stand too.
+    auto* tools = form.findChild<ToolsWindow*>();
+    ASSERT_NE(tools, nullptr);
+    EXPECT_EQ(tools->Sizing().plates->text(), "7");
 
     EXPECT_EQ(QGuiApplication::clipboard()->text(), Lines(form.ListBox2));
     EXPECT_EQ(FileBytes(dir.filePath("report.txt")),

@@ -20,6 +20,7 @@
 #include "ui/study/shortcutkeeper.h"
 #include "ui/study/studyguide.h"
 #include "ui/study/sweeppanel.h"
+#include "ui/tools/toolswindow.h"
 
 namespace colmara {
 
@@ -39,6 +40,8 @@ StudyWindow::StudyWindow(const FormatSettings& settings, QWidget* parent)
     scroll->setWidget(side);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
+    // Not a stop of its own: Tab goes to the fields inside, which it scrolls to.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setMinimumWidth(side->minimumSizeHint().width());
     splitter_->addWidget(scroll);
@@ -140,6 +143,11 @@ void StudyWindow::BuildFileMenu() {
     connect(file, &QMenu::aboutToShow, this,
             [this, copy] { copy->setEnabled(!CurrentPanel().TableTsv().empty()); });
     connect(file, &QMenu::aboutToHide, copy, [copy] { copy->setEnabled(true); });
+    // In this menu rather than a menu of its own: Alt+T, a "Tools" menu's
+    // key, already goes to the Plates field.
+    file->addAction(QStringLiteral("Spirit and still &tools…"), this, [this] {
+        ShowToolsWindow(*this, inputs_->Typed(), inputs_->Unit(), settings_);
+    });
     file->addSeparator();
     file->addAction(QStringLiteral("C&lose"), QKeySequence(Qt::CTRL | Qt::Key_W), this,
                     &QWidget::close);

@@ -1,0 +1,34 @@
+// The spirit and still tools among the companion tool's forms: their
+// options, their sub-commands and which of them runs.
+#pragma once
+
+#include <optional>
+
+#include "cli/commandio.h"
+#include "cli/sizecommand.h"
+#include "cli/spiritcommands.h"
+
+namespace CLI {
+class App;
+}
+
+namespace colmara {
+
+struct ToolForms {
+    DiluteOptions dilute;
+    BlendOptions blend;
+    HydrometerOptions hydrometer;
+    SizeOptions size;
+    CLI::App* diluteApp = nullptr;
+    CLI::App* blendApp = nullptr;
+    CLI::App* hydrometerApp = nullptr;
+    CLI::App* sizeApp = nullptr;
+
+    void Declare(CLI::App& app);
+
+    // The exit status of the tool the command line named, or nothing when it
+    // named none of them.
+    std::optional<int> Run(const CommandIo& io) const;
+};
+
+}  // namespace colmara

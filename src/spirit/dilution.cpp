@@ -1,0 +1,57 @@
+#include "spirit/dilution.h"
+
+#include "spirit/spiriterror.h"
+
+namespace colmara {
+
+namespace {
+
+struct Fractions {
+    long double start = 0;
+    long double target = 0;
+};
+
+// Both strengths as mass fractions, checked: water only lowers a strength,
+// and never to 0 while there is ethanol.
+Fractions CheckedFractions(const Strength& strength, const Strength& target) {
+    const Fractions p{MassFractionOf(strength, "strength"), MassFractionOf(target, "target")};
+    if (p.target > p.start) throw SpiritError("target: above the strength; water only lowers it");
+    if (p.target == 0 && p.start > 0)
+        throw SpiritError("target: no amount of water takes a spirit to 0 %");
+    return p;
+}
+
+// The mixture's figures from the spirit's and the final mass.
+Dilution Mixed(long double spiritGrams, long double finalGrams, const Fractions& p) {
+    Dilution d;
+    d.spiritMl = spiritGrams / GramsPerMl(p.start, 20);
+    d.waterMl = (finalGrams - spiritGrams) / GramsPerMl(0, 20);
+    d.finalVolumeMl = finalGrams / GramsPerMl(p.target, 20);
+    d.finalStrengthWeight = p.target * 100;
+    d.finalStrengthVol = VolumeFromWeight(d.finalStrengthWeight);
+    return d;
+}
+
+}  // namespace
+
+Dilution Dilute(long double millilitres, const Strength& strength, const Strength& target) {
+    RequireAmount(millilitres, "volume");
+    const Fractions p = CheckedFractions(strength, target);
+    const long double spiritGrams = millilitres * GramsPerMl(p.start, 20);
+    // The ethanol stays; the final mass carries it at the target fraction.
+    const long double finalGrams =
+        p.target == p.start ? spiritGrams : spiritGrams * p.start / p.target;
+    return Mixed(spiritGrams, finalGrams, p);
+}
+
+Dilution DiluteToVolume(long double finalMillilitres, const Strength& strength,
+                        const Strength& target) {
+    RequireAmount(finalMillilitres, "final volume");
+    const Fractions p = CheckedFractions(strength, target);
+    const long double finalGrams = finalMillilitres * GramsPerMl(p.target, 20);
+    const long double spiritGrams =
+        p.target == p.start ? finalGrams : finalGrams * p.target / p.start;
+    return Mixed(spiritGrams, finalGrams, p);
+}
+
+}  // namespace colmara

@@ -1,0 +1,54 @@
+#include "spirit/spiritstrength.h"
+
+#include <cmath>
+
+#include "spirit/spiriterror.h"
+
+namespace colmara {
+
+namespace {
+
+// Halving [0, 1] 70 times leaves an interval below the spacing of long
+// double numbers near any mass fraction that matters.
+constexpr int kBisectionSteps = 70;
+
+}  // namespace
+
+long double MassFractionOf(const Strength& strength, const std::string& input) {
+    if (!IsStrength(strength.percent)) throw SpiritError(input + ": a strength is from 0 to 100 %");
+    if (strength.unit == StrengthUnit::Weight) return strength.percent / 100;
+    return WeightFromVolume(strength.percent) / 100;
+}
+
+void RequireAmount(long double millilitres, const std::string& input) {
+    if (!(millilitres > 0) || std::isinf(millilitres))
+        throw SpiritError(input + ": must be more than 0");
+}
+
+void RequireTemperature(long double celsius, const std::string& input) {
+    if (!(celsius >= kLowestCelsius && celsius <= kHighestCelsius))
+        throw SpiritError(input + ": the density formula holds from -20 to 40 degC only");
+}
+
+long double GramsPerMl(long double massFraction, long double celsius) {
+    return MixtureDensity(massFraction, celsius) / 1000;
+}
+
+long double MassFractionOfDensity(long double density, long double celsius,
+                                  const std::string& input) {
+    const long double water = MixtureDensity(0, celsius);
+    const long double ethanol = MixtureDensity(1, celsius);
+    if (!(density <= water && density >= ethanol))
+        throw SpiritError(input + ": no mixture of ethanol and water gives it at this temperature");
+    if (density == water) return 0;
+    if (density == ethanol) return 1;
+    long double low = 0;
+    long double high = 1;
+    for (int step = 0; step < kBisectionSteps; ++step) {
+        const long double middle = low + (high - low) / 2;
+        (MixtureDensity(middle, celsius) > density ? low : high) = middle;
+    }
+    return low + (high - low) / 2;
+}
+
+}  // namespace colmara

@@ -1,0 +1,42 @@
+// A spirit's strength as the tools take it (% by volume at 20 degC, or % by
+// weight), its density and the checks every tool makes on its inputs.
+#pragma once
+
+#include <string>
+
+#include "study/strengthunit.h"
+
+namespace colmara {
+
+struct Strength {
+    long double percent = 0;
+    StrengthUnit unit = StrengthUnit::Volume;
+};
+
+// The lowest and highest temperature of the density formula, deg C.
+inline constexpr long double kLowestCelsius = -20;
+inline constexpr long double kHighestCelsius = 40;
+
+// The ethanol mass fraction (0..1) of `strength`. Throws SpiritError naming
+// `input` for a strength outside 0..100 % (or NaN).
+long double MassFractionOf(const Strength& strength, const std::string& input);
+
+// Throws SpiritError naming `input` unless 0 < millilitres < infinity (a
+// mass in grams is checked the same way).
+void RequireAmount(long double millilitres, const std::string& input);
+
+// Throws SpiritError naming `input` unless -20 <= celsius <= 40.
+void RequireTemperature(long double celsius, const std::string& input);
+
+// Grams per millilitre of a mixture of mass fraction `massFraction` at
+// `celsius` (the density formula, kg/m3, over 1000).
+long double GramsPerMl(long double massFraction, long double celsius);
+
+// The mass fraction p in [0, 1] with MixtureDensity(p, celsius) = density,
+// by bisection to the resolution of the number; the density falls as p rises
+// at every temperature of the formula. Throws SpiritError naming `input` when
+// no mixture has that density at that temperature.
+long double MassFractionOfDensity(long double density, long double celsius,
+                                  const std::string& input);
+
+}  // namespace colmara

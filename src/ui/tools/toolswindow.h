@@ -1,0 +1,45 @@
+// The Tools window: the spirit tools and the still's sizing as four small
+// forms on tabs, each answering as it is typed in. One window per owner
+// window, kept (hidden) when closed so its entries stay.
+#pragma once
+
+#include <QTabWidget>
+#include <QWidget>
+
+#include "report/calculate.h"
+#include "study/strengthunit.h"
+#include "ui/tools/blendform.h"
+#include "ui/tools/dilutionform.h"
+#include "ui/tools/hydrometerform.h"
+#include "ui/tools/sizingform.h"
+
+namespace colmara {
+
+class ToolsWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    // settings: the decimal symbol of every form; must outlive the window.
+    explicit ToolsWindow(const FormatSettings& settings, QWidget* parent = nullptr);
+
+    QTabWidget& Tabs() { return *tabs_; }
+    DilutionForm& Dilution() { return *dilution_; }
+    BlendForm& Blending() { return *blend_; }
+    HydrometerForm& Hydrometer() { return *hydrometer_; }
+    SizingForm& Sizing() { return *sizing_; }
+
+  private:
+    QTabWidget* tabs_;
+    DilutionForm* dilution_;
+    BlendForm* blend_;
+    HydrometerForm* hydrometer_;
+    SizingForm* sizing_;
+};
+
+// Shows `owner`'s Tools window (made on first use, a window of its own that
+// goes with `owner`), raised, its sizing form started from `texts` typed in
+// `unit`.
+ToolsWindow& ShowToolsWindow(QWidget& owner, const InputTexts& texts, StrengthUnit unit,
+                             const FormatSettings& settings);
+
+}  // namespace colmara
