@@ -49,6 +49,27 @@ function(colmara_program name)
   colmara_target_settings(${name})
 endfunction()
 
+# colmara_data_table(target script data header what) - a header of constants
+# that <script> (one of this folder, run in script mode with the helpers of
+# ColmaraDataFile.cmake) generates at build time from data/<data>, so that
+# their numbers are written down in one place only. It is
+# generated/<folder>/<header> in the build folder, private to <target>;
+# <what> names it in the build log.
+function(colmara_data_table target script data header what)
+  get_filename_component(folder ${CMAKE_CURRENT_SOURCE_DIR} NAME)
+  set(data ${PROJECT_SOURCE_DIR}/data/${data})
+  set(script ${CMAKE_CURRENT_SOURCE_DIR}/${script})
+  set(header ${CMAKE_CURRENT_BINARY_DIR}/generated/${folder}/${header})
+  add_custom_command(
+    OUTPUT ${header}
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${data} -DOUTPUT=${header} -P ${script}
+    DEPENDS ${data} ${script} ${PROJECT_SOURCE_DIR}/cmake/ColmaraDataFile.cmake
+    COMMENT "Generating the ${what} from ${data}"
+    VERBATIM)
+  target_sources(${target} PRIVATE ${header})
+  target_include_directories(${target} PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/generated)
+endfunction()
+
 # colmara_add_test(name SOURCES ... LIBS ... [QT] [EXCLUDE pattern]) - one
 # GoogleTest program, registered with CTest test by test, except the tests
 # matching EXCLUDE (a --gtest_filter pattern) that a test of their own runs.

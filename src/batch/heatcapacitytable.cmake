@@ -7,48 +7,33 @@
 # taken in the order of the header (rising temperatures). Rows must rise in
 # strength; anything else fails the build rather than yield a wrong table.
 
-include(${CMAKE_CURRENT_LIST_DIR}/../study/datafile.cmake)
-colmara_read_data_file("${INPUT}" lines source_comment source_name)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ColmaraDataFile.cmake)
+colmara_read_data_table("${INPUT}")
 
-set(columns "")
+list(FIND data_columns "mass_percent" strength_index)
+set(cp_indexes "")
+set(temperatures "")
+set(index 0)
+foreach(column IN LISTS data_columns)
+  if(column MATCHES "^cp_([0-9]+)C_J_per_gK$")
+    list(APPEND cp_indexes ${index})
+    list(APPEND temperatures "${CMAKE_MATCH_1}.0L")
+  endif()
+  math(EXPR index "${index} + 1")
+endforeach()
+list(LENGTH cp_indexes width)
+if(strength_index LESS 0 OR width EQUAL 0)
+  colmara_refuse_header("mass_percent and cp_<T>C_J_per_gK")
+endif()
+colmara_require_rows(2 "fewer than two rows of heat capacities")
+
 set(rows "")
-set(count 0)
 set(last_strength -1)
-
-foreach(line IN LISTS lines)
-  string(REPLACE "," ";" cells "${line}")
-  if(columns STREQUAL "")
-    set(columns "${cells}")
-    list(FIND columns "mass_percent" strength_index)
-    set(cp_indexes "")
-    set(temperatures "")
-    set(index 0)
-    foreach(column IN LISTS columns)
-      if(column MATCHES "^cp_([0-9]+)C_J_per_gK$")
-        list(APPEND cp_indexes ${index})
-        list(APPEND temperatures "${CMAKE_MATCH_1}.0L")
-      endif()
-      math(EXPR index "${index} + 1")
-    endforeach()
-    list(LENGTH cp_indexes width)
-    if(strength_index LESS 0 OR width EQUAL 0)
-      message(FATAL_ERROR "${source_name}: the header '${line}' has no mass_percent and cp_<T>C_J_per_gK columns")
-    endif()
-    list(LENGTH columns column_count)
-    continue()
-  endif()
-  list(LENGTH cells cell_count)
-  if(NOT cell_count EQUAL column_count)
-    message(FATAL_ERROR "${source_name}: '${line}' does not have ${column_count} cells")
-  endif()
-  foreach(cell IN LISTS cells)
-    if(NOT cell MATCHES "^${COLMARA_DATA_NUMBER}$")
-      message(FATAL_ERROR "${source_name}: cannot read the row '${line}'")
-    endif()
-  endforeach()
+foreach(row IN LISTS data_rows)
+  colmara_number_cells("${row}" cells)
   list(GET cells ${strength_index} strength)
   if(strength LESS_EQUAL last_strength)
-    message(FATAL_ERROR "${source_name}: '${line}' does not rise in mass_percent")
+    message(FATAL_ERROR "${data_name}: '${row}' does not rise in mass_percent")
   endif()
   set(last_strength ${strength})
   set(values "")
@@ -58,21 +43,10 @@ foreach(line IN LISTS lines)
   endforeach()
   list(JOIN values ", " values)
   string(APPEND rows "    {${strength}L, {${values}}},\n")
-  math(EXPR count "${count} + 1")
 endforeach()
-
-if(count LESS 2)
-  message(FATAL_ERROR "${source_name}: fewer than two rows of heat capacities")
-endif()
 list(JOIN temperatures ", " temperature_list)
 
-string(CONFIGURE [=[
-// Generated at build time from data/@source_name@ by
-// src/batch/heatcapacitytable.cmake; change the data file, not this header.
-//
-@source_comment@
-#pragma once
-
+colmara_write_table_header([=[
 #include <array>
 
 namespace colmara::heatcapacity {
@@ -90,5 +64,4 @@ inline constexpr std::array<Row, @count@> kRows = {{
 @rows@}};
 
 }  // namespace colmara::heatcapacity
-]=] header @ONLY)
-file(WRITE "${OUTPUT}" "${header}")
+]=])

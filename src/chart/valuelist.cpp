@@ -47,41 +47,21 @@ void TChartValueList::Clear() {
 
 void TChartValueList::RecalcStats() const {
     if (count_ <= 0) {
-        minValue_ = maxValue_ = total_ = totalAbs_ = 0.0;
+        stats_ = Stats{};
     } else {
-        minValue_ = maxValue_ = total_ = storage_[0];
-        totalAbs_ = std::fabs(storage_[0]);
+        stats_.min = stats_.max = stats_.total = storage_[0];
+        stats_.totalAbs = std::fabs(storage_[0]);
         for (int i = 1; i < count_; ++i) {
             const double v = storage_[static_cast<std::size_t>(i)];
-            if (v < minValue_)
-                minValue_ = v;
-            else if (v > maxValue_)
-                maxValue_ = v;
-            total_ += v;
-            totalAbs_ += std::fabs(v);
+            if (v < stats_.min)
+                stats_.min = v;
+            else if (v > stats_.max)
+                stats_.max = v;
+            stats_.total += v;
+            stats_.totalAbs += std::fabs(v);
         }
     }
     modified_ = false;
-}
-
-double TChartValueList::MinValue() const {
-    EnsureStats();
-    return minValue_;
-}
-
-double TChartValueList::MaxValue() const {
-    EnsureStats();
-    return maxValue_;
-}
-
-double TChartValueList::Total() const {
-    EnsureStats();
-    return total_;
-}
-
-double TChartValueList::TotalABS() const {
-    EnsureStats();
-    return totalAbs_;
 }
 
 }  // namespace colmara

@@ -36,25 +36,31 @@ class TChartValueList {
     // Empties the list and releases its storage.
     void Clear();
 
-    double MinValue() const;
-    double MaxValue() const;
-    double Total() const;
-    double TotalABS() const;
+    double MinValue() const { return CurrentStats().min; }
+    double MaxValue() const { return CurrentStats().max; }
+    double Total() const { return CurrentStats().total; }
+    double TotalABS() const { return CurrentStats().totalAbs; }
     void RecalcStats() const;
 
   private:
+    struct Stats {
+        double min = 0.0;
+        double max = 0.0;
+        double total = 0.0;
+        double totalAbs = 0.0;
+    };
+
     void MakeRoom();
-    void EnsureStats() const {
+    // The statistics, recomputed first when a value changed since.
+    const Stats& CurrentStats() const {
         if (modified_) RecalcStats();
+        return stats_;
     }
 
     std::vector<double> storage_;  // size() is the capacity; count_ entries in use
     int count_ = 0;
     mutable bool modified_ = false;
-    mutable double minValue_ = 0.0;
-    mutable double maxValue_ = 0.0;
-    mutable double total_ = 0.0;
-    mutable double totalAbs_ = 0.0;
+    mutable Stats stats_;
 };
 
 }  // namespace colmara

@@ -88,25 +88,18 @@ void DeclareRunOptions(CLI::App& batch, BatchOptions& options) {
         ->capture_default_str();
     batch.add_option("--target-strength", options.targetStrength,
                      "Product strength the strength policy holds");
-    batch
-        .add_option("--max-reflux", options.maxReflux,
-                    "Highest reflux the strength policy goes to; the run then\ngoes on at it")
-        ->capture_default_str();
-    batch
-        .add_option("--start-temperature", options.startTemperature,
-                    "Temperature of the charge when heating starts, degC")
-        ->capture_default_str();
-    batch.add_option("--every", options.every, "Minutes between timeline rows")
-        ->capture_default_str();
+    DefaultedOption(batch, "--max-reflux", options.maxReflux,
+                    "Highest reflux the strength policy goes to; the run then\ngoes on at it");
+    DefaultedOption(batch, "--start-temperature", options.startTemperature,
+                    "Temperature of the charge when heating starts, degC");
+    DefaultedOption(batch, "--every", options.every, "Minutes between timeline rows");
 }
 
 void DeclareCutOptions(CLI::App& batch, BatchOptions& options) {
     batch.add_option("--heads", options.heads, "Heads: 50ml, 40g, or 3% of the charge's alcohol")
         ->capture_default_str();
-    batch
-        .add_option("--hearts-until", options.heartsUntil,
-                    "Hearts end when the product strength falls below this")
-        ->capture_default_str();
+    DefaultedOption(batch, "--hearts-until", options.heartsUntil,
+                    "Hearts end when the product strength falls below this");
     batch.add_option("--cut", options.cuts, "NAME:CONDITION, repeated: your own cuts in order")
         ->allow_extra_args(false);
     batch.add_option("--stop-boiler", options.stopBoiler,
@@ -131,11 +124,9 @@ std::string OutputOf(const BatchResult& result, const BatchOptions& options) {
 }  // namespace
 
 CLI::App* DeclareBatch(CLI::App& app, BatchOptions& options) {
-    CLI::App* batch =
-        app.add_subcommand("batch", "Runs a whole batch of the still: heat-up, cuts and residue");
-    batch->footer(kFooter);
-    DeclareFieldOptions(*batch, options.inputs, "", true);
-    DeclareUnitsOption(*batch, options.units);
+    CLI::App* batch = DeclareInputsCommand(
+        app, {"batch", "Runs a whole batch of the still: heat-up, cuts and residue", kFooter},
+        options.inputs, options.units);
     DeclareRunOptions(*batch, options);
     DeclareCutOptions(*batch, options);
     return batch;

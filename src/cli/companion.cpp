@@ -11,6 +11,7 @@
 #include "cli/profilecommand.h"
 #include "cli/seekcommand.h"
 #include "cli/setupoption.h"
+#include "cli/subcommand.h"
 #include "cli/sweepcommand.h"
 #include "cli/toolforms.h"
 #include "model/column.h"
@@ -45,18 +46,21 @@ int RunCalculation(const CompanionOptions& options, const CommandIo& io) {
     return status;
 }
 
+// Fills what a sub-command's command line left out from the setup file.
+template <class Options>
+void ApplySetupTo(SubCommand<Options>& command, const StudySetup& file,
+                  const FormatSettings& settings) {
+    ApplySetup(*command.app, file, command.options.inputs, &command.options.units, settings);
+}
+
 // Every form of the tool: the plain calculation and its sub-commands.
 struct Forms {
     CompanionOptions plain;
-    SweepOptions sweep;
-    SeekOptions seek;
-    ProfileOptions profile;
-    BatchOptions batch;
+    SubCommand<SweepOptions> sweep;
+    SubCommand<SeekOptions> seek;
+    SubCommand<ProfileOptions> profile;
+    SubCommand<BatchOptions> batch;
     ToolForms tools;
-    CLI::App* sweepApp = nullptr;
-    CLI::App* seekApp = nullptr;
-    CLI::App* profileApp = nullptr;
-    CLI::App* batchApp = nullptr;
     // --setup before a sub-command's name or after it; the latter wins.
     std::string setup;
     std::string commandSetup;
@@ -64,12 +68,12 @@ struct Forms {
     void Declare(CLI::App& app) {
         DeclareCompanionOptions(app, plain);
         DeclareSetupOption(app, setup);
-        sweepApp = DeclareSweep(app, sweep);
-        seekApp = DeclareSeek(app, seek);
-        profileApp = DeclareProfile(app, profile);
-        batchApp = DeclareBatch(app, batch);
+        sweep.app = DeclareSweep(app, sweep.options);
+        seek.app = DeclareSeek(app, seek.options);
+        profile.app = DeclareProfile(app, profile.options);
+        batch.app = DeclareBatch(app, batch.options);
         tools.Declare(app);
-        for (CLI::App* command : {sweepApp, seekApp, profileApp, batchApp, tools.sizeApp})
+        for (CLI::App* command : {sweep.app, seek.app, profile.app, batch.app, tools.size.app})
             DeclareSetupOption(*command, commandSetup);
         app.require_subcommand(0, 1);
     }
@@ -89,16 +93,11 @@ struct Forms {
         const std::string& path = commandSetup.empty() ? setup : commandSetup;
         if (path.empty()) return;
         const StudySetup file = ReadSetupFile(path);
-        if (sweepApp->parsed())
-            return ApplySetup(*sweepApp, file, sweep.ranges, &sweep.units, settings);
-        if (seekApp->parsed())
-            return ApplySetup(*seekApp, file, seek.inputs, &seek.units, settings);
-        if (profileApp->parsed())
-            return ApplySetup(*profileApp, file, profile.inputs, &profile.units, settings);
-        if (batchApp->parsed())
-            return ApplySetup(*batchApp, file, batch.inputs, &batch.units, settings);
-        if (tools.sizeApp->parsed())
-            return ApplySetup(*tools.sizeApp, file, tools.size.inputs, &tools.size.units, settings);
+        if (sweep.app->parsed()) return ApplySetupTo(sweep, file, settings);
+        if (seek.app->parsed()) return ApplySetupTo(seek, file, settings);
+        if (profile.app->parsed()) return ApplySetupTo(profile, file, settings);
+        if (batch.app->parsed()) return ApplySetupTo(batch, file, settings);
+        if (tools.size.app->parsed()) return ApplySetupTo(tools.size, file, settings);
         ApplySetup(app, file, plain.inputs, nullptr, settings);
     }
 
@@ -112,10 +111,10 @@ struct Forms {
         } catch (const StudyError& e) {
             return UsageError(io.err, e.Message());
         }
-        if (sweepApp->parsed()) return RunSweepCommand(sweep, io);
-        if (seekApp->parsed()) return RunSeekCommand(seek, io);
-        if (profileApp->parsed()) return RunProfileCommand(profile, io);
-        if (batchApp->parsed()) return RunBatchCommand(batch, io);
+        if (sweep.app->parsed()) return RunSweepCommand(sweep.options, io);
+        if (seek.app->parsed()) return RunSeekCommand(seek.options, io);
+        if (profile.app->parsed()) return RunProfileCommand(profile.options, io);
+        if (batch.app->parsed()) return RunBatchCommand(batch.options, io);
         if (const std::optional<int> status = tools.Run(io)) return *status;
         return RunCalculation(plain, io);
     }

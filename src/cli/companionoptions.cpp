@@ -101,6 +101,20 @@ void DeclareUnitsOption(CLI::App& app, std::string& units) {
         ->capture_default_str();
 }
 
+CLI::App* DeclareInputsCommand(CLI::App& app, const CommandHelp& help, InputTexts& inputs,
+                               std::string& units, const std::string& note) {
+    CLI::App* command = app.add_subcommand(help.name, help.summary);
+    command->footer(help.footer);
+    DeclareFieldOptions(*command, inputs, note, true);
+    DeclareUnitsOption(*command, units);
+    return command;
+}
+
+CLI::Option* DefaultedOption(CLI::App& app, const std::string& name, double& value,
+                             const std::string& help) {
+    return app.add_option(name, value, help)->capture_default_str();
+}
+
 void DeclareFormatOption(CLI::App& app, std::string& format) {
     app.add_option("--format", format, "csv (with a header line) or json (an object a line)")
         ->check(CLI::IsMember({"csv", "json"}))

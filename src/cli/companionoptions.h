@@ -11,6 +11,7 @@
 
 namespace CLI {
 class App;
+class Option;
 class Validator;
 }  // namespace CLI
 
@@ -36,6 +37,22 @@ std::vector<std::string> SplitEmptyAssignments(const std::vector<std::string>& a
 // that --units can make it a strength by volume.
 void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& note = "",
                          bool withUnits = false);
+
+// What a sub-command's --help says of it: its name, one line and the footer.
+struct CommandHelp {
+    const char* name;
+    const char* summary;
+    const char* footer;
+};
+
+// Declares a sub-command that solves from the four inputs, with them and
+// --units (see DeclareFieldOptions for `note`); its own options follow.
+CLI::App* DeclareInputsCommand(CLI::App& app, const CommandHelp& help, InputTexts& inputs,
+                               std::string& units, const std::string& note = "");
+
+// An option whose --help shows the value it has when not given.
+CLI::Option* DefaultedOption(CLI::App& app, const std::string& name, double& value,
+                             const std::string& help);
 
 // Declares --units weight|volume on a sub-command, bound to `units`.
 void DeclareUnitsOption(CLI::App& app, std::string& units);

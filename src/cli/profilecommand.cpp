@@ -32,11 +32,9 @@ constexpr const char* kFooter =
 }  // namespace
 
 CLI::App* DeclareProfile(CLI::App& app, ProfileOptions& options) {
-    CLI::App* profile =
-        app.add_subcommand("profile", "Prints the plates of one calculation, boiler first");
-    profile->footer(kFooter);
-    DeclareFieldOptions(*profile, options.inputs, "", true);
-    DeclareUnitsOption(*profile, options.units);
+    CLI::App* profile = DeclareInputsCommand(
+        app, {"profile", "Prints the plates of one calculation, boiler first", kFooter},
+        options.inputs, options.units);
     DeclareFormatOption(*profile, options.format);
     return profile;
 }

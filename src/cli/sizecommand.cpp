@@ -64,11 +64,9 @@ std::string SizeAnswer(const StillSize& size, bool json, const FormatSettings& s
 }  // namespace
 
 CLI::App* DeclareSize(CLI::App& app, SizeOptions& options) {
-    CLI::App* size =
-        app.add_subcommand("size", "Sizes the column and condenser for one calculation");
-    size->footer(kFooter);
-    DeclareFieldOptions(*size, options.inputs, "", true);
-    DeclareUnitsOption(*size, options.units);
+    CLI::App* size = DeclareInputsCommand(
+        app, {"size", "Sizes the column and condenser for one calculation", kFooter},
+        options.inputs, options.units);
     size->add_option("--bore", options.bore, "Inside diameter of the column, mm")
         ->type_name("MM")
         ->required();

@@ -120,11 +120,9 @@ int WriteSweep(const SweepGrid& grid, const SweepOptions& options, const Command
 }  // namespace
 
 CLI::App* DeclareSweep(CLI::App& app, SweepOptions& options) {
-    CLI::App* sweep = app.add_subcommand(
-        "sweep", "Calculates every point of a grid over the inputs, one row each");
-    sweep->footer(kFooter);
-    DeclareFieldOptions(*sweep, options.ranges, ",\nor a range FROM:TO[:STEP]", true);
-    DeclareUnitsOption(*sweep, options.units);
+    CLI::App* sweep = DeclareInputsCommand(
+        app, {"sweep", "Calculates every point of a grid over the inputs, one row each", kFooter},
+        options.inputs, options.units, ",\nor a range FROM:TO[:STEP]");
     DeclareFormatOption(*sweep, options.format);
     sweep
         ->add_option("--output", options.output,
@@ -140,7 +138,7 @@ CLI::App* DeclareSweep(CLI::App& app, SweepOptions& options) {
 int RunSweepCommand(const SweepOptions& options, const CommandIo& io) {
     std::optional<SweepGrid> grid;
     try {
-        grid.emplace(options.ranges, io.settings, UnitNamed(options.units));
+        grid.emplace(options.inputs, io.settings, UnitNamed(options.units));
     } catch (const StudyError& e) {
         return UsageError(io.err, e.Message());
     }

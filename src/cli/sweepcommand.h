@@ -14,7 +14,7 @@ class App;
 namespace colmara {
 
 struct SweepOptions {
-    InputTexts ranges;  // each a field text or FROM:TO[:STEP]
+    InputTexts inputs;  // each a field text or FROM:TO[:STEP]
     std::string format = "csv";
     std::string output;    // empty: standard output
     unsigned threads = 0;  // 0: every core

@@ -5,17 +5,17 @@
 namespace colmara {
 
 void ToolForms::Declare(CLI::App& app) {
-    diluteApp = DeclareDilute(app, dilute);
-    blendApp = DeclareBlend(app, blend);
-    hydrometerApp = DeclareHydrometer(app, hydrometer);
-    sizeApp = DeclareSize(app, size);
+    dilute.app = DeclareDilute(app, dilute.options);
+    blend.app = DeclareBlend(app, blend.options);
+    hydrometer.app = DeclareHydrometer(app, hydrometer.options);
+    size.app = DeclareSize(app, size.options);
 }
 
 std::optional<int> ToolForms::Run(const CommandIo& io) const {
-    if (diluteApp->parsed()) return RunDiluteCommand(dilute, io);
-    if (blendApp->parsed()) return RunBlendCommand(blend, io);
-    if (hydrometerApp->parsed()) return RunHydrometerCommand(hydrometer, io);
-    if (sizeApp->parsed()) return RunSizeCommand(size, io);
+    if (dilute.app->parsed()) return RunDiluteCommand(dilute.options, io);
+    if (blend.app->parsed()) return RunBlendCommand(blend.options, io);
+    if (hydrometer.app->parsed()) return RunHydrometerCommand(hydrometer.options, io);
+    if (size.app->parsed()) return RunSizeCommand(size.options, io);
     return std::nullopt;
 }
 

@@ -7,22 +7,15 @@
 #include "cli/commandio.h"
 #include "cli/sizecommand.h"
 #include "cli/spiritcommands.h"
-
-namespace CLI {
-class App;
-}
+#include "cli/subcommand.h"
 
 namespace colmara {
 
 struct ToolForms {
-    DiluteOptions dilute;
-    BlendOptions blend;
-    HydrometerOptions hydrometer;
-    SizeOptions size;
-    CLI::App* diluteApp = nullptr;
-    CLI::App* blendApp = nullptr;
-    CLI::App* hydrometerApp = nullptr;
-    CLI::App* sizeApp = nullptr;
+    SubCommand<DiluteOptions> dilute;
+    SubCommand<BlendOptions> blend;
+    SubCommand<HydrometerOptions> hydrometer;
+    SubCommand<SizeOptions> size;
 
     void Declare(CLI::App& app);
 

@@ -32,16 +32,19 @@ Dilution Mixed(long double spiritGrams, long double finalGrams, const Fractions&
     return d;
 }
 
+// The mass that carries the ethanol of `grams` at mass fraction `from` at
+// fraction `to`: the ethanol stays, the water changes.
+long double SameEthanol(long double grams, long double from, long double to) {
+    return from == to ? grams : grams * from / to;
+}
+
 }  // namespace
 
 Dilution Dilute(long double millilitres, const Strength& strength, const Strength& target) {
     RequireAmount(millilitres, "volume");
     const Fractions p = CheckedFractions(strength, target);
     const long double spiritGrams = millilitres * GramsPerMl(p.start, 20);
-    // The ethanol stays; the final mass carries it at the target fraction.
-    const long double finalGrams =
-        p.target == p.start ? spiritGrams : spiritGrams * p.start / p.target;
-    return Mixed(spiritGrams, finalGrams, p);
+    return Mixed(spiritGrams, SameEthanol(spiritGrams, p.start, p.target), p);
 }
 
 Dilution DiluteToVolume(long double finalMillilitres, const Strength& strength,
@@ -49,9 +52,7 @@ Dilution DiluteToVolume(long double finalMillilitres, const Strength& strength,
     RequireAmount(finalMillilitres, "final volume");
     const Fractions p = CheckedFractions(strength, target);
     const long double finalGrams = finalMillilitres * GramsPerMl(p.target, 20);
-    const long double spiritGrams =
-        p.target == p.start ? finalGrams : finalGrams * p.target / p.start;
-    return Mixed(spiritGrams, finalGrams, p);
+    return Mixed(SameEthanol(finalGrams, p.target, p.start), finalGrams, p);
 }
 
 }  // namespace colmara

@@ -7,24 +7,16 @@
 # Each group must come in that order without gaps; anything else fails the
 # build rather than yield a formula with a term missing.
 
-include(${CMAKE_CURRENT_LIST_DIR}/datafile.cmake)
-colmara_read_data_file("${INPUT}" lines source_comment source_name)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ColmaraDataFile.cmake)
+colmara_read_data_table("${INPUT}" "coefficient,m,n,value")
 
-set(header_seen FALSE)
 set(a_values "")
 set(b_values "")
 set(c_groups 0)
 
-foreach(line IN LISTS lines)
-  if(NOT header_seen)
-    if(NOT line STREQUAL "coefficient,m,n,value")
-      message(FATAL_ERROR "${source_name}: expected the header 'coefficient,m,n,value', got '${line}'")
-    endif()
-    set(header_seen TRUE)
-    continue()
-  endif()
+foreach(line IN LISTS data_rows)
   if(NOT line MATCHES "^([ABC]),([0-9]+),([0-9]+),(${COLMARA_DATA_NUMBER})$")
-    message(FATAL_ERROR "${source_name}: cannot read the row '${line}'")
+    message(FATAL_ERROR "${data_name}: cannot read the row '${line}'")
   endif()
   set(kind ${CMAKE_MATCH_1})
   set(m ${CMAKE_MATCH_2})
@@ -35,14 +27,14 @@ foreach(line IN LISTS lines)
     list(LENGTH a_values count)
     math(EXPR expected "${count} + 1")
     if(NOT m EQUAL 0 OR NOT n EQUAL expected)
-      message(FATAL_ERROR "${source_name}: '${line}' is not A,0,${expected}")
+      message(FATAL_ERROR "${data_name}: '${line}' is not A,0,${expected}")
     endif()
     list(APPEND a_values "${value}")
   elseif(kind STREQUAL "B")
     list(LENGTH b_values count)
     math(EXPR expected "${count} + 1")
     if(NOT n EQUAL 0 OR NOT m EQUAL expected)
-      message(FATAL_ERROR "${source_name}: '${line}' is not B,${expected},0")
+      message(FATAL_ERROR "${data_name}: '${line}' is not B,${expected},0")
     endif()
     list(APPEND b_values "${value}")
   else()
@@ -52,7 +44,7 @@ foreach(line IN LISTS lines)
     else()
       math(EXPR next_group "${c_groups} + 1")
       if(NOT m EQUAL next_group)
-        message(FATAL_ERROR "${source_name}: '${line}' is not in group C,${c_groups} nor C,${next_group}")
+        message(FATAL_ERROR "${data_name}: '${line}' is not in group C,${c_groups} nor C,${next_group}")
       endif()
       set(c_groups ${m})
       set(c_${m} "")
@@ -60,7 +52,7 @@ foreach(line IN LISTS lines)
     endif()
     math(EXPR expected "${count} + 1")
     if(NOT n EQUAL expected)
-      message(FATAL_ERROR "${source_name}: '${line}' is not C,${m},${expected}")
+      message(FATAL_ERROR "${data_name}: '${line}' is not C,${m},${expected}")
     endif()
     list(APPEND c_${m} "${value}")
   endif()
@@ -69,7 +61,7 @@ endforeach()
 list(LENGTH a_values a_count)
 list(LENGTH b_values b_count)
 if(a_count EQUAL 0 OR b_count EQUAL 0 OR c_groups EQUAL 0)
-  message(FATAL_ERROR "${source_name}: every group of coefficients (A, B, C) must have a row")
+  message(FATAL_ERROR "${data_name}: every group of coefficients (A, B, C) must have a row")
 endif()
 
 # C is ragged (group m has n_m terms); it is written as a rectangle padded
@@ -99,13 +91,7 @@ list(JOIN a_values ",\n    " a_list)
 list(JOIN b_values ",\n    " b_list)
 list(JOIN c_terms ", " c_terms_list)
 
-string(CONFIGURE [=[
-// Generated at build time from data/@source_name@ by
-// src/study/densitytable.cmake; change the data file, not this header.
-//
-@source_comment@
-#pragma once
-
+colmara_write_table_header([=[
 #include <array>
 
 namespace colmara::density {
@@ -127,5 +113,4 @@ inline constexpr long double kC[@c_groups@][@c_width@] = {
 @c_rows@};
 
 }  // namespace colmara::density
-]=] header @ONLY)
-file(WRITE "${OUTPUT}" "${header}")
+]=])

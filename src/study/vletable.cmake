@@ -6,51 +6,25 @@
 # so a reordered file still reads right. A row that is not all numbers fails
 # the build rather than drop a point.
 
-include(${CMAKE_CURRENT_LIST_DIR}/datafile.cmake)
-colmara_read_data_file("${INPUT}" lines source_comment source_name)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/ColmaraDataFile.cmake)
+colmara_read_data_table("${INPUT}")
 
-set(columns "")
+list(FIND data_columns "x_mass" x_index)
+list(FIND data_columns "y_mass" y_index)
+if(x_index LESS 0 OR y_index LESS 0)
+  colmara_refuse_header("x_mass and y_mass")
+endif()
+colmara_require_rows(1 "no equilibrium points")
+
 set(points "")
-set(count 0)
-
-foreach(line IN LISTS lines)
-  string(REPLACE "," ";" cells "${line}")
-  if(columns STREQUAL "")
-    set(columns "${cells}")
-    list(FIND columns "x_mass" x_index)
-    list(FIND columns "y_mass" y_index)
-    if(x_index LESS 0 OR y_index LESS 0)
-      message(FATAL_ERROR "${source_name}: the header '${line}' has no x_mass and y_mass columns")
-    endif()
-    list(LENGTH columns column_count)
-    continue()
-  endif()
-  list(LENGTH cells cell_count)
-  if(NOT cell_count EQUAL column_count)
-    message(FATAL_ERROR "${source_name}: '${line}' does not have ${column_count} cells")
-  endif()
-  foreach(cell IN LISTS cells)
-    if(NOT cell MATCHES "^${COLMARA_DATA_NUMBER}$")
-      message(FATAL_ERROR "${source_name}: cannot read the row '${line}'")
-    endif()
-  endforeach()
+foreach(row IN LISTS data_rows)
+  colmara_number_cells("${row}" cells)
   list(GET cells ${x_index} x)
   list(GET cells ${y_index} y)
   string(APPEND points "    {${x}, ${y}},\n")
-  math(EXPR count "${count} + 1")
 endforeach()
 
-if(count EQUAL 0)
-  message(FATAL_ERROR "${source_name}: no equilibrium points")
-endif()
-
-string(CONFIGURE [=[
-// Generated at build time from data/@source_name@ by
-// src/study/vletable.cmake; change the data file, not this header.
-//
-@source_comment@
-#pragma once
-
+colmara_write_table_header([=[
 #include <array>
 #include <utility>
 
@@ -62,5 +36,4 @@ inline constexpr std::array<std::pair<double, double>, @count@> kMassFractions =
 @points@}};
 
 }  // namespace colmara::vle
-]=] header @ONLY)
-file(WRITE "${OUTPUT}" "${header}")
+]=])

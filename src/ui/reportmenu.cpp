@@ -78,7 +78,7 @@ void ReportMenu::AddEntries() {
                [this] { return ChartSvgBytes(); });
     });
     menu_->addSeparator();
-    OpenTools = entry(QStringLiteral("Open t&ools window"), [this] {
+    OpenTools = entry(QStringLiteral("&Open tools window"), [this] {
         ShowToolsWindow(form_, form_.FieldTexts(), StrengthUnit::Weight, ProcessFormatSettings());
     });
     OpenStudy = entry(QStringLiteral("Open s&tudy window"), [this] {

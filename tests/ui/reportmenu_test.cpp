@@ -58,7 +58,7 @@ TEST(ReportMenu, OffersItsEntriesOnlyWithSomethingToActOn) {
                                         "Export &plate table as CSV\u2026",
                                         "Save chart as P&NG\u2026",
                                         "Save chart as S&VG\u2026",
-                                        "Open t&ools window",
+                                        "&Open tools window",
                                         "Open s&tudy window"};
     const struct {
         const char* what;
