@@ -152,7 +152,7 @@ in_screen_order() {
 }
 tab_walk c 7   # the chart
 tab_walk b 8   # the diagram, "Published data"
-tab_walk w 13  # Vary, From, To, Step, Run, the chart, the table
+tab_walk w 13  # Vary, From, To, Step, Go, the chart, the table
 tab_walk a 9   # the chart, the pins' list, "Pin this run"
 xdotool key alt+c
 

@@ -40,10 +40,9 @@ StudyWindow::StudyWindow(const FormatSettings& settings, QWidget* parent)
     scroll->setWidget(side);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Tab goes from field to field (the area scrolls to each); the area
-    // itself is no stop.
+    // Not a stop of its own: Tab goes to the fields inside, which it scrolls to.
     scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setMinimumWidth(side->minimumSizeHint().width());
     splitter_->addWidget(scroll);
     splitter_->addWidget(tabs_);
@@ -146,14 +145,14 @@ void StudyWindow::BuildFileMenu() {
     connect(file, &QMenu::aboutToShow, this,
             [this, copy] { copy->setEnabled(!CurrentPanel().TableTsv().empty()); });
     connect(file, &QMenu::aboutToHide, copy, [copy] { copy->setEnabled(true); });
+    // In this menu rather than a menu of its own: Alt+T, a "Tools" menu's
+    // key, already goes to the Plates field.
+    file->addAction(QStringLiteral("Spirit and still &tools…"), this, [this] {
+        ShowToolsWindow(*this, inputs_->Typed(), inputs_->Unit(), settings_);
+    });
     file->addSeparator();
     file->addAction(QStringLiteral("C&lose"), QKeySequence(Qt::CTRL | Qt::Key_W), this,
                     &QWidget::close);
-    menuBar()
-        ->addMenu(QStringLiteral("&Tools"))
-        ->addAction(QStringLiteral("&Spirit and still tools…"), this, [this] {
-            ShowToolsWindow(*this, inputs_->Typed(), inputs_->Unit(), settings_);
-        });
 }
 
 void StudyWindow::StartWith(const InputTexts& typed, StrengthUnit unit) {

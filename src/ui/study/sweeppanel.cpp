@@ -187,6 +187,13 @@ void SweepPanel::PlaceControls(bool narrow) {
     top_->addStretch(1);
     if (narrow) addRange(bottom_);
     bottom_->addWidget(progress_, 1);
+    // Tab follows the rows as they stand.
+    std::vector<QWidget*> order{vary_};
+    if (narrow) order.insert(order.end(), {run_, cancel_});
+    order.insert(order.end(), bounds_.begin(), bounds_.end());
+    if (!narrow) order.insert(order.end(), {run_, cancel_});
+    order.insert(order.end(), {&pane_->View(), table_});
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) setTabOrder(order[i], order[i + 1]);
 }
 
 void SweepPanel::resizeEvent(QResizeEvent* event) {

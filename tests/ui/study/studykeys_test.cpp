@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTabBar>
@@ -76,35 +77,37 @@ class StudyKeysTest : public ::testing::Test {
         return stops;
     }
 
-    FormatSettings settings_;
-    QTemporaryDir dir_;
-    std::unique_ptr<StudyWindow> window_;
-};
+    // The current tab's stops. The sweep's controls take two rows where one
+    // would not fit, and then Go comes before the range.
+    QStringList PanelStops(int tab, int width) {
+        if (tab != kSweepTab)
+            return std::vector<QStringList>{
+                {"Column profile chart"},
+                {"McCabe-Thiele diagram", "Published data"},
+                {},
+                {"Charge", "Charge unit", "Start temperature", "Policy", "Heads", "Hearts until",
+                 "Own cuts", "Stop at boiler strength", "Stop at product strength",
+                 "Stop at amount collected", "Stop after minutes", "Timeline interval",
+                 "Batch run chart", "Cut table"},
+                {"Compare chart", "Pinned runs", "Pin this run"}}
+                .at(tab);
+        const QRect run = OnWindow(Sweep().findChild<QPushButton*>("", Qt::FindDirectChildrenOnly));
+        const QRect from = OnWindow(Sweep().findChild<QLineEdit*>());
+        const bool twoRows = run.top() < from.top();
+        EXPECT_EQ(twoRows, width < 1000) << "the sweep's controls did not reflow";
+        return twoRows ? QStringList{"Input to vary", "Go",          "From",       "To",
+                                     "Step",          "Sweep chart", "Sweep table"}
+                       : QStringList{"Input to vary", "From",       "To", "Step", "Go",
+                                     "Sweep chart",   "Sweep table"};
+    }
 
-// On every tab: the inputs top down, the tab bar, then the tab's controls,
-// each right of or below the one before; every stop is visible and named,
-// and shows that it has the focus.
-TEST_F(StudyKeysTest, TabVisitsEveryControlInScreenOrderAndShowsTheFocus) {
-    const std::vector<QStringList> panels = {
-        {"Column profile chart"},
-        {"McCabe-Thiele diagram", "Published data"},
-        {"Input to vary", "From", "To", "Step", "Go", "Sweep chart", "Sweep table"},
-        {"Charge", "Charge unit", "Start temperature", "Policy", "Heads", "Hearts until",
-         "Own cuts", "Stop at boiler strength", "Stop at product strength",
-         "Stop at amount collected", "Stop after minutes", "Timeline interval", "Batch run chart",
-         "Cut table"},
-        {"Compare chart", "Pinned runs", "Pin this run"},
-    };
-    const QStringList inputs = {"Heating power in watts", "Boiler strength", "Strength unit",
-                                "Number of plates",       "Reflux ratio",    "tab bar"};
-    ASSERT_EQ(window_->Tabs().count(), static_cast<int>(panels.size()));
-    for (int tab = 0; tab < window_->Tabs().count(); ++tab) {
-        SCOPED_TRACE(tab);
-        window_->Tabs().setCurrentIndex(tab);
-        const std::vector<QWidget*> stops = TabStops();
+    // The stops have the names given, each lies right of or below the one
+    // before (up to the last, where the ring closes), and each is visible
+    // and draws its focus.
+    void ExpectStopsInScreenOrder(const std::vector<QWidget*>& stops, const QStringList& wanted) {
         QStringList names;
         for (QWidget* w : stops) names << NameOf(w);
-        EXPECT_EQ(names, inputs + panels[tab]);
+        EXPECT_EQ(names, wanted) << names.join(", ").toStdString();
         for (std::size_t i = 0; i < stops.size(); ++i) {
             QWidget* stop = stops[i];
             EXPECT_TRUE(stop->isVisible()) << names[i].toStdString();
@@ -122,6 +125,28 @@ TEST_F(StudyKeysTest, TabVisitsEveryControlInScreenOrderAndShowsTheFocus) {
             stops[(i + 1) % stops.size()]->setFocus(Qt::TabFocusReason);
             EXPECT_NE(focused, window_->grab(around).toImage())
                 << names[i].toStdString() << " shows no focus";
+        }
+    }
+
+    FormatSettings settings_;
+    QTemporaryDir dir_;
+    std::unique_ptr<StudyWindow> window_;
+};
+
+// On every tab, wide (inputs beside the tabs, the sweep's controls in one
+// row) and narrow (inputs above, the sweep's in two): the inputs, the tab
+// bar, then the tab's controls, each right of or below the one before;
+// every stop is visible and named, and shows that it has the focus.
+TEST_F(StudyKeysTest, TabVisitsEveryControlInScreenOrderAndShowsTheFocus) {
+    const QStringList inputs = {"Heating power in watts", "Boiler strength", "Strength unit",
+                                "Number of plates",       "Reflux ratio",    "tab bar"};
+    for (const int width : {1400, 700}) {
+        window_->resize(width, 680);
+        for (int tab = 0; tab < window_->Tabs().count(); ++tab) {
+            SCOPED_TRACE(std::to_string(width) + " px, tab " + std::to_string(tab));
+            window_->Tabs().setCurrentIndex(tab);
+            QTest::qWait(1);  // the shown tab lays itself out
+            ExpectStopsInScreenOrder(TabStops(), inputs + PanelStops(tab, width));
         }
     }
 }

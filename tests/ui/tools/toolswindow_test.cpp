@@ -148,7 +148,8 @@ TEST(ToolsWindow, OpensFromTheStudyWindowsMenuWithItsInputs) {
     study.StartWith({"1500", "12", "5", "2"}, StrengthUnit::Weight);
     QAction* open = nullptr;
     for (QAction* menu : study.menuBar()->actions())
-        if (menu->text() == "&Tools") open = menu->menu()->actions().value(0);
+        for (QAction* action : menu->menu()->actions())
+            if (action->text().startsWith("Spirit and still &tools")) open = action;
     ASSERT_NE(open, nullptr);
     open->trigger();
     auto* tools = study.findChild<ToolsWindow*>();
