@@ -1,6 +1,7 @@
 #include "ui/study/numberfield.h"
 
 #include <QLineEdit>
+#include <limits>
 
 namespace colmara {
 
@@ -11,6 +12,9 @@ NumberField::NumberField(Input field, double step, const FormatSettings& setting
     setKeyboardTracking(true);
     setAccelerated(true);
     setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000.000000000")));
+    // A text from a setup file or the settings is kept whole, however long:
+    // the line edit's default limit would cut it without a word.
+    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     connect(lineEdit(), &QLineEdit::textEdited, this, &NumberField::TextEdited);
 }
 

@@ -96,7 +96,7 @@ TEST_F(StudyLayoutTest, NoTextSetsTheWindowsWidth) {
     answer_ = {path, {}};
     window->OpenSetup();
     Settle(*window);
-    EXPECT_GT(inputs.Typed().power.size(), 30000u);
+    EXPECT_EQ(inputs.Typed().power, std::string(200000, '7'));  // kept whole
     ExpectFits(*window, "a setup file of 200,000 characters");
 }
 
