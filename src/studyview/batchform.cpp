@@ -5,16 +5,11 @@
 #include <optional>
 
 #include "study/studyerror.h"
+#include "studyview/trimmed.h"
 
 namespace colmara {
 
 namespace {
-
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // `text` with the locale's decimal symbol written as '.'.
 std::string WithPoint(const std::string& text, const FormatSettings& settings) {

@@ -4,16 +4,11 @@
 #include <cmath>
 
 #include "study/studyerror.h"
+#include "studyview/trimmed.h"
 
 namespace colmara {
 
 namespace {
-
-std::string Trimmed(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // A bound typed with the locale's decimal symbol, as the study layer's range
 // syntax writes it (with '.'). A '.' typed where the locale's symbol is

@@ -1,6 +1,7 @@
 #include "ui/study/batchrunner.h"
 
 #include <exception>
+#include <utility>
 
 #include "batch/batchnode.h"
 #include "batch/batchrun.h"
@@ -41,18 +42,11 @@ BatchRunner::BatchRunner(QObject* parent) : QObject(parent) {
     debounce_.setSingleShot(true);
     debounce_.setInterval(kDebounceMs);
     connect(&debounce_, &QTimer::timeout, this, &BatchRunner::Flush);
-    worker_ = std::thread([this] { Run(); });
 }
 
 BatchRunner::~BatchRunner() {
+    // The run in hand stops at its next moment; the worker then joins.
     stopping_ = true;
-    {
-        std::lock_guard lock(mutex_);
-        stop_ = true;
-        queued_.reset();
-    }
-    wake_.notify_one();
-    worker_.join();
 }
 
 void BatchRunner::Request(BatchRequest request, const FormatSettings& settings) {
@@ -72,33 +66,16 @@ void BatchRunner::Cancel() {
 void BatchRunner::Flush() {
     debounce_.stop();
     if (pending_.id == 0) return;
-    {
-        std::lock_guard lock(mutex_);
-        queued_ = std::move(pending_);
-    }
-    pending_ = {};
-    wake_.notify_one();
+    worker_.Post(std::exchange(pending_, {}));
 }
 
-void BatchRunner::Run() {
-    // The solver's numbers depend on the unit's precision and rounding.
-    InitFloatingPoint();
-    for (;;) {
-        Job job;
-        {
-            std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stop_ || queued_.has_value(); });
-            if (stop_) return;
-            job = std::move(*queued_);
-            queued_.reset();
-        }
-        job.request.cancelled = [this, id = job.id] { return stopping_ || wanted_ != id; };
-        std::optional<BatchOutcome> outcome = Outcome(job.request, job.settings);
-        if (!outcome) continue;
-        QMetaObject::invokeMethod(
-            this, [this, id = job.id, outcome = std::move(*outcome)] { Deliver(id, outcome); },
-            Qt::QueuedConnection);
-    }
+void BatchRunner::Work(Job& job) {
+    job.request.cancelled = [this, id = job.id] { return stopping_ || wanted_ != id; };
+    std::optional<BatchOutcome> outcome = Outcome(job.request, job.settings);
+    if (!outcome) return;
+    QMetaObject::invokeMethod(
+        this, [this, id = job.id, outcome = std::move(*outcome)] { Deliver(id, outcome); },
+        Qt::QueuedConnection);
 }
 
 void BatchRunner::Deliver(std::uint64_t id, const BatchOutcome& outcome) {

@@ -9,16 +9,14 @@
 #include <QObject>
 #include <QTimer>
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 
 #include "batch/batchrequest.h"
 #include "batch/batchresult.h"
 #include "runtime/numconv.h"
+#include "ui/study/latestjobworker.h"
 
 namespace colmara {
 
@@ -61,7 +59,7 @@ class BatchRunner : public QObject {
         BatchRequest request;
         FormatSettings settings;
     };
-    void Run();
+    void Work(Job& job);
     void Deliver(std::uint64_t id, const BatchOutcome& outcome);
 
     QTimer debounce_;
@@ -70,13 +68,10 @@ class BatchRunner : public QObject {
     std::uint64_t delivered_ = 0;  // GUI thread: the newest delivered
     // The newest request's id, read by the running job to know it is stale.
     std::atomic<std::uint64_t> wanted_{0};
+    std::atomic<bool> stopping_{false};  // the runner is going: stop the run in hand
 
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::optional<Job> queued_;  // guarded: the newest job the worker has not taken
-    bool stop_ = false;          // guarded
-    std::atomic<bool> stopping_{false};
-    std::thread worker_;
+    // Last: joined before the members its jobs use are gone.
+    LatestJobWorker<Job> worker_{[this](Job& job) { Work(job); }};
 };
 
 }  // namespace colmara

@@ -1,6 +1,7 @@
 #include "ui/study/casesolver.h"
 
 #include <exception>
+#include <utility>
 
 #include "runtime/exceptions.h"
 #include "runtime/fpcheck.h"
@@ -32,17 +33,6 @@ CaseSolver::CaseSolver(QObject* parent) : QObject(parent) {
     debounce_.setSingleShot(true);
     debounce_.setInterval(kDebounceMs);
     connect(&debounce_, &QTimer::timeout, this, &CaseSolver::Flush);
-    worker_ = std::thread([this] { Run(); });
-}
-
-CaseSolver::~CaseSolver() {
-    {
-        std::lock_guard lock(mutex_);
-        stop_ = true;
-        queued_.reset();
-    }
-    wake_.notify_one();
-    worker_.join();
 }
 
 void CaseSolver::Request(const InputTexts& typed, StrengthUnit unit,
@@ -54,31 +44,14 @@ void CaseSolver::Request(const InputTexts& typed, StrengthUnit unit,
 void CaseSolver::Flush() {
     debounce_.stop();
     if (pending_.id == 0) return;
-    {
-        std::lock_guard lock(mutex_);
-        queued_ = std::move(pending_);
-    }
-    pending_ = {};
-    wake_.notify_one();
+    worker_.Post(std::exchange(pending_, {}));
 }
 
-void CaseSolver::Run() {
-    // The solver's numbers depend on the unit's precision and rounding.
-    InitFloatingPoint();
-    for (;;) {
-        Job job;
-        {
-            std::unique_lock lock(mutex_);
-            wake_.wait(lock, [this] { return stop_ || queued_.has_value(); });
-            if (stop_) return;
-            job = std::move(*queued_);
-            queued_.reset();
-        }
-        StudyCase study = SolveStudy(job.typed, job.unit, job.settings);
-        QMetaObject::invokeMethod(
-            this, [this, id = job.id, study = std::move(study)] { Deliver(id, study); },
-            Qt::QueuedConnection);
-    }
+void CaseSolver::Solve(const Job& job) {
+    StudyCase study = SolveStudy(job.typed, job.unit, job.settings);
+    QMetaObject::invokeMethod(
+        this, [this, id = job.id, study = std::move(study)] { Deliver(id, study); },
+        Qt::QueuedConnection);
 }
 
 void CaseSolver::Deliver(std::uint64_t id, const StudyCase& study) {

@@ -7,14 +7,10 @@
 
 #include <QObject>
 #include <QTimer>
-#include <condition_variable>
 #include <cstdint>
-#include <functional>
-#include <mutex>
-#include <optional>
-#include <thread>
 
 #include "runtime/numconv.h"
+#include "ui/study/latestjobworker.h"
 #include "ui/study/studypanel.h"
 
 namespace colmara {
@@ -26,7 +22,6 @@ class CaseSolver : public QObject {
     static constexpr int kDebounceMs = 80;
 
     explicit CaseSolver(QObject* parent = nullptr);
-    ~CaseSolver() override;
 
     // Asks for the case of these texts (the strength typed in `unit`), solved
     // once the debounce has passed without a newer request.
@@ -50,19 +45,15 @@ class CaseSolver : public QObject {
         StrengthUnit unit = StrengthUnit::Weight;
         FormatSettings settings;
     };
-    void Run();
+    void Solve(const Job& job);
     void Deliver(std::uint64_t id, const StudyCase& study);
 
     QTimer debounce_;
     Job pending_;
     std::uint64_t latest_ = 0;     // GUI thread: the newest request
     std::uint64_t delivered_ = 0;  // GUI thread: the newest delivered
-
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::optional<Job> queued_;  // guarded: the newest job the worker has not taken
-    bool stop_ = false;          // guarded
-    std::thread worker_;
+    // Last: joined before the members its jobs use are gone.
+    LatestJobWorker<Job> worker_{[this](Job& job) { Solve(job); }};
 };
 
 }  // namespace colmara
