@@ -14,7 +14,7 @@
 
 namespace colmara {
 
-struct BatchRunPanel::FieldSpec {
+struct BatchRunPanel::FieldEntry {
     std::string BatchTexts::*text;
     // With a mnemonic where a letter is free of the window's; a label
     // without one is no buddy, so Alt never reaches a field it does not name.
@@ -25,7 +25,7 @@ struct BatchRunPanel::FieldSpec {
 
 namespace {
 
-using Spec = BatchRunPanel::FieldSpec;
+using Entry = BatchRunPanel::FieldEntry;
 
 // The two texts that are choices rather than typed.
 bool IsChoice(std::string BatchTexts::*text) {
@@ -102,7 +102,7 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
 }
 
 QWidget* BatchRunPanel::BuildForm() {
-    static const Spec kSpecs[] = {
+    static const Entry kEntries[] = {
         {&BatchTexts::charge, "Char&ge", "Charge", "Amount in the boiler at the start"},
         {&BatchTexts::chargeUnit, "Charge unit", "Charge unit", "ml at 20 °C, or g"},
         {&BatchTexts::startTemperature, "Start te&mperature, °C", "Start temperature",
@@ -135,7 +135,7 @@ QWidget* BatchRunPanel::BuildForm() {
     };
     auto* form = new QWidget;
     auto* layout = new QFormLayout(form);
-    for (const Spec& spec : kSpecs) AddField(*layout, spec);
+    for (const Entry& entry : kEntries) AddField(*layout, entry);
     auto* scroll = new QScrollArea;
     scroll->setWidget(form);
     scroll->setWidgetResizable(true);
@@ -148,11 +148,11 @@ QWidget* BatchRunPanel::BuildForm() {
     return scroll;
 }
 
-void BatchRunPanel::AddField(QFormLayout& form, const Spec& spec) {
+void BatchRunPanel::AddField(QFormLayout& form, const Entry& entry) {
     QWidget* widget = nullptr;
-    if (IsChoice(spec.text)) {
+    if (IsChoice(entry.text)) {
         auto* box = new QComboBox;
-        if (spec.text == &BatchTexts::chargeUnit) {
+        if (entry.text == &BatchTexts::chargeUnit) {
             box->addItem(QStringLiteral("ml at 20 °C"), QStringLiteral("ml"));
             box->addItem(QStringLiteral("g"), QStringLiteral("g"));
             chargeUnit_ = box;
@@ -165,13 +165,13 @@ void BatchRunPanel::AddField(QFormLayout& form, const Spec& spec) {
         widget = box;
     } else {
         auto* field = new QLineEdit;
-        fields_[IndexOf(spec.text)] = field;
+        fields_[IndexOf(entry.text)] = field;
         connect(field, &QLineEdit::textEdited, this, &BatchRunPanel::Edited);
         widget = field;
     }
-    widget->setAccessibleName(QString::fromUtf8(spec.name));
-    widget->setToolTip(QString::fromUtf8(spec.tip));
-    const QString label = QString::fromUtf8(spec.label);
+    widget->setAccessibleName(QString::fromUtf8(entry.name));
+    widget->setToolTip(QString::fromUtf8(entry.tip));
+    const QString label = QString::fromUtf8(entry.label);
     if (label.contains('&'))
         form.addRow(label, widget);
     else

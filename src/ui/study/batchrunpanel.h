@@ -57,13 +57,13 @@ class BatchRunPanel : public StudyPanel {
     void showEvent(QShowEvent* event) override;
 
   public:
-    struct FieldSpec;
+    struct FieldEntry;
 
   private:
     static std::size_t IndexOf(std::string BatchTexts::*text);
     QWidget* BuildForm();
     void ChainTabOrder();
-    void AddField(QFormLayout& form, const FieldSpec& spec);
+    void AddField(QFormLayout& form, const FieldEntry& entry);
     void Edited();
     void Rerun();
     void Finished(const BatchOutcome& outcome);
