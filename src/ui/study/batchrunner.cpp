@@ -69,19 +69,19 @@ void BatchRunner::Flush() {
     worker_.Post(std::exchange(pending_, {}));
 }
 
-void BatchRunner::Work(Job& job) {
+std::optional<BatchRunner::Finish> BatchRunner::Work(Job& job) {
     job.request.cancelled = [this, id = job.id] { return stopping_ || wanted_ != id; };
     std::optional<BatchOutcome> outcome = Outcome(job.request, job.settings);
-    if (!outcome) return;
-    QMetaObject::invokeMethod(
-        this, [this, id = job.id, outcome = std::move(*outcome)] { Deliver(id, outcome); },
-        Qt::QueuedConnection);
+    if (!outcome) return std::nullopt;
+    return Finish{job.id, std::move(*outcome)};
 }
 
-void BatchRunner::Deliver(std::uint64_t id, const BatchOutcome& outcome) {
-    if (id != latest_) return;  // overtaken by a newer request
-    delivered_ = id;
-    emit Finished(outcome);
+void BatchRunner::TakeFinished() {
+    std::optional<Finish> finish = worker_.Take();
+    // Taken by an earlier wake-up, or overtaken by a newer request.
+    if (!finish || finish->id != latest_) return;
+    delivered_ = finish->id;
+    emit Finished(finish->outcome);
 }
 
 }  // namespace colmara

@@ -16,6 +16,7 @@
 #include "batch/batchrequest.h"
 #include "batch/batchresult.h"
 #include "runtime/numconv.h"
+#include "ui/study/guiwakeup.h"
 #include "ui/study/latestjobworker.h"
 
 namespace colmara {
@@ -53,14 +54,21 @@ class BatchRunner : public QObject {
   signals:
     void Finished(const colmara::BatchOutcome& outcome);
 
+  private slots:
+    // On the GUI thread: takes the worker's newest outcome and delivers it.
+    void TakeFinished();
+
   private:
     struct Job {
         std::uint64_t id = 0;
         BatchRequest request;
         FormatSettings settings;
     };
-    void Work(Job& job);
-    void Deliver(std::uint64_t id, const BatchOutcome& outcome);
+    struct Finish {
+        std::uint64_t id = 0;
+        BatchOutcome outcome;
+    };
+    std::optional<Finish> Work(Job& job);
 
     QTimer debounce_;
     Job pending_;
@@ -71,7 +79,8 @@ class BatchRunner : public QObject {
     std::atomic<bool> stopping_{false};  // the runner is going: stop the run in hand
 
     // Last: joined before the members its jobs use are gone.
-    LatestJobWorker<Job> worker_{[this](Job& job) { Work(job); }};
+    LatestJobWorker<Job, Finish> worker_{[this](Job& job) { return Work(job); },
+                                         [this] { WakeOnGuiThread(this, "TakeFinished"); }};
 };
 
 }  // namespace colmara

@@ -47,17 +47,16 @@ void CaseSolver::Flush() {
     worker_.Post(std::exchange(pending_, {}));
 }
 
-void CaseSolver::Solve(const Job& job) {
-    StudyCase study = SolveStudy(job.typed, job.unit, job.settings);
-    QMetaObject::invokeMethod(
-        this, [this, id = job.id, study = std::move(study)] { Deliver(id, study); },
-        Qt::QueuedConnection);
+CaseSolver::Solution CaseSolver::Solve(const Job& job) {
+    return {job.id, SolveStudy(job.typed, job.unit, job.settings)};
 }
 
-void CaseSolver::Deliver(std::uint64_t id, const StudyCase& study) {
-    if (id != latest_) return;  // overtaken by a newer request
-    delivered_ = id;
-    emit Solved(study);
+void CaseSolver::TakeSolved() {
+    std::optional<Solution> solution = worker_.Take();
+    // Taken by an earlier wake-up, or overtaken by a newer request.
+    if (!solution || solution->id != latest_) return;
+    delivered_ = solution->id;
+    emit Solved(solution->study);
 }
 
 }  // namespace colmara

@@ -8,8 +8,10 @@
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
+#include <optional>
 
 #include "runtime/numconv.h"
+#include "ui/study/guiwakeup.h"
 #include "ui/study/latestjobworker.h"
 #include "ui/study/studypanel.h"
 
@@ -38,6 +40,10 @@ class CaseSolver : public QObject {
   signals:
     void Solved(const colmara::StudyCase& study);
 
+  private slots:
+    // On the GUI thread: takes the worker's newest case and delivers it.
+    void TakeSolved();
+
   private:
     struct Job {
         std::uint64_t id = 0;
@@ -45,15 +51,19 @@ class CaseSolver : public QObject {
         StrengthUnit unit = StrengthUnit::Weight;
         FormatSettings settings;
     };
-    void Solve(const Job& job);
-    void Deliver(std::uint64_t id, const StudyCase& study);
+    struct Solution {
+        std::uint64_t id = 0;
+        StudyCase study;
+    };
+    static Solution Solve(const Job& job);
 
     QTimer debounce_;
     Job pending_;
     std::uint64_t latest_ = 0;     // GUI thread: the newest request
     std::uint64_t delivered_ = 0;  // GUI thread: the newest delivered
     // Last: joined before the members its jobs use are gone.
-    LatestJobWorker<Job> worker_{[this](Job& job) { Solve(job); }};
+    LatestJobWorker<Job, Solution> worker_{[](Job& job) { return std::optional(Solve(job)); },
+                                           [this] { WakeOnGuiThread(this, "TakeSolved"); }};
 };
 
 }  // namespace colmara
