@@ -13,7 +13,8 @@ namespace colmara {
 // hand-over the thread sanitizer cannot follow, since Qt's locks are not
 // instrumented. A named call is built and read inside Qt alone.
 inline void WakeOnGuiThread(QObject* owner, const char* slot) {
-    [[maybe_unused]] const bool posted = QMetaObject::invokeMethod(owner, slot, Qt::QueuedConnection);
+    [[maybe_unused]] const bool posted =
+        QMetaObject::invokeMethod(owner, slot, Qt::QueuedConnection);
     Q_ASSERT(posted);
 }
 
