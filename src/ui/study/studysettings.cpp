@@ -29,22 +29,27 @@ QString BatchSetting(const char* key) {
     return QStringLiteral("batch/") + QString::fromLatin1(key);
 }
 
-// Why the settings file cannot be used (a FIFO, a device, a folder), found
-// before QSettings opens it: reading a FIFO would block the window forever.
-// The file's folder is the one of any application of the organisation.
-std::optional<std::string> SettingsFileProblem(QString* path = nullptr) {
-    const QSettings sibling(kOrganisation, QStringLiteral("colmara-settings-probe"));
-    const QString file =
-        QFileInfo(sibling.fileName()).dir().filePath(QString::fromUtf8(kApplication) + ".conf");
-    if (path != nullptr) *path = file;
-    return ExistingFileProblem(file.toStdString());
+// The settings file, "<user settings folder>/Colmara/Colmara Study.conf".
+// It is opened by its path alone: QSettings opened by organisation and
+// application would also read the organisation's shared file and the
+// system's, unchecked, and a FIFO among them would block the window. The
+// folder comes from a probe of an organisation that owns no files. Before
+// QSettings opens the file, ExistingFileProblem refuses anything but a
+// regular file (a FIFO, a device, a folder).
+QString SettingsFile() {
+    const QSettings probe(QStringLiteral("colmara-settings-probe"), QStringLiteral("probe"));
+    QDir folder = QFileInfo(probe.fileName()).dir();
+    folder.cdUp();
+    return folder.filePath(QString::fromUtf8(kOrganisation) + '/' +
+                           QString::fromUtf8(kApplication) + ".conf");
 }
 
 }  // namespace
 
 void StudyWindow::SaveState() const {
-    if (SettingsFileProblem()) return;
-    QSettings settings(kOrganisation, kApplication);
+    const QString file = SettingsFile();
+    if (ExistingFileProblem(file.toStdString())) return;
+    QSettings settings(file, QSettings::IniFormat);
     settings.setValue("geometry", saveGeometry());
     const InputTexts typed = inputs_->Typed();
     for (Input input : kInputs)
@@ -58,15 +63,15 @@ void StudyWindow::SaveState() const {
 }
 
 void StudyWindow::RestoreState() {
-    QString path;
-    if (const auto problem = SettingsFileProblem(&path)) {
+    const QString path = SettingsFile();
+    if (const auto problem = ExistingFileProblem(path.toStdString())) {
         inputs_->SetInputs(InputTexts{}, StrengthUnit::Weight);
         inputs_->ShowStatus(QStringLiteral("The settings file '%1' is not used: %2.")
                                 .arg(path, QString::fromStdString(*problem)),
                             true);
         return;
     }
-    QSettings settings(kOrganisation, kApplication);
+    QSettings settings(path, QSettings::IniFormat);
     if (settings.contains("geometry")) {
         restoreGeometry(settings.value("geometry").toByteArray());
         // A geometry saved on a larger screen (or grown by a fault) is

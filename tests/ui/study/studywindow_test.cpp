@@ -473,6 +473,8 @@ TEST_F(StudyWindowTest, SpecialFilesAsSetupOrSettingsAreRefusedWithoutWaiting) {
     const QString settingsFile = Path("Colmara/Colmara Study.conf");
     QFile::remove(settingsFile);
     ASSERT_EQ(mkfifo(settingsFile.toLocal8Bit().constData(), 0600), 0);
+    // So is the organisation's shared file, which the window never reads.
+    ASSERT_EQ(mkfifo(Path("Colmara.conf").toLocal8Bit().constData(), 0600), 0);
     auto window = Open();
     EXPECT_EQ(window->Inputs().Typed(), InputTexts{});
     window->SaveState();
