@@ -55,6 +55,12 @@ std::vector<BatchMark> Moments(const RunContext& run, const BatchTrace& trace) {
     std::stable_sort(
         moments.begin(), moments.end(),
         [&run](const BatchMark& a, const BatchMark& b) { return a.Minute(run) < b.Minute(run); });
+    // A run that stops as a cut begins (at the start, say) ends at that
+    // mark's moment in that cut: one row, not the same row twice.
+    const auto same = [&run](const BatchMark& a, const BatchMark& b) {
+        return a.cut == b.cut && std::fabs(a.Minute(run) - b.Minute(run)) < kSameMinute;
+    };
+    moments.erase(std::unique(moments.begin(), moments.end(), same), moments.end());
     return moments;
 }
 

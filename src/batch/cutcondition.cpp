@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "batch/batchrequest.h"
+#include "runtime/typedtext.h"
 #include "study/strengthunit.h"
 #include "study/studyerror.h"
 
@@ -72,9 +73,9 @@ CutCondition ParseCutCondition(const std::string& text) {
 
 BatchCut ParseCut(const std::string& text) {
     const std::size_t colon = text.rfind(':');
-    if (colon == std::string::npos || colon == 0)
-        throw StudyError("cut \"" + text + "\": write NAME:CONDITION");
-    return {text.substr(0, colon), ParseCutCondition(text.substr(colon + 1))};
+    const std::string name = colon == std::string::npos ? "" : Trimmed(text.substr(0, colon));
+    if (name.empty()) throw StudyError("cut \"" + text + "\": write NAME:CONDITION");
+    return {name, ParseCutCondition(Trimmed(text.substr(colon + 1)))};
 }
 
 std::vector<BatchCut> DefaultCuts(const Amount& heads, double heartsUntil) {

@@ -28,7 +28,8 @@ struct CutCondition {
 Amount ParseAmount(const std::string& text);
 CutCondition ParseCutCondition(const std::string& text);
 
-// "NAME:CONDITION"; the name is everything before the last ':'.
+// "NAME:CONDITION"; the name is everything before the last ':'. Blanks
+// around the name and the condition are dropped ("heads: 50ml").
 struct BatchCut;
 BatchCut ParseCut(const std::string& text);
 

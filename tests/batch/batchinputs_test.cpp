@@ -42,12 +42,17 @@ TEST(CutConditions, ReadWhatUsersWrite) {
     const BatchCut cut = ParseCut("late: tails:<40");
     EXPECT_EQ(cut.name, "late: tails");
     EXPECT_EQ(cut.end.value, 40);
+    // Blanks typed around the name and the condition are not part of them.
+    const BatchCut spaced = ParseCut(" heads : 50ml ");
+    EXPECT_EQ(spaced.name, "heads");
+    EXPECT_EQ(spaced.end.amount.value, 50);
     for (const char* bad : {"", "ml", "50", "50 ml", "-5g", "120%", "<", "<101", "<x", "-1min",
                             "5kg", "nan%", "inf g", "endless"}) {
         SCOPED_TRACE(bad);
         EXPECT_THROW(ParseCutCondition(bad), StudyError);
     }
-    for (const char* bad : {"heads", ":50ml", "heads:"}) EXPECT_THROW(ParseCut(bad), StudyError);
+    for (const char* bad : {"heads", ":50ml", " :50ml", "heads:", "heads: "})
+        EXPECT_THROW(ParseCut(bad), StudyError);
 }
 
 TEST(BatchRequests, RefusedBeforeAnythingIsSolved) {

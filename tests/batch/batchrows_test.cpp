@@ -103,6 +103,30 @@ TEST(BatchRows, StrengthPolicyHoldsTheProductWithARefluxThatNeverFalls) {
     }
 }
 
+// Each row is a moment of its own: a run stopped the moment it starts has
+// one row, and a cut that collects nothing still shows where the next begins.
+TEST(BatchRows, NoRowRepeatsAMoment) {
+    InitFloatingPoint();
+    BatchRequest request = Request("10", BatchPolicy::Reflux, StrengthUnit::Weight, {});
+    request.stops = {};
+    request.stops.boilerBelow = 12;  // the charge holds 9.5 %
+    const BatchResult stopped = RunBatch(request, {});
+    ASSERT_EQ(stopped.timeline.size(), 1u);
+    EXPECT_EQ(stopped.timeline[0].cut, "heads");
+
+    request.stops = {};
+    request.stops.productBelow = 25;
+    request.cuts = DefaultCuts({0, AmountUnit::Millilitres}, 80);
+    const BatchResult empty = RunBatch(request, {});
+    ASSERT_GE(empty.timeline.size(), 3u);
+    EXPECT_EQ(empty.timeline[0].cut, "heads");
+    EXPECT_EQ(empty.timeline[1].cut, "hearts");
+    for (std::size_t i = 1; i < empty.timeline.size(); ++i)
+        EXPECT_FALSE(empty.timeline[i].minute == empty.timeline[i - 1].minute &&
+                     empty.timeline[i].cut == empty.timeline[i - 1].cut)
+            << i;
+}
+
 TEST(BatchRows, HeadersFollowTheUnitAsASweepDoes) {
     const BatchRow row;
     EXPECT_EQ(CsvHeader(BatchRowRecord(row, StrengthUnit::Weight)),
