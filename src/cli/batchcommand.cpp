@@ -36,6 +36,10 @@ constexpr const char* kFooter =
     "read --reflux. The heat-up time is an estimate from the heat\n"
     "capacity of the charge; the energy counts heat-up and distilling.\n"
     "\n"
+    "--setup FILE takes the batch tab's texts too, for every batch option not\n"
+    "given here (the file's own cuts only when none of --cut, --heads and\n"
+    "--hearts-until is given), so the run is the one the tab shows for the file.\n"
+    "\n"
     "Example:\n"
     "  colmara-report batch --charge 20000 --strength 10 --plates 20 --reflux 3 \\\n"
     "      --stop-product 20 --cuts\n"
@@ -50,7 +54,7 @@ constexpr const char* kFooter =
 
 BatchRequest RequestOf(const BatchOptions& options) {
     BatchRequest request;
-    request.charge = options.charge;
+    request.charge = *options.charge;
     request.chargeUnit = options.chargeUnit == "g" ? ChargeUnit::Grams : ChargeUnit::Millilitres;
     request.inputs = options.inputs;
     request.unit = UnitNamed(options.units);
@@ -76,7 +80,11 @@ bool AnyStop(const BatchOptions& options) {
 }
 
 void DeclareRunOptions(CLI::App& batch, BatchOptions& options) {
-    batch.add_option("--charge", options.charge, "Amount in the boiler at the start")->required();
+    // Required, but checked once --setup has had its say: a setup file may
+    // give it.
+    batch.add_option("--charge", options.charge,
+                     "Amount in the boiler at the start; required unless\n"
+                     "--setup gives the batch tab's texts");
     batch.add_option("--charge-unit", options.chargeUnit, "g, or ml at 20 degC")
         ->check(CLI::IsMember({"g", "ml"}))
         ->capture_default_str();

@@ -18,7 +18,7 @@ namespace colmara {
 struct BatchOptions {
     InputTexts inputs{"1000", "10", "20", "3"};
     std::string units = "weight";
-    double charge = 0;
+    std::optional<double> charge;  // required, from the command line or a setup
     std::string chargeUnit = "ml";
     std::string policy = "reflux";
     std::optional<double> targetStrength;

@@ -53,6 +53,12 @@ void ApplySetupTo(SubCommand<Options>& command, const StudySetup& file,
     ApplySetup(*command.app, file, command.options.inputs, &command.options.units, settings);
 }
 
+// Says that a required option is missing as the parser says it.
+int MissingOption(const CLI::App& app, const std::string& name, const CommandIo& io) {
+    app.exit(CLI::RequiredError(name), io.out, io.err);
+    return FinishOutput(io.out, io.err, kCompanionUsageError);
+}
+
 // Every form of the tool: the plain calculation and its sub-commands.
 struct Forms {
     CompanionOptions plain;
@@ -96,7 +102,10 @@ struct Forms {
         if (sweep.app->parsed()) return ApplySetupTo(sweep, file, settings);
         if (seek.app->parsed()) return ApplySetupTo(seek, file, settings);
         if (profile.app->parsed()) return ApplySetupTo(profile, file, settings);
-        if (batch.app->parsed()) return ApplySetupTo(batch, file, settings);
+        if (batch.app->parsed()) {
+            ApplySetupTo(batch, file, settings);
+            return ApplyBatchSetup(*batch.app, file, batch.options.units, settings);
+        }
         if (tools.size.app->parsed()) return ApplySetupTo(tools.size, file, settings);
         ApplySetup(app, file, plain.inputs, nullptr, settings);
     }
@@ -114,7 +123,11 @@ struct Forms {
         if (sweep.app->parsed()) return RunSweepCommand(sweep.options, io);
         if (seek.app->parsed()) return RunSeekCommand(seek.options, io);
         if (profile.app->parsed()) return RunProfileCommand(profile.options, io);
-        if (batch.app->parsed()) return RunBatchCommand(batch.options, io);
+        if (batch.app->parsed()) {
+            // Checked here rather than by the parser, since a setup may give it.
+            if (!batch.options.charge) return MissingOption(app, "--charge", io);
+            return RunBatchCommand(batch.options, io);
+        }
         if (const std::optional<int> status = tools.Run(io)) return *status;
         return RunCalculation(plain, io);
     }

@@ -4,8 +4,10 @@
 
 #include "cli/companionoptions.h"
 #include "runtime/exceptions.h"
+#include "runtime/typedtext.h"
 #include "study/input.h"
 #include "study/strengthtext.h"
+#include "study/studyerror.h"
 
 namespace colmara {
 
@@ -38,6 +40,21 @@ std::string StrengthIn(const std::string& text, StrengthUnit from, StrengthUnit 
     return SwitchedStrengthText(text, from, to, settings);
 }
 
+// The texts of a batch key as its option's results: the cuts one result an
+// item, every other text one result; an empty text none.
+std::vector<std::string> BatchResults(const BatchTextKey& key, const BatchTexts& texts,
+                                      const FormatSettings& settings) {
+    std::vector<std::string> results;
+    const std::string& text = texts.*key.text;
+    if (key.text == &BatchTexts::cuts) {
+        for (const std::string& item : CutItems(text))
+            results.push_back(WithDecimalPoint(item, settings));
+    } else if (!Trimmed(text).empty()) {
+        results.push_back(WithDecimalPoint(text, settings));
+    }
+    return results;
+}
+
 }  // namespace
 
 void DeclareSetupOption(CLI::App& app, std::string& path) {
@@ -58,6 +75,32 @@ void ApplySetup(const CLI::App& app, const StudySetup& setup, InputTexts& inputs
         const std::string& text = TextOf(setup.inputs, input);
         TextOf(inputs, input) =
             TraitsOf(input).volumeKey ? StrengthIn(text, setup.unit, unit, settings) : text;
+    }
+}
+
+void ApplyBatchSetup(CLI::App& batch, const StudySetup& setup, const std::string& units,
+                     const FormatSettings& settings) {
+    if (setup.batch == BatchTexts{}) return;
+    const std::string fileUnit = StrengthUnitKey(setup.unit);
+    if (units != fileUnit)
+        throw StudyError("the setup file's batch strengths are by " + fileUnit + "; give --units " +
+                         fileUnit + " or leave --units out");
+    const bool ownCuts =
+        Given(batch, "--cut") || Given(batch, "--heads") || Given(batch, "--hearts-until");
+    for (const BatchTextKey& key : kBatchTextKeys) {
+        const bool cuts = key.text == &BatchTexts::cuts;
+        const std::string name = cuts ? "--cut" : "--" + std::string(key.key);
+        if (Given(batch, name) || (cuts && ownCuts)) continue;
+        const std::vector<std::string> results = BatchResults(key, setup.batch, settings);
+        if (results.empty()) continue;
+        CLI::Option* option = batch.get_option(name);
+        for (const std::string& result : results) option->add_result(result);
+        try {
+            option->run_callback();
+        } catch (const CLI::Error& e) {
+            throw StudyError("the setup file's batch \"" + std::string(key.key) +
+                             "\" does not read: " + e.what());
+        }
     }
 }
 

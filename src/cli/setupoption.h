@@ -28,4 +28,15 @@ void DeclareSetupOption(CLI::App& app, std::string& path);
 void ApplySetup(const CLI::App& app, const StudySetup& setup, InputTexts& inputs,
                 std::string* units, const FormatSettings& settings);
 
+// Fills the options of the batch command `batch` that were not given from
+// the setup's batch texts, each read as its option reads a command line, so
+// the tool runs what the window's batch tab runs for the same file. A setup
+// with no batch texts of its own (all the tab's defaults) fills nothing. The
+// file's own cuts are not taken when --cut, --heads or --hearts-until is
+// given, and an empty text (no stop) fills nothing. Throws StudyError for a
+// text its option refuses, naming the key, and when --units differs from the
+// file's unit, in which its batch strengths are written.
+void ApplyBatchSetup(CLI::App& batch, const StudySetup& setup, const std::string& units,
+                     const FormatSettings& settings);
+
 }  // namespace colmara

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace colmara {
 
@@ -49,5 +50,9 @@ inline constexpr std::array<BatchTextKey, 14> kBatchTextKeys{{
     {"stop-after", &BatchTexts::stopAfter},
     {"every", &BatchTexts::every},
 }};
+
+// The user's own cuts of `BatchTexts::cuts`: its "NAME:CONDITION" items,
+// separated by ';', each trimmed; empty items are none.
+std::vector<std::string> CutItems(const std::string& cuts);
 
 }  // namespace colmara

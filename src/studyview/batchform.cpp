@@ -4,32 +4,15 @@
 #include <cmath>
 #include <optional>
 
+#include "runtime/typedtext.h"
 #include "study/studyerror.h"
-#include "studyview/trimmed.h"
 
 namespace colmara {
 
 namespace {
 
-// `text` with the locale's decimal symbol written as '.'.
-std::string WithPoint(const std::string& text, const FormatSettings& settings) {
-    const std::string& decimal = settings.decimalSeparator;
-    if (decimal.empty() || decimal == ".") return Trimmed(text);
-    std::string written;
-    const std::string trimmed = Trimmed(text);
-    for (std::size_t i = 0; i < trimmed.size();) {
-        if (trimmed.compare(i, decimal.size(), decimal) == 0) {
-            written += '.';
-            i += decimal.size();
-        } else {
-            written += trimmed[i++];
-        }
-    }
-    return written;
-}
-
 double Number(const std::string& typed, const char* field, const FormatSettings& settings) {
-    const std::string text = WithPoint(typed, settings);
+    const std::string text = WithDecimalPoint(typed, settings);
     double value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
@@ -46,27 +29,15 @@ std::optional<double> Optional(const std::string& typed, const char* field,
 
 std::vector<BatchCut> CutsOf(const BatchTexts& texts, const FormatSettings& settings) {
     if (Trimmed(texts.cuts).empty())
-        return DefaultCuts(ParseAmount(WithPoint(texts.heads, settings)),
+        return DefaultCuts(ParseAmount(WithDecimalPoint(texts.heads, settings)),
                            Number(texts.heartsUntil, "hearts until", settings));
     std::vector<BatchCut> cuts;
     for (const std::string& item : CutItems(texts.cuts))
-        cuts.push_back(ParseCut(WithPoint(item, settings)));
+        cuts.push_back(ParseCut(WithDecimalPoint(item, settings)));
     return cuts;
 }
 
 }  // namespace
-
-std::vector<std::string> CutItems(const std::string& cuts) {
-    std::vector<std::string> items;
-    std::size_t from = 0;
-    for (;;) {
-        const std::size_t end = cuts.find(';', from);
-        const std::string item = Trimmed(cuts.substr(from, end - from));
-        if (!item.empty()) items.push_back(item);
-        if (end == std::string::npos) return items;
-        from = end + 1;
-    }
-}
 
 BatchRequest BatchRequestOf(const BatchTexts& texts, const InputTexts& typed, StrengthUnit unit,
                             const FormatSettings& settings) {
@@ -84,7 +55,7 @@ BatchRequest BatchRequestOf(const BatchTexts& texts, const InputTexts& typed, St
     request.stops.boilerBelow = Optional(texts.stopBoiler, "stop at boiler strength", settings);
     request.stops.productBelow = Optional(texts.stopProduct, "stop at product strength", settings);
     if (!Trimmed(texts.stopAmount).empty())
-        request.stops.collected = ParseAmount(WithPoint(texts.stopAmount, settings));
+        request.stops.collected = ParseAmount(WithDecimalPoint(texts.stopAmount, settings));
     request.stops.afterMinutes = Optional(texts.stopAfter, "stop after", settings);
     request.everyMinutes = Number(texts.every, "timeline interval", settings);
     return request;

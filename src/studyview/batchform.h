@@ -5,7 +5,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "batch/batchrequest.h"
 #include "runtime/numconv.h"
@@ -19,8 +18,5 @@ namespace colmara {
 // and empty cuts are heads, hearts and tails.
 BatchRequest BatchRequestOf(const BatchTexts& texts, const InputTexts& typed, StrengthUnit unit,
                             const FormatSettings& settings);
-
-// The user's own cuts: "NAME:CONDITION" items separated by ';'.
-std::vector<std::string> CutItems(const std::string& cuts);
 
 }  // namespace colmara

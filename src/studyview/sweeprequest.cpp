@@ -3,8 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "runtime/typedtext.h"
 #include "study/studyerror.h"
-#include "studyview/trimmed.h"
 
 namespace colmara {
 

@@ -15,6 +15,7 @@
 #include "cli/companionrun.h"
 #include "runtime/fpcheck.h"
 #include "study/setupfile.h"
+#include "studyview/batchform.h"
 
 namespace colmara::test {
 namespace {
@@ -74,6 +75,61 @@ TEST(BatchCommand, TakesItsFieldTextsFromASetupFile) {
             args.push_back(kRun[i + 1]);
         }
     EXPECT_EQ(CallCompanion(args).out, CallCompanion(kRun).out);
+    std::filesystem::remove(file);
+}
+
+// A setup saved by the window's batch tab runs in the tool the run the tab
+// shows: the same request from the same texts, the locale's decimal comma
+// included. What the command line gives wins, and its own heads replace the
+// file's cuts.
+TEST(BatchCommand, RunsTheBatchTabOfASetupFile) {
+    InitFloatingPoint();
+    const FormatSettings comma{.decimalSeparator = ",", .thousandSeparator = "."};
+    BatchTexts texts;
+    texts.charge = "8000";
+    texts.chargeUnit = "g";
+    texts.cuts = "foreshots: 40ml; hearts:<75,5 ;tails:end";
+    texts.stopProduct = "30";
+    texts.every = "12,5";
+    const StudySetup setup{{"1500", "12", "8", "2"}, StrengthUnit::Volume, texts};
+    const std::filesystem::path file =
+        std::filesystem::temp_directory_path() / ("batch-tab-" + std::to_string(getpid()));
+    WriteSetupFile(file.string(), setup);
+    const auto tabRun = [&](const BatchTexts& shown) {
+        return BatchCsv(RunBatch(BatchRequestOf(shown, setup.inputs, setup.unit, comma), comma),
+                        StrengthUnit::Volume, false);
+    };
+
+    const CompanionRun run = CallCompanion({"batch", "--setup", file.string()}, comma);
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, tabRun(texts));
+
+    BatchTexts overridden = texts;
+    overridden.every = "20";
+    overridden.heads = "60ml";
+    overridden.cuts.clear();
+    EXPECT_EQ(CallCompanion({"batch", "--setup", file.string(), "--every", "20", "--heads", "60ml"},
+                            comma)
+                  .out,
+              tabRun(overridden));
+
+    // The file's batch strengths are by volume: by weight they would mean
+    // another run, so that is refused rather than guessed.
+    const CompanionRun byWeight =
+        CallCompanion({"batch", "--setup", file.string(), "--units", "weight"}, comma);
+    EXPECT_EQ(byWeight.exitCode, 2);
+    EXPECT_NE(byWeight.err.find("batch strengths are by volume"), std::string::npos);
+
+    texts.every = "soon";
+    WriteSetupFile(file.string(), {setup.inputs, setup.unit, texts});
+    const CompanionRun unread = CallCompanion({"batch", "--setup", file.string()}, comma);
+    EXPECT_EQ(unread.exitCode, 2);
+    EXPECT_NE(unread.err.find("batch \"every\" does not read"), std::string::npos) << unread.err;
+
+    // No batch texts of its own: the charge must come from the command line.
+    WriteSetupFile(file.string(), {setup.inputs, setup.unit});
+    EXPECT_EQ(CallCompanion({"batch", "--setup", file.string()}).err,
+              "--charge is required\nRun with --help for more information.\n");
     std::filesystem::remove(file);
 }
 
