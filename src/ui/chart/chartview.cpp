@@ -76,6 +76,7 @@ void ChartView::PaintChart() {
         QPainter bp(&buffer_);
         Render(bp, rect());
         bufferValid_ = true;
+        emit Rendered();
     }
     QPainter painter(this);
     painter.drawImage(0, 0, buffer_);

@@ -32,6 +32,11 @@ class ChartView : public QWidget {
     // returns the layout it drew, which the mouse then works on.
     ChartLayout Render(QPainter& painter, const QRect& bounds);
 
+  signals:
+    // The picture on screen was drawn anew (its data, axes or size changed),
+    // so the layout the mouse works on is new.
+    void Rendered();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

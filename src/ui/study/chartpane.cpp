@@ -25,11 +25,15 @@ ChartPane::ChartPane(const QString& accessibleName, ReadoutText readout,
     layout->setContentsMargins(kFocusFrame, kFocusFrame, kFocusFrame, 0);
     layout->addWidget(view_, 1);
     layout->addWidget(readout_);
+    connect(view_, &ChartView::Rendered, this, [this] {
+        if (reading_) ReadAt(pointer_);
+    });
 }
 
 void ChartPane::ReadAt(QPoint at) {
     const TChart& chart = view_->Chart();
     pointer_ = at;
+    reading_ = true;
     const auto readings = ReadValuesAt(chart.Layout(), chart.SeriesList(), {at.x(), at.y()},
                                        ReadoutMetric::rmHorizontal);
     readout_->SetText(QString::fromStdString(text_(readings)));
@@ -47,9 +51,10 @@ bool ChartPane::eventFilter(QObject* watched, QEvent* event) {
     if (watched == view_) {
         if (event->type() == QEvent::MouseMove)
             ReadAt(static_cast<QMouseEvent*>(event)->position().toPoint());
-        else if (event->type() == QEvent::Leave)
+        else if (event->type() == QEvent::Leave) {
+            reading_ = false;
             readout_->SetText({});
-        else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        } else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
             update();
     }
     return QWidget::eventFilter(watched, event);

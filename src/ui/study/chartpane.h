@@ -26,7 +26,9 @@ class ChartPane : public QWidget {
     // The whole readout; a long one shows cut, whole in its tooltip.
     QString Readout() const { return readout_->FullText(); }
 
-    // The readout for a pointer at `at` in the chart's pixels.
+    // The readout for a pointer at `at` in the chart's pixels. Until the
+    // pointer leaves the chart, the readout follows every new picture: a new
+    // case read at the same point, not the last one's values.
     void ReadAt(QPoint at);
     // The bottom and left axes' values under the pointer the readout was
     // made for.
@@ -45,6 +47,7 @@ class ChartPane : public QWidget {
     ElidedLabel* readout_;
     ReadoutText text_;
     QPoint pointer_;
+    bool reading_ = false;  // the readout reads the point `pointer_`
 };
 
 }  // namespace colmara

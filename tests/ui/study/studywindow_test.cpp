@@ -118,8 +118,17 @@ TEST_F(StudyWindowTest, TypingRecalculatesTheProfileOfTheTypedTexts) {
     panel.Pane().View().repaint();
     const Rect plot = panel.Pane().Chart().ChartRect();
     panel.Pane().ReadAt({plot.Left + 1, (plot.Top + plot.Bottom) / 2});
-    EXPECT_TRUE(panel.Pane().Readout().startsWith("Plate 0: Vapour strength "))
-        << panel.Pane().Readout().toStdString();
+    const QString first = panel.Pane().Readout();
+    EXPECT_TRUE(first.startsWith("Plate 0: Vapour strength ")) << first.toStdString();
+
+    // A new case under the resting pointer is read anew, not left showing
+    // the last one's values.
+    Type(inputs.Field(Input::Strength), "2");
+    Settle(*window);
+    panel.Pane().View().repaint();
+    const QString second = panel.Pane().Readout();
+    EXPECT_TRUE(second.startsWith("Plate 0: Vapour strength ")) << second.toStdString();
+    EXPECT_NE(second, first);
 }
 
 TEST_F(StudyWindowTest, OnlyTheNewestRequestIsDelivered) {
