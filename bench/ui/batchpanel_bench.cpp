@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "runtime/fpcheck.h"
+#include "benchapplication.h"
 #include "study/plateprofile.h"
 #include "ui/chart/chartview.h"
 #include "ui/study/batchrunpanel.h"
@@ -21,15 +21,6 @@ namespace colmara {
 namespace {
 
 constexpr double kFrameMs = 16;
-
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "colmara";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    InitFloatingPoint();
-    static QApplication app(argc, argv);
-}
 
 // Quits `loop` at the chart's first paint after a run has been delivered.
 class PaintAfterRun : public QObject {
@@ -49,7 +40,7 @@ class PaintAfterRun : public QObject {
 };
 
 void BM_ChargeChangeToRedrawnChartAt20Plates(benchmark::State& state) {
-    EnsureApplication();
+    BenchApplication();
     const FormatSettings settings;
     BatchRunPanel panel(settings);
     panel.resize(1000, 700);

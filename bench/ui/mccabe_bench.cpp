@@ -7,27 +7,14 @@
 #include <QImage>
 #include <QPainter>
 #include <array>
-#include <memory>
 #include <string>
 
-#include "runtime/fpcheck.h"
+#include "benchapplication.h"
 #include "ui/chart/chartview.h"
 #include "ui/study/mccabepanel.h"
 
 namespace colmara {
 namespace {
-
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "mccabe_bench";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        InitFloatingPoint();
-        return std::make_unique<QApplication>(argc, argv);
-    }();
-    return *app;
-}
 
 // Two cases of the same plate count that alternate, so every iteration
 // shows a case the chart did not hold.
@@ -48,7 +35,7 @@ void ShowAndRender(McCabePanel& panel, const StudyCase& study, QImage& image) {
 }
 
 void BM_McCabeNewCaseToRenderedChart(benchmark::State& state) {
-    Application();
+    BenchApplication();
     const FormatSettings settings;
     const auto cases = Cases(static_cast<int>(state.range(0)), settings);
     McCabePanel panel(settings);
@@ -60,7 +47,7 @@ BENCHMARK(BM_McCabeNewCaseToRenderedChart)->Arg(20)->Arg(100)->Unit(benchmark::k
 
 // The same with the case solved inside the timing, as an input change does.
 void BM_McCabeSolveShowAndRender(benchmark::State& state) {
-    Application();
+    BenchApplication();
     const FormatSettings settings;
     auto cases = Cases(static_cast<int>(state.range(0)), settings);
     McCabePanel panel(settings);

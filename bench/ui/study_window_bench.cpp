@@ -4,11 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <memory>
 
-#include "runtime/fpcheck.h"
+#include "benchapplication.h"
 #include "runtime/numconv.h"
 #include "ui/chart/chartview.h"
 #include "ui/study/studypanel.h"
@@ -16,21 +13,6 @@
 
 namespace colmara {
 namespace {
-
-QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "colmara";
-    static char* argv[] = {name, nullptr};
-    static QTemporaryDir settingsDir;
-    static std::unique_ptr<QApplication> app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        InitFloatingPoint();
-        // The user's own study settings stay untouched.
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-        return std::make_unique<QApplication>(argc, argv);
-    }();
-    return *app;
-}
 
 // Solves the pending request now and waits on the event loop for its case.
 void SolveNow(StudyWindow& window) {
@@ -43,7 +25,7 @@ void RepaintVisibleChart(StudyWindow& window) {
 }
 
 void BM_OpenStudyWindowToFirstPaintedCase(benchmark::State& state) {
-    Application();
+    BenchApplication();
     const FormatSettings settings;
     for (auto _ : state) {
         StudyWindow window(settings);
@@ -55,7 +37,7 @@ void BM_OpenStudyWindowToFirstPaintedCase(benchmark::State& state) {
 BENCHMARK(BM_OpenStudyWindowToFirstPaintedCase)->Unit(benchmark::kMillisecond);
 
 void BM_InputChangeToRepaintedCharts(benchmark::State& state) {
-    Application();
+    BenchApplication();
     const FormatSettings settings;
     StudyWindow window(settings);
     window.StartWith({"2000", "10", std::to_string(state.range(0)), "3"});

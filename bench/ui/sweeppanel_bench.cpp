@@ -12,7 +12,7 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "runtime/fpcheck.h"
+#include "benchapplication.h"
 #include "ui/chart/chartview.h"
 #include "ui/study/sweeppanel.h"
 
@@ -20,15 +20,6 @@ namespace colmara {
 namespace {
 
 constexpr double kFrameMs = 16;
-
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "colmara";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    InitFloatingPoint();
-    static QApplication app(argc, argv);
-}
 
 // A shown panel set to sweep reflux from 1 to 100 at 100 plates.
 struct ShownPanel {
@@ -49,7 +40,7 @@ struct ShownPanel {
 };
 
 void BM_SweepOf100ValuesAt100Plates(benchmark::State& state) {
-    EnsureApplication();
+    BenchApplication();
     ShownPanel shown;
     SweepPanel& panel = shown.panel;
     double longestGapMs = 0;
@@ -85,7 +76,7 @@ BENCHMARK(BM_SweepOf100ValuesAt100Plates)->Unit(benchmark::kMillisecond)->UseRea
 // What one drain of rows costs the GUI thread at most: a repaint of the
 // chart (0) or the table (1) holding the whole sweep.
 void BM_RepaintAfterSweep(benchmark::State& state) {
-    EnsureApplication();
+    BenchApplication();
     ShownPanel shown;
     SweepPanel& panel = shown.panel;
     panel.Run();

@@ -8,20 +8,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "runtime/fpcheck.h"
+#include "benchapplication.h"
 #include "ui/tools/toolswindow.h"
 
 namespace colmara {
 namespace {
-
-void EnsureApplication() {
-    static int argc = 1;
-    static char name[] = "colmara";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    InitFloatingPoint();
-    static QApplication app(argc, argv);
-}
 
 // Range 0: the tab (0 dilution, 3 sizing). Each iteration types one digit
 // into the form's first field and takes it out again: two keystrokes, two
@@ -35,7 +26,7 @@ void Keystroke(QLineEdit* field, Qt::Key key, const QString& text) {
 }
 
 void BM_KeystrokeToAnswer(benchmark::State& state) {
-    EnsureApplication();
+    BenchApplication();
     const FormatSettings settings;
     QWidget owner;
     owner.show();

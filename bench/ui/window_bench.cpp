@@ -7,9 +7,8 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
-#include <memory>
 
-#include "runtime/fpcheck.h"
+#include "benchapplication.h"
 #include "runtime/numconv.h"
 #include "ui/apptitle.h"
 #include "ui/errorreporter.h"
@@ -23,20 +22,15 @@ namespace {
 double g_applicationMs = 0;
 
 QApplication& Application() {
-    static int argc = 1;
-    static char name[] = "colmara";
-    static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QApplication> app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication& app = []() -> QApplication& {
         QElapsedTimer timer;
         timer.start();
-        InitFloatingPoint();
         RereadProcessFormatSettings();
-        auto created = std::make_unique<QApplication>(argc, argv);
+        QApplication& created = BenchApplication();
         g_applicationMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
         return created;
     }();
-    return *app;
+    return app;
 }
 
 // Counts the paints a widget receives.

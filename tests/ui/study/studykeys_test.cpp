@@ -25,6 +25,7 @@
 
 #include "ui/study/mccabepanel.h"
 #include "ui/study/studywindow.h"
+#include "ui/study/studywindowfixture.h"
 #include "ui/study/sweeppanel.h"
 
 namespace colmara {
@@ -45,20 +46,14 @@ QRect OnWindow(QWidget* w) {
     return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
 }
 
-class StudyKeysTest : public ::testing::Test {
+class StudyKeysTest : public test::StudyWindowFixture {
   protected:
     void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        ASSERT_TRUE(dir_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
-        QSettings(QStringLiteral("Colmara"), QStringLiteral("Colmara Study")).clear();
-        window_ = std::make_unique<StudyWindow>(settings_);
-        window_->resize(1100, 680);
-        window_->show();
+        StudyWindowFixture::SetUp();
+        if (HasFatalFailure()) return;
+        window_ = Open({1100, 680});
         window_->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-        window_->Solver().Flush();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !window_->Solver().Busy(); }, 20000));
     }
 
     QWidget* Power() { return &window_->Inputs().Field(Input::Power); }
@@ -128,8 +123,6 @@ class StudyKeysTest : public ::testing::Test {
         }
     }
 
-    FormatSettings settings_;
-    QTemporaryDir dir_;
     std::unique_ptr<StudyWindow> window_;
 };
 

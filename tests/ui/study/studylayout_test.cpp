@@ -14,9 +14,9 @@
 #include <QTest>
 
 #include "study/setupfile.h"
-#include "ui/chooserfortest.h"
 #include "ui/study/comparepanel.h"
 #include "ui/study/studywindow.h"
+#include "ui/study/studywindowfixture.h"
 
 namespace colmara {
 namespace {
@@ -24,32 +24,9 @@ namespace {
 // The smallest screen the window must fit, less a window frame.
 const QSize kSmallScreen(640 - 8, 480 - 32);
 
-class StudyLayoutTest : public ::testing::Test {
+class StudyLayoutTest : public test::StudyWindowFixture {
   protected:
-    void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        ASSERT_TRUE(dir_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
-        QSettings(QStringLiteral("Colmara"), QStringLiteral("Colmara Study")).clear();
-    }
-
-    std::unique_ptr<StudyWindow> Open() {
-        auto window = std::make_unique<StudyWindow>(settings_);
-        window->resize(640, 448);
-        window->show();
-        Settle(*window);
-        return window;
-    }
-
-    static void Settle(StudyWindow& window) {
-        window.Solver().Flush();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Solver().Busy(); }, 20000));
-        QApplication::processEvents();
-    }
-
-    static ComparePanel& Compare(StudyWindow& w) {
-        return dynamic_cast<ComparePanel&>(w.Panel(w.Tabs().count() - 1));
-    }
+    std::unique_ptr<StudyWindow> Open() { return StudyWindowFixture::Open({640, 448}); }
 
     // Pins the window's runs, then moves the pointer over `plate` of the
     // Compare chart.
@@ -68,11 +45,6 @@ class StudyLayoutTest : public ::testing::Test {
         EXPECT_LE(w.minimumSizeHint().height(), kSmallScreen.height()) << what;
         EXPECT_LE(w.width(), 640) << what;
     }
-
-    FormatSettings settings_;
-    QTemporaryDir dir_;
-    FileChoice answer_;
-    ChooserForTest chooser_{[this](const FileRequest&) { return answer_; }};
 };
 
 TEST_F(StudyLayoutTest, NoTextSetsTheWindowsWidth) {

@@ -28,35 +28,15 @@
 #include "ui/study/comparepanel.h"
 #include "ui/study/profilepanel.h"
 #include "ui/study/studyopener.h"
+#include "ui/study/studywindowfixture.h"
 
 namespace colmara {
 namespace {
 
 constexpr int kProfileTab = 0;
 
-// Every window of a test reads and writes settings in a directory of its own.
-class StudyWindowTest : public ::testing::Test {
+class StudyWindowTest : public test::StudyWindowFixture {
   protected:
-    void SetUp() override {
-        QStandardPaths::setTestModeEnabled(true);
-        ASSERT_TRUE(dir_.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir_.path());
-        QSettings(QStringLiteral("Colmara"), QStringLiteral("Colmara Study")).clear();
-    }
-
-    std::unique_ptr<StudyWindow> Open() {
-        auto window = std::make_unique<StudyWindow>(settings_);
-        window->show();
-        Settle(*window);
-        return window;
-    }
-
-    // Lets the debounce pass at once and waits for the newest case.
-    static void Settle(StudyWindow& window) {
-        window.Solver().Flush();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Solver().Busy(); }, 20000));
-    }
-
     static void Type(NumberField& field, const char* text) {
         field.setFocus();
         field.selectAll();
@@ -66,22 +46,12 @@ class StudyWindowTest : public ::testing::Test {
     static ProfilePanel& Profile(StudyWindow& w) {
         return dynamic_cast<ProfilePanel&>(w.Panel(kProfileTab));
     }
-    static ComparePanel& Compare(StudyWindow& w) {
-        return dynamic_cast<ComparePanel&>(w.Panel(w.Tabs().count() - 1));
-    }
 
     static std::string ProfileCsv(const CaseProfile& profile, StrengthUnit unit) {
         std::string csv = CsvHeader(PlateRecord(profile.plates.front(), unit));
         for (const PlateRow& row : profile.plates) csv += CsvLine(PlateRecord(row, unit));
         return csv;
     }
-
-    QString Path(const char* name) const { return dir_.filePath(QString::fromUtf8(name)); }
-
-    FormatSettings settings_;
-    QTemporaryDir dir_;
-    FileChoice answer_;
-    ChooserForTest chooser_{[this](const FileRequest&) { return answer_; }};
 };
 
 // The chart's curves hold exactly the profile the study layer computes for
