@@ -194,9 +194,10 @@ void TChartAxis::Draw(TChartCanvas& canvas, const AxisLayout& layout, const Rect
         canvas.TextOut(label.X, label.Y, label.Text, label.Align, LabelsFont);
     if (layout.TitleVisible) {
         if (Horizontal())
-            canvas.TextOut(layout.TitleAt.X, layout.TitleAt.Y, Title, TextAlign::Center, TitleFont);
+            canvas.TextOut(layout.TitleAt.X, layout.TitleAt.Y, layout.TitleText, TextAlign::Center,
+                           TitleFont);
         else
-            canvas.VerticalTextOut(layout.TitleAt.X, layout.TitleAt.Y, Title, TitleFont);
+            canvas.VerticalTextOut(layout.TitleAt.X, layout.TitleAt.Y, layout.TitleText, TitleFont);
     }
 
     const AxisScale& scale = layout.Scale;

@@ -127,7 +127,7 @@ void TChart::LayoutAxes(ChartLayout& layout, TChartCanvas& canvas) const {
         if (!a.Used) continue;
         a.PosAxis = EdgeOf(chartRect, a.Side);
         axes_[i].CalcLabels(a, canvas, seriesList_, settings_);
-        axes_[i].PlaceTitle(a, canvas);
+        axes_[i].PlaceTitle(a, canvas, layout.Bounds);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "chart/chartseries.h"
+#include "chart/fittedtext.h"
 
 namespace colmara {
 
@@ -130,12 +131,18 @@ void TChartAxis::ReserveRoom(AxisLayout& layout, Rect& chartRect, TChartCanvas& 
     if (copy.Width() > 0 && copy.Height() > 0) chartRect = copy;
 }
 
-void TChartAxis::PlaceTitle(AxisLayout& layout, TChartCanvas& canvas) const {
+void TChartAxis::PlaceTitle(AxisLayout& layout, TChartCanvas& canvas, const Rect& bounds) const {
     layout.TitleVisible = !Title.empty();
     if (!layout.TitleVisible) return;
     const int low = Outward(side_) < 0 ? layout.RoomStart : layout.RoomStart - TitleRoom(canvas);
     const int along = layout.Scale.ICenterPos;
     layout.TitleAt = Horizontal() ? Point{along, low} : Point{low, along};
+    // Centred on `along`, the text may run as far as the nearer edge of the
+    // bounds on either side: a short chart cuts a long title, never its ends.
+    const int room = Horizontal() ? 2 * std::min(along - bounds.Left, bounds.Right - along)
+                                  : 2 * std::min(along - bounds.Top, bounds.Bottom - along);
+    layout.TitleText = FittedText(canvas, TitleFont, Title, room);
+    layout.TitleVisible = !layout.TitleText.empty();
 }
 
 }  // namespace colmara

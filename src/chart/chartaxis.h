@@ -45,6 +45,9 @@ struct AxisLayout {
     // vertical axes turn the text, its top edge at X and its run centred on Y.
     bool TitleVisible = false;
     Point TitleAt;
+    // The title as drawn: whole where it fits inside the chart's bounds,
+    // centred as it is; otherwise cut short with an ellipsis.
+    std::string TitleText;
 };
 
 struct AxisRange {
@@ -117,8 +120,8 @@ class TChartAxis {
     void CalcLabels(AxisLayout& layout, TChartCanvas& canvas,
                     const std::vector<TChartSeries*>& series, const FormatSettings& settings) const;
     // Places the title in the outermost strip of the room, centred on the
-    // final extent.
-    void PlaceTitle(AxisLayout& layout, TChartCanvas& canvas) const;
+    // final extent, and fits its text inside `bounds`.
+    void PlaceTitle(AxisLayout& layout, TChartCanvas& canvas, const Rect& bounds) const;
     void Draw(TChartCanvas& canvas, const AxisLayout& layout, const Rect& chartRect) const;
 
   private:

@@ -75,9 +75,9 @@ struct SweepChart {
             amount.AddXY(x, amountValue);
         }
     }
-    ChartLayout Layout() {
+    ChartLayout Layout(const Rect& bounds = kPanel) {
         RecordingCanvas canvas;
-        return chart.CalcLayout(canvas, kPanel);
+        return chart.CalcLayout(canvas, bounds);
     }
 };
 
@@ -167,6 +167,40 @@ TEST(AxisFit, InnerLabelsWiderThanTheEndsStayClearOfTheTitle) {
     // "91.5" and a blank: 30 px of labels, 7 of ticks, 13 of title.
     EXPECT_EQ(right.RoomStart - layout.ChartRect.Right, 13 + 30 + 7);
     ExpectLabelsClearTheTitles(layout, "profile at 0 plates");
+}
+
+// A title longer than the chart has room for is cut short with an ellipsis
+// rather than cut off at the chart's edges; one that fits stays whole.
+TEST(AxisFit, TitlesStayInsideTheChart) {
+    SweepChart f({1, 2, 3}, 50, 100);
+    const auto title = [](const ChartLayout& layout, AxisSide side) {
+        return layout.Axis(side).TitleText;
+    };
+    const ChartLayout roomy = f.Layout();
+    EXPECT_EQ(title(roomy, AxisSide::Left), "Product strength, % by weight");
+    EXPECT_EQ(title(roomy, AxisSide::Bottom), "Plates");
+
+    // 100 px high: each vertical title is the longest start of itself that,
+    // with the ellipsis, fits inside the bounds centred where it stands.
+    const ChartLayout low = f.Layout({0, 0, 400, 100});
+    for (AxisSide side : {AxisSide::Left, AxisSide::Right}) {
+        const AxisLayout& axis = low.Axis(side);
+        const std::string whole =
+            side == AxisSide::Left ? "Product strength, % by weight" : "Product amount, g/h";
+        const std::string ellipsis = "\u2026";
+        ASSERT_TRUE(axis.TitleText.ends_with(ellipsis)) << axis.TitleText;
+        const std::string kept = axis.TitleText.substr(0, axis.TitleText.size() - ellipsis.size());
+        EXPECT_TRUE(whole.starts_with(kept)) << kept;
+        const int width = static_cast<int>(kept.size() + 1) * RecordingCanvas::kCharWidth;
+        const int room =
+            2 * std::min(axis.TitleAt.Y - low.Bounds.Top, low.Bounds.Bottom - axis.TitleAt.Y);
+        EXPECT_LE(width, room) << kept;
+        EXPECT_GT(width + RecordingCanvas::kCharWidth, room) << kept << " could keep more";
+    }
+
+    // Not one character fits: no title at all, rather than a lone ellipsis.
+    const ChartLayout flat = f.Layout({0, 0, 400, 12});
+    EXPECT_FALSE(flat.Axis(AxisSide::Left).TitleVisible);
 }
 
 TEST(AxisFit, NoLabelMeetsATitleOverRangesOfEverySize) {
