@@ -199,6 +199,19 @@ TEST(SeekCommand, ATargetTypedFromASweepRowIsReachedByThatRow) {
         EXPECT_EQ(found.exitCode, 0) << found.err;
         EXPECT_EQ(found.out.substr(0, found.out.find('\n')), c.value);
     }
+    // In the comma locale the found text is "5,01"; as a JSON number, 5.01.
+    const std::vector<std::string> common = {"--strength", "10",       "--power",
+                                             "1500",       "--plates", "4"};
+    std::vector<std::string> sweep = {"sweep", "--reflux", "5,01"};
+    sweep.insert(sweep.end(), common.begin(), common.end());
+    const std::vector<std::string> row =
+        CsvCells(Lines(CallCompanion(sweep, CommaSettings()).out).at(1));
+    std::vector<std::string> seek = {"seek",   "--vary", "reflux", "--json", "--target-strength",
+                                     row.at(4)};
+    seek.insert(seek.end(), common.begin(), common.end());
+    const CompanionRun json = CallCompanion(seek, CommaSettings());
+    EXPECT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_EQ(nlohmann::json::parse(json.out).at("value"), 5.01) << json.out;
     EXPECT_NE(CallCompanion({"seek", "--help"}).out.find("a target copied from a printed row"),
               std::string::npos);
 }

@@ -71,6 +71,19 @@ TEST(WholeFile, KeepsTheOldFileWhenTheWriteFailsOrIsAbandoned) {
     EXPECT_EQ(folder.Count(), 1u);
     EXPECT_EQ(ReasonOf([&] { WriteWholeFile(folder / "no/such.csv", "x"); }),
               "No such file or directory");
+    // The last step failing: a file cannot be renamed over a folder, so
+    // the folder stays as it was and no temporary stays.
+    fs::create_directory(folder / "rows");
+    std::ofstream(folder / "rows/inside") << "mine";
+    EXPECT_EQ(ReasonOf([&] {
+                  WholeFileWriter renamed(folder / "kept.csv");
+                  renamed.Write("rows");
+                  renamed.CommitAs(folder / "rows");
+              }),
+              "Is a directory");
+    EXPECT_EQ(FileBytes(folder / "rows/inside"), "mine");
+    EXPECT_EQ(FileBytes(folder / "kept.csv"), "old");
+    EXPECT_EQ(folder.Count(), 2u);
     // A partial file is put beside the target under a name of its own.
     WholeFileWriter writer(folder / "kept.csv");
     writer.Write("rows");

@@ -125,6 +125,22 @@ TEST(Records, TabSeparatedRowsHaveTheCsvCellsUnquoted) {
     EXPECT_EQ(TsvLine(record), "x,\"y\"\t\t1 2 3\n");
 }
 
+// Each character that makes a CSV cell quoted does so on its own.
+TEST(Records, ACsvCellIsQuotedForEachSpecialCharacterAlone) {
+    const struct {
+        const char* text;
+        const char* line;
+    } cases[] = {
+        {"\"", "\"\"\"\"\r\n"},        // a lone quote, doubled inside quotes
+        {",", "\",\"\r\n"},            // a separator
+        {"a\rb", "\"a\rb\"\r\n"},      // a carriage return alone
+        {"a\nb", "\"a\nb\"\r\n"},      // a line feed alone
+        {"a\tb 'c'", "a\tb 'c'\r\n"},  // tabs, blanks and apostrophes stay bare
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CsvLine({{"a", std::string(c.text), false}}), c.line) << c.text;
+}
+
 // Every exported or copied table is this text: the header, then one line
 // per record; a table without rows is its header alone.
 TEST(Records, TableTextIsTheHeaderAndOneLinePerRecord) {

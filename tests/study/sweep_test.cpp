@@ -44,7 +44,9 @@ TEST(RunSweep, RowsEqualSeparateCalculations) {
     const Case cases[] = {
         {{"0:1000:500", "1", "99:101", "-1:1"}, false, 8},
         {{"800:1200:400", "0.5:1.5:0.5", "0:2:2", "1.5"}, true, 0},
-        {{"800:1200:400", "0.5:1.5:0.5", "0:2:2", "1,5"}, true, 12},
+        // At 0, 1 and 2 plates: no top plate, a top plate that is the only
+        // one, and one above another.
+        {{"800:1200:400", "0.5:1.5:0.5", "0:2:1", "1,5"}, true, 18},
         {{"1000", "-5:20:25", "0:15:15", "1"}, false, 2},
         {{"x", "1", "20", "15"}, false, 0},
         // Generated in the exponent form, "1e-05" to "3,0000000000000004e-05".
