@@ -39,9 +39,6 @@ std::optional<BatchOutcome> Outcome(const BatchRequest& request, const FormatSet
 
 BatchRunner::BatchRunner(QObject* parent) : QObject(parent) {
     qRegisterMetaType<colmara::BatchOutcome>("colmara::BatchOutcome");
-    debounce_.setSingleShot(true);
-    debounce_.setInterval(kDebounceMs);
-    connect(&debounce_, &QTimer::timeout, this, &BatchRunner::Flush);
 }
 
 BatchRunner::~BatchRunner() {
@@ -50,23 +47,16 @@ BatchRunner::~BatchRunner() {
 }
 
 void BatchRunner::Request(BatchRequest request, const FormatSettings& settings) {
-    pending_ = {++latest_, std::move(request), settings};
     // The run in hand is stale from now on: it stops at its next moment.
-    wanted_ = latest_;
-    debounce_.start();
+    wanted_ = jobs_.Request({0, std::move(request), settings});
 }
 
 void BatchRunner::Cancel() {
-    debounce_.stop();
-    pending_ = {};
-    wanted_ = ++latest_;
-    delivered_ = latest_;
+    wanted_ = jobs_.Cancel();
 }
 
 void BatchRunner::Flush() {
-    debounce_.stop();
-    if (pending_.id == 0) return;
-    worker_.Post(std::exchange(pending_, {}));
+    jobs_.Flush();
 }
 
 std::optional<BatchRunner::Finish> BatchRunner::Work(Job& job) {
@@ -77,11 +67,8 @@ std::optional<BatchRunner::Finish> BatchRunner::Work(Job& job) {
 }
 
 void BatchRunner::TakeFinished() {
-    std::optional<Finish> finish = worker_.Take();
-    // Taken by an earlier wake-up, or overtaken by a newer request.
-    if (!finish || finish->id != latest_) return;
-    delivered_ = finish->id;
-    emit Finished(finish->outcome);
+    // Nothing when an earlier wake-up took it or a newer request overtook it.
+    if (std::optional<Finish> finish = jobs_.TakeCurrent()) emit Finished(finish->outcome);
 }
 
 }  // namespace colmara

@@ -16,8 +16,7 @@
 #include "batch/batchrequest.h"
 #include "batch/batchresult.h"
 #include "runtime/numconv.h"
-#include "ui/study/guiwakeup.h"
-#include "ui/study/latestjobworker.h"
+#include "ui/study/debouncedworker.h"
 
 namespace colmara {
 
@@ -47,9 +46,9 @@ class BatchRunner : public QObject {
     // Hands the pending request to the worker now (tests, benchmarks).
     void Flush();
 
-    QTimer& Debounce() { return debounce_; }
+    QTimer& Debounce() { return jobs_.Debounce(); }
     // True from a request until its outcome (or a newer one) is delivered.
-    bool Busy() const { return latest_ != delivered_; }
+    bool Busy() const { return jobs_.Busy(); }
 
   signals:
     void Finished(const colmara::BatchOutcome& outcome);
@@ -70,17 +69,13 @@ class BatchRunner : public QObject {
     };
     std::optional<Finish> Work(Job& job);
 
-    QTimer debounce_;
-    Job pending_;
-    std::uint64_t latest_ = 0;     // GUI thread: the newest request
-    std::uint64_t delivered_ = 0;  // GUI thread: the newest delivered
     // The newest request's id, read by the running job to know it is stale.
     std::atomic<std::uint64_t> wanted_{0};
     std::atomic<bool> stopping_{false};  // the runner is going: stop the run in hand
 
-    // Last: joined before the members its jobs use are gone.
-    LatestJobWorker<Job, Finish> worker_{[this](Job& job) { return Work(job); },
-                                         [this] { WakeOnGuiThread(this, "TakeFinished"); }};
+    // Last: its worker is joined before the members its jobs use are gone.
+    DebouncedWorker<Job, Finish> jobs_{this, "TakeFinished", kDebounceMs,
+                                       [this](Job& job) { return Work(job); }};
 };
 
 }  // namespace colmara

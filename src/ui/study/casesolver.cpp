@@ -30,21 +30,15 @@ StudyCase SolveStudy(const InputTexts& typed, StrengthUnit unit, const FormatSet
 
 CaseSolver::CaseSolver(QObject* parent) : QObject(parent) {
     qRegisterMetaType<colmara::StudyCase>("colmara::StudyCase");
-    debounce_.setSingleShot(true);
-    debounce_.setInterval(kDebounceMs);
-    connect(&debounce_, &QTimer::timeout, this, &CaseSolver::Flush);
 }
 
 void CaseSolver::Request(const InputTexts& typed, StrengthUnit unit,
                          const FormatSettings& settings) {
-    pending_ = {++latest_, typed, unit, settings};
-    debounce_.start();
+    jobs_.Request({0, typed, unit, settings});
 }
 
 void CaseSolver::Flush() {
-    debounce_.stop();
-    if (pending_.id == 0) return;
-    worker_.Post(std::exchange(pending_, {}));
+    jobs_.Flush();
 }
 
 CaseSolver::Solution CaseSolver::Solve(const Job& job) {
@@ -52,11 +46,8 @@ CaseSolver::Solution CaseSolver::Solve(const Job& job) {
 }
 
 void CaseSolver::TakeSolved() {
-    std::optional<Solution> solution = worker_.Take();
-    // Taken by an earlier wake-up, or overtaken by a newer request.
-    if (!solution || solution->id != latest_) return;
-    delivered_ = solution->id;
-    emit Solved(solution->study);
+    // Nothing when an earlier wake-up took it or a newer request overtook it.
+    if (std::optional<Solution> solution = jobs_.TakeCurrent()) emit Solved(solution->study);
 }
 
 }  // namespace colmara

@@ -11,8 +11,7 @@
 #include <optional>
 
 #include "runtime/numconv.h"
-#include "ui/study/guiwakeup.h"
-#include "ui/study/latestjobworker.h"
+#include "ui/study/debouncedworker.h"
 #include "ui/study/studypanel.h"
 
 namespace colmara {
@@ -33,9 +32,9 @@ class CaseSolver : public QObject {
     void Flush();
 
     // Waits for the debounce before a request goes to the worker.
-    QTimer& Debounce() { return debounce_; }
+    QTimer& Debounce() { return jobs_.Debounce(); }
     // True from a request until its case (or a newer one) is delivered.
-    bool Busy() const { return latest_ != delivered_; }
+    bool Busy() const { return jobs_.Busy(); }
 
   signals:
     void Solved(const colmara::StudyCase& study);
@@ -57,13 +56,8 @@ class CaseSolver : public QObject {
     };
     static Solution Solve(const Job& job);
 
-    QTimer debounce_;
-    Job pending_;
-    std::uint64_t latest_ = 0;     // GUI thread: the newest request
-    std::uint64_t delivered_ = 0;  // GUI thread: the newest delivered
-    // Last: joined before the members its jobs use are gone.
-    LatestJobWorker<Job, Solution> worker_{[](Job& job) { return std::optional(Solve(job)); },
-                                           [this] { WakeOnGuiThread(this, "TakeSolved"); }};
+    DebouncedWorker<Job, Solution> jobs_{this, "TakeSolved", kDebounceMs,
+                                         [](Job& job) { return std::optional(Solve(job)); }};
 };
 
 }  // namespace colmara
