@@ -55,8 +55,11 @@ BatchNode BatchSolver::Seek(const InputTexts& inputs, long double refluxFloor, b
 
 BatchNode BatchSolver::At(const std::string& strengthText, long double refluxFloor, bool first) {
     const bool seeks = request_.policy == BatchPolicy::Strength;
-    const std::string key =
-        strengthText + (seeks ? "|" + ValueText(static_cast<double>(refluxFloor), false, {}) : "");
+    std::string key = strengthText;
+    if (seeks) {
+        key += '|';
+        key += ValueText(static_cast<double>(refluxFloor), false, {});
+    }
     if (const auto found = known_.find(key); found != known_.end()) return found->second;
     if (request_.cancelled && request_.cancelled()) throw BatchCancelled{};
     InputTexts inputs = request_.inputs;
