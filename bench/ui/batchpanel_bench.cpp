@@ -6,21 +6,17 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QTimer>
-#include <algorithm>
 
 #include "benchapplication.h"
+#include "eventloopgaps.h"
 #include "study/plateprofile.h"
 #include "ui/chart/chartview.h"
 #include "ui/study/batchrunpanel.h"
 
 namespace colmara {
 namespace {
-
-constexpr double kFrameMs = 16;
 
 // Quits `loop` at the chart's first paint after a run has been delivered.
 class PaintAfterRun : public QObject {
@@ -50,25 +46,12 @@ void BM_ChargeChangeToRedrawnChartAt20Plates(benchmark::State& state) {
     panel.Runner().Flush();
     while (panel.Runner().Busy()) QApplication::processEvents();
     QLineEdit& charge = panel.Field(&BatchTexts::charge);
-    double longestGapMs = 0, gaps = 0, longGaps = 0;
+    EventLoopGaps gaps;
     int round = 0;
     for (auto _ : state) {
         QEventLoop loop;
         PaintAfterRun painted(panel, loop);
-        QTimer tick;
-        tick.setTimerType(Qt::PreciseTimer);
-        tick.setInterval(1);
-        QElapsedTimer clock;
-        qint64 last = 0;
-        QObject::connect(&tick, &QTimer::timeout, [&] {
-            const qint64 now = clock.nsecsElapsed();
-            const double gapMs = static_cast<double>(now - last) / 1e6;
-            longestGapMs = std::max(longestGapMs, gapMs);
-            gaps += 1;
-            longGaps += gapMs > kFrameMs ? 1 : 0;
-            last = now;
-        });
-        clock.start();
+        GapMeter meter(gaps);
         charge.setFocus();
         charge.end(false);
         // One keystroke: alternately a digit more and one fewer.
@@ -76,13 +59,11 @@ void BM_ChargeChangeToRedrawnChartAt20Plates(benchmark::State& state) {
         QKeyEvent key(QEvent::KeyPress, digit ? Qt::Key_5 : Qt::Key_Backspace, Qt::NoModifier,
                       digit ? QStringLiteral("5") : QString());
         QApplication::sendEvent(&charge, &key);
-        last = clock.nsecsElapsed();
-        tick.start();
+        meter.Start();
         loop.exec();
     }
     if (!panel.RunCurrent()) state.SkipWithError(panel.Summary().toStdString().c_str());
-    state.counters["longest_gap_ms"] = longestGapMs;
-    state.counters["gaps_over_16ms_share"] = gaps > 0 ? longGaps / gaps : 0;
+    gaps.Report(state);
 }
 BENCHMARK(BM_ChargeChangeToRedrawnChartAt20Plates)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -5,21 +5,17 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QTableView>
-#include <QTimer>
-#include <algorithm>
 
 #include "benchapplication.h"
+#include "eventloopgaps.h"
 #include "ui/chart/chartview.h"
 #include "ui/study/sweeppanel.h"
 
 namespace colmara {
 namespace {
-
-constexpr double kFrameMs = 16;
 
 // A shown panel set to sweep reflux from 1 to 100 at 100 plates.
 struct ShownPanel {
@@ -43,33 +39,18 @@ void BM_SweepOf100ValuesAt100Plates(benchmark::State& state) {
     BenchApplication();
     ShownPanel shown;
     SweepPanel& panel = shown.panel;
-    double longestGapMs = 0;
-    double gaps = 0, longGaps = 0;
+    EventLoopGaps gaps;
     for (auto _ : state) {
         QEventLoop loop;
-        QTimer tick;
-        tick.setTimerType(Qt::PreciseTimer);
-        tick.setInterval(1);
-        QElapsedTimer clock;
-        qint64 last = 0;
-        QObject::connect(&tick, &QTimer::timeout, [&] {
-            const qint64 now = clock.nsecsElapsed();
-            const double gapMs = static_cast<double>(now - last) / 1e6;
-            longestGapMs = std::max(longestGapMs, gapMs);
-            gaps += 1;
-            longGaps += gapMs > kFrameMs ? 1 : 0;
-            last = now;
+        GapMeter meter(gaps, [&] {
             if (!panel.Running()) loop.quit();
         });
-        clock.start();
         panel.Run();
-        last = clock.nsecsElapsed();
-        tick.start();
+        meter.Start();
         loop.exec();
     }
     if (panel.TableCsv().empty() || !panel.Message().isEmpty()) state.SkipWithError("no rows");
-    state.counters["longest_gap_ms"] = longestGapMs;
-    state.counters["gaps_over_16ms_share"] = gaps > 0 ? longGaps / gaps : 0;
+    gaps.Report(state);
 }
 BENCHMARK(BM_SweepOf100ValuesAt100Plates)->Unit(benchmark::kMillisecond)->UseRealTime();
 
