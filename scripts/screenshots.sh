@@ -57,19 +57,26 @@ type_into() {
   xdotool type --delay 20 "$3"
 }
 
-# The study window on a case with few plates, so each step shows: its column
-# profile, and the McCabe-Thiele diagram with the published data exported
-# through the window's own Export (the figure of docs/model.md).
-shoot_study_window() {
-  XDG_CONFIG_HOME="$work/config" start_program "$program" --study
+# open_study <settings folder> <plates>: starts the study window with settings
+# of its own and types 1500 W, 10 %, the plates and reflux 3. Sets the
+# caller's `study` (the window) and X, Y (its place).
+open_study() {
+  XDG_CONFIG_HOME="$work/$1" start_program "$program" --study
   wait_for 20 has_window "Colmara Study" || { echo "the study window did not appear" >&2; exit 1; }
-  local study X Y WIDTH HEIGHT SCREEN WINDOW
   study=$(window_titled "Colmara Study")
   eval "$(xdotool getwindowgeometry --shell "$study")"
   type_into $((X + 167)) $((Y + 48)) 1500   # power
   type_into $((X + 167)) $((Y + 77)) 10     # boiler strength
-  type_into $((X + 167)) $((Y + 134)) 6     # plates
+  type_into $((X + 167)) $((Y + 134)) "$2"  # plates
   type_into $((X + 167)) $((Y + 163)) 3     # reflux ratio
+}
+
+# The study window on a case with few plates, so each step shows: its column
+# profile, and the McCabe-Thiele diagram with the published data exported
+# through the window's own Export (the figure of docs/model.md).
+shoot_study_window() {
+  local study X Y WIDTH HEIGHT SCREEN WINDOW
+  open_study config 6
   xdotool mousemove $((X + 600)) $((Y + 300))  # the readout under the pointer
   sleep 1
   screen_shot study
@@ -94,15 +101,8 @@ shoot_study_window() {
 # The study window's Batch run tab on a 20 l wash of 10 % at 1500 W, 20
 # plates and reflux 3, stopped when the product falls below 20 %.
 shoot_batch_tab() {
-  XDG_CONFIG_HOME="$work/config-batch" start_program "$program" --study
-  wait_for 20 has_window "Colmara Study" || { echo "the study window did not appear" >&2; exit 1; }
   local study X Y WIDTH HEIGHT SCREEN WINDOW
-  study=$(window_titled "Colmara Study")
-  eval "$(xdotool getwindowgeometry --shell "$study")"
-  type_into $((X + 167)) $((Y + 48)) 1500   # power
-  type_into $((X + 167)) $((Y + 77)) 10     # boiler strength
-  type_into $((X + 167)) $((Y + 134)) 20    # plates
-  type_into $((X + 167)) $((Y + 163)) 3     # reflux ratio
+  open_study config-batch 20
   xdotool key alt+n                         # "Batch run"
   sleep 0.3
   type_into $((X + 475)) $((Y + 353)) 20    # stop at product strength
