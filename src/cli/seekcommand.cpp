@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/companionoptions.h"
+#include "runtime/typedtext.h"
 #include "study/records.h"
 #include "study/seek.h"
 #include "study/studyerror.h"
@@ -72,19 +73,11 @@ SeekRequest RequestOf(const SeekOptions& options) {
     return request;
 }
 
-// The varied input's field text as a JSON number: the text is the shortest
-// form of the value with the locale's decimal symbol in place of '.'.
-std::string ValueNumber(std::string text, const FormatSettings& settings) {
-    const std::size_t symbol = text.find(settings.decimalSeparator);
-    if (symbol != std::string::npos && settings.decimalSeparator != ".")
-        text.replace(symbol, settings.decimalSeparator.size(), ".");
-    return text;
-}
-
 std::string JsonOutput(const SeekResult& result, StrengthUnit unit,
                        const FormatSettings& settings) {
     return std::string("{\"value\":") +
-           (result.reachable ? ValueNumber(result.value, settings) : "null") +
+           // The field text as a JSON number: '.' for the locale's symbol.
+           (result.reachable ? WithDecimalPoint(result.value, settings) : "null") +
            ",\"reachable\":" + (result.reachable ? "true" : "false") +
            ",\"row\":" + JsonObject(SweepRecord(result.row, unit)) + "}\n";
 }

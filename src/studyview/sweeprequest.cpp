@@ -16,18 +16,9 @@ namespace {
 std::string RangeBound(Input input, const char* which, const std::string& typed,
                        const FormatSettings& settings) {
     const std::string text = Trimmed(typed);
-    const std::string& decimal = settings.decimalSeparator;
-    std::string written;
-    bool foreignPoint = false;
-    for (std::size_t i = 0; i < text.size();) {
-        if (!decimal.empty() && text.compare(i, decimal.size(), decimal) == 0) {
-            written += '.';
-            i += decimal.size();
-            continue;
-        }
-        foreignPoint |= text[i] == '.';
-        written += text[i++];
-    }
+    const std::string written = WithDecimalPoint(text, settings);
+    const bool foreignPoint =
+        settings.decimalSeparator != "." && text.find('.') != std::string::npos;
     double value = 0;
     const auto [end, error] =
         std::from_chars(written.data(), written.data() + written.size(), value);
