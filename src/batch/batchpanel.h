@@ -43,10 +43,8 @@ class BatchPanel {
 
     // The state a share `theta` (0..1) along the stretch.
     BatchState At(long double theta) const;
-    const BatchState& Start() const { return start_; }
     const BatchState& End() const { return end_; }
     const BatchNode& First() const { return nodes_[0]; }
-    const BatchNode& Last() const { return nodes_[2]; }
     bool Emptying() const { return emptying_; }
 
   private:

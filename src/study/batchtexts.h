@@ -34,7 +34,7 @@ struct BatchTextKey {
     std::string BatchTexts::*text;
 };
 
-inline constexpr std::array<BatchTextKey, 14> kBatchTextKeys{{
+inline constexpr auto kBatchTextKeys = std::to_array<BatchTextKey>({
     {"charge", &BatchTexts::charge},
     {"charge-unit", &BatchTexts::chargeUnit},
     {"start-temperature", &BatchTexts::startTemperature},
@@ -49,7 +49,7 @@ inline constexpr std::array<BatchTextKey, 14> kBatchTextKeys{{
     {"stop-amount", &BatchTexts::stopAmount},
     {"stop-after", &BatchTexts::stopAfter},
     {"every", &BatchTexts::every},
-}};
+});
 
 // The user's own cuts of `BatchTexts::cuts`: its "NAME:CONDITION" items,
 // separated by ';', each trimmed; empty items are none.

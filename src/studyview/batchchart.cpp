@@ -24,8 +24,6 @@ BatchChart::BatchChart(TChart& chart)
     collected_.SetAxes(&chart.BottomAxis(), &chart.RightAxis());
     chart.BottomAxis().Title = "Minutes from the start of heating";
     chart.RightAxis().Title = "Collected, g";
-    // The left axis' grid is the chart's; a second one would not line up.
-    chart.RightAxis().Grid.Visible = false;
     Scale({}, StrengthUnit::Weight);
 }
 

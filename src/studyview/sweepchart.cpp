@@ -59,7 +59,7 @@ void SweepChart::Title(Input varied, StrengthUnit unit) {
     varied_ = varied;
     unit_ = unit;
     chart_.BottomAxis().Title = SweptInputTitle(varied, unit);
-    chart_.BottomAxis().WholeNumbers = varied == Input::Plates || varied == Input::Power;
+    chart_.BottomAxis().WholeNumbers = TraitsOf(varied).whole;
     // Over the boiler strength both figures can rise alike, so the two
     // autoscaled curves may lie on top of each other: the legend, and so
     // the readout, say which is which.

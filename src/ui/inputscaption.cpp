@@ -1,6 +1,7 @@
 #include "ui/inputscaption.h"
 
 #include "runtime/printable.h"
+#include "studyview/studychart.h"
 
 namespace colmara {
 
@@ -8,8 +9,7 @@ QString InputsCaption(const InputTexts& inputs, StrengthUnit unit) {
     const auto text = [](const std::string& typed) {
         return QString::fromStdString(EscapeControls(typed));
     };
-    const QString byUnit = unit == StrengthUnit::Volume ? QStringLiteral("% by volume")
-                                                        : QStringLiteral("% by weight");
+    const QString byUnit = QString::fromStdString(StrengthUnitName(unit));
     return QStringLiteral("Power %1 W \u00b7 strength %2 %3 \u00b7 %4 plates \u00b7 reflux %5")
         .arg(text(inputs.power), text(inputs.strength), byUnit, text(inputs.plates),
              text(inputs.reflux));

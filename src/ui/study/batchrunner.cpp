@@ -43,7 +43,7 @@ BatchRunner::BatchRunner(QObject* parent) : QObject(parent) {
 
 BatchRunner::~BatchRunner() {
     // The run in hand stops at its next moment; the worker then joins.
-    stopping_ = true;
+    Cancel();
 }
 
 void BatchRunner::Request(BatchRequest request, const FormatSettings& settings) {
@@ -60,7 +60,7 @@ void BatchRunner::Flush() {
 }
 
 std::optional<BatchRunner::Finish> BatchRunner::Work(Job& job) {
-    job.request.cancelled = [this, id = job.id] { return stopping_ || wanted_ != id; };
+    job.request.cancelled = [this, id = job.id] { return wanted_ != id; };
     std::optional<BatchOutcome> outcome = Outcome(job.request, job.settings);
     if (!outcome) return std::nullopt;
     return Finish{job.id, std::move(*outcome)};

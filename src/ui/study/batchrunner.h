@@ -71,7 +71,6 @@ class BatchRunner : public QObject {
 
     // The newest request's id, read by the running job to know it is stale.
     std::atomic<std::uint64_t> wanted_{0};
-    std::atomic<bool> stopping_{false};  // the runner is going: stop the run in hand
 
     // Last: its worker is joined before the members its jobs use are gone.
     DebouncedWorker<Job, Finish> jobs_{this, "TakeFinished", kDebounceMs,

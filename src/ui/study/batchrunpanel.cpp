@@ -223,12 +223,10 @@ void BatchRunPanel::Edited() {
     const bool own = !Field(&BatchTexts::cuts).text().trimmed().isEmpty();
     Field(&BatchTexts::heads).setEnabled(!own);
     Field(&BatchTexts::heartsUntil).setEnabled(!own);
-    emit TextsChanged();
     Rerun();
 }
 
-void BatchRunPanel::Draw(const StudyCase& newest) {
-    case_ = newest;
+void BatchRunPanel::Draw(const StudyCase&) {
     haveCase_ = true;
     Rerun();
 }
@@ -243,7 +241,9 @@ void BatchRunPanel::Rerun() {
         return;
     }
     try {
-        runner_.Request(BatchRequestOf(Texts(), case_.typed, case_.unit, settings_), settings_);
+        // Current: the case solved is the newest one.
+        runner_.Request(BatchRequestOf(Texts(), Solved().typed, Solved().unit, settings_),
+                        settings_);
         current_ = false;
         refusal_.clear();
         cuts_.clear();

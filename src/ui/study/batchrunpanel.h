@@ -46,10 +46,6 @@ class BatchRunPanel : public StudyPanel {
     // The run shown is that of the inputs and texts on screen.
     bool RunCurrent() const { return current_; }
 
-  signals:
-    // The tab's texts changed (for the window's settings).
-    void TextsChanged();
-
   protected:
     void Draw(const StudyCase& newest) override;
     std::string PanelTable(TableFormat format) const override;
@@ -81,7 +77,6 @@ class BatchRunPanel : public StudyPanel {
     QTableWidget* table_;
     QLabel* summary_;
     BatchRunner runner_;
-    StudyCase case_;  // the newest case of the window's inputs
     bool haveCase_ = false;
     bool stale_ = false;
     std::string refusal_;   // why the last run asked for has nothing to show        // the texts

@@ -61,8 +61,8 @@ SizingForm::SizingForm(const FormatSettings& settings, QWidget* parent)
     connect(unit, &QComboBox::currentIndexChanged, this, &ToolForm::Answer);
     connect(chargeUnit, &QComboBox::currentIndexChanged, this, &ToolForm::Answer);
     connect(packing, &QComboBox::currentIndexChanged, this, &SizingForm::PackingChosen);
+    hetp->setEnabled(packing->currentIndex() == packing->count() - 1);
     StartWith(InputTexts{}, StrengthUnit::Weight);
-    PackingChosen();
 }
 
 void SizingForm::StartWith(const InputTexts& texts, StrengthUnit strengthUnit) {
