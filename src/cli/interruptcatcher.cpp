@@ -4,8 +4,6 @@ namespace colmara {
 
 namespace {
 
-constexpr int kCaught[] = {SIGINT, SIGTERM, SIGHUP};
-
 std::atomic<bool> interrupted{false};
 std::atomic<int> caught{0};
 static_assert(std::atomic<bool>::is_always_lock_free && std::atomic<int>::is_always_lock_free);
@@ -24,11 +22,13 @@ InterruptCatcher::InterruptCatcher() {
     struct sigaction action {};
     action.sa_handler = OnInterrupt;
     sigemptyset(&action.sa_mask);
-    for (int i = 0; i < 3; ++i) sigaction(kCaught[i], &action, &previous_[i]);
+    for (std::size_t i = 0; i < std::size(kCaught); ++i)
+        sigaction(kCaught[i], &action, &previous_[i]);
 }
 
 InterruptCatcher::~InterruptCatcher() {
-    for (int i = 0; i < 3; ++i) sigaction(kCaught[i], &previous_[i], nullptr);
+    for (std::size_t i = 0; i < std::size(kCaught); ++i)
+        sigaction(kCaught[i], &previous_[i], nullptr);
 }
 
 const std::atomic<bool>& InterruptCatcher::Flag() {

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <iterator>
 
 namespace colmara {
 
@@ -22,7 +23,9 @@ class InterruptCatcher {
     static int Signal();
 
   private:
-    struct sigaction previous_[3]{};
+    // SIGINT, SIGTERM and SIGHUP, in that order.
+    static constexpr int kCaught[] = {SIGINT, SIGTERM, SIGHUP};
+    struct sigaction previous_[std::size(kCaught)]{};
 };
 
 }  // namespace colmara

@@ -4,9 +4,14 @@
 
 namespace colmara {
 
+namespace {
+
+// Makes OutputError from the writer's reason.
 OutputError OutputFailure(const std::string& what, const std::string& reason) {
     return OutputError(what + ": " + reason);
 }
+
+}  // namespace
 
 OutputFile::OutputFile(const std::string& path) try
     : path_(path), writer_(path), buffer_(writer_.Descriptor()), stream_(&buffer_) {

@@ -46,7 +46,4 @@ class OutputFile {
     std::ostream stream_;
 };
 
-// Makes OutputError from the writer's reason.
-OutputError OutputFailure(const std::string& what, const std::string& reason);
-
 }  // namespace colmara

@@ -53,7 +53,7 @@ StillSize SizeStill(const InputTexts& inputs, const FormatSettings& settings, St
     // Water warming by the rise takes the duty: g/s, then litres at 20 degC.
     const long double waterGramsPerSecond =
         size.condenserKw * 1000 / (kWaterSpecificHeat * hardware.waterRiseK);
-    size.coolingWaterLMin = waterGramsPerSecond / (MixtureDensity(0, 20) / 1000) / 1000 * 60;
+    size.coolingWaterLMin = waterGramsPerSecond / GramsPerMl(0, 20) / 1000 * 60;
     if (charge) {
         const long double grams = ChargeGrams(charge->amount, charge->unit, column.boilerstrength);
         size.heatUpMinutes =

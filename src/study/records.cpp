@@ -40,15 +40,15 @@ std::string JoinedLine(const Record& record, char separator, Write write) {
     return line;
 }
 
-Cell Text(const char* key, const std::optional<std::string>& text) {
+}  // namespace
+
+Cell TextCell(const char* key, const std::optional<std::string>& text) {
     return Cell{key, text, false};
 }
 
-Cell Number(const char* key, std::optional<long double> value) {
+Cell NumberCell(const char* key, std::optional<long double> value) {
     return Cell{key, NumberText(value), true};
 }
-
-}  // namespace
 
 std::optional<std::string> NumberText(std::optional<long double> value) {
     if (!value) return std::nullopt;
@@ -65,25 +65,26 @@ Record SweepRecord(const SweepRow& row, StrengthUnit unit) {
         const InputTraits& traits = TraitsOf(input);
         // By volume the strength as given comes first, then the text calculated.
         if (byVolume && traits.volumeKey)
-            record.push_back(Text(traits.volumeKey, row.givenStrength));
-        record.push_back(Text(traits.key, TextOf(row.inputs, input)));
+            record.push_back(TextCell(traits.volumeKey, row.givenStrength));
+        record.push_back(TextCell(traits.key, TextOf(row.inputs, input)));
     }
-    record.insert(record.end(),
-                  {Number(byVolume ? "product_strength_vol" : "product_strength",
-                          result.ProductStrength(unit)),
-                   Number("product_amount", result.productAmount),
-                   Number("reflux_returned", result.refluxReturned),
-                   Number("total_stripped", result.totalStripped),
-                   Number("top_temperature", result.topTemperature), Text("error", result.error)});
+    record.insert(record.end(), {NumberCell(byVolume ? "product_strength_vol" : "product_strength",
+                                            result.ProductStrength(unit)),
+                                 NumberCell("product_amount", result.productAmount),
+                                 NumberCell("reflux_returned", result.refluxReturned),
+                                 NumberCell("total_stripped", result.totalStripped),
+                                 NumberCell("top_temperature", result.topTemperature),
+                                 TextCell("error", result.error)});
     return record;
 }
 
 Record PlateRecord(const PlateRow& row, StrengthUnit unit) {
     const bool byVolume = unit == StrengthUnit::Volume;
-    return {Number("plate", row.plate), Number("temperature", row.temperature),
-            Number(byVolume ? "vapour_strength_vol" : "vapour_strength", row.VapourStrength(unit)),
-            Number(byVolume ? "liquid_strength_vol" : "liquid_strength", row.LiquidStrength(unit)),
-            Number("reflux", row.reflux)};
+    return {
+        NumberCell("plate", row.plate), NumberCell("temperature", row.temperature),
+        NumberCell(byVolume ? "vapour_strength_vol" : "vapour_strength", row.VapourStrength(unit)),
+        NumberCell(byVolume ? "liquid_strength_vol" : "liquid_strength", row.LiquidStrength(unit)),
+        NumberCell("reflux", row.reflux)};
 }
 
 std::vector<Record> PlateRecords(const std::vector<PlateRow>& plates, StrengthUnit unit) {

@@ -25,6 +25,10 @@ using Record = std::vector<Cell>;
 // locale; absent stays absent.
 std::optional<std::string> NumberText(std::optional<long double> value);
 
+// A cell of a text, and of a number written by NumberText.
+Cell TextCell(const char* key, const std::optional<std::string>& text);
+Cell NumberCell(const char* key, std::optional<long double> value);
+
 // power, strength, plates, reflux (the field texts), product_strength,
 // product_amount, reflux_returned, total_stripped, top_temperature, error.
 // By volume, strength_vol (the strength as given) comes before strength
