@@ -63,11 +63,11 @@ std::string AmountText(const Amount& amount) {
 // the product strength falls steeply. The crossing is bracketed and then
 // narrowed by regula falsi with the Illinois halving, which also closes in on
 // a step: the correlations jump where the vapour reaches 80 % by weight.
-long double SolvedCrossing(BatchSolver& solver, const BatchPanel& panel, long double from,
+long double SolvedCrossing(BatchSolver& solver, const BatchStretch& stretch, long double from,
                            long double guess, long double fraction) {
-    const long double floor = panel.First().reflux;
+    const long double floor = stretch.First().reflux;
     const auto miss = [&](long double theta) {
-        return solver.At(solver.StrengthText(panel.At(theta).fraction), floor).ProductFraction() -
+        return solver.At(solver.StrengthText(stretch.At(theta).fraction), floor).ProductFraction() -
                fraction;
     };
     // The product is still at or above the mark at `before`, below it at `after`.
@@ -145,18 +145,18 @@ std::vector<Stop> StateStops(const RunContext& run) {
     return tests;
 }
 
-long double FirstWhere(BatchSolver& solver, const BatchPanel& panel, long double from,
+long double FirstWhere(BatchSolver& solver, const BatchStretch& stretch, long double from,
                        const EndTest& test) {
-    if (test.met(panel.At(from))) return from;
-    if (!test.met(panel.At(1))) return -1;
+    if (test.met(stretch.At(from))) return from;
+    if (!test.met(stretch.At(1))) return -1;
     long double low = from;
     long double high = 1;
     for (int k = 0; k < kBisections; ++k) {
         const long double middle = (low + high) / 2;
-        (test.met(panel.At(middle)) ? high : low) = middle;
+        (test.met(stretch.At(middle)) ? high : low) = middle;
     }
-    if (!test.productBelow || panel.Emptying()) return high;
-    return SolvedCrossing(solver, panel, from, high, *test.productBelow);
+    if (!test.productBelow || stretch.Emptying()) return high;
+    return SolvedCrossing(solver, stretch, from, high, *test.productBelow);
 }
 
 }  // namespace colmara

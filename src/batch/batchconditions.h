@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "batch/batchpanel.h"
 #include "batch/batchrequest.h"
 #include "batch/batchresult.h"
+#include "batch/batchstretch.h"
 
 namespace colmara {
 
@@ -44,10 +44,10 @@ struct Stop {
 // the march's lowest point instead).
 std::vector<Stop> StateStops(const RunContext& run);
 
-// The first share along `panel`, from `from` on, where `test` holds (tests
+// The first share along `stretch`, from `from` on, where `test` holds (tests
 // are taken to stay true once true), or a negative number when it never does.
 // A product strength's mark is then met where the solved moments reach it.
-long double FirstWhere(BatchSolver& solver, const BatchPanel& panel, long double from,
+long double FirstWhere(BatchSolver& solver, const BatchStretch& stretch, long double from,
                        const EndTest& test);
 
 }  // namespace colmara

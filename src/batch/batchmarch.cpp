@@ -22,13 +22,13 @@ long double RelativeError(long double a, long double m, long double b) {
     return std::fabs(simpson - trapezoid) / std::fabs(simpson);
 }
 
-long double Slope(const BatchNode& node) {
-    return node.fraction / (node.ProductFraction() - node.fraction);
+long double Slope(const BatchMoment& moment) {
+    return moment.fraction / (moment.ProductFraction() - moment.fraction);
 }
 
 }  // namespace
 
-BatchMarch::BatchMarch(BatchSolver& solver, const Charge& charge, const BatchNode& first,
+BatchMarch::BatchMarch(BatchSolver& solver, const Charge& charge, const BatchMoment& first,
                        std::string lowestText, long double lowest, bool empties,
                        long double tolerance)
     : solver_(solver),
@@ -45,22 +45,22 @@ BatchMarch::BatchMarch(BatchSolver& solver, const Charge& charge, const BatchNod
     if (!first.Enriches()) end_ = MarchEnd::NoEnrichment;
 }
 
-BatchNode BatchMarch::NodeAt(long double u, long double refluxFloor) {
+BatchMoment BatchMarch::MomentAt(long double u, long double refluxFloor) {
     return solver_.At(solver_.StrengthText(std::exp(u)), refluxFloor);
 }
 
-long double BatchMarch::Error(const BatchNode& m, const BatchNode& b, long double step) const {
+long double BatchMarch::Error(const BatchMoment& m, const BatchMoment& b, long double step) const {
     const long double massError = RelativeError(Slope(last_), Slope(m), Slope(b));
     // The time's integrand W w / ((w_D - w) D), W from the slope's trapezoids.
-    const auto pace = [](const BatchNode& node, long double logMass) {
-        return std::exp(logMass) * Slope(node) / node.Rate();
+    const auto pace = [](const BatchMoment& moment, long double logMass) {
+        return std::exp(logMass) * Slope(moment) / moment.Rate();
     };
     const long double logMassM = step / 4 * (Slope(last_) + Slope(m));
     const long double logMassB = logMassM + step / 4 * (Slope(m) + Slope(b));
     return std::max(massError, RelativeError(pace(last_, 0), pace(m, logMassM), pace(b, logMassB)));
 }
 
-std::optional<BatchPanel> BatchMarch::Next() {
+std::optional<BatchStretch> BatchMarch::Next() {
     if (end_ != MarchEnd::Running) return std::nullopt;
     const long double u = std::log(state_.fraction);
     if (u <= lowestU_) {
@@ -68,7 +68,7 @@ std::optional<BatchPanel> BatchMarch::Next() {
             end_ = empties_ ? MarchEnd::Empty : MarchEnd::BoilerStrength;
             return std::nullopt;
         }
-        const BatchPanel emptying = BatchPanel::Emptying(charge_, state_, last_);
+        const BatchStretch emptying = BatchStretch::Emptying(charge_, state_, last_);
         state_ = emptying.End();
         end_ = MarchEnd::Empty;
         return emptying;
@@ -76,8 +76,9 @@ std::optional<BatchPanel> BatchMarch::Next() {
     for (;;) {
         const bool last = step_ <= lowestU_ - u;
         const long double step = last ? lowestU_ - u : step_;
-        const BatchNode m = NodeAt(u + step / 2, last_.reflux);
-        const BatchNode b = last ? solver_.At(lowestText_, m.reflux) : NodeAt(u + step, m.reflux);
+        const BatchMoment m = MomentAt(u + step / 2, last_.reflux);
+        const BatchMoment b =
+            last ? solver_.At(lowestText_, m.reflux) : MomentAt(u + step, m.reflux);
         if (!m.Enriches() || !b.Enriches()) {
             end_ = MarchEnd::NoEnrichment;
             return std::nullopt;
@@ -87,10 +88,10 @@ std::optional<BatchPanel> BatchMarch::Next() {
             std::clamp(0.9L * std::sqrt(tolerance_ / std::max(error, 1e-30L)), 0.25L, 2.0L);
         if (error <= tolerance_ || step >= kSmallestStep) {
             step_ = std::clamp(step * change, kLargestStep, kSmallestStep);
-            const BatchPanel panel = BatchPanel::Depletion(charge_, state_, last_, m, b);
-            state_ = panel.End();
+            const BatchStretch stretch = BatchStretch::Depletion(charge_, state_, last_, m, b);
+            state_ = stretch.End();
             last_ = b;
-            return panel;
+            return stretch;
         }
         step_ = std::min(step * change, kSmallestStep);
     }

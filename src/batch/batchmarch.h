@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "batch/batchpanel.h"
+#include "batch/batchstretch.h"
 
 namespace colmara {
 
@@ -14,27 +14,27 @@ enum class MarchEnd { Running, BoilerStrength, Empty, NoEnrichment };
 
 class BatchMarch {
   public:
-    // Depletes from the charge (node `first`) down to the boiler strength
+    // Depletes from the charge (moment `first`) down to the boiler strength
     // `lowestText` (a field text by weight, mass fraction `lowest`); when
     // `empties`, the liquid left there is then taken off too.
-    BatchMarch(BatchSolver& solver, const Charge& charge, const BatchNode& first,
+    BatchMarch(BatchSolver& solver, const Charge& charge, const BatchMoment& first,
                std::string lowestText, long double lowest, bool empties, long double tolerance);
 
     // The next stretch, or nothing once the run can go no further (End()
     // says why).
-    std::optional<BatchPanel> Next();
+    std::optional<BatchStretch> Next();
     MarchEnd End() const { return end_; }
 
   private:
-    BatchNode NodeAt(long double u, long double refluxFloor);
+    BatchMoment MomentAt(long double u, long double refluxFloor);
     // The largest error estimate, relative to the stretch's own change, of
     // ln W and of the time.
-    long double Error(const BatchNode& m, const BatchNode& b, long double step) const;
+    long double Error(const BatchMoment& m, const BatchMoment& b, long double step) const;
 
     BatchSolver& solver_;
     Charge charge_;
     BatchState state_;
-    BatchNode last_;
+    BatchMoment last_;
     std::string lowestText_;
     long double lowestU_;
     bool empties_;

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "batch/batchtrace.h"
+#include "batch/batchtimeline.h"
 #include "batch/heatup.h"
 #include "study/strengthtext.h"
 #include "study/studyerror.h"
@@ -58,7 +58,7 @@ BatchResult RunBatch(const BatchRequest& request, const FormatSettings& settings
     const std::string chargeText =
         StrengthFieldText(request.inputs.strength, request.unit, settings);
     BatchSolver solver(request, settings);
-    const BatchNode first = solver.At(chargeText, 0, true);
+    const BatchMoment first = solver.At(chargeText, 0, true);
     if (first.power <= 0) throw StudyError("power: a run needs more than 0 W");
     const Charge charge{ChargeGrams(request.charge, request.chargeUnit, first.fraction),
                         first.fraction};

@@ -1,7 +1,8 @@
+#include "batch/batchtimeline.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "batch/batchtrace.h"
 #include "model/properties.h"
 
 namespace colmara {
@@ -13,11 +14,11 @@ constexpr long double kSameMinute = 1e-9L;
 constexpr int kBisections = 64;
 
 // The state `hours` into distilling, within the run's stretches.
-BatchState StateAtHours(const std::vector<BatchPanel>& panels, long double hours) {
-    const auto panel = std::find_if(panels.begin(), panels.end(), [hours](const BatchPanel& p) {
-        return p.End().hours >= hours;
-    });
-    const BatchPanel& within = panel != panels.end() ? *panel : panels.back();
+BatchState StateAtHours(const std::vector<BatchStretch>& stretches, long double hours) {
+    const auto stretch =
+        std::find_if(stretches.begin(), stretches.end(),
+                     [hours](const BatchStretch& p) { return p.End().hours >= hours; });
+    const BatchStretch& within = stretch != stretches.end() ? *stretch : stretches.back();
     long double low = 0;
     long double high = 1;
     for (int k = 0; k < kBisections; ++k) {
@@ -49,7 +50,7 @@ std::vector<BatchMark> Moments(const RunContext& run, const BatchTrace& trace) {
             moments.begin(), moments.begin() + marks,
             [&](const BatchMark& m) { return std::fabs(m.Minute(run) - minute) < kSameMinute; });
         if (marked || minute - run.heatUpMinutes < kSameMinute) continue;
-        BatchState state = StateAtHours(trace.panels, (minute - run.heatUpMinutes) / 60);
+        BatchState state = StateAtHours(trace.stretches, (minute - run.heatUpMinutes) / 60);
         moments.push_back({state, CutAt(run, trace, minute)});
     }
     std::stable_sort(
@@ -70,20 +71,20 @@ std::vector<BatchRow> Timeline(BatchSolver& solver, const RunContext& run, const
                                const std::string& chargeText) {
     std::vector<BatchRow> rows;
     long double refluxFloor = 0;
-    for (const BatchMark& moment : Moments(run, trace)) {
+    for (const BatchMark& mark : Moments(run, trace)) {
         const std::string text =
-            rows.empty() ? chargeText : solver.StrengthText(moment.state.fraction);
-        const BatchNode node = solver.At(text, refluxFloor);
-        refluxFloor = node.reflux;
+            rows.empty() ? chargeText : solver.StrengthText(mark.state.fraction);
+        const BatchMoment solved = solver.At(text, refluxFloor);
+        refluxFloor = solved.reflux;
         BatchRow row;
-        row.minute = moment.Minute(run);
-        row.inputs = node.inputs;
-        row.result = node.result;
-        row.boilerPercent = node.fraction * 100;
-        row.boilerMass = moment.state.mass;
-        row.boilerTemperature = temperature(vapourstrength(node.fraction));
-        row.collected = moment.state.collected;
-        row.cut = run.request.cuts[moment.cut].name;
+        row.minute = mark.Minute(run);
+        row.inputs = solved.inputs;
+        row.result = solved.result;
+        row.boilerPercent = solved.fraction * 100;
+        row.boilerMass = mark.state.mass;
+        row.boilerTemperature = temperature(vapourstrength(solved.fraction));
+        row.collected = mark.state.collected;
+        row.cut = run.request.cuts[mark.cut].name;
         rows.push_back(std::move(row));
     }
     return rows;

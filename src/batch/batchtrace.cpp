@@ -56,28 +56,28 @@ class Distillation {
         cutTest_ = CutEndTest(run.request.cuts[0].end, start, run);
     }
 
-    // Follows the run along `panel`; false once it has ended there.
-    bool Along(const BatchPanel& panel) {
-        trace_.panels.push_back(panel);
+    // Follows the run along `stretch`; false once it has ended there.
+    bool Along(const BatchStretch& stretch) {
+        trace_.stretches.push_back(stretch);
         long double from = 0;
         for (;;) {
             long double stopAt = -1;
             std::string reason;
             for (const Stop& stop : stops_) {
-                const long double at = FirstWhere(solver_, panel, from, stop.test);
+                const long double at = FirstWhere(solver_, stretch, from, stop.test);
                 if (at >= 0 && (stopAt < 0 || at < stopAt)) {
                     stopAt = at;
                     reason = stop.reason;
                 }
             }
-            const long double cutAt = FirstWhere(solver_, panel, from, cutTest_);
+            const long double cutAt = FirstWhere(solver_, stretch, from, cutTest_);
             if (cutAt >= 0 && (stopAt < 0 || cutAt < stopAt)) {
-                if (!NextCut(panel.At(cutAt))) return false;
+                if (!NextCut(stretch.At(cutAt))) return false;
                 from = cutAt;
                 continue;
             }
-            if (stopAt >= 0) return End(panel.At(stopAt), reason);
-            trace_.end = {panel.End(), cut_};
+            if (stopAt >= 0) return End(stretch.At(stopAt), reason);
+            trace_.end = {stretch.End(), cut_};
             return true;
         }
     }
@@ -111,7 +111,7 @@ class Distillation {
 
 }  // namespace
 
-BatchTrace Distil(BatchSolver& solver, const RunContext& run, const BatchNode& first,
+BatchTrace Distil(BatchSolver& solver, const RunContext& run, const BatchMoment& first,
                   const FormatSettings& settings) {
     const Lowest lowest = LowestOf(run, settings);
     BatchMarch march(solver, run.charge, first, lowest.text, lowest.fraction, lowest.empties,
@@ -121,8 +121,8 @@ BatchTrace Distil(BatchSolver& solver, const RunContext& run, const BatchNode& f
     start.mass = run.charge.mass;
     start.productFraction = first.ProductFraction();
     Distillation distillation(solver, run, start);
-    while (const std::optional<BatchPanel> panel = march.Next()) {
-        if (!distillation.Along(*panel)) return distillation.Take();
+    while (const std::optional<BatchStretch> stretch = march.Next()) {
+        if (!distillation.Along(*stretch)) return distillation.Take();
     }
     BatchTrace trace = distillation.Take();
     trace.stop = EndReason(march.End(), run);

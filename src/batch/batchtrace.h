@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "batch/batchconditions.h"
-#include "batch/batchnode.h"
+#include "batch/batchmoment.h"
 
 namespace colmara {
 
@@ -19,20 +19,15 @@ struct BatchMark {
 };
 
 struct BatchTrace {
-    std::vector<BatchPanel> panels;
+    std::vector<BatchStretch> stretches;
     std::vector<BatchMark> marks;  // the start, then where each later cut begins
     BatchMark end;
     std::string stop;
 };
 
-// Integrates the run from the charge (node `first`) until a stop, the end of
+// Integrates the run from the charge (moment `first`) until a stop, the end of
 // the last cut or the end of the boiler.
-BatchTrace Distil(BatchSolver& solver, const RunContext& run, const BatchNode& first,
+BatchTrace Distil(BatchSolver& solver, const RunContext& run, const BatchMoment& first,
                   const FormatSettings& settings);
-
-// Every row of the timeline: the start, each `everyMinutes` from the start of
-// heating, each cut's beginning and the end; each solved from its own texts.
-std::vector<BatchRow> Timeline(BatchSolver& solver, const RunContext& run, const BatchTrace& trace,
-                               const std::string& chargeText);
 
 }  // namespace colmara

@@ -2,7 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
-#include "batch/batchnode.h"
+#include "batch/batchmoment.h"
 #include "batch/batchrecords.h"
 #include "batch/batchrun.h"
 #include "cli/companionoptions.h"

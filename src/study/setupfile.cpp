@@ -44,7 +44,7 @@ StrengthUnit UnitOf(const Json& document) {
 
 // Only the texts that differ from the defaults, so a setup that never
 // touched the batch tab reads as before.
-nlohmann::ordered_json BatchJson(const BatchTexts& batch) {
+nlohmann::ordered_json BatchTextsJson(const BatchTexts& batch) {
     const BatchTexts defaults;
     nlohmann::ordered_json object = nlohmann::ordered_json::object();
     for (const BatchTextKey& key : kBatchTextKeys)
@@ -71,7 +71,7 @@ std::string SetupJson(const StudySetup& setup) {
     document[kFormatKey] = kFormatVersion;
     for (Input input : kInputs) document[TraitsOf(input).key] = TextOf(setup.inputs, input);
     document[kUnitKey] = StrengthUnitKey(setup.unit);
-    if (const auto batch = BatchJson(setup.batch); !batch.empty()) document[kBatchKey] = batch;
+    if (const auto batch = BatchTextsJson(setup.batch); !batch.empty()) document[kBatchKey] = batch;
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n';
 }
 

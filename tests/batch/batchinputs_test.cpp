@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "batch/batchnode.h"
+#include "batch/batchmoment.h"
 #include "batch/batchrun.h"
 #include "batch/heatcapacity.h"
 #include "runtime/fpcheck.h"

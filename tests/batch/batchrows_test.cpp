@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "batch/batchnode.h"
+#include "batch/batchmoment.h"
 #include "batch/batchrecords.h"
 #include "batch/batchrun.h"
 #include "runtime/fpcheck.h"

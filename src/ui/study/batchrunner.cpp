@@ -3,7 +3,7 @@
 #include <exception>
 #include <utility>
 
-#include "batch/batchnode.h"
+#include "batch/batchmoment.h"
 #include "batch/batchrun.h"
 #include "runtime/exceptions.h"
 #include "runtime/fpcheck.h"

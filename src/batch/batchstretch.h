@@ -9,7 +9,7 @@
 // (Simpson's rule over the whole stretch) and integrates that exactly.
 #pragma once
 
-#include "batch/batchnode.h"
+#include "batch/batchmoment.h"
 
 namespace colmara {
 
@@ -31,25 +31,26 @@ struct Charge {
     long double Ethanol() const { return mass * fraction; }
 };
 
-class BatchPanel {
+class BatchStretch {
   public:
-    // The boiler depleting from `start` (at node a) through m to b, m midway
+    // The boiler depleting from `start` (at moment a) through m to b, m midway
     // between them in ln w.
-    static BatchPanel Depletion(const Charge& charge, const BatchState& start, const BatchNode& a,
-                                const BatchNode& m, const BatchNode& b);
+    static BatchStretch Depletion(const Charge& charge, const BatchState& start,
+                                  const BatchMoment& a, const BatchMoment& m, const BatchMoment& b);
     // The rest of the boiler taken off at the rate of `at`, its strength
     // unchanged: what is left once the alcohol is spent.
-    static BatchPanel Emptying(const Charge& charge, const BatchState& start, const BatchNode& at);
+    static BatchStretch Emptying(const Charge& charge, const BatchState& start,
+                                 const BatchMoment& at);
 
     // The state a share `theta` (0..1) along the stretch.
     BatchState At(long double theta) const;
     const BatchState& End() const { return end_; }
-    const BatchNode& First() const { return nodes_[0]; }
+    const BatchMoment& First() const { return moments_[0]; }
     bool Emptying() const { return emptying_; }
 
   private:
-    BatchPanel(const Charge& charge, const BatchState& start, const BatchNode& a,
-               const BatchNode& m, const BatchNode& b, bool emptying);
+    BatchStretch(const Charge& charge, const BatchState& start, const BatchMoment& a,
+                 const BatchMoment& m, const BatchMoment& b, bool emptying);
     BatchState Depleted(long double u) const;
     long double Interpolated(const long double (&values)[3], long double u) const;
     long double LogMassAt(long double u) const;
@@ -57,7 +58,7 @@ class BatchPanel {
     Charge charge_;
     BatchState start_;
     BatchState end_;
-    BatchNode nodes_[3];
+    BatchMoment moments_[3];
     long double uA_ = 0;
     long double uB_ = 0;
     long double logMassA_ = 0;  // ln(W / charge) at a

@@ -1,4 +1,4 @@
-#include "batch/batchpanel.h"
+#include "batch/batchstretch.h"
 
 #include <array>
 #include <cmath>
@@ -21,35 +21,36 @@ constexpr std::array<long double, 5> kGauss5Weights = {
 
 }  // namespace
 
-BatchPanel::BatchPanel(const Charge& charge, const BatchState& start, const BatchNode& a,
-                       const BatchNode& m, const BatchNode& b, bool emptying)
-    : charge_(charge), start_(start), nodes_{a, m, b}, emptying_(emptying) {
+BatchStretch::BatchStretch(const Charge& charge, const BatchState& start, const BatchMoment& a,
+                           const BatchMoment& m, const BatchMoment& b, bool emptying)
+    : charge_(charge), start_(start), moments_{a, m, b}, emptying_(emptying) {
     uA_ = std::log(start.fraction);
     uB_ = std::log(b.fraction);
     logMassA_ = std::log(start.mass / charge.mass);
     for (int k = 0; k < 3; ++k) {
-        const BatchNode& node = nodes_[k];
-        const long double excess = node.ProductFraction() - node.fraction;
-        slope_[k] = node.fraction / excess;
-        pace_[k] = node.fraction / (excess * node.Rate());
-        product_[k] = node.ProductFraction();
+        const BatchMoment& moment = moments_[k];
+        const long double excess = moment.ProductFraction() - moment.fraction;
+        slope_[k] = moment.fraction / excess;
+        pace_[k] = moment.fraction / (excess * moment.Rate());
+        product_[k] = moment.ProductFraction();
     }
     end_ = At(1);
 }
 
-BatchPanel BatchPanel::Depletion(const Charge& charge, const BatchState& start, const BatchNode& a,
-                                 const BatchNode& m, const BatchNode& b) {
-    return BatchPanel(charge, start, a, m, b, false);
+BatchStretch BatchStretch::Depletion(const Charge& charge, const BatchState& start,
+                                     const BatchMoment& a, const BatchMoment& m,
+                                     const BatchMoment& b) {
+    return BatchStretch(charge, start, a, m, b, false);
 }
 
-BatchPanel BatchPanel::Emptying(const Charge& charge, const BatchState& start,
-                                const BatchNode& at) {
-    BatchNode still = at;
+BatchStretch BatchStretch::Emptying(const Charge& charge, const BatchState& start,
+                                    const BatchMoment& at) {
+    BatchMoment still = at;
     still.fraction = start.fraction;
-    return BatchPanel(charge, start, still, still, still, true);
+    return BatchStretch(charge, start, still, still, still, true);
 }
 
-long double BatchPanel::Interpolated(const long double (&values)[3], long double u) const {
+long double BatchStretch::Interpolated(const long double (&values)[3], long double u) const {
     const long double s = (u - uA_) / (uB_ - uA_);
     const long double l0 = 2 * (s - 0.5L) * (s - 1);
     const long double l1 = -4 * s * (s - 1);
@@ -57,14 +58,14 @@ long double BatchPanel::Interpolated(const long double (&values)[3], long double
     return values[0] * l0 + values[1] * l1 + values[2] * l2;
 }
 
-long double BatchPanel::LogMassAt(long double u) const {
+long double BatchStretch::LogMassAt(long double u) const {
     const long double middle = (uA_ + u) / 2;
     const long double half = (u - uA_) / 2;
     return logMassA_ + half * (Interpolated(slope_, middle - half * kGauss2) +
                                Interpolated(slope_, middle + half * kGauss2));
 }
 
-BatchState BatchPanel::Depleted(long double u) const {
+BatchState BatchStretch::Depleted(long double u) const {
     const long double middle = (u + uA_) / 2;
     const long double half = (uA_ - u) / 2;
     long double hours = 0;
@@ -80,17 +81,17 @@ BatchState BatchPanel::Depleted(long double u) const {
     return state;
 }
 
-BatchState BatchPanel::At(long double theta) const {
+BatchState BatchStretch::At(long double theta) const {
     if (theta <= 0) return start_;
     BatchState state;
     if (emptying_) {
         state = start_;
         state.mass = start_.mass * (1 - theta);
-        state.hours = start_.hours + theta * start_.mass / nodes_[0].Rate();
+        state.hours = start_.hours + theta * start_.mass / moments_[0].Rate();
         state.productFraction = start_.fraction;
     } else {
         state = Depleted(theta >= 1 ? uB_ : uA_ + (uB_ - uA_) * theta);
-        if (theta >= 1) state.fraction = nodes_[2].fraction;
+        if (theta >= 1) state.fraction = moments_[2].fraction;
     }
     state.collected = charge_.mass - state.mass;
     state.ethanolCollected = charge_.Ethanol() - state.mass * state.fraction;

@@ -17,7 +17,7 @@ namespace colmara {
 // keep the stairs below the integration's tolerance.
 inline constexpr double kBatchRefluxResolution = 0.001;
 
-struct BatchNode {
+struct BatchMoment {
     InputTexts inputs;  // the field texts calculated (strength by weight)
     CaseResult result;
     long double fraction = 0;  // boiler mass fraction, as the calculation read the text
@@ -51,7 +51,7 @@ class BatchSolver {
     // up that reaches the target, or the maximum when none does. Throws
     // BatchFailure when the calculation fails, or when `first` and the target
     // is out of reach.
-    BatchNode At(const std::string& strengthText, long double refluxFloor, bool first = false);
+    BatchMoment At(const std::string& strengthText, long double refluxFloor, bool first = false);
 
     // The field text of boiler mass fraction `fraction`.
     std::string StrengthText(long double fraction) const;
@@ -59,13 +59,13 @@ class BatchSolver {
     std::uint64_t Solves() const { return solves_; }
 
   private:
-    BatchNode Solve(const InputTexts& inputs, const CaseResult* known = nullptr);
-    BatchNode Seek(const InputTexts& inputs, long double refluxFloor, bool first);
+    BatchMoment Solve(const InputTexts& inputs, const CaseResult* known = nullptr);
+    BatchMoment Seek(const InputTexts& inputs, long double refluxFloor, bool first);
 
     const BatchRequest& request_;
     const FormatSettings& settings_;
     Column column_;
-    std::map<std::string, BatchNode> known_;  // by strength and reflux floor
+    std::map<std::string, BatchMoment> known_;  // by strength and reflux floor
     std::uint64_t solves_ = 0;
 };
 

@@ -1,4 +1,4 @@
-#include "batch/batchnode.h"
+#include "batch/batchmoment.h"
 
 #include <algorithm>
 
@@ -16,18 +16,18 @@ std::string BatchSolver::StrengthText(long double fraction) const {
     return ValueText(static_cast<double>(fraction * 100), false, settings_);
 }
 
-BatchNode BatchSolver::Solve(const InputTexts& inputs, const CaseResult* known) {
-    BatchNode node{inputs, known != nullptr ? *known : SolveCase(column_, inputs, settings_)};
+BatchMoment BatchSolver::Solve(const InputTexts& inputs, const CaseResult* known) {
+    BatchMoment moment{inputs, known != nullptr ? *known : SolveCase(column_, inputs, settings_)};
     if (known == nullptr) ++solves_;
-    if (!node.result.Solved()) throw BatchFailure{*node.result.error};
+    if (!moment.result.Solved()) throw BatchFailure{*moment.result.error};
     // The texts were read without fault a moment ago, so they read again.
-    node.fraction = ParseExtended(inputs.strength, settings_) / 100;
-    node.reflux = ParseExtended(inputs.reflux, settings_);
-    node.power = ParseInteger(inputs.power);
-    return node;
+    moment.fraction = ParseExtended(inputs.strength, settings_) / 100;
+    moment.reflux = ParseExtended(inputs.reflux, settings_);
+    moment.power = ParseInteger(inputs.power);
+    return moment;
 }
 
-BatchNode BatchSolver::Seek(const InputTexts& inputs, long double refluxFloor, bool first) {
+BatchMoment BatchSolver::Seek(const InputTexts& inputs, long double refluxFloor, bool first) {
     SeekRequest seek;
     seek.inputs = inputs;
     seek.vary = Input::Reflux;
@@ -53,7 +53,7 @@ BatchNode BatchSolver::Seek(const InputTexts& inputs, long double refluxFloor, b
     return Solve(atMaximum);
 }
 
-BatchNode BatchSolver::At(const std::string& strengthText, long double refluxFloor, bool first) {
+BatchMoment BatchSolver::At(const std::string& strengthText, long double refluxFloor, bool first) {
     const bool seeks = request_.policy == BatchPolicy::Strength;
     std::string key = strengthText;
     if (seeks) {
@@ -64,9 +64,9 @@ BatchNode BatchSolver::At(const std::string& strengthText, long double refluxFlo
     if (request_.cancelled && request_.cancelled()) throw BatchCancelled{};
     InputTexts inputs = request_.inputs;
     inputs.strength = strengthText;
-    BatchNode node = seeks ? Seek(inputs, refluxFloor, first) : Solve(inputs);
-    known_.emplace(key, node);
-    return node;
+    BatchMoment moment = seeks ? Seek(inputs, refluxFloor, first) : Solve(inputs);
+    known_.emplace(key, moment);
+    return moment;
 }
 
 }  // namespace colmara

@@ -1,0 +1,18 @@
+// The timeline of a finished run: its rows read off the trace, each solved
+// from its own printed texts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "batch/batchresult.h"
+#include "batch/batchtrace.h"
+
+namespace colmara {
+
+// Every row of the timeline: the start, each `everyMinutes` from the start of
+// heating, each cut's beginning and the end; each solved from its own texts.
+std::vector<BatchRow> Timeline(BatchSolver& solver, const RunContext& run, const BatchTrace& trace,
+                               const std::string& chargeText);
+
+}  // namespace colmara
