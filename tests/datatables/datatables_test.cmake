@@ -7,6 +7,7 @@ set(vle src/study/vletable.cmake)
 set(density src/study/densitytable.cmake)
 set(heat src/batch/heatcapacitytable.cmake)
 set(packing src/spirit/packingtable.cmake)
+set(freezing src/study/freezingtable.cmake)
 
 # script | data file ('|' ends a line) | what the build must say
 set(refusals
@@ -22,6 +23,9 @@ set(refusals
   "packing|key,packing,hetp_m|Rings,rings,0.1|cannot read the row 'Rings,rings,0.1'"
   "density|coefficient,m,n,value|A,0,2,1.0|'A,0,2,1.0' is not A,0,1"
   "density|coefficient,m,n|A,0,1,1.0|expected the header 'coefficient,m,n,value'"
+  "freezing|percent_by_weight,percent_by_volume,freezing_c,source|0,0,0,water|,,-1,x|',,-1,x' gives no strength"
+  "freezing|percent_by_weight,percent_by_volume,freezing_c,source|0,0,0,water|5,6,cold,x|cannot read the row '5,6,cold,x'"
+  "freezing|percent_by_weight,percent_by_volume,freezing_c,source|0,0,0,water|fewer than two freezing points"
 )
 
 file(MAKE_DIRECTORY "${WORK_DIR}")
