@@ -57,6 +57,49 @@ mixture changes with its strength, so the vapour flow and with it the reflux
 change from plate to plate. The points therefore bend away from a straight
 line; the more the strength changes over the column, the more they bend.</p>
 
+<h3>How the batch run is worked out</h3>
+<p>The boiler starts with the charge. At every moment the column is the steady
+state this window calculates for the boiler's strength at that moment, with
+the run's power, plates and reflux: what comes over, how strong and how fast.
+What comes over leaves the boiler, so its strength falls; the run follows that
+fall moment by moment (the balance of mass and of alcohol, integrated over the
+boiler's strength) and reads off when each cut ends and when a stop is met.
+Every row of the timeline can be typed into the inputs and gives the same
+product.</p>
+<p>It assumes what the column calculation assumes, and more: the plates and the
+condenser hold no liquid, so the product answers the boiler at once (a real
+packed column holds a few per cent of the charge, so its first product comes
+later and stronger); no heat is lost (a real still is slower); and the column
+settles at each moment, which fails for a small charge run fast. The heat-up
+warms the charge at full power from the start temperature to its boiling
+point, from published heat capacities; it is an estimate.</p>
+<p><b>Policies.</b> <i>Reflux</i> keeps the reflux ratio, so the product
+weakens as the boiler is spent. <i>Strength</i> raises the reflux, in steps of
+0.001 and never down, to hold the target strength; once the target needs more
+than the maximum reflux, the run goes on at the maximum and the product
+weakens.</p>
+<p><b>Cuts.</b> Each cut ends at a CONDITION: an amount of product
+(<tt>50ml</tt>, <tt>40g</tt>), a share of the charge's alcohol
+(<tt>3%</tt>), the product falling below a strength (<tt>&lt;80</tt>), a minute
+from the start of heating (<tt>90min</tt>), or the end of the run
+(<tt>end</tt>). The run ends when the last cut does or a stop is met, the
+earlier of the two.</p>
+<p><b>Boiler empty.</b> With no stop that is ever met, the run goes on until the
+alcohol counts as spent (0.01 % by weight in the boiler) and then takes the
+water left at that rate: "boiler empty" means that. A real run stops long
+before, so give a stop.</p>
+
+<h3>The Tools window</h3>
+<p><i>Spirit and still tools…</i> in the File menu opens four forms that
+answer as you type: <i>Dilution</i> (the water that brings a spirit to a
+target strength, with the contraction on mixing), <i>Blend</i> (the strength
+and volume of parts mixed), <i>Hydrometer</i> (the true strength of an
+alcoholmeter read away from 20 °C) and <i>Sizing</i> (the column's height from
+a packing, the vapour's speed, the condenser's water and the charge's
+heat-up). The first three use the density formula of the International
+Alcoholometric Tables; the sizing solves the column as this window does and
+takes the packings' heights from published figures for small columns.</p>
+
 <h3>Pins and sweeps</h3>
 <p>On the Compare tab, <i>Pin this run</i> keeps the current run as a dashed
 curve named by its inputs; <i>Remove pin</i> and <i>Clear pins</i> take pins

@@ -248,7 +248,8 @@ TEST_F(StudyKeysTest, EscapeCancelsARunningSweepAndTabLeavesItsTable) {
 }
 
 // The guide opens from the Help menu and covers every tab, the reading of
-// this model's McCabe-Thiele diagram, pins, sweeps, units and files.
+// this model's McCabe-Thiele diagram, how the batch run is worked out and
+// what it assumes, the Tools window, pins, sweeps, units and files.
 TEST_F(StudyKeysTest, HelpMenuOpensTheGuideAndEveryNewControlExplainsItself) {
     QAction* guideAction = nullptr;
     for (QAction* menu : window_->menuBar()->actions())
@@ -263,7 +264,9 @@ TEST_F(StudyKeysTest, HelpMenuOpensTheGuideAndEveryNewControlExplainsItself) {
     for (const char* topic :
          {"Column profile", "McCabe–Thiele", "Sweep", "Compare", "straight operating line",
           "heat balance", "reflux change from plate to plate", "Pin this run", "Cancel",
-          "per cent by volume", "setup", "--setup", "Export", "Copy table"})
+          "per cent by volume", "setup", "--setup", "Export", "Copy table",
+          "hold no liquid", "no heat is lost", "Policies", "90min", "Boiler empty",
+          "The Tools window", "International Alcoholometric Tables"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
     guideAction->trigger();
     EXPECT_EQ(window_->findChildren<QDialog*>("StudyGuide").size(), 1);
