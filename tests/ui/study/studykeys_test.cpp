@@ -261,12 +261,27 @@ TEST_F(StudyKeysTest, HelpMenuOpensTheGuideAndEveryNewControlExplainsItself) {
     EXPECT_TRUE(guide->isVisible());
     EXPECT_FALSE(guide->isModal());
     const QString text = guide->findChild<QTextBrowser*>()->toPlainText();
-    for (const char* topic :
-         {"Column profile", "McCabe–Thiele", "Sweep", "Compare", "straight operating line",
-          "heat balance", "reflux change from plate to plate", "Pin this run", "Cancel",
-          "per cent by volume", "setup", "--setup", "Export", "Copy table",
-          "hold no liquid", "no heat is lost", "Policies", "90min", "Boiler empty",
-          "The Tools window", "International Alcoholometric Tables"})
+    for (const char* topic : {"Column profile",
+                              "McCabe–Thiele",
+                              "Sweep",
+                              "Compare",
+                              "straight operating line",
+                              "heat balance",
+                              "reflux change from plate to plate",
+                              "Pin this run",
+                              "Cancel",
+                              "per cent by volume",
+                              "setup",
+                              "--setup",
+                              "Export",
+                              "Copy table",
+                              "hold no liquid",
+                              "no heat is lost",
+                              "Policies",
+                              "90min",
+                              "Boiler empty",
+                              "The Tools window",
+                              "International Alcoholometric Tables"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(topic))) << topic;
     guideAction->trigger();
     EXPECT_EQ(window_->findChildren<QDialog*>("StudyGuide").size(), 1);
