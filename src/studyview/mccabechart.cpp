@@ -83,8 +83,13 @@ std::string ProductTitle(const CaseResult& result, StrengthUnit unit,
                          const FormatSettings& settings) {
     const std::optional<long double> strength = result.ProductStrength(unit);
     if (!strength) return "Product";
-    return "Product " + FormatExtended("0.00", *strength, settings) + " " +
-           StrengthUnitSymbol(unit);
+    const std::string title =
+        "Product " + FormatExtended("0.00", *strength, settings) + " " + StrengthUnitSymbol(unit);
+    if (unit == StrengthUnit::Weight) return title;
+    // The point sits at its mass fraction: the legend gives that too, so no
+    // label on these axes of mass fractions reads as a volume.
+    return title + ", " + FormatExtended("0.0000", *result.productStrength / 100, settings) +
+           " by mass";
 }
 
 }  // namespace colmara

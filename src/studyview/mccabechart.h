@@ -33,8 +33,9 @@ struct McCabeSeries {
 // published points filled; the published points hidden until asked for.
 McCabeSeries SetUpMcCabeChart(TChart& chart);
 
-// "Product 75.96 %" or "Product 78.63 % vol": the strength the legend
-// states, in the unit the window shows strengths in.
+// "Product 75.96 %" or "Product 78.63 % vol, 0.7596 by mass": the strength
+// the legend states, in the unit the window shows strengths in, and by
+// volume also the mass fraction the point sits at on the diagram's axes.
 std::string ProductTitle(const CaseResult& result, StrengthUnit unit,
                          const FormatSettings& settings);
 

@@ -86,7 +86,9 @@ TEST(McCabePanel, ShowsASolvedCaseAndGreysItWhenTheNextFails) {
         s.product->Title,
         "Product " +
             FormatExtended("0.00", *study.profile.result.ProductStrength(study.unit), settings) +
-            " % vol");
+            " % vol, " +
+            FormatExtended("0.0000", *study.profile.result.productStrength / 100, settings) +
+            " by mass");
     std::string csv;
     for (const Record& r : McCabeRecords(study.profile, study.unit))
         csv += (csv.empty() ? CsvHeader(r) : "") + CsvLine(r);
