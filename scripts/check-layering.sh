@@ -14,14 +14,15 @@ declare -A allowed=(
   [study]="runtime model report"
   [batch]="runtime model report study"
   [spirit]="runtime model report study batch"
+  [boiling]="runtime model report study"
   [chart]="runtime"
   [studyview]="runtime model report study batch chart"
-  [ui]="runtime model report study batch spirit chart studyview"
-  [cli]="runtime model report study batch spirit"
-  [app]="runtime model report study batch spirit chart studyview ui"
+  [ui]="runtime model report study batch spirit boiling chart studyview"
+  [cli]="runtime model report study batch spirit boiling"
+  [app]="runtime model report study batch spirit boiling chart studyview ui"
 )
 # Layers that must build without Qt.
-qt_free="runtime model report study batch spirit chart studyview cli"
+qt_free="runtime model report study batch spirit boiling chart studyview cli"
 
 failures=0
 fail() {

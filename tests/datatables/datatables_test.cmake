@@ -8,6 +8,7 @@ set(density src/study/densitytable.cmake)
 set(heat src/batch/heatcapacitytable.cmake)
 set(packing src/spirit/packingtable.cmake)
 set(freezing src/study/freezingtable.cmake)
+set(pressure src/boiling/pressuretable.cmake)
 
 # script | data file ('|' ends a line) | what the build must say
 set(refusals
@@ -26,6 +27,9 @@ set(refusals
   "freezing|percent_by_weight,percent_by_volume,freezing_c,source|0,0,0,water|,,-1,x|',,-1,x' gives no strength"
   "freezing|percent_by_weight,percent_by_volume,freezing_c,source|0,0,0,water|5,6,cold,x|cannot read the row '5,6,cold,x'"
   "freezing|percent_by_weight,percent_by_volume,freezing_c,source|0,0,0,water|fewer than two freezing points"
+  "pressure|kind,component,constant,value|antoine,ethanol,A,8.1|antoine,ethanol,B is missing"
+  "pressure|kind,component,constant,value|antoine,ethanol,A,8.1|antoine,ethanol,A,8.2|antoine,ethanol,A is given twice"
+  "pressure|kind,component,constant,value|antoine,ethanol,A,eight|cannot read the row 'antoine,ethanol,A,eight'"
 )
 
 file(MAKE_DIRECTORY "${WORK_DIR}")
