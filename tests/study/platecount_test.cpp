@@ -1,0 +1,93 @@
+#include "study/platecount.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "model/properties.h"
+#include "runtime/fpcheck.h"
+#include "runtime/numconv.h"
+#include "study/studyerror.h"
+
+namespace colmara {
+namespace {
+
+class PlateCountTest : public ::testing::Test {
+  protected:
+    void SetUp() override { InitFloatingPoint(); }
+    FormatSettings settings_;
+};
+
+// At a reflux ratio of a million the column calculation is the staircase
+// of total reflux: the same whole counts, and fractions within 2e-3.
+TEST_F(PlateCountTest, TotalRefluxIsTheColumnAtAVeryLargeReflux) {
+    const struct {
+        long double boiler;
+        long double head;
+    } cases[] = {
+        {0.10L, 0.80L},                  // a wash to a strong spirit: a few plates
+        {0.10L, 0.89L},                  // past the 0.8 jump of the correlations
+        {0.05L, 0.60L}, {0.30L, 0.92L},  // high up, where plates gain little
+        {0.10L, 0.40L},                  // below the boiler's own vapour: part of its stage
+    };
+    for (const auto& c : cases) {
+        const PlateCount total = PlatesAtTotalReflux(c.boiler, c.head);
+        const PlateCount column = PlatesAtReflux(c.boiler, c.head, "1000", "1000000", settings_);
+        EXPECT_EQ(column.plates, total.plates) << c.boiler << " to " << c.head;
+        EXPECT_NEAR(static_cast<double>(column.platesFraction),
+                    static_cast<double>(total.platesFraction), 2e-3)
+            << c.boiler << " to " << c.head;
+    }
+}
+
+// The fraction lands on the whole count where the head is that count's
+// product, falls between counts elsewhere, and below one stage is the share
+// of the boiler's stage.
+TEST_F(PlateCountTest, TheFractionInterpolatesBetweenWholeCounts) {
+    const std::vector<long double> vapours = TotalRefluxVapours(0.1L, 5);
+    ASSERT_EQ(vapours.size(), 6U);
+    EXPECT_EQ(vapours[0], vapourstrength(0.1L));
+    EXPECT_EQ(vapours[1], vapourstrength(vapours[0]));
+
+    const PlateCount exact = PlatesAtTotalReflux(0.1L, vapours[3]);
+    EXPECT_EQ(exact.plates, 3);
+    EXPECT_EQ(exact.platesFraction, 3);
+    EXPECT_EQ(exact.StagesFraction(), 4);
+
+    const long double between = (vapours[2] + 3 * vapours[3]) / 4;
+    const PlateCount quarter = PlatesAtTotalReflux(0.1L, between);
+    EXPECT_EQ(quarter.plates, 3);
+    EXPECT_NEAR(static_cast<double>(quarter.platesFraction), 2.75, 1e-12);
+
+    const long double part = 0.1L + (vapours[0] - 0.1L) * 0.4L;
+    const PlateCount stage = PlatesAtTotalReflux(0.1L, part);
+    EXPECT_EQ(stage.plates, 0);
+    EXPECT_NEAR(static_cast<double>(stage.StagesFraction()), 0.4, 1e-12);
+}
+
+TEST_F(PlateCountTest, AHeadNoColumnGivesIsRefusedWithWhatItReaches) {
+    const auto message = [&](auto count) {
+        try {
+            count();
+        } catch (const StudyError& e) {
+            return e.Message();
+        }
+        return std::string("answered");
+    };
+    EXPECT_EQ(message([] { PlatesAtTotalReflux(0.3L, 0.3L); }),
+              "head: 30 % is no stronger than the boiler's 30 %");
+    EXPECT_EQ(message([] { PlatesAtTotalReflux(0.1L, 0.96L); }),
+              "head: 96 % is out of reach at total reflux with up to 100 plates: the best is "
+              "95.58 % at 100 plates");
+    const std::string low = message([&] { PlatesAtReflux(0.1L, 0.9L, "1000", "0.5", settings_); });
+    EXPECT_EQ(low.rfind("head: product strength 90 % is out of reach with plates from 0 to 100: "
+                        "the best is ",
+                        0),
+              0U)
+        << low;
+    EXPECT_EQ(message([&] { PlatesAtReflux(0.1L, 0.8L, "0", "3", settings_); }).rfind("head: ", 0),
+              0U);
+}
+
+}  // namespace
+}  // namespace colmara
