@@ -43,7 +43,7 @@ TEST(RunLog, ReportsEachFaultByItsLineAndReadsTheRest) {
         "40,abc,150,1011\n"       // line 6: not a number
         "50,120,160,1011\n"       // line 7: no strength
         "60,70,-5,1011\n"         // line 8: collected below 0
-        "1:75,70,170,1010\n"      // line 9: 75 minutes past the hour
+        "1:60,70,170,1010\n"      // line 9: 60 minutes past the hour
         "70,69.5,180,1010\n");    // line 10
     EXPECT_EQ(log.notes, (std::vector<std::string>{
                              "line 3: 3 cells where the header has 4",
@@ -52,7 +52,7 @@ TEST(RunLog, ReportsEachFaultByItsLineAndReadsTheRest) {
                              "line 6: product_strength_vol 'abc' is not a number",
                              "line 7: product_strength_vol 120 is outside 0 to 100 %",
                              "line 8: collected_g -5 is below 0",
-                             "line 9: time '1:75' is no minutes, h:mm or h:mm:ss",
+                             "line 9: time '1:60' is no minutes, h:mm or h:mm:ss",
                          }));
     std::vector<int> lines;
     for (const LogRow& row : log.rows) lines.push_back(row.line);
