@@ -16,6 +16,10 @@ std::string BatchSolver::StrengthText(long double fraction) const {
     return ValueText(static_cast<double>(fraction * 100), false, settings_);
 }
 
+void BatchSolver::CheckCancelled() const {
+    if (request_.cancelled && request_.cancelled()) throw BatchCancelled{};
+}
+
 BatchMoment BatchSolver::Solve(const InputTexts& inputs, const CaseResult* known) {
     BatchMoment moment{inputs, known != nullptr ? *known : SolveCase(column_, inputs, settings_)};
     if (known == nullptr) ++solves_;
@@ -61,7 +65,7 @@ BatchMoment BatchSolver::At(const std::string& strengthText, long double refluxF
         key += ValueText(static_cast<double>(refluxFloor), false, {});
     }
     if (const auto found = known_.find(key); found != known_.end()) return found->second;
-    if (request_.cancelled && request_.cancelled()) throw BatchCancelled{};
+    CheckCancelled();
     InputTexts inputs = request_.inputs;
     inputs.strength = strengthText;
     BatchMoment moment = seeks ? Seek(inputs, refluxFloor, first) : Solve(inputs);

@@ -56,6 +56,10 @@ class BatchSolver {
     // The field text of boiler mass fraction `fraction`.
     std::string StrengthText(long double fraction) const;
 
+    // Throws BatchCancelled once the request's `cancelled` says so: asked
+    // before every calculation and by every loop of the run.
+    void CheckCancelled() const;
+
     std::uint64_t Solves() const { return solves_; }
 
   private:

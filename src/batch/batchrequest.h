@@ -2,6 +2,7 @@
 // operating policy, the cuts and when to stop.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -43,13 +44,25 @@ struct BatchRequest {
     std::vector<BatchCut> cuts;  // in order; the run ends when the last one does
     BatchStops stops;
     double everyMinutes = 10;  // timeline interval
+    // False when only the cuts are wanted: the run then solves no row.
+    bool timeline = true;
     // Relative error allowed per integration step (see docs/model.md).
     double tolerance = 1e-3;
     // Asked before each moment is solved; once it answers true the run
     // stops by throwing BatchCancelled, so a window can drop a run its user
     // has already changed. Empty: the run goes to its end.
     std::function<bool()> cancelled;
+    // Told, on the run's thread, the share of the run done (0 to 1) after
+    // each stretch and each timeline row: distilling counts by the share of
+    // the charge's ethanol collected, the timeline by its rows solved; with a
+    // timeline, distilling is the first half and the rows the second. Empty:
+    // nobody is told.
+    std::function<void(double)> progress;
 };
+
+// The most rows between the start of distilling and the end that a
+// timeline's interval may give: a shorter interval is refused (RunBatch).
+inline constexpr std::uint64_t kMostTimelineRows = 5000;
 
 // heads (by `heads`), hearts (until the product strength falls below
 // `heartsUntil`, in the request's unit) and tails (to the end of the run).

@@ -1,7 +1,10 @@
 #include "batch/batchrun.h"
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
+#include "batch/batchprogress.h"
 #include "batch/batchtimeline.h"
 #include "batch/heatup.h"
 #include "study/strengthtext.h"
@@ -51,6 +54,19 @@ std::vector<CutResult> CutTable(const RunContext& run, const BatchTrace& trace) 
     return cuts;
 }
 
+long double EnergyKwh(std::int32_t watts, long double minutes) {
+    return watts * minutes / 60 / 1000;
+}
+
+// A run whose time or energy no double holds (a reflux or a charge beyond
+// any still's) cannot be printed: it ends with a message instead.
+void RequirePrintable(const BatchResult& result) {
+    const long double most = std::numeric_limits<double>::max();
+    if (!(result.heatUpMinutes + result.runMinutes <= most) || !(result.energyKwh <= most))
+        throw BatchFailure{"the run's minutes or energy are beyond " +
+                           PlainNumber(static_cast<double>(most)) + ", the largest number printed"};
+}
+
 }  // namespace
 
 BatchResult RunBatch(const BatchRequest& request, const FormatSettings& settings) {
@@ -65,17 +81,20 @@ BatchResult RunBatch(const BatchRequest& request, const FormatSettings& settings
     const RunContext run{
         request, charge,
         HeatUpMinutes(charge.mass, charge.fraction, request.startCelsius, first.power)};
+    const BatchProgress progress(request);
 
     const BatchTrace trace = Distil(solver, run, first, settings);
     BatchResult result;
     result.heatUpMinutes = run.heatUpMinutes;
     result.runMinutes = trace.end.state.hours * 60;
-    result.energyKwh = first.power * (result.heatUpMinutes + result.runMinutes) / 60 / 1000;
+    result.energyKwh = EnergyKwh(first.power, result.heatUpMinutes + result.runMinutes);
     result.stop = trace.stop;
+    RequirePrintable(result);
     result.cuts = CutTable(run, trace);
     result.residue = {trace.end.state.mass, trace.end.state.mass * trace.end.state.fraction};
-    result.timeline = Timeline(solver, run, trace, chargeText);
+    if (request.timeline) result.timeline = Timeline(solver, run, trace, chargeText);
     result.solves = solver.Solves();
+    progress.Finished();
     return result;
 }
 

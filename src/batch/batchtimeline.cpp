@@ -2,8 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <string>
 
+#include "batch/batchprogress.h"
 #include "model/properties.h"
+#include "study/studyerror.h"
+#include "study/valuetext.h"
 
 namespace colmara {
 
@@ -36,16 +41,38 @@ std::size_t CutAt(const RunContext& run, const BatchTrace& trace, long double mi
     return cut;
 }
 
+// The minutes of the interval's rows are k x every strictly between the start
+// of distilling and the end, for k = first, first + 1, ...: how many there
+// are, refused beyond the most a timeline holds.
+std::uint64_t IntervalRows(const RunContext& run, const BatchTrace& trace, long double first) {
+    const long double every = run.request.everyMinutes;
+    const long double rows = std::max(0.0L, std::ceil(trace.end.Minute(run) / every) - first);
+    if (!(rows <= kMostTimelineRows))
+        throw StudyError("timeline interval: " + PlainNumber(run.request.everyMinutes) +
+                         " min would give " + PlainNumber(static_cast<double>(rows)) +
+                         " rows over " +
+                         PlainNumber(static_cast<double>(trace.end.state.hours * 60)) +
+                         " min of distilling, more than the " + std::to_string(kMostTimelineRows) +
+                         " a timeline holds");
+    return static_cast<std::uint64_t>(rows);
+}
+
 // The moments of the timeline in order: the trace's marks and end, and one
 // every interval between them.
-std::vector<BatchMark> Moments(const RunContext& run, const BatchTrace& trace) {
+std::vector<BatchMark> Moments(const BatchSolver& solver, const RunContext& run,
+                               const BatchTrace& trace) {
     std::vector<BatchMark> moments = trace.marks;
     moments.push_back(trace.end);
     const std::size_t marks = moments.size();
     const long double endMinute = trace.end.Minute(run);
     const long double every = run.request.everyMinutes;
-    for (long double k = std::floor(run.heatUpMinutes / every) + 1; k * every < endMinute; ++k) {
-        const long double minute = k * every;
+    const long double first = std::floor(run.heatUpMinutes / every) + 1;
+    // One more than counted, in case rounding counted one short.
+    const std::uint64_t rows = IntervalRows(run, trace, first) + 1;
+    for (std::uint64_t k = 0; k < rows; ++k) {
+        const long double minute = (first + k) * every;
+        if (!(minute < endMinute)) break;
+        solver.CheckCancelled();
         const bool marked = std::any_of(
             moments.begin(), moments.begin() + marks,
             [&](const BatchMark& m) { return std::fabs(m.Minute(run) - minute) < kSameMinute; });
@@ -69,9 +96,12 @@ std::vector<BatchMark> Moments(const RunContext& run, const BatchTrace& trace) {
 
 std::vector<BatchRow> Timeline(BatchSolver& solver, const RunContext& run, const BatchTrace& trace,
                                const std::string& chargeText) {
+    const std::vector<BatchMark> moments = Moments(solver, run, trace);
+    const BatchProgress progress(run.request);
     std::vector<BatchRow> rows;
     long double refluxFloor = 0;
-    for (const BatchMark& mark : Moments(run, trace)) {
+    for (const BatchMark& mark : moments) {
+        solver.CheckCancelled();
         const std::string text =
             rows.empty() ? chargeText : solver.StrengthText(mark.state.fraction);
         const BatchMoment solved = solver.At(text, refluxFloor);
@@ -86,6 +116,7 @@ std::vector<BatchRow> Timeline(BatchSolver& solver, const RunContext& run, const
         row.collected = mark.state.collected;
         row.cut = run.request.cuts[mark.cut].name;
         rows.push_back(std::move(row));
+        progress.Rows(rows.size(), moments.size());
     }
     return rows;
 }

@@ -1,6 +1,7 @@
 #include "batch/batchtrace.h"
 
 #include "batch/batchmarch.h"
+#include "batch/batchprogress.h"
 #include "runtime/numconv.h"
 #include "study/strengthtext.h"
 #include "study/strengthunit.h"
@@ -121,8 +122,11 @@ BatchTrace Distil(BatchSolver& solver, const RunContext& run, const BatchMoment&
     start.mass = run.charge.mass;
     start.productFraction = first.ProductFraction();
     Distillation distillation(solver, run, start);
+    const BatchProgress progress(run.request);
     while (const std::optional<BatchStretch> stretch = march.Next()) {
+        solver.CheckCancelled();
         if (!distillation.Along(*stretch)) return distillation.Take();
+        progress.Distilled(stretch->End(), run.charge);
     }
     BatchTrace trace = distillation.Take();
     trace.stop = EndReason(march.End(), run);

@@ -72,6 +72,7 @@ BatchRequest RequestOf(const BatchOptions& options) {
     if (options.stopAmount) request.stops.collected = ParseAmount(*options.stopAmount);
     request.stops.afterMinutes = options.stopAfter;
     request.everyMinutes = options.every;
+    request.timeline = options.json || !options.cutTable;
     return request;
 }
 
@@ -100,7 +101,9 @@ void DeclareRunOptions(CLI::App& batch, BatchOptions& options) {
                     "Highest reflux the strength policy goes to; the run then\ngoes on at it");
     DefaultedOption(batch, "--start-temperature", options.startTemperature,
                     "Temperature of the charge when heating starts, degC");
-    DefaultedOption(batch, "--every", options.every, "Minutes between timeline rows");
+    DefaultedOption(batch, "--every", options.every,
+                    "Minutes between timeline rows; at most " + std::to_string(kMostTimelineRows) +
+                        " rows over the run");
 }
 
 void DeclareCutOptions(CLI::App& batch, BatchOptions& options) {
