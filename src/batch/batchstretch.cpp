@@ -89,6 +89,7 @@ BatchState BatchStretch::At(long double theta) const {
         state.mass = start_.mass * (1 - theta);
         state.hours = start_.hours + theta * start_.mass / moments_[0].Rate();
         state.productFraction = start_.fraction;
+        state.spent = true;
     } else {
         state = Depleted(theta >= 1 ? uB_ : uA_ + (uB_ - uA_) * theta);
         if (theta >= 1) state.fraction = moments_[2].fraction;

@@ -19,9 +19,12 @@ struct BatchState {
     long double fraction = 0;          // boiler mass fraction
     long double mass = 0;              // boiler, g
     long double hours = 0;             // distilling time
-    long double productFraction = 0;   // leaving the condenser now
+    long double productFraction = 0;   // what is collected now
     long double collected = 0;         // g, every cut together
     long double ethanolCollected = 0;  // g
+    // The alcohol counts as spent: the rest is taken off at the boiler's
+    // strength, not at the column's calculated product.
+    bool spent = false;
 };
 
 struct Charge {

@@ -110,6 +110,9 @@ std::vector<BatchRow> Timeline(BatchSolver& solver, const RunContext& run, const
         row.minute = mark.Minute(run);
         row.inputs = solved.inputs;
         row.result = solved.result;
+        // Once the alcohol counts as spent, what is collected has the
+        // boiler's strength, not the spent column's calculated product.
+        if (mark.state.spent) row.result.productStrength = mark.state.productFraction * 100;
         row.boilerPercent = solved.fraction * 100;
         row.boilerMass = mark.state.mass;
         row.boilerTemperature = temperature(vapourstrength(solved.fraction));

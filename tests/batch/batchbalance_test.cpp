@@ -3,6 +3,7 @@
 // of the model's own product strength, and a tighter tolerance moves no cut.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <string>
@@ -83,6 +84,56 @@ TEST(BatchBalance, ChargeEqualsResidueAndCutsInMassAndEthanol) {
             EXPECT_TRUE(Near(held[static_cast<int>(amount.unit)], amount.value, 1e-9L));
         }
         EXPECT_EQ(result.timeline.back().collected, mass - result.residue.mass);
+    }
+}
+
+// What left the boiler between two rows, against the rows' rates at either
+// end: where a rate falls or rises steadily, its integral lies between the
+// two ends times the hours, give or take the integration's own error.
+::testing::AssertionResult TakenAtTheRowsRates(long double taken, long double rateA,
+                                               long double rateB, long double hours) {
+    constexpr long double kIntegration = 2e-3L;
+    const long double low = std::min(rateA, rateB) * hours * (1 - kIntegration) - 1e-9L;
+    const long double high = std::max(rateA, rateB) * hours * (1 + kIntegration) + 1e-9L;
+    if (taken >= low && taken <= high) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << static_cast<double>(taken) << " g taken, the rows' rates give "
+           << static_cast<double>(low) << " to " << static_cast<double>(high) << " g";
+}
+
+// Every row is a moment of the run: the boiler and what was collected make the
+// charge, and between two rows what was collected, and the ethanol the
+// boiler lost, are what the rows' product amount, and its ethanol, give over
+// the time between them. A product strength or amount a row shows but the
+// boiler does not give breaks it, as would rows over the wrong minutes.
+TEST(BatchBalance, EveryRowBalancesMassAndEthanolWithTheProductItShows) {
+    InitFloatingPoint();
+    std::mt19937 random(20261209);
+    for (int n = 0; n < 10; ++n) {
+        BatchRequest request = RandomRequest(random, n);
+        request.everyMinutes = 2;
+        SCOPED_TRACE(std::to_string(n) + ": " + request.inputs.strength + " x " +
+                     std::to_string(request.charge) + ", plates " + request.inputs.plates);
+        const std::vector<BatchRow> rows = RunBatch(request, FormatSettings()).timeline;
+        ASSERT_GE(rows.size(), 2u);
+        const long double charge = rows[0].boilerMass;
+        const auto ethanol = [](const BatchRow& row) {
+            return row.boilerMass * row.boilerPercent / 100;
+        };
+        const auto ethanolRate = [](const BatchRow& row) {
+            return *row.result.productAmount * *row.result.productStrength / 100;
+        };
+        for (std::size_t i = 1; i < rows.size(); ++i) {
+            const BatchRow& a = rows[i - 1];
+            const BatchRow& b = rows[i];
+            SCOPED_TRACE(std::to_string(static_cast<double>(b.minute)) + " min");
+            const long double hours = (b.minute - a.minute) / 60;
+            EXPECT_TRUE(Near(b.boilerMass + b.collected, charge, 1e-9L));
+            EXPECT_TRUE(TakenAtTheRowsRates(b.collected - a.collected, *a.result.productAmount,
+                                            *b.result.productAmount, hours));
+            EXPECT_TRUE(TakenAtTheRowsRates(ethanol(a) - ethanol(b), ethanolRate(a), ethanolRate(b),
+                                            hours));
+        }
     }
 }
 
