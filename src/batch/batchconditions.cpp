@@ -129,6 +129,10 @@ EndTest CutEndTest(const CutCondition& end, const BatchState& cutStart, const Ru
     return {[](const BatchState&) { return false; }, std::nullopt};
 }
 
+std::string AfterMinutesReason(double minutes) {
+    return "after " + PlainNumber(minutes) + " min";
+}
+
 std::vector<Stop> StateStops(const RunContext& run) {
     const BatchStops& stops = run.request.stops;
     const std::string unit = StrengthUnitSymbol(run.request.unit);
@@ -140,7 +144,7 @@ std::vector<Stop> StateStops(const RunContext& run) {
         tests.push_back({"collected " + AmountText(*stops.collected),
                          {AmountTest(*stops.collected, BatchState{}, run), std::nullopt}});
     if (stops.afterMinutes)
-        tests.push_back({"after " + PlainNumber(*stops.afterMinutes) + " min",
+        tests.push_back({AfterMinutesReason(*stops.afterMinutes),
                          {MinuteTest(*stops.afterMinutes, run), std::nullopt}});
     return tests;
 }

@@ -40,6 +40,9 @@ struct Stop {
     EndTest test;
 };
 
+// Why a run stopped `minutes` after heating began: "after 90 min".
+std::string AfterMinutesReason(double minutes);
+
 // The request's stops that are tests on the state (the boiler strength is
 // the march's lowest point instead).
 std::vector<Stop> StateStops(const RunContext& run);

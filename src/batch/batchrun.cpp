@@ -58,6 +58,20 @@ long double EnergyKwh(std::int32_t watts, long double minutes) {
     return watts * minutes / 60 / 1000;
 }
 
+// A run stopped before the charge boils: nothing is collected, every cut
+// begins and ends at the stop, and the time and energy are the heating's so
+// far. No row: the timeline begins when distilling does.
+BatchResult StoppedWhileHeating(const RunContext& run, double minute, std::int32_t watts) {
+    BatchResult result;
+    result.heatUpMinutes = minute;
+    result.energyKwh = EnergyKwh(watts, minute);
+    result.stop = AfterMinutesReason(minute);
+    for (const BatchCut& cut : run.request.cuts)
+        result.cuts.push_back({cut.name, minute, minute, {}});
+    result.residue = {run.charge.mass, run.charge.Ethanol()};
+    return result;
+}
+
 // A run whose time or energy no double holds (a reflux or a charge beyond
 // any still's) cannot be printed: it ends with a message instead.
 void RequirePrintable(const BatchResult& result) {
@@ -82,6 +96,13 @@ BatchResult RunBatch(const BatchRequest& request, const FormatSettings& settings
         request, charge,
         HeatUpMinutes(charge.mass, charge.fraction, request.startCelsius, first.power)};
     const BatchProgress progress(request);
+    const std::optional<double>& after = request.stops.afterMinutes;
+    if (after && *after < run.heatUpMinutes) {
+        BatchResult result = StoppedWhileHeating(run, *after, first.power);
+        result.solves = solver.Solves();
+        progress.Finished();
+        return result;
+    }
 
     const BatchTrace trace = Distil(solver, run, first, settings);
     BatchResult result;
