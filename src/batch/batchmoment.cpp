@@ -1,16 +1,23 @@
 #include "batch/batchmoment.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "runtime/numconv.h"
 #include "study/seek.h"
 #include "study/strengthunit.h"
+#include "study/studyerror.h"
 #include "study/valuetext.h"
 
 namespace colmara {
 
 BatchSolver::BatchSolver(const BatchRequest& request, const FormatSettings& settings)
-    : request_(request), settings_(settings) {}
+    : request_(request), settings_(settings) {
+    if (request.policy == BatchPolicy::Strength && request.maxReflux > kBatchMostMaxReflux)
+        throw StudyError("maximum reflux: " + PlainNumber(request.maxReflux) + " is above " +
+                         PlainNumber(kBatchMostMaxReflux) +
+                         ", the most the strength policy searches");
+}
 
 std::string BatchSolver::StrengthText(long double fraction) const {
     return ValueText(static_cast<double>(fraction * 100), false, settings_);
@@ -43,6 +50,8 @@ BatchMoment BatchSolver::Seek(const InputTexts& inputs, long double refluxFloor,
     seek.max = request_.maxReflux;
     seek.min = std::min(static_cast<double>(refluxFloor), request_.maxReflux);
     seek.resolution = kBatchRefluxResolution;
+    seek.mostCandidates =
+        static_cast<std::uint64_t>(std::llround(kBatchMostMaxReflux / kBatchRefluxResolution)) + 1;
     const SeekResult found = colmara::Seek(seek, settings_);
     solves_ += found.solves;
     if (found.reachable) return Solve(found.row.inputs, &found.row.result);

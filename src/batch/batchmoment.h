@@ -17,6 +17,11 @@ namespace colmara {
 // keep the stairs below the integration's tolerance.
 inline constexpr double kBatchRefluxResolution = 0.001;
 
+// The highest maximum reflux the strength policy takes. Its seek bisects the
+// steps from the last moment's reflux up to the maximum, so a wide range
+// costs a few calculations more, not one for each of its 10^12 steps.
+inline constexpr double kBatchMostMaxReflux = 1e9;
+
 struct BatchMoment {
     InputTexts inputs;  // the field texts calculated (strength by weight)
     CaseResult result;
@@ -43,6 +48,8 @@ struct BatchCancelled {};
 // Solves the moments of one run on one column, each field text once.
 class BatchSolver {
   public:
+    // Throws StudyError for a strength policy's maximum reflux above
+    // kBatchMostMaxReflux.
     BatchSolver(const BatchRequest& request, const FormatSettings& settings);
 
     // The moment at a boiler strength given as a field text by weight. Under

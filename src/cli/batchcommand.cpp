@@ -97,8 +97,9 @@ void DeclareRunOptions(CLI::App& batch, BatchOptions& options) {
         ->capture_default_str();
     batch.add_option("--target-strength", options.targetStrength,
                      "Product strength the strength policy holds");
-    DefaultedOption(batch, "--max-reflux", options.maxReflux,
-                    "Highest reflux the strength policy goes to; the run then\ngoes on at it");
+    DefaultedOption(
+        batch, "--max-reflux", options.maxReflux,
+        "Highest reflux the strength policy goes to (at most 1e9);\nthe run then goes on at it");
     DefaultedOption(batch, "--start-temperature", options.startTemperature,
                     "Temperature of the charge when heating starts, degC");
     DefaultedOption(batch, "--every", options.every,

@@ -92,7 +92,8 @@ SweepAxis Candidates(const SeekRequest& request, const FormatSettings& settings)
         source += ':';
         source += PlainNumber(step);
     }
-    return SweepAxis::Range(name, min, max, step, traits.whole, settings, source);
+    return SweepAxis::Range(name, min, max, step, traits.whole, settings, source,
+                            StrengthUnit::Weight, request.mostCandidates);
 }
 
 class Search {

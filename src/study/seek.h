@@ -10,6 +10,7 @@
 
 #include "study/input.h"
 #include "study/strengthunit.h"
+#include "study/sweepaxis.h"
 #include "study/sweeprow.h"
 
 namespace colmara {
@@ -40,6 +41,10 @@ struct SeekRequest {
     double resolution = 0.01;
     // The unit of the strength text in `inputs` and of a target strength.
     StrengthUnit unit = StrengthUnit::Weight;
+    // Reflux and power: the most candidates a range may have. The search
+    // solves only some of them (see Seek), so a caller may allow more than
+    // a sweep's rows.
+    std::uint64_t mostCandidates = kMaxSweepRows;
 };
 
 struct SeekResult {

@@ -120,7 +120,7 @@ SweepAxis SweepAxis::Parse(std::string name, const std::string& text, bool integ
 
 SweepAxis SweepAxis::Range(std::string name, double from, double to, double step, bool integral,
                            const FormatSettings& settings, const std::string& source,
-                           StrengthUnit unit) {
+                           StrengthUnit unit, std::uint64_t most) {
     const std::string where = " in range '" + source + "'";
     if (step == 0) throw StudyError(name + ": step 0" + where);
     if (integral) {
@@ -134,8 +134,8 @@ SweepAxis SweepAxis::Range(std::string name, double from, double to, double step
         throw StudyError(name + ": step " + PlainNumber(step) + " never reaches " +
                          PlainNumber(to) + " from " + PlainNumber(from) + where);
     const double count = ValueCount(from, to, step);
-    if (!(count <= static_cast<double>(kMaxSweepRows)))
-        throw StudyError(name + ": more than " + std::to_string(kMaxSweepRows) + " values" + where);
+    if (!(count <= static_cast<double>(most)))
+        throw StudyError(name + ": more than " + std::to_string(most) + " values" + where);
 
     SweepAxis axis;
     axis.name_ = std::move(name);

@@ -34,10 +34,13 @@ class SweepAxis {
                            const FormatSettings& settings,
                            StrengthUnit unit = StrengthUnit::Weight);
 
-    // A range given as numbers; `source` is how errors quote it.
+    // A range given as numbers; `source` is how errors quote it. A range of
+    // more than `most` values is refused (a sweep's limit unless a search
+    // that tries only some of them says otherwise).
     static SweepAxis Range(std::string name, double from, double to, double step, bool integral,
                            const FormatSettings& settings, const std::string& source,
-                           StrengthUnit unit = StrengthUnit::Weight);
+                           StrengthUnit unit = StrengthUnit::Weight,
+                           std::uint64_t most = kMaxSweepRows);
 
     const std::string& Name() const { return name_; }
     std::uint64_t Count() const { return count_; }

@@ -91,6 +91,29 @@ TEST(BatchBounds, ARunLongerThanANumberHoldsEndsWithAMessage) {
     }
 }
 
+// The strength policy's seek bisects its range, so a maximum reflux of 10^9
+// (10^12 steps) is searched; above it the request is refused before anything
+// is solved, naming the limit.
+TEST(BatchBounds, AMaximumRefluxAboveTheMostSearchedIsRefused) {
+    InitFloatingPoint();
+    BatchRequest request = PotStill();
+    request.inputs.plates = "5";
+    request.policy = BatchPolicy::Strength;
+    request.targetStrength = 70;
+    request.timeline = false;
+    request.maxReflux = kBatchMostMaxReflux;
+    EXPECT_GT(RunBatch(request, {}).cuts[0].product.mass, 0);
+    request.maxReflux = std::nextafter(kBatchMostMaxReflux, 2 * kBatchMostMaxReflux);
+    try {
+        RunBatch(request, {});
+        ADD_FAILURE() << "ran";
+    } catch (const StudyError& e) {
+        EXPECT_EQ(e.Message(),
+                  "maximum reflux: 1000000000.0000001 is above 1000000000, the most the "
+                  "strength policy searches");
+    }
+}
+
 // Cancelled once the run has told a share of at least `at`: the run throws
 // its cancellation and tells nothing after. Past 0.9 only spent moments are
 // left, each solved already, so the loops' own checks must see it.

@@ -70,13 +70,25 @@ TEST(BatchRows, EqualSeparateCalculationsOfTheirPrintedTexts) {
     }
 }
 
+// Under the maximum every row reaches the target in the request's unit, and
+// where the reflux rose, a reflux one step of the seek lower would not. A
+// maximum of 10000 (ten million steps and more from 0) is searched as well.
 TEST(BatchRows, StrengthPolicyHoldsTheProductWithARefluxThatNeverFalls) {
     InitFloatingPoint();
-    for (const char* plates : {"5", "20"}) {
-        SCOPED_TRACE(plates);
+    struct Case {
+        const char* plates;
+        StrengthUnit unit;
+        double maxReflux;
+        bool reachesMaximum;
+    };
+    for (const Case& c :
+         {Case{"5", StrengthUnit::Weight, 12, true}, Case{"20", StrengthUnit::Weight, 12, true},
+          Case{"5", StrengthUnit::Volume, 12, true},  // 90 % vol, 85.7 % by weight
+          Case{"5", StrengthUnit::Weight, 10000, true}}) {
+        SCOPED_TRACE(std::string(c.plates) + " plates, maximum " + std::to_string(c.maxReflux));
         const FormatSettings settings;
-        const BatchRequest request =
-            Request(plates, BatchPolicy::Strength, StrengthUnit::Weight, settings);
+        BatchRequest request = Request(c.plates, BatchPolicy::Strength, c.unit, settings);
+        request.maxReflux = c.maxReflux;
         const BatchResult result = RunBatch(request, settings);
         long double lastReflux = 0;
         int held = 0;
@@ -87,19 +99,17 @@ TEST(BatchRows, StrengthPolicyHoldsTheProductWithARefluxThatNeverFalls) {
             const bool rose = reflux > lastReflux;
             lastReflux = reflux;
             if (reflux >= request.maxReflux) continue;
-            // Under the maximum the product reaches the target; where the
-            // reflux rose, a reflux one step of the seek lower would not.
-            EXPECT_GE(*row.result.productStrength, request.targetStrength);
+            EXPECT_GE(*row.result.ProductStrength(c.unit), request.targetStrength);
             if (rose) {
                 InputTexts lower = row.inputs;
                 lower.reflux = std::to_string(static_cast<double>(reflux - kBatchRefluxResolution));
                 const CaseResult below = SeparateCalculate(lower, settings);
-                EXPECT_LT(*below.productStrength, request.targetStrength) << lower.reflux;
+                EXPECT_LT(*below.ProductStrength(c.unit), request.targetStrength) << lower.reflux;
             }
             ++held;
         }
         EXPECT_GT(held, 3);
-        EXPECT_GE(lastReflux, request.maxReflux);  // the run goes on at the maximum
+        EXPECT_EQ(lastReflux >= request.maxReflux, c.reachesMaximum);
     }
 }
 
