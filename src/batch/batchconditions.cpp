@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "runtime/bisect.h"
 #include "study/strengthunit.h"
 #include "study/valuetext.h"
 
@@ -153,12 +154,9 @@ long double FirstWhere(BatchSolver& solver, const BatchStretch& stretch, long do
                        const EndTest& test) {
     if (test.met(stretch.At(from))) return from;
     if (!test.met(stretch.At(1))) return -1;
-    long double low = from;
-    long double high = 1;
-    for (int k = 0; k < kBisections; ++k) {
-        const long double middle = (low + high) / 2;
-        (test.met(stretch.At(middle)) ? high : low) = middle;
-    }
+    const long double high = Bisect(from, 1, kBisections, [&](long double theta) {
+                                 return test.met(stretch.At(theta));
+                             }).high;
     if (!test.productBelow || stretch.Emptying()) return high;
     return SolvedCrossing(solver, stretch, from, high, *test.productBelow);
 }

@@ -7,6 +7,7 @@
 
 #include "batch/batchprogress.h"
 #include "model/properties.h"
+#include "runtime/bisect.h"
 #include "study/studyerror.h"
 #include "study/valuetext.h"
 
@@ -24,13 +25,9 @@ BatchState StateAtHours(const std::vector<BatchStretch>& stretches, long double 
         std::find_if(stretches.begin(), stretches.end(),
                      [hours](const BatchStretch& p) { return p.End().hours >= hours; });
     const BatchStretch& within = stretch != stretches.end() ? *stretch : stretches.back();
-    long double low = 0;
-    long double high = 1;
-    for (int k = 0; k < kBisections; ++k) {
-        const long double middle = (low + high) / 2;
-        (within.At(middle).hours >= hours ? high : low) = middle;
-    }
-    return within.At(high);
+    return within.At(Bisect(0, 1, kBisections, [&](long double theta) {
+                         return within.At(theta).hours >= hours;
+                     }).high);
 }
 
 // The cut being collected at `minute`: the last whose beginning is not later.
