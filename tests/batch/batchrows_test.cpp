@@ -3,12 +3,15 @@
 // with a reflux that never falls.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "batch/batchmoment.h"
 #include "batch/batchrecords.h"
 #include "batch/batchrun.h"
 #include "runtime/fpcheck.h"
+#include "study/plateprofile.h"
 #include "study/separatecalculate.h"
 #include "study/strengthunit.h"
 
@@ -28,7 +31,7 @@ BatchRequest Request(const char* plates, BatchPolicy policy, StrengthUnit unit,
     BatchRequest request;
     request.charge = 15000;
     request.unit = unit;
-    request.inputs = {"1500", "9" + settings.decimalSeparator + "5", plates, "2"};
+    request.inputs = {"1500", "9" + settings.decimalSeparator + "50", plates, "2"};
     request.policy = policy;
     request.targetStrength = unit == StrengthUnit::Volume ? 90 : 85;
     request.maxReflux = 12;
@@ -52,6 +55,10 @@ TEST(BatchRows, EqualSeparateCalculationsOfTheirPrintedTexts) {
                 for (const BatchRow& row : result.timeline) {
                     SCOPED_TRACE(static_cast<double>(row.minute));
                     EXPECT_TRUE(SameResult(row.result, SeparateCalculate(row.inputs, settings)));
+                    // The boiler's temperature is the profile's plate 0 for
+                    // the same texts.
+                    EXPECT_EQ(row.boilerTemperature,
+                              ProfileCase(row.inputs, settings).plates.at(0).temperature);
                     // Hearts end where the product falls below their mark
                     // (by weight where the correlations jump, at 80 %): no
                     // row of the hearts is below it, no later row above it.
@@ -60,10 +67,10 @@ TEST(BatchRows, EqualSeparateCalculationsOfTheirPrintedTexts) {
                     EXPECT_TRUE(row.cut != "hearts" || product >= mark) << product;
                     EXPECT_TRUE(row.cut != "tails" || product < mark) << product;
                 }
-                // The first row is the charge as typed.
+                // The first row is the charge as typed, trailing zero and all.
                 if (unit == StrengthUnit::Weight) {
                     EXPECT_EQ(result.timeline.front().inputs.strength,
-                              "9" + settings.decimalSeparator + "5");
+                              "9" + settings.decimalSeparator + "50");
                 }
             }
         }
@@ -135,6 +142,48 @@ TEST(BatchRows, NoRowRepeatsAMoment) {
         EXPECT_FALSE(empty.timeline[i].minute == empty.timeline[i - 1].minute &&
                      empty.timeline[i].cut == empty.timeline[i - 1].cut)
             << i;
+}
+
+std::vector<std::string> Split(const std::string& text, const std::string& at) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(at, start)) != std::string::npos;
+         start = end + at.size())
+        parts.push_back(text.substr(start, end - start));
+    parts.push_back(text.substr(start));
+    return parts;
+}
+
+// Each row's CSV cells read back as its texts and figures under their own
+// keys, in either unit (plates and reflux differ, so a swap shows).
+TEST(BatchRows, CsvCellsReadBackUnderTheirKeys) {
+    InitFloatingPoint();
+    for (const StrengthUnit unit : {StrengthUnit::Weight, StrengthUnit::Volume}) {
+        const BatchResult result =
+            RunBatch(Request("10", BatchPolicy::Reflux, unit, FormatSettings()), {});
+        std::vector<std::string> lines = Split(BatchCsv(result, unit, false), "\r\n");
+        ASSERT_EQ(lines.back(), "");
+        lines.pop_back();
+        ASSERT_EQ(lines.size(), result.timeline.size() + 1);
+        const std::vector<std::string> keys = Split(lines[0], ",");
+        const auto cell = [&keys](const std::string& line, const std::string& key) {
+            const std::size_t at = std::find(keys.begin(), keys.end(), key) - keys.begin();
+            return Split(line, ",").at(at);
+        };
+        for (std::size_t i = 0; i < result.timeline.size(); ++i) {
+            const BatchRow& row = result.timeline[i];
+            const std::string& line = lines[i + 1];
+            SCOPED_TRACE(line);
+            EXPECT_EQ(cell(line, "power"), "1500");
+            EXPECT_EQ(cell(line, "strength"), row.inputs.strength);
+            EXPECT_EQ(cell(line, "plates"), "10");
+            EXPECT_EQ(cell(line, "reflux"), "2");
+            EXPECT_EQ(cell(line, "cut"), row.cut);
+            EXPECT_EQ(std::stod(cell(line, "time_min")), static_cast<double>(row.minute));
+            EXPECT_EQ(std::stod(cell(line, "collected")), static_cast<double>(row.collected));
+            EXPECT_EQ(std::stod(cell(line, "boiler_mass")), static_cast<double>(row.boilerMass));
+        }
+    }
 }
 
 TEST(BatchRows, HeadersFollowTheUnitAsASweepDoes) {
