@@ -27,9 +27,10 @@ BatchRequest Wash(const std::string& plates, BatchPolicy policy) {
     return request;
 }
 
-void RunWash(benchmark::State& state, BatchPolicy policy) {
+void RunWash(benchmark::State& state, BatchPolicy policy, bool timeline = true) {
     InitFloatingPoint();
-    const BatchRequest request = Wash(std::to_string(state.range(0)), policy);
+    BatchRequest request = Wash(std::to_string(state.range(0)), policy);
+    request.timeline = timeline;
     std::uint64_t solves = 0;
     for (auto _ : state) {
         const BatchResult result = RunBatch(request, FormatSettings());
@@ -43,6 +44,12 @@ void BM_BatchReflux(benchmark::State& state) {
     RunWash(state, BatchPolicy::Reflux);
 }
 BENCHMARK(BM_BatchReflux)->ArgName("plates")->Arg(20)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// The cut table alone (the tool's --cuts): no row is solved.
+void BM_BatchRefluxCuts(benchmark::State& state) {
+    RunWash(state, BatchPolicy::Reflux, false);
+}
+BENCHMARK(BM_BatchRefluxCuts)->ArgName("plates")->Arg(20)->Unit(benchmark::kMillisecond);
 
 void BM_BatchStrength(benchmark::State& state) {
     RunWash(state, BatchPolicy::Strength);
