@@ -65,7 +65,7 @@ What comes over leaves the boiler, so its strength falls; the run follows that
 fall moment by moment (the balance of mass and of alcohol, integrated over the
 boiler's strength) and reads off when each cut ends and when a stop is met.
 Every row of the timeline can be typed into the inputs and gives the same
-product.</p>
+product, until the alcohol counts as spent (below).</p>
 <p>It assumes what the column calculation assumes, and more: the plates and the
 condenser hold no liquid, so the product answers the boiler at once (a real
 packed column holds a few per cent of the charge, so its first product comes
@@ -86,8 +86,10 @@ from the start of heating (<tt>90min</tt>), or the end of the run
 earlier of the two.</p>
 <p><b>Boiler empty.</b> With no stop that is ever met, the run goes on until the
 alcohol counts as spent (0.01 % by weight in the boiler) and then takes the
-water left at that rate: "boiler empty" means that. A real run stops long
-before, so give a stop.</p>
+water left at that rate: "boiler empty" means that. What comes over then has
+the boiler's strength, and the timeline's rows say so rather than what the
+column would make of such a boiler. A real run stops long before, so give a
+stop.</p>
 
 <h3>The Tools window</h3>
 <p><i>Spirit and still tools…</i> in the File menu opens four forms that
