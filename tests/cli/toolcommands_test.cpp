@@ -160,7 +160,8 @@ TEST(ToolCommands, SizeHeatUpIsTheBatchRunsHeatUp) {
         const std::vector<std::string> column = {"--power",  "2000", "--strength", "10",
                                                  "--plates", "6",    "--reflux",   "3"};
         std::vector<std::string> size = {"size", "--bore", "54", "--hetp", "0.3", "--json"};
-        std::vector<std::string> batch = {"batch", "--stop-after", "1", "--json"};
+        // A run stopped once a gram is collected has heated all the way.
+        std::vector<std::string> batch = {"batch", "--stop-amount", "1g", "--json"};
         size.insert(size.end(), column.begin(), column.end());
         batch.insert(batch.end(), column.begin(), column.end());
         size.insert(size.end(), charge.begin(), charge.end());
