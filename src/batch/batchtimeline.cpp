@@ -48,7 +48,7 @@ std::uint64_t IntervalRows(const RunContext& run, const BatchTrace& trace, long 
         throw StudyError("timeline interval: " + PlainNumber(run.request.everyMinutes) +
                          " min would give " + PlainNumber(static_cast<double>(rows)) +
                          " rows over " +
-                         PlainNumber(static_cast<double>(trace.end.state.hours * 60)) +
+                         PlainNumber(std::round(static_cast<double>(trace.end.state.hours * 60))) +
                          " min of distilling, more than the " + std::to_string(kMostTimelineRows) +
                          " a timeline holds");
     return static_cast<std::uint64_t>(rows);
