@@ -53,11 +53,6 @@ StateTest MinuteTest(double minute, const RunContext& run) {
         [minute, heatUp](const BatchState& state) { return heatUp + state.hours * 60 >= minute; };
 }
 
-std::string AmountText(const Amount& amount) {
-    const char* units[] = {" g", " ml", " % of the alcohol"};
-    return PlainNumber(amount.value) + units[static_cast<int>(amount.unit)];
-}
-
 // Where the solved product strength falls below `fraction`, near the
 // interpolated crossing `guess` and within [from, 1]: the quadratic through a
 // stretch's moments can miss the mark by a few hundredths of a point where
@@ -130,22 +125,22 @@ EndTest CutEndTest(const CutCondition& end, const BatchState& cutStart, const Ru
     return {[](const BatchState&) { return false; }, std::nullopt};
 }
 
-std::string AfterMinutesReason(double minutes) {
-    return "after " + PlainNumber(minutes) + " min";
-}
-
 std::vector<Stop> StateStops(const RunContext& run) {
+    using Reason = BatchEnd::Reason;
     const BatchStops& stops = run.request.stops;
-    const std::string unit = StrengthUnitSymbol(run.request.unit);
+    const StrengthUnit unit = run.request.unit;
     std::vector<Stop> tests;
     if (stops.productBelow)
-        tests.push_back({"product strength below " + PlainNumber(*stops.productBelow) + " " + unit,
+        tests.push_back({BatchEnd::Because(Reason::ProductStrength, *stops.productBelow, unit),
                          ProductBelowTest(*stops.productBelow, run)});
-    if (stops.collected)
-        tests.push_back({"collected " + AmountText(*stops.collected),
-                         {AmountTest(*stops.collected, BatchState{}, run), std::nullopt}});
+    if (stops.collected) {
+        BatchEnd collected = BatchEnd::Because(Reason::Collected);
+        collected.amount = *stops.collected;
+        tests.push_back(
+            {collected, {AmountTest(*stops.collected, BatchState{}, run), std::nullopt}});
+    }
     if (stops.afterMinutes)
-        tests.push_back({AfterMinutesReason(*stops.afterMinutes),
+        tests.push_back({BatchEnd::Because(Reason::AfterMinutes, *stops.afterMinutes),
                          {MinuteTest(*stops.afterMinutes, run), std::nullopt}});
     return tests;
 }

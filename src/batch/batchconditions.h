@@ -36,12 +36,11 @@ Collected Between(const BatchState& from, const BatchState& to);
 EndTest CutEndTest(const CutCondition& end, const BatchState& cutStart, const RunContext& run);
 
 struct Stop {
-    std::string reason;
+    BatchEnd end;
     EndTest test;
 };
 
 // Why a run stopped `minutes` after heating began: "after 90 min".
-std::string AfterMinutesReason(double minutes);
 
 // The request's stops that are tests on the state (the boiler strength is
 // the march's lowest point instead).

@@ -6,6 +6,7 @@
 #include <map>
 #include <string>
 
+#include "batch/batcherror.h"
 #include "batch/batchrequest.h"
 #include "model/column.h"
 #include "study/caseresult.h"
@@ -34,16 +35,6 @@ struct BatchMoment {
     // The product is stronger than the boiler: the run depletes it.
     bool Enriches() const { return ProductFraction() > fraction && Rate() > 0; }
 };
-
-// A calculation failed, or the strength policy cannot reach its target at
-// the charge's strength (`unreachable`); the message says why.
-struct BatchFailure {
-    std::string message;
-    bool unreachable = false;
-};
-
-// The request's `cancelled` answered true.
-struct BatchCancelled {};
 
 // Solves the moments of one run on one column, each field text once.
 class BatchSolver {

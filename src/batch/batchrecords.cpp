@@ -59,9 +59,9 @@ std::string BatchCsv(const BatchResult& result, StrengthUnit unit, bool cuts) {
 }
 
 std::string BatchJson(const BatchResult& result, StrengthUnit unit) {
-    const Record totals{NumberCell("heat_up_min", result.heatUpMinutes),
-                        NumberCell("run_min", result.runMinutes),
-                        NumberCell("energy_kwh", result.energyKwh), TextCell("stop", result.stop)};
+    const Record totals{
+        NumberCell("heat_up_min", result.heatUpMinutes), NumberCell("run_min", result.runMinutes),
+        NumberCell("energy_kwh", result.energyKwh), TextCell("stop", BatchEndText(result.stop))};
     std::string json = JsonObject(totals);
     json.pop_back();  // the closing brace: the arrays follow
     json += ",\"cuts\":" + JsonArray(result.cuts, CutRecord);

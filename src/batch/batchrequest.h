@@ -1,5 +1,7 @@
 // What a batch run is asked: the charge, the column's field texts, the
-// operating policy, the cuts and when to stop.
+// operating policy, the cuts and when to stop. The values a request starts
+// with are for requests built in code; what a user gets without typing is
+// BatchTexts' defaults, read by BatchRequestOf (batchform.h).
 #pragma once
 
 #include <cstdint>

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "batch/cutcondition.h"
 #include "report/calculate.h"
 #include "study/caseresult.h"
+#include "study/strengthunit.h"
 
 namespace colmara {
 
@@ -40,14 +42,61 @@ struct CutResult {
     Collected product;
 };
 
+// Why a run ended: a stop of the request (with its mark), the end of the
+// last cut, a product no longer stronger than the boiler, or the boiler run
+// empty, telling whether a stop had been asked for and was never met.
+struct BatchEnd {
+    enum class Reason {
+        BoilerStrength,   // `value`, in `unit`
+        ProductStrength,  // `value`, in `unit`
+        Collected,        // `amount`, every cut together
+        AfterMinutes,     // `value`, from the start of heating
+        LastCut,          // the cut `cut` ended
+        NoEnrichment,
+        BoilerEmpty,
+    };
+    Reason reason = Reason::BoilerEmpty;
+    double value = 0;
+    StrengthUnit unit = StrengthUnit::Weight;
+    Amount amount;
+    std::string cut;
+    bool stopNeverMet = false;  // BoilerEmpty: a stop was asked for
+    bool operator==(const BatchEnd&) const = default;
+
+    static BatchEnd Because(Reason reason, double value = 0,
+                            StrengthUnit unit = StrengthUnit::Weight) {
+        BatchEnd end;
+        end.reason = reason;
+        end.value = value;
+        end.unit = unit;
+        return end;
+    }
+};
+
+// The end as the results write it ("product strength below 20 % vol",
+// "cut tails ended", "boiler empty: no stop condition was met").
+std::string BatchEndText(const BatchEnd& end);
+
+struct BatchRequest;
+struct CutResult;
+
+// A note for each cut the strength policy leaves empty because it ends below
+// a product strength above the target ("hearts until 95" with a target of
+// 92: the product never reaches 95).
+std::vector<std::string> EmptyCutNotes(const BatchRequest& request,
+                                       const std::vector<CutResult>& cuts);
+
 struct BatchResult {
     long double heatUpMinutes = 0;  // an estimate: see docs/model.md
     long double runMinutes = 0;     // distilling, without the heat-up
     long double energyKwh = 0;      // heat-up and distilling
-    std::string stop;               // why the run ended
+    BatchEnd stop;                  // why the run ended
     std::vector<CutResult> cuts;
     Collected residue;
     std::vector<BatchRow> timeline;
+    // What the user should know of the request's outcome that is no error
+    // (a cut that cannot fill), one sentence each.
+    std::vector<std::string> notes;
     std::uint64_t solves = 0;  // calculations run, seeks included
 };
 

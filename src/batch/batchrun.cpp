@@ -4,43 +4,16 @@
 #include <cstdint>
 #include <limits>
 
+#include "batch/batchlimits.h"
 #include "batch/batchprogress.h"
 #include "batch/batchtimeline.h"
 #include "batch/heatup.h"
 #include "study/strengthtext.h"
 #include "study/studyerror.h"
-#include "study/valuetext.h"
 
 namespace colmara {
 
 namespace {
-
-void RequireAbove(double value, double low, const std::string& what) {
-    if (!(value > low) || !std::isfinite(value))
-        throw StudyError(what + ": " + PlainNumber(value) + " is not above " + PlainNumber(low));
-}
-
-void RequireStrength(std::optional<double> percent, const std::string& what) {
-    if (percent && !IsStrength(*percent))
-        throw StudyError(what + ": " + PlainNumber(*percent) + " is outside 0 to 100 %");
-}
-
-void Validate(const BatchRequest& request) {
-    RequireAbove(request.charge, 0, "charge");
-    RequireAbove(request.everyMinutes, 0, "timeline interval");
-    RequireAbove(request.tolerance, 0, "tolerance");
-    if (!std::isfinite(request.startCelsius)) throw StudyError("start temperature: not a number");
-    if (request.cuts.empty()) throw StudyError("cuts: give at least one");
-    const BatchStops& stops = request.stops;
-    RequireStrength(stops.boilerBelow, "boiler strength to stop at");
-    RequireStrength(stops.productBelow, "product strength to stop at");
-    if (request.policy == BatchPolicy::Strength) {
-        RequireStrength(request.targetStrength, "target strength");
-        if (!(request.maxReflux >= 0) || !std::isfinite(request.maxReflux))
-            throw StudyError("maximum reflux: " + PlainNumber(request.maxReflux) +
-                             " is not 0 or above");
-    }
-}
 
 std::vector<CutResult> CutTable(const RunContext& run, const BatchTrace& trace) {
     std::vector<CutResult> cuts;
@@ -65,7 +38,7 @@ BatchResult StoppedWhileHeating(const RunContext& run, double minute, std::int32
     BatchResult result;
     result.heatUpMinutes = minute;
     result.energyKwh = EnergyKwh(watts, minute);
-    result.stop = AfterMinutesReason(minute);
+    result.stop = BatchEnd::Because(BatchEnd::Reason::AfterMinutes, minute);
     for (const BatchCut& cut : run.request.cuts)
         result.cuts.push_back({cut.name, minute, minute, {}});
     result.residue = {run.charge.mass, run.charge.Ethanol()};
@@ -84,7 +57,7 @@ void RequirePrintable(const BatchResult& result) {
 }  // namespace
 
 BatchResult RunBatch(const BatchRequest& request, const FormatSettings& settings) {
-    Validate(request);
+    ValidateBatchRequest(request, BatchLabel, settings);
     const std::string chargeText =
         StrengthFieldText(request.inputs.strength, request.unit, settings);
     BatchSolver solver(request, settings);
@@ -114,6 +87,7 @@ BatchResult RunBatch(const BatchRequest& request, const FormatSettings& settings
     result.cuts = CutTable(run, trace);
     result.residue = {trace.end.state.mass, trace.end.state.mass * trace.end.state.fraction};
     if (request.timeline) result.timeline = Timeline(solver, run, trace, chargeText);
+    result.notes = EmptyCutNotes(request, result.cuts);
     result.solves = solver.Solves();
     progress.Finished();
     return result;

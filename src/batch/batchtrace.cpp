@@ -31,21 +31,22 @@ Lowest LowestOf(const RunContext& run, const FormatSettings& settings) {
     return stop.fraction > spent.fraction ? stop : spent;
 }
 
-std::string EndReason(MarchEnd end, const RunContext& run) {
+BatchEnd EndReason(MarchEnd end, const RunContext& run) {
+    using Reason = BatchEnd::Reason;
     const BatchStops& stops = run.request.stops;
     switch (end) {
         case MarchEnd::BoilerStrength:
-            return "boiler strength down to " + PlainNumber(*stops.boilerBelow) + " " +
-                   StrengthUnitSymbol(run.request.unit);
+            return BatchEnd::Because(Reason::BoilerStrength, *stops.boilerBelow, run.request.unit);
         case MarchEnd::NoEnrichment:
-            return "the product is no stronger than the boiler";
+            return BatchEnd::Because(Reason::NoEnrichment);
         case MarchEnd::Empty:
         case MarchEnd::Running:
             break;
     }
-    const bool anyStop =
+    BatchEnd empty = BatchEnd::Because(Reason::BoilerEmpty);
+    empty.stopNeverMet =
         stops.boilerBelow || stops.productBelow || stops.collected || stops.afterMinutes;
-    return anyStop ? "boiler empty: no stop condition was met" : "boiler empty";
+    return empty;
 }
 
 class Distillation {
@@ -63,12 +64,12 @@ class Distillation {
         long double from = 0;
         for (;;) {
             long double stopAt = -1;
-            std::string reason;
+            BatchEnd reason;
             for (const Stop& stop : stops_) {
                 const long double at = FirstWhere(solver_, stretch, from, stop.test);
                 if (at >= 0 && (stopAt < 0 || at < stopAt)) {
                     stopAt = at;
-                    reason = stop.reason;
+                    reason = stop.end;
                 }
             }
             const long double cutAt = FirstWhere(solver_, stretch, from, cutTest_);
@@ -83,7 +84,7 @@ class Distillation {
         }
     }
 
-    bool End(const BatchState& state, std::string reason) {
+    bool End(const BatchState& state, BatchEnd reason) {
         trace_.end = {state, cut_};
         trace_.stop = std::move(reason);
         return false;
@@ -95,7 +96,11 @@ class Distillation {
     // The current cut ends at `state`; false when it was the last.
     bool NextCut(const BatchState& state) {
         const std::vector<BatchCut>& cuts = run_.request.cuts;
-        if (cut_ + 1 == cuts.size()) return End(state, "cut " + cuts[cut_].name + " ended");
+        if (cut_ + 1 == cuts.size()) {
+            BatchEnd last = BatchEnd::Because(BatchEnd::Reason::LastCut);
+            last.cut = cuts[cut_].name;
+            return End(state, last);
+        }
         ++cut_;
         trace_.marks.push_back({state, cut_});
         cutTest_ = CutEndTest(cuts[cut_].end, state, run_);

@@ -22,7 +22,7 @@ struct BatchTrace {
     std::vector<BatchStretch> stretches;
     std::vector<BatchMark> marks;  // the start, then where each later cut begins
     BatchMark end;
-    std::string stop;
+    BatchEnd stop;
 };
 
 // Integrates the run from the charge (moment `first`) until a stop, the end of

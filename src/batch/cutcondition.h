@@ -24,12 +24,20 @@ struct CutCondition {
 };
 
 // Numbers are written with '.'. Throws StudyError naming the text for
-// anything else, a negative amount or a strength outside 0..100.
+// anything else, or a number outside its range (see CheckCutCondition).
 Amount ParseAmount(const std::string& text);
 CutCondition ParseCutCondition(const std::string& text);
 
-// "NAME:CONDITION"; the name is everything before the last ':'. Blanks
-// around the name and the condition are dropped ("heads: 50ml").
+// The ranges of a condition's number: an amount of 0 or more (a share of
+// the alcohol up to 100 %), a strength from 0 to 100, a minute of 0 or more
+// (a cut may be empty: "heads:0ml" has none). Throws
+// StudyError whose message is "VALUE is ..." for a number outside its range,
+// for the caller to put the name of what holds it before.
+void CheckCutCondition(const CutCondition& condition);
+
+// "NAME:CONDITION". Blanks around the name and the condition are dropped
+// ("heads: 50ml"); the name may not hold ':', so a missing ';' between two
+// cuts ("heads:150ml hearts:<85") is refused, saying where.
 struct BatchCut;
 BatchCut ParseCut(const std::string& text);
 

@@ -2,10 +2,12 @@
 
 #include <CLI/CLI.hpp>
 
-#include "batch/batchmoment.h"
+#include "batch/batcherror.h"
+#include "batch/batchform.h"
 #include "batch/batchrecords.h"
 #include "batch/batchrun.h"
 #include "cli/companionoptions.h"
+#include "cli/setupoption.h"
 #include "study/studyerror.h"
 
 namespace colmara {
@@ -36,6 +38,11 @@ constexpr const char* kFooter =
     "read --reflux. The heat-up time is an estimate from the heat\n"
     "capacity of the charge; the energy counts heat-up and distilling.\n"
     "\n"
+    "Without --stop-product the run stops when the product falls below 20 % vol\n"
+    "(the same strength by weight with --units weight), where hobby runs commonly\n"
+    "end; --stop-product none runs the boiler empty. Every number takes the\n"
+    "locale's decimal symbol.\n"
+    "\n"
     "--setup FILE takes the batch tab's texts too, for every batch option not\n"
     "given here (the file's own cuts only when none of --cut, --heads and\n"
     "--hearts-until is given), so the run is the one the tab shows for the file.\n"
@@ -45,83 +52,72 @@ constexpr const char* kFooter =
     "      --stop-product 20 --cuts\n"
     "\n"
     "Exit status: 0 when the run ran through; 1 when a calculation failed; 2 for a\n"
-    "mistake on the command line or in the setup file (a charge not above 0, a cut\n"
-    "condition that cannot be read, an interval not above 0); 3 when the target\n"
+    "mistake on the command line or in the setup file (a number outside its range,\n"
+    "a cut condition that cannot be read); 3 when the target\n"
     "strength is out of reach even at the maximum reflux (standard error says\n"
     "what the column reaches); 4 when the output cannot be written. A stop\n"
     "condition never met ends the run with the boiler empty, and standard error\n"
-    "says so.";
+    "says so, as it does for a cut the strength policy leaves empty.";
 
-BatchRequest RequestOf(const BatchOptions& options) {
-    BatchRequest request;
-    request.charge = *options.charge;
-    request.chargeUnit = options.chargeUnit == "g" ? ChargeUnit::Grams : ChargeUnit::Millilitres;
-    request.inputs = options.inputs;
-    request.unit = UnitNamed(options.units);
-    request.policy = options.policy == "strength" ? BatchPolicy::Strength : BatchPolicy::Reflux;
-    request.targetStrength = options.targetStrength.value_or(0);
-    request.maxReflux = options.maxReflux;
-    request.startCelsius = options.startTemperature;
-    if (options.cuts.empty()) {
-        request.cuts = DefaultCuts(ParseAmount(options.heads), options.heartsUntil);
-    } else {
-        for (const std::string& cut : options.cuts) request.cuts.push_back(ParseCut(cut));
-    }
-    request.stops.boilerBelow = options.stopBoiler;
-    request.stops.productBelow = options.stopProduct;
-    if (options.stopAmount) request.stops.collected = ParseAmount(*options.stopAmount);
-    request.stops.afterMinutes = options.stopAfter;
-    request.everyMinutes = options.every;
-    request.timeline = options.json || !options.cutTable;
-    return request;
+// The by-weight text of the default stop, for the help.
+std::string DefaultStopByWeight() {
+    return DefaultBatchTexts(StrengthUnit::Weight, FormatSettings()).stopProduct;
 }
 
-bool AnyStop(const BatchOptions& options) {
-    return options.stopBoiler || options.stopProduct || options.stopAmount || options.stopAfter;
+// A text option bound to `text`; `shown` says whether --help shows its default.
+CLI::Option* TextOption(CLI::App& batch, std::string BatchTexts::*text, BatchOptions& options,
+                        const std::string& help, const char* type = "FLOAT", bool shown = true) {
+    CLI::Option* option =
+        batch.add_option(BatchOption(BatchTextKeyOf(text)), options.given.*text, help)
+            ->type_name(type);
+    if (shown) option->capture_default_str();
+    return option;
 }
 
 void DeclareRunOptions(CLI::App& batch, BatchOptions& options) {
     // Required, but checked once --setup has had its say: a setup file may
     // give it.
-    batch.add_option("--charge", options.charge,
-                     "Amount in the boiler at the start; required unless\n"
-                     "--setup gives the batch tab's texts");
-    batch.add_option("--charge-unit", options.chargeUnit, "g, or ml at 20 degC")
-        ->check(CLI::IsMember({"g", "ml"}))
-        ->capture_default_str();
-    batch
-        .add_option("--policy", options.policy,
-                    "reflux (a constant reflux ratio) or strength (the reflux\n"
-                    "rises to hold --target-strength)")
-        ->check(CLI::IsMember({"reflux", "strength"}))
-        ->capture_default_str();
-    batch.add_option("--target-strength", options.targetStrength,
-                     "Product strength the strength policy holds");
-    DefaultedOption(
-        batch, "--max-reflux", options.maxReflux,
-        "Highest reflux the strength policy goes to (at most 1e9);\nthe run then goes on at it");
-    DefaultedOption(batch, "--start-temperature", options.startTemperature,
-                    "Temperature of the charge when heating starts, degC");
-    DefaultedOption(batch, "--every", options.every,
-                    "Minutes between timeline rows; at most " + std::to_string(kMostTimelineRows) +
-                        " rows over the run");
+    TextOption(batch, &BatchTexts::charge, options,
+               "Amount in the boiler at the start; required unless\n"
+               "--setup gives the batch tab's texts",
+               "FLOAT", false);
+    TextOption(batch, &BatchTexts::chargeUnit, options, "g, or ml at 20 degC", "TEXT:{g,ml}");
+    TextOption(batch, &BatchTexts::policy, options,
+               "reflux (a constant reflux ratio) or strength (the reflux\n"
+               "rises to hold --target-strength)",
+               "TEXT:{reflux,strength}");
+    TextOption(batch, &BatchTexts::targetStrength, options,
+               "Product strength the strength policy holds", "FLOAT", false);
+    TextOption(batch, &BatchTexts::maxReflux, options,
+               "Highest reflux the strength policy goes to (at most 1e9);\nthe run then goes on at it");
+    TextOption(batch, &BatchTexts::startTemperature, options,
+               "Temperature of the charge when heating starts, degC,\n"
+               "from its freezing point to its boiling point");
+    TextOption(batch, &BatchTexts::every, options,
+               "Minutes between timeline rows; at most " + std::to_string(kMostTimelineRows) +
+                   " rows over the run");
 }
 
 void DeclareCutOptions(CLI::App& batch, BatchOptions& options) {
-    batch.add_option("--heads", options.heads, "Heads: 50ml, 40g, or 3% of the charge's alcohol")
-        ->capture_default_str();
-    DefaultedOption(batch, "--hearts-until", options.heartsUntil,
-                    "Hearts end when the product strength falls below this");
+    TextOption(batch, &BatchTexts::heads, options,
+               "Heads: 50ml, 40g, or 3% of the charge's alcohol", "TEXT");
+    TextOption(batch, &BatchTexts::heartsUntil, options,
+               "Hearts end when the product strength falls below this");
     batch.add_option("--cut", options.cuts, "NAME:CONDITION, repeated: your own cuts in order")
         ->allow_extra_args(false);
-    batch.add_option("--stop-boiler", options.stopBoiler,
-                     "Stop when the boiler strength falls to this");
-    batch.add_option("--stop-product", options.stopProduct,
-                     "Stop when the product strength falls below this");
-    batch.add_option("--stop-amount", options.stopAmount,
-                     "Stop once this much is collected (50ml, 40g, 3%)");
-    batch.add_option("--stop-after", options.stopAfter,
-                     "Stop this many minutes after heating starts");
+    TextOption(batch, &BatchTexts::stopBoiler, options,
+               "Stop when the boiler strength falls to this", "FLOAT", false);
+    TextOption(batch, &BatchTexts::stopProduct, options,
+               "Stop when the product strength falls below this; by\n"
+               "default 20 % vol (" +
+                   DefaultStopByWeight() +
+                   " by weight), none for no such\n"
+                   "stop",
+               "FLOAT", false);
+    TextOption(batch, &BatchTexts::stopAmount, options,
+               "Stop once this much is collected (50ml, 40g, 3%)", "TEXT", false);
+    TextOption(batch, &BatchTexts::stopAfter, options,
+               "Stop this many minutes after heating starts", "FLOAT", false);
     batch.add_flag("--cuts", options.cutTable, "Print the cut table as CSV instead");
     batch.add_flag("--json", options.json,
                    "Print one object {\"heat_up_min\", \"run_min\", \"energy_kwh\", \"stop\",\n"
@@ -131,6 +127,25 @@ void DeclareCutOptions(CLI::App& batch, BatchOptions& options) {
 std::string OutputOf(const BatchResult& result, const BatchOptions& options) {
     const StrengthUnit unit = UnitNamed(options.units);
     return options.json ? BatchJson(result, unit) : BatchCsv(result, unit, options.cutTable);
+}
+
+// An option by its name, or a text the setup file gave by its key there.
+BatchNaming Naming(const CLI::App& batch, const BatchOptions& options) {
+    return [&batch, &options](std::string_view key) {
+        const std::string option = BatchOption(key);
+        const bool fromFile = options.setup && key != "strength" && !OptionGiven(batch, option);
+        if (!fromFile) return option;
+        return "the setup file's batch \"" + std::string(key) + "\"";
+    };
+}
+
+// What standard error says beside the output: the notes of the run, and a
+// stop asked for that was never met.
+void Remarks(const BatchResult& result, std::ostream& err) {
+    for (const std::string& note : result.notes) err << "colmara-report: " << note << '\n';
+    if (result.stop.reason == BatchEnd::Reason::BoilerEmpty && result.stop.stopNeverMet)
+        err << "colmara-report: no stop condition was met; the run ended with the boiler "
+               "empty\n";
 }
 
 }  // namespace
@@ -144,23 +159,33 @@ CLI::App* DeclareBatch(CLI::App& app, BatchOptions& options) {
     return batch;
 }
 
-int RunBatchCommand(const BatchOptions& options, const CommandIo& io) {
-    if (options.policy == "strength" && !options.targetStrength)
+bool BatchChargeGiven(const CLI::App& batch, const BatchOptions& options) {
+    return options.setup || OptionGiven(batch, "--charge");
+}
+
+int RunBatchCommand(const CLI::App& batch, const BatchOptions& options, const CommandIo& io) {
+    const StrengthUnit unit = UnitNamed(options.units);
+    const BatchTexts texts =
+        GivenOver(batch, options.given, options.cuts,
+                  options.setup.value_or(DefaultBatchTexts(unit, io.settings)));
+    if (texts.policy == "strength" && !options.setup && !OptionGiven(batch, "--target-strength"))
         return UsageError(io.err, "batch: the strength policy needs --target-strength");
     BatchResult result;
     try {
-        result = RunBatch(RequestOf(options), io.settings);
+        BatchRequest request =
+            BatchRequestOf(texts, options.inputs, unit, io.settings, Naming(batch, options));
+        // The cut table alone needs no timeline rows.
+        request.timeline = options.json || !options.cutTable;
+        result = RunBatch(request, io.settings);
     } catch (const StudyError& e) {
         return UsageError(io.err, e.Message());
     } catch (const BatchFailure& failure) {
-        io.err << "colmara-report: " << failure.message << '\n';
-        return failure.unreachable ? kCompanionUnreachable : kCompanionFailed;
+        io.err << "colmara-report: " << failure.Message() << '\n';
+        return failure.Unreachable() ? kCompanionUnreachable : kCompanionFailed;
     }
     io.out << OutputOf(result, options);
     const int status = FinishOutput(io.out, io.err, kCompanionOk);
-    if (status == kCompanionOk && AnyStop(options) && result.stop.starts_with("boiler empty"))
-        io.err << "colmara-report: no stop condition was met; the run ended with the boiler "
-                  "empty\n";
+    if (status == kCompanionOk) Remarks(result, io.err);
     return status;
 }
 

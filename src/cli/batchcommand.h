@@ -1,5 +1,7 @@
 // colmara-report batch: a whole batch run of the still, as a timeline, a cut
-// table or one JSON object.
+// table or one JSON object. Its options are the batch tab's texts, read by
+// the tab's reader (BatchRequestOf) once laid over a setup file's texts or
+// the tab's defaults.
 #pragma once
 
 #include <optional>
@@ -8,6 +10,7 @@
 
 #include "cli/commandio.h"
 #include "report/calculate.h"
+#include "study/batchtexts.h"
 
 namespace CLI {
 class App;
@@ -18,20 +21,9 @@ namespace colmara {
 struct BatchOptions {
     InputTexts inputs{"1000", "10", "20", "3"};
     std::string units = "weight";
-    std::optional<double> charge;  // required, from the command line or a setup
-    std::string chargeUnit = "ml";
-    std::string policy = "reflux";
-    std::optional<double> targetStrength;
-    double maxReflux = 100;
-    double startTemperature = 20;
-    std::string heads = "3%";
-    double heartsUntil = 80;
-    std::vector<std::string> cuts;  // NAME:CONDITION, replacing the default cuts
-    std::optional<double> stopBoiler;
-    std::optional<double> stopProduct;
-    std::optional<std::string> stopAmount;
-    std::optional<double> stopAfter;
-    double every = 10;
+    BatchTexts given;                 // the batch options as typed, where given
+    std::vector<std::string> cuts;    // --cut, each NAME:CONDITION
+    std::optional<BatchTexts> setup;  // a setup file's texts, when it has its own
     bool cutTable = false;
     bool json = false;
 };
@@ -39,7 +31,11 @@ struct BatchOptions {
 // Declares the sub-command on `app`, bound to `options`.
 CLI::App* DeclareBatch(CLI::App& app, BatchOptions& options);
 
-// Runs the batch; returns the exit status.
-int RunBatchCommand(const BatchOptions& options, const CommandIo& io);
+// True when the command line or the setup file gives the charge, which the
+// tool does not take from the tab's defaults.
+bool BatchChargeGiven(const CLI::App& batch, const BatchOptions& options);
+
+// Runs the batch declared as `batch`; returns the exit status.
+int RunBatchCommand(const CLI::App& batch, const BatchOptions& options, const CommandIo& io);
 
 }  // namespace colmara

@@ -104,7 +104,8 @@ struct Forms {
         if (profile.app->parsed()) return ApplySetupTo(profile, file, settings);
         if (batch.app->parsed()) {
             ApplySetupTo(batch, file, settings);
-            return ApplyBatchSetup(*batch.app, file, batch.options.units, settings);
+            batch.options.setup = BatchSetupTexts(file, batch.options.units);
+            return;
         }
         if (tools.size.app->parsed()) return ApplySetupTo(tools.size, file, settings);
         ApplySetup(app, file, plain.inputs, nullptr, settings);
@@ -125,8 +126,9 @@ struct Forms {
         if (profile.app->parsed()) return RunProfileCommand(profile.options, io);
         if (batch.app->parsed()) {
             // Checked here rather than by the parser, since a setup may give it.
-            if (!batch.options.charge) return MissingOption(app, "--charge", io);
-            return RunBatchCommand(batch.options, io);
+            if (!BatchChargeGiven(*batch.app, batch.options))
+                return MissingOption(app, "--charge", io);
+            return RunBatchCommand(*batch.app, batch.options, io);
         }
         if (const std::optional<int> status = tools.Run(io)) return *status;
         return RunCalculation(plain, io);

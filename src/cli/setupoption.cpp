@@ -13,11 +13,6 @@ namespace colmara {
 
 namespace {
 
-bool Given(const CLI::App& app, const std::string& name) {
-    const CLI::Option* option = app.get_option_no_throw(name);
-    return option != nullptr && option->count() > 0;
-}
-
 // The setup's strength text, given in `from`, in `to`: written as the
 // window's unit switch writes it, so a setup shows the same text here as
 // there. A text that is no number stays as it is (the calculation names
@@ -40,22 +35,12 @@ std::string StrengthIn(const std::string& text, StrengthUnit from, StrengthUnit 
     return SwitchedStrengthText(text, from, to, settings);
 }
 
-// The texts of a batch key as its option's results: the cuts one result an
-// item, every other text one result; an empty text none.
-std::vector<std::string> BatchResults(const BatchTextKey& key, const BatchTexts& texts,
-                                      const FormatSettings& settings) {
-    std::vector<std::string> results;
-    const std::string& text = texts.*key.text;
-    if (key.text == &BatchTexts::cuts) {
-        for (const std::string& item : CutItems(text))
-            results.push_back(WithDecimalPoint(item, settings));
-    } else if (!Trimmed(text).empty()) {
-        results.push_back(WithDecimalPoint(text, settings));
-    }
-    return results;
-}
-
 }  // namespace
+
+bool OptionGiven(const CLI::App& app, const std::string& name) {
+    const CLI::Option* option = app.get_option_no_throw(name);
+    return option != nullptr && option->count() > 0;
+}
 
 void DeclareSetupOption(CLI::App& app, std::string& path) {
     app.add_option("--setup", path,
@@ -67,41 +52,39 @@ void DeclareSetupOption(CLI::App& app, std::string& path) {
 
 void ApplySetup(const CLI::App& app, const StudySetup& setup, InputTexts& inputs,
                 std::string* units, const FormatSettings& settings) {
-    if (units != nullptr && !Given(app, "--units")) *units = StrengthUnitKey(setup.unit);
+    if (units != nullptr && !OptionGiven(app, "--units")) *units = StrengthUnitKey(setup.unit);
     const StrengthUnit unit = units != nullptr ? UnitNamed(*units) : StrengthUnit::Weight;
 
     for (Input input : kInputs) {
-        if (Given(app, "--" + std::string(TraitsOf(input).key))) continue;
+        if (OptionGiven(app, "--" + std::string(TraitsOf(input).key))) continue;
         const std::string& text = TextOf(setup.inputs, input);
         TextOf(inputs, input) =
             TraitsOf(input).volumeKey ? StrengthIn(text, setup.unit, unit, settings) : text;
     }
 }
 
-void ApplyBatchSetup(CLI::App& batch, const StudySetup& setup, const std::string& units,
-                     const FormatSettings& settings) {
-    if (setup.batch == BatchTexts{}) return;
+std::optional<BatchTexts> BatchSetupTexts(const StudySetup& setup, const std::string& units) {
+    // A setup file's texts are read with '.', as ParseSetup fills them.
+    if (setup.batch == DefaultBatchTexts(setup.unit, FormatSettings())) return std::nullopt;
     const std::string fileUnit = StrengthUnitKey(setup.unit);
     if (units != fileUnit)
         throw StudyError("the setup file's batch strengths are by " + fileUnit + "; give --units " +
                          fileUnit + " or leave --units out");
-    const bool ownCuts =
-        Given(batch, "--cut") || Given(batch, "--heads") || Given(batch, "--hearts-until");
-    for (const BatchTextKey& key : kBatchTextKeys) {
-        const bool cuts = key.text == &BatchTexts::cuts;
-        const std::string name = cuts ? "--cut" : "--" + std::string(key.key);
-        if (Given(batch, name) || (cuts && ownCuts)) continue;
-        const std::vector<std::string> results = BatchResults(key, setup.batch, settings);
-        if (results.empty()) continue;
-        CLI::Option* option = batch.get_option(name);
-        for (const std::string& result : results) option->add_result(result);
-        try {
-            option->run_callback();
-        } catch (const CLI::Error& e) {
-            throw StudyError("the setup file's batch \"" + std::string(key.key) +
-                             "\" does not read: " + e.what());
-        }
+    return setup.batch;
+}
+
+BatchTexts GivenOver(const CLI::App& batch, const BatchTexts& given,
+                     const std::vector<std::string>& cuts, BatchTexts base) {
+    for (const BatchTextKey& key : kBatchTextKeys)
+        // The cuts are --cut's, each an item: --cuts is the cut table.
+        if (key.text != &BatchTexts::cuts && OptionGiven(batch, "--" + std::string(key.key)))
+            base.*key.text = given.*key.text;
+    if (OptionGiven(batch, "--heads") || OptionGiven(batch, "--hearts-until")) base.cuts.clear();
+    if (OptionGiven(batch, "--cut")) {
+        base.cuts.clear();
+        for (const std::string& cut : cuts) base.cuts += (base.cuts.empty() ? "" : "; ") + cut;
     }
+    return base;
 }
 
 }  // namespace colmara

@@ -3,7 +3,9 @@
 // not give. What the command line gives always wins over the file.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "report/calculate.h"
 #include "runtime/numconv.h"
@@ -28,15 +30,21 @@ void DeclareSetupOption(CLI::App& app, std::string& path);
 void ApplySetup(const CLI::App& app, const StudySetup& setup, InputTexts& inputs,
                 std::string* units, const FormatSettings& settings);
 
-// Fills the options of the batch command `batch` that were not given from
-// the setup's batch texts, each read as its option reads a command line, so
-// the tool runs what the window's batch tab runs for the same file. A setup
-// with no batch texts of its own (all the tab's defaults) fills nothing. The
-// file's own cuts are not taken when --cut, --heads or --hearts-until is
-// given, and an empty text (no stop) fills nothing. Throws StudyError for a
-// text its option refuses, naming the key, and when --units differs from the
-// file's unit, in which its batch strengths are written.
-void ApplyBatchSetup(CLI::App& batch, const StudySetup& setup, const std::string& units,
-                     const FormatSettings& settings);
+// True when the command line gave option `name` of `app`.
+bool OptionGiven(const CLI::App& app, const std::string& name);
+
+// The setup's batch texts for `batch`, or none when they are all the tab's
+// defaults (the command line must then give the charge). Throws StudyError
+// when --units (`units`) differs from the file's unit, in which its batch
+// strengths are written.
+std::optional<BatchTexts> BatchSetupTexts(const StudySetup& setup, const std::string& units);
+
+// The batch texts the tool runs: `base` (the setup file's, or the defaults)
+// with every batch option the command line gave laid over it as typed
+// (`given`, the --cut items in `cuts`), so the tool runs what the window's
+// batch tab runs for the same texts. The file's own cuts are not taken when
+// --cut, --heads or --hearts-until is given.
+BatchTexts GivenOver(const CLI::App& batch, const BatchTexts& given,
+                     const std::vector<std::string>& cuts, BatchTexts base);
 
 }  // namespace colmara

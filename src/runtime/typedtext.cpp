@@ -1,5 +1,8 @@
 #include "runtime/typedtext.h"
 
+#include <charconv>
+#include <cmath>
+
 namespace colmara {
 
 std::string Trimmed(const std::string& text) {
@@ -22,6 +25,17 @@ std::string WithDecimalPoint(const std::string& text, const FormatSettings& sett
         }
     }
     return written;
+}
+
+DecimalNumber ReadDecimal(const std::string& text) {
+    using Kind = DecimalNumber::Kind;
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ptr != end) return {};
+    if (error == std::errc::result_out_of_range || std::isinf(value)) return {Kind::OutOfRange, 0};
+    if (error != std::errc() || std::isnan(value)) return {};
+    return {Kind::Finite, value};
 }
 
 }  // namespace colmara

@@ -1,8 +1,40 @@
 #include "study/batchtexts.h"
 
 #include "runtime/typedtext.h"
+#include "study/input.h"
+#include "study/strengthtext.h"
 
 namespace colmara {
+
+BatchTexts DefaultBatchTexts(StrengthUnit unit, const FormatSettings& settings) {
+    BatchTexts texts;
+    texts.stopProduct =
+        SwitchedStrengthText(kDefaultStopProductByVolume, StrengthUnit::Volume, unit, settings);
+    return texts;
+}
+
+const char* BatchTextKeyOf(std::string BatchTexts::*text) {
+    for (const BatchTextKey& key : kBatchTextKeys)
+        if (key.text == text) return key.key;
+    return "";
+}
+
+std::string BatchLabel(std::string_view key) {
+    for (const BatchTextKey& entry : kBatchTextKeys)
+        if (entry.key == key) return entry.label;
+    for (Input input : kInputs)
+        if (TraitsOf(input).key == key) return TraitsOf(input).label;
+    return std::string(key);
+}
+
+std::string BatchOption(std::string_view key) {
+    return key == "cuts" ? "--cut" : "--" + std::string(key);
+}
+
+bool NoStop(const std::string& text) {
+    const std::string trimmed = Trimmed(text);
+    return trimmed.empty() || trimmed == "none";
+}
 
 std::vector<std::string> CutItems(const std::string& cuts) {
     std::vector<std::string> items;

@@ -1,15 +1,27 @@
-// The study window's batch inputs as the texts typed, with the keys that
-// setup files and settings keep them under (the companion tool's option
-// names without "--"). Texts, not numbers, so a setup reopens exactly what
-// was typed, a half-typed number included.
+// The batch run's inputs as the texts typed, with the keys that setup files
+// and settings keep them under (the companion tool's option names without
+// "--"). Texts, not numbers, so a setup reopens exactly what was typed, a
+// half-typed number included. The batch tab and the tool's options both
+// start from the defaults here; nothing else writes them.
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "runtime/numconv.h"
+#include "study/strengthunit.h"
 
 namespace colmara {
 
+// The product strength a run stops below unless told otherwise: where hobby
+// runs commonly end, in % by volume whatever the unit in force.
+inline constexpr const char* kDefaultStopProductByVolume = "20";
+
+// Default-constructed: the defaults with strengths by volume (see
+// DefaultBatchTexts for another unit). An empty or "none" stop is no stop.
 struct BatchTexts {
     std::string charge = "20000";
     std::string chargeUnit = "ml";  // "ml" (at 20 degC) or "g"
@@ -21,35 +33,56 @@ struct BatchTexts {
     std::string heartsUntil = "80";
     std::string cuts;  // NAME:CONDITION; ... replacing heads, hearts and tails
     std::string stopBoiler;
-    std::string stopProduct;
+    std::string stopProduct = kDefaultStopProductByVolume;
     std::string stopAmount;
     std::string stopAfter;
     std::string every = "10";
     bool operator==(const BatchTexts&) const = default;
 };
 
+// The defaults for strengths typed in `unit`: the default stop is 20 % by
+// volume written in `unit` as the window's unit switch writes it
+// (SwitchedStrengthText, with the decimal symbol of `settings`); the other
+// defaults are the same texts in either unit.
+BatchTexts DefaultBatchTexts(StrengthUnit unit, const FormatSettings& settings);
+
 // In the order the tab shows them.
 struct BatchTextKey {
     const char* key;
     std::string BatchTexts::*text;
+    const char* label;  // the tab's field, as its messages name it
 };
 
 inline constexpr auto kBatchTextKeys = std::to_array<BatchTextKey>({
-    {"charge", &BatchTexts::charge},
-    {"charge-unit", &BatchTexts::chargeUnit},
-    {"start-temperature", &BatchTexts::startTemperature},
-    {"policy", &BatchTexts::policy},
-    {"target-strength", &BatchTexts::targetStrength},
-    {"max-reflux", &BatchTexts::maxReflux},
-    {"heads", &BatchTexts::heads},
-    {"hearts-until", &BatchTexts::heartsUntil},
-    {"cuts", &BatchTexts::cuts},
-    {"stop-boiler", &BatchTexts::stopBoiler},
-    {"stop-product", &BatchTexts::stopProduct},
-    {"stop-amount", &BatchTexts::stopAmount},
-    {"stop-after", &BatchTexts::stopAfter},
-    {"every", &BatchTexts::every},
+    {"charge", &BatchTexts::charge, "Charge"},
+    {"charge-unit", &BatchTexts::chargeUnit, "Charge unit"},
+    {"start-temperature", &BatchTexts::startTemperature, "Start temperature"},
+    {"policy", &BatchTexts::policy, "Policy"},
+    {"target-strength", &BatchTexts::targetStrength, "Target strength"},
+    {"max-reflux", &BatchTexts::maxReflux, "Maximum reflux"},
+    {"heads", &BatchTexts::heads, "Heads"},
+    {"hearts-until", &BatchTexts::heartsUntil, "Hearts until"},
+    {"cuts", &BatchTexts::cuts, "Own cuts"},
+    {"stop-boiler", &BatchTexts::stopBoiler, "Stop at boiler strength"},
+    {"stop-product", &BatchTexts::stopProduct, "Stop at product strength"},
+    {"stop-amount", &BatchTexts::stopAmount, "Stop at amount collected"},
+    {"stop-after", &BatchTexts::stopAfter, "Stop after minutes"},
+    {"every", &BatchTexts::every, "Timeline interval"},
 });
+
+// The key of `text` ("hearts-until").
+const char* BatchTextKeyOf(std::string BatchTexts::*text);
+
+// How messages name a text, given its key (or an input's, "strength"): by
+// the tab's label, by the tool's option, or as the caller says.
+using BatchNaming = std::function<std::string(std::string_view key)>;
+// "Hearts until"; an input's label for its key ("Strength").
+std::string BatchLabel(std::string_view key);
+// "--hearts-until"; "--cut" for the cuts.
+std::string BatchOption(std::string_view key);
+
+// True when a stop's text asks for no stop: empty, blanks, or "none".
+bool NoStop(const std::string& text);
 
 // The user's own cuts of `BatchTexts::cuts`: its "NAME:CONDITION" items,
 // separated by ';', each trimmed; empty items are none.

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <set>
+#include <vector>
 
 #include "runtime/fileerror.h"
 #include "runtime/regularfile.h"
@@ -29,7 +32,12 @@ std::string InputText(const Json& document, const char* name, const char* key = 
         throw StudyError(std::string("The setup has no \"") + name + "\" text.");
     if (!found->is_string())
         throw StudyError(std::string("The setup's \"") + name + "\" is not a text in quotes.");
-    return found->get<std::string>();
+    std::string text = found->get<std::string>();
+    // A field never holds one, and a message would end at it.
+    if (text.find('\0') != std::string::npos)
+        throw StudyError(std::string("The setup's \"") + name +
+                         "\" holds a zero character (\\u0000).");
+    return text;
 }
 
 StrengthUnit UnitOf(const Json& document) {
@@ -42,18 +50,18 @@ StrengthUnit UnitOf(const Json& document) {
                      StrengthUnitKey(StrengthUnit::Volume) + "\".");
 }
 
-// Only the texts that differ from the defaults, so a setup that never
-// touched the batch tab reads as before.
-nlohmann::ordered_json BatchTextsJson(const BatchTexts& batch) {
-    const BatchTexts defaults;
+// Only the texts that differ from the defaults in the setup's unit, so a
+// setup that never touched the batch tab reads as before.
+nlohmann::ordered_json BatchTextsJson(const BatchTexts& batch, StrengthUnit unit) {
+    const BatchTexts defaults = DefaultBatchTexts(unit, FormatSettings());
     nlohmann::ordered_json object = nlohmann::ordered_json::object();
     for (const BatchTextKey& key : kBatchTextKeys)
         if (batch.*key.text != defaults.*key.text) object[key.key] = batch.*key.text;
     return object;
 }
 
-BatchTexts BatchOf(const Json& document) {
-    BatchTexts batch;
+BatchTexts BatchOf(const Json& document, StrengthUnit unit) {
+    BatchTexts batch = DefaultBatchTexts(unit, FormatSettings());
     const auto found = document.find(kBatchKey);
     if (found == document.end()) return batch;
     if (!found->is_object()) throw StudyError("The setup's \"batch\" is not an object.");
@@ -61,6 +69,25 @@ BatchTexts BatchOf(const Json& document) {
         if (found->contains(key.key))
             batch.*key.text = InputText(*found, (std::string("batch ") + key.key).c_str(), key.key);
     return batch;
+}
+
+// The document, or a refusal naming the first key that an object holds
+// twice: the parser would keep the last silently.
+Json Parsed(const std::string& json) {
+    std::vector<std::set<std::string>> keys;
+    std::optional<std::string> twice;
+    const Json::parser_callback_t callback = [&](int, Json::parse_event_t event, Json& parsed) {
+        if (event == Json::parse_event_t::object_start) keys.emplace_back();
+        if (event == Json::parse_event_t::object_end && !keys.empty()) keys.pop_back();
+        if (event == Json::parse_event_t::key && !keys.empty() &&
+            !keys.back().insert(parsed.get<std::string>()).second && !twice)
+            twice = parsed.get<std::string>();
+        return true;
+    };
+    Json document = Json::parse(json, callback, false);
+    if (document.is_discarded()) throw StudyError("The setup is not a JSON document.");
+    if (twice) throw StudyError("The setup gives \"" + *twice + "\" twice.");
+    return document;
 }
 
 }  // namespace
@@ -71,7 +98,8 @@ std::string SetupJson(const StudySetup& setup) {
     document[kFormatKey] = kFormatVersion;
     for (Input input : kInputs) document[TraitsOf(input).key] = TextOf(setup.inputs, input);
     document[kUnitKey] = StrengthUnitKey(setup.unit);
-    if (const auto batch = BatchTextsJson(setup.batch); !batch.empty()) document[kBatchKey] = batch;
+    if (const auto batch = BatchTextsJson(setup.batch, setup.unit); !batch.empty())
+        document[kBatchKey] = batch;
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n';
 }
 
@@ -80,8 +108,7 @@ StudySetup ParseSetup(const std::string& json) {
     // after one would pass unread; no JSON text holds one.
     if (json.find('\0') != std::string::npos)
         throw StudyError("The setup holds a zero byte, which no JSON document may.");
-    const Json document = Json::parse(json, nullptr, false);
-    if (document.is_discarded()) throw StudyError("The setup is not a JSON document.");
+    const Json document = Parsed(json);
     if (!document.is_object()) throw StudyError("The setup is not a JSON object.");
     const auto format = document.find(kFormatKey);
     if (format == document.end() || *format != kFormatVersion)
@@ -90,7 +117,7 @@ StudySetup ParseSetup(const std::string& json) {
     for (Input input : kInputs)
         TextOf(setup.inputs, input) = InputText(document, TraitsOf(input).key);
     setup.unit = UnitOf(document);
-    setup.batch = BatchOf(document);
+    setup.batch = BatchOf(document, setup.unit);
     return setup;
 }
 

@@ -3,7 +3,8 @@
 //   {"colmara-setup": 1, "power": "2000", "strength": "10", "plates": "20",
 //    "reflux": "3", "units": "weight"}
 // The batch tab's texts follow under "batch", each key only where its text
-// differs from the tab's default. The study window saves and opens it; the companion tool reads it
+// differs from the default in the setup's unit (DefaultBatchTexts, written
+// with '.'). The study window saves and opens it; the companion tool reads it
 // with
 // --setup. The texts are kept as texts, so a setup calculates exactly what
 // its texts calculate when typed.
@@ -38,7 +39,8 @@ std::string SetupJson(const StudySetup& setup);
 // not an object, no "colmara-setup": 1, an input missing or not a string,
 // "units" other than "weight" or "volume" (absent means weight), a "batch"
 // that is not an object or holds a text not in quotes (an absent batch text
-// keeps its default). Other keys
+// keeps its default), a text holding a zero character, a key given twice in
+// one object. Other keys
 // are ignored, so a later version may add some.
 StudySetup ParseSetup(const std::string& json);
 

@@ -4,18 +4,20 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "batch/batchform.h"
 #include "batch/batchrecords.h"
 #include "batch/batchrun.h"
 #include "cli/companionrun.h"
 #include "runtime/fpcheck.h"
+#include "runtime/numconv.h"
 #include "study/setupfile.h"
-#include "studyview/batchform.h"
 
 namespace colmara::test {
 namespace {
@@ -124,13 +126,55 @@ TEST(BatchCommand, RunsTheBatchTabOfASetupFile) {
     WriteSetupFile(file.string(), {setup.inputs, setup.unit, texts});
     const CompanionRun unread = CallCompanion({"batch", "--setup", file.string()}, comma);
     EXPECT_EQ(unread.exitCode, 2);
-    EXPECT_NE(unread.err.find("batch \"every\" does not read"), std::string::npos) << unread.err;
+    EXPECT_NE(unread.err.find("the setup file's batch \"every\": 'soon' is not a number"),
+              std::string::npos)
+        << unread.err;
 
     // No batch texts of its own: the charge must come from the command line.
     WriteSetupFile(file.string(), {setup.inputs, setup.unit});
     EXPECT_EQ(CallCompanion({"batch", "--setup", file.string()}).err,
               "--charge is required\nRun with --help for more information.\n");
     std::filesystem::remove(file);
+}
+
+// Without a stop the run ends where a distiller would, with the product
+// below 20 % vol, in either unit; asked for no stop, it runs the boiler
+// empty. Neither is a stop missed, so standard error stays empty.
+TEST(BatchCommand, EndsByDefaultWhenTheProductFallsBelowTwentyPerCentByVolume) {
+    const struct {
+        std::vector<std::string> args;
+        const char* stop;
+    } cases[] = {
+        {{"batch", "--charge", "900", "--json"}, "product strength below 16.213511014 %"},
+        {{"batch", "--charge", "900", "--units", "volume", "--json"},
+         "product strength below 20 % vol"},
+        {{"batch", "--charge", "900", "--stop-product", "none", "--json"}, "boiler empty"},
+        {{"batch", "--charge", "900", "--stop-product=", "--json"}, "boiler empty"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stop);
+        const CompanionRun run = CallCompanion(c.args);
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(nlohmann::json::parse(run.out)["stop"], c.stop);
+    }
+}
+
+// Under a locale whose decimal symbol is ',' (see the comma-locale label)
+// every number of the batch options takes it, as the four inputs do.
+TEST(CommaLocale, BatchOptionsTakeTheDecimalComma) {
+    if (ReadLocaleFormatSettings().decimalSeparator != ",")
+        GTEST_SKIP() << "the environment's locale does not use ',' as decimal symbol";
+    const std::vector<std::string> comma = {
+        "batch", "--charge",      "20000,5",  "--every",    "0,5",   "--heads",
+        "2,5%",  "--cut",         "a:50,5ml", "--cut",      "b:<80", "--cut",
+        "c:end", "--stop-amount", "1,5%",     "--strength", "9,5",   "--cuts"};
+    std::vector<std::string> point = comma;
+    for (std::string& arg : point)
+        if (!arg.starts_with("--")) std::replace(arg.begin(), arg.end(), ',', '.');
+    const CompanionRun withComma = SpawnCompanion(comma);
+    EXPECT_EQ(withComma.exitCode, 0) << withComma.err;
+    EXPECT_EQ(withComma.out, SpawnCompanion(point, {"LC_ALL=C"}).out);
 }
 
 TEST(BatchCommand, ExitsWithTheStatusOfEachFault) {
@@ -144,7 +188,15 @@ TEST(BatchCommand, ExitsWithTheStatusOfEachFault) {
         {{"batch", "--charge", "9", "--cut", "heads:5"}, 2, "cut condition \"5\""},
         {{"batch", "--charge", "9", "--cut", "nameless"}, 2, "NAME:CONDITION"},
         {{"batch", "--charge", "9", "--heads", "5kg"}, 2, "amount \"5kg\""},
-        {{"batch", "--charge", "9", "--every", "-10"}, 2, "timeline interval: -10"},
+        {{"batch", "--charge", "9", "--every", "-10"}, 2, "--every: -10 is not above 0"},
+        {{"batch", "--charge", "9", "--start-temperature="}, 2, "--start-temperature: no number"},
+        {{"batch", "--charge", "1e400"}, 2, "--charge: 1e400 is out of range"},
+        {{"batch", "--charge", "9", "--hearts-until", "inf"}, 2, "--hearts-until: inf is out"},
+        {{"batch", "--charge", "9", "--stop-after", "nan"}, 2, "--stop-after: 'nan' is not a"},
+        {{"batch", "--charge", "9", "--strength", "150"}, 2, "--strength: 150 is outside 0 to"},
+        {{"batch", "--charge", "9", "--cut", "heads:150ml hearts:<85"},
+         2,
+         "is a ';' missing after \"heads:150ml\"?"},
         {{"batch", "--charge", "9", "--policy", "strength"}, 2, "needs --target-strength"},
         {{"batch"}, 2, "--charge is required"},
         {{"batch", "--charge", "900", "--plates", "3", "--policy", "strength", "--target-strength",
@@ -152,9 +204,16 @@ TEST(BatchCommand, ExitsWithTheStatusOfEachFault) {
          3,
          "product strength 96 % is out of reach with reflux from 0 to 8: the best is"},
         {{"batch", "--charge", "900", "--power", "x"}, 1, "x"},
-        {{"batch", "--charge", "900", "--stop-after", "100000", "--cuts"},
+        // A stop asked for and never met: the boiler runs empty, and
+        // standard error says so.
+        {{"batch", "--charge", "900", "--stop-product", "none", "--stop-after", "100000", "--cuts"},
          0,
          "no stop condition was met; the run ended with the boiler empty"},
+        {{"batch", "--charge", "900", "--policy", "strength", "--target-strength", "92",
+          "--hearts-until", "95", "--cuts"},
+         0,
+         "colmara-report: the cut hearts is empty: it ends below 95 %, and the strength policy "
+         "holds the product at 92 %\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

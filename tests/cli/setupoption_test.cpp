@@ -81,6 +81,7 @@ TEST_F(SetupOption, AFileThatCannotBeUsedExitsWithTwoAndWritesNothing) {
     } cases[] = {
         {{"--setup", (dir_ / "missing.json").string()}, "missing.json': it does not exist."},
         {{"--setup", dir_.string()}, "': it is a folder."},
+        // One byte past the limit; the next test reads a file at the limit.
         {{"sweep", "--setup", File("big.json", std::string((1 << 20) + 1, ' '))},
          "big.json': it is larger than 1048576 bytes."},
         {{"--setup", ""}, "--setup: a file name, not an empty text"},
@@ -107,6 +108,19 @@ TEST_F(SetupOption, AFileThatCannotBeUsedExitsWithTwoAndWritesNothing) {
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     }
+}
+
+// A setup of exactly the largest size is read: the limit is the last size
+// allowed, not the first refused.
+TEST_F(SetupOption, AFileAtTheSizeLimitIsRead) {
+    std::string text = R"({"colmara-setup": 1, "power": "2000", "strength": "10",
+        "plates": "5", "reflux": "3", "batch": {"charge": "900", "stop-product": "none",
+        "stop-after": "30"}})";
+    text.resize(1 << 20, ' ');
+    const CompanionRun run =
+        CallCompanion({"batch", "--setup", File("limit.json", text), "--json"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("\"stop\":\"after 30 min\""), std::string::npos) << run.out;
 }
 
 TEST_F(SetupOption, ControlCharactersOfTheTextsAreEscapedInMessagesOnly) {

@@ -34,7 +34,8 @@ TEST(SetupFile, KeepsTheBatchTextsThatDifferFromTheDefaults) {
     for (const BatchTextKey& key : kBatchTextKeys) batch.*key.text = std::string(key.key) + " 1,5";
     const StudySetup all{{"2000", "10", "20", "3"}, StrengthUnit::Volume, batch};
     EXPECT_EQ(ParseSetup(SetupJson(all)), all);
-    BatchTexts one;
+    // By weight the default stop is 20 % vol written by weight.
+    BatchTexts one = DefaultBatchTexts(StrengthUnit::Weight, FormatSettings());
     one.stopAfter = "90";
     EXPECT_EQ(SetupJson({{"1", "2", "3", "4"}, StrengthUnit::Weight, one}),
               "{\n  \"colmara-setup\": 1,\n  \"power\": \"1\",\n  \"strength\": \"2\",\n"
@@ -42,7 +43,8 @@ TEST(SetupFile, KeepsTheBatchTextsThatDifferFromTheDefaults) {
               "  \"batch\": {\n    \"stop-after\": \"90\"\n  }\n}\n");
     const std::string inputs =
         R"("colmara-setup":1,"power":"1","strength":"2","plates":"3","reflux":"4")";
-    EXPECT_EQ(ParseSetup("{" + inputs + "}").batch, BatchTexts{});
+    EXPECT_EQ(ParseSetup("{" + inputs + "}").batch,
+              DefaultBatchTexts(StrengthUnit::Weight, FormatSettings()));
     EXPECT_EQ(ParseSetup("{" + inputs + R"(,"batch":{"charge":"9","later":[]}})").batch.charge,
               "9");
     const struct {
@@ -77,6 +79,14 @@ TEST(SetupFile, RefusesWhatIsNoSetupNamingTheFault) {
          "The setup's \"power\" is not a text in quotes."},
         {R"({"colmara-setup":1,)" + inputs + R"(,"units":"proof"})",
          "The setup's \"units\" must be \"weight\" or \"volume\"."},
+        // A zero character would cut the text short in a message ("20").
+        {R"({"colmara-setup":1,)" + inputs + R"(,"batch":{"charge":"20\u0000000"}})",
+         "The setup's \"batch charge\" holds a zero character (\\u0000)."},
+        // The parser would keep the last of two silently.
+        {R"({"colmara-setup":1,)" + inputs + R"(,"plates":"9"})",
+         "The setup gives \"plates\" twice."},
+        {R"({"colmara-setup":1,)" + inputs + R"(,"batch":{"every":"1","every":"2"}})",
+         "The setup gives \"every\" twice."},
     };
     for (const auto& c : cases) {
         try {
@@ -86,9 +96,13 @@ TEST(SetupFile, RefusesWhatIsNoSetupNamingTheFault) {
             EXPECT_EQ(error.Message(), c.message) << c.json;
         }
     }
-    // Unknown keys are left for later versions; no unit means by weight.
-    EXPECT_EQ(ParseSetup(R"({"colmara-setup":1,"note":[],)" + inputs + "}"),
-              (StudySetup{{"1", "2", "3", "4"}, StrengthUnit::Weight}));
+    // Unknown keys are left for later versions; no unit means by weight, and
+    // the batch texts are the defaults by weight. The same key in two
+    // objects is no key given twice.
+    EXPECT_EQ(ParseSetup(R"({"colmara-setup":1,"note":{"power":"x"},)" + inputs + "}"),
+              (StudySetup{{"1", "2", "3", "4"},
+                          StrengthUnit::Weight,
+                          DefaultBatchTexts(StrengthUnit::Weight, FormatSettings())}));
 }
 
 TEST(SetupFile, WritesWholeFilesAndNamesTheOnesItCannotUse) {

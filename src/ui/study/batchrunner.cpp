@@ -23,7 +23,7 @@ std::optional<BatchOutcome> Outcome(const BatchRequest& request, const FormatSet
     } catch (const BatchCancelled&) {
         return std::nullopt;
     } catch (const BatchFailure& failure) {
-        outcome.error = failure.message;
+        outcome.error = failure.Message();
     } catch (const StudyError& e) {
         outcome.error = e.Message();
     } catch (const Exception& e) {

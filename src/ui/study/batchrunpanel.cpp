@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "batch/batchform.h"
 #include "batch/batchrecords.h"
 #include "study/studyerror.h"
-#include "studyview/batchform.h"
 #include "studyview/studychart.h"
 
 namespace colmara {
@@ -290,7 +290,8 @@ void BatchRunPanel::Finished(const BatchOutcome& outcome) {
     summary_->setText(QString::fromStdString(
         "Heat-up " + number(run.heatUpMinutes) + " min (an estimate), distilling " +
         number(run.runMinutes) + " min, " + FormatExtended("0.00", run.energyKwh, settings_) +
-        " kWh; residue " + number(run.residue.mass) + " g. Stopped: " + run.stop + "."));
+        " kWh; residue " + number(run.residue.mass) + " g. Stopped: " + BatchEndText(run.stop) +
+        "."));
 }
 
 void BatchRunPanel::FillTable() {

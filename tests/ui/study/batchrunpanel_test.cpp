@@ -219,7 +219,7 @@ TEST(BatchRunPanel, AFailedRunGreysTheCurvesAndExportsNothing) {
             Type(panel.Field(&BatchTexts::targetStrength), "99");
         },
     };
-    const char* said[] = {"do not calculate", "charge: '20l'", "\"5\"", "99"};
+    const char* said[] = {"do not calculate", "Charge: '20l'", "\"5\"", "99"};
     for (std::size_t i = 0; i < std::size(failures); ++i) {
         SCOPED_TRACE(said[i]);
         failures[i]();
