@@ -292,6 +292,8 @@ void BatchRunPanel::Finished(const BatchOutcome& outcome) {
         number(run.runMinutes) + " min, " + FormatExtended("0.00", run.energyKwh, settings_) +
         " kWh; residue " + number(run.residue.mass) + " g. Stopped: " + BatchEndText(run.stop) +
         "."));
+    for (const std::string& note : run.notes)
+        summary_->setText(summary_->text() + " Note: " + QString::fromStdString(note) + ".");
 }
 
 void BatchRunPanel::FillTable() {
