@@ -117,6 +117,7 @@ BatchRequest BatchRequestOf(const BatchTexts& texts, const InputTexts& typed, St
     request.stops.afterMinutes = read.Stop(&BatchTexts::stopAfter);
     request.everyMinutes = read.Number(&BatchTexts::every);
     ValidateBatchRequest(request, naming, settings);
+    request.naming = naming;
     return request;
 }
 

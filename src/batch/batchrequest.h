@@ -12,6 +12,7 @@
 
 #include "batch/cutcondition.h"
 #include "report/calculate.h"
+#include "study/batchtexts.h"
 #include "study/strengthunit.h"
 
 namespace colmara {
@@ -60,6 +61,10 @@ struct BatchRequest {
     // timeline, distilling is the first half and the rows the second. Empty:
     // nobody is told.
     std::function<void(double)> progress;
+    // How a refusal found only while running (a timeline interval too short
+    // for the run's length) names the text it came from: the tab's label or
+    // the tool's option, as the reader was told.
+    BatchNaming naming = BatchLabel;
 };
 
 // The most rows between the start of distilling and the end that a

@@ -10,6 +10,7 @@
 #include "batch/heatup.h"
 #include "study/strengthtext.h"
 #include "study/studyerror.h"
+#include "study/valuetext.h"
 
 namespace colmara {
 
@@ -50,8 +51,8 @@ BatchResult StoppedWhileHeating(const RunContext& run, double minute, std::int32
 void RequirePrintable(const BatchResult& result) {
     const long double most = std::numeric_limits<double>::max();
     if (!(result.heatUpMinutes + result.runMinutes <= most) || !(result.energyKwh <= most))
-        throw BatchFailure{"the run's minutes or energy are beyond " +
-                           PlainNumber(static_cast<double>(most)) + ", the largest number printed"};
+        throw BatchFailure("the run's minutes or energy are beyond " +
+                           PlainNumber(static_cast<double>(most)) + ", the largest number printed");
 }
 
 }  // namespace

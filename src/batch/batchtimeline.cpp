@@ -45,9 +45,9 @@ std::uint64_t IntervalRows(const RunContext& run, const BatchTrace& trace, long 
     const long double every = run.request.everyMinutes;
     const long double rows = std::max(0.0L, std::ceil(trace.end.Minute(run) / every) - first);
     if (!(rows <= kMostTimelineRows))
-        throw StudyError("timeline interval: " + PlainNumber(run.request.everyMinutes) +
-                         " min would give " + PlainNumber(static_cast<double>(rows)) +
-                         " rows over " +
+        throw StudyError(run.request.naming("every") + ": " +
+                         PlainNumber(run.request.everyMinutes) + " min would give " +
+                         PlainNumber(static_cast<double>(rows)) + " rows over " +
                          PlainNumber(std::round(static_cast<double>(trace.end.state.hours * 60))) +
                          " min of distilling, more than the " + std::to_string(kMostTimelineRows) +
                          " a timeline holds");

@@ -14,7 +14,8 @@ namespace colmara {
 // heating, each cut's beginning and the end; each solved from its own texts,
 // except that a row after the alcohol counts as spent has the boiler's
 // strength as its product's, which is what is collected then. Throws
-// StudyError ("timeline interval: ...") when the interval would give more
+// StudyError ("Timeline interval: ...", the text named as the request's
+// naming says) when the interval would give more
 // than kMostTimelineRows rows over the distilling, and BatchCancelled once
 // the request says so; tells the request's `progress` after each row.
 std::vector<BatchRow> Timeline(BatchSolver& solver, const RunContext& run, const BatchTrace& trace,

@@ -55,7 +55,7 @@ TEST(BatchBounds, AnIntervalGivingTooManyRowsIsRefusedNamingTheLimit) {
         } catch (const StudyError& e) {
             ++refusals;
             EXPECT_GT(multiples, kMostTimelineRows);
-            EXPECT_TRUE(e.Message().starts_with("timeline interval: ")) << e.Message();
+            EXPECT_TRUE(e.Message().starts_with("Timeline interval: ")) << e.Message();
             EXPECT_NE(e.Message().find(std::to_string(kMostTimelineRows)), std::string::npos)
                 << e.Message();
         }

@@ -36,7 +36,7 @@ TEST(BatchEnds, AStopAfterMinutesEndsThereWithTheEnergyOfThoseMinutes) {
         SCOPED_TRACE(minutes);
         request.stops.afterMinutes = minutes;
         const BatchResult result = RunBatch(request, {});
-        EXPECT_EQ(result.stop, "after " + PlainNumber(minutes) + " min");
+        EXPECT_EQ(BatchEndText(result.stop), "after " + PlainNumber(minutes) + " min");
         EXPECT_NEAR(static_cast<double>(result.heatUpMinutes + result.runMinutes), minutes, 1e-9);
         EXPECT_NEAR(static_cast<double>(result.cuts.back().endMinute), minutes, 1e-9);
         // E = P t: 1000 W for 10 minutes is 0.1667 kWh.
@@ -100,13 +100,14 @@ TEST(BatchEnds, OfTwoStopsTheEarlierEndsTheRunAndIsNamed) {
         const BatchResult alone = RunBatch(request, {});
         const long double end = alone.heatUpMinutes + alone.runMinutes;
         for (const long double apart : {-0.25L, 0.25L}) {
-            SCOPED_TRACE(alone.stop + ", then after " + std::to_string(static_cast<double>(apart)));
+            SCOPED_TRACE(BatchEndText(alone.stop) + ", then after " +
+                         std::to_string(static_cast<double>(apart)));
             request.stops.afterMinutes = static_cast<double>(end + apart);
             const BatchResult both = RunBatch(request, {});
             const bool timeFirst = apart < 0;
-            EXPECT_EQ(both.stop, timeFirst
-                                     ? "after " + PlainNumber(*request.stops.afterMinutes) + " min"
-                                     : alone.stop);
+            EXPECT_EQ(BatchEndText(both.stop),
+                      timeFirst ? "after " + PlainNumber(*request.stops.afterMinutes) + " min"
+                                : BatchEndText(alone.stop));
             // The same end as alone, give or take the integration's error
             // (a boiler stop sets where the stretches end).
             const long double bothEnd = both.heatUpMinutes + both.runMinutes;
