@@ -88,8 +88,9 @@ void DeclareRunOptions(CLI::App& batch, BatchOptions& options) {
                "TEXT:{reflux,strength}");
     TextOption(batch, &BatchTexts::targetStrength, options,
                "Product strength the strength policy holds", "FLOAT", false);
-    TextOption(batch, &BatchTexts::maxReflux, options,
-               "Highest reflux the strength policy goes to (at most 1e9);\nthe run then goes on at it");
+    TextOption(
+        batch, &BatchTexts::maxReflux, options,
+        "Highest reflux the strength policy goes to (at most 1e9);\nthe run then goes on at it");
     TextOption(batch, &BatchTexts::startTemperature, options,
                "Temperature of the charge when heating starts, degC,\n"
                "from its freezing point to its boiling point");
