@@ -1,12 +1,11 @@
 #include "spirit/conversions.h"
 
+#include "runtime/bisect.h"
 #include "spirit/spiriterror.h"
 
 namespace colmara {
 
 namespace {
-
-constexpr int kBisectionSteps = 70;
 
 long double VolumeFractionAt(long double p, long double celsius) {
     return p * MixtureDensity(p, celsius) / MixtureDensity(1, celsius);
@@ -43,13 +42,10 @@ long double WeightPercentAt(long double percentByVolume, long double celsius) {
     if (!IsStrength(percentByVolume)) throw SpiritError("strength: a strength is from 0 to 100 %");
     const long double v = percentByVolume / 100;
     if (v == 0 || v == 1) return percentByVolume;
-    long double low = 0;
-    long double high = 1;
-    for (int step = 0; step < kBisectionSteps; ++step) {
-        const long double middle = low + (high - low) / 2;
-        (VolumeFractionAt(middle, celsius) < v ? low : high) = middle;
-    }
-    return (low + (high - low) / 2) * 100;
+    return Bisect(0, 1, kBisectionSteps,
+                  [&](long double p) { return !(VolumeFractionAt(p, celsius) < v); })
+               .Middle() *
+           100;
 }
 
 }  // namespace colmara

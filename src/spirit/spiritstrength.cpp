@@ -2,17 +2,10 @@
 
 #include <cmath>
 
+#include "runtime/bisect.h"
 #include "spirit/spiriterror.h"
 
 namespace colmara {
-
-namespace {
-
-// Halving [0, 1] 70 times leaves an interval below the spacing of long
-// double numbers near any mass fraction that matters.
-constexpr int kBisectionSteps = 70;
-
-}  // namespace
 
 long double MassFractionOf(const Strength& strength, const std::string& input) {
     if (!IsStrength(strength.percent)) throw SpiritError(input + ": a strength is from 0 to 100 %");
@@ -42,13 +35,9 @@ long double MassFractionOfDensity(long double density, long double celsius,
         throw SpiritError(input + ": no mixture of ethanol and water gives it at this temperature");
     if (density == water) return 0;
     if (density == ethanol) return 1;
-    long double low = 0;
-    long double high = 1;
-    for (int step = 0; step < kBisectionSteps; ++step) {
-        const long double middle = low + (high - low) / 2;
-        (MixtureDensity(middle, celsius) > density ? low : high) = middle;
-    }
-    return low + (high - low) / 2;
+    return Bisect(0, 1, kBisectionSteps,
+                  [&](long double p) { return !(MixtureDensity(p, celsius) > density); })
+        .Middle();
 }
 
 }  // namespace colmara

@@ -13,6 +13,11 @@ struct Strength {
     StrengthUnit unit = StrengthUnit::Volume;
 };
 
+// Halving [0, 1] 70 times leaves an interval below the spacing of long
+// double numbers near any mass fraction that matters; the inverse problems
+// of the tools bisect this often.
+inline constexpr int kBisectionSteps = 70;
+
 // The lowest and highest temperature of the density formula, deg C.
 inline constexpr long double kLowestCelsius = -20;
 inline constexpr long double kHighestCelsius = 40;
