@@ -2,7 +2,9 @@
 // named file is replaced only once it is complete (keeping its mode, written
 // through a symbolic link). A run that fails leaves the earlier file as it
 // was and no temporary; an interrupted one leaves the earlier file as well,
-// and the whole rows done beside it in FILE.partial.
+// and the whole rows done beside it in FILE.partial. A target that is no
+// regular file (a terminal, /dev/null, a FIFO with a reader) is written
+// straight through, with no temporary and no FILE.partial.
 #pragma once
 
 #include <ostream>
@@ -35,6 +37,8 @@ class OutputFile {
     void Commit();
     // As Commit, but the rows go beside the file, in PartialName().
     void KeepPartial();
+    // False for a target written straight through: nothing is replaced.
+    bool Replaces() const { return !writer_.Direct(); }
     std::string PartialName() const { return path_ + ".partial"; }
 
   private:

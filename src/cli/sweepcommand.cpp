@@ -43,7 +43,9 @@ constexpr const char* kFooter =
     "FILE only once every row is written (FILE keeps its mode; a symbolic link\n"
     "is written through). When the output cannot be written, FILE stays as it\n"
     "was and no temporary is left. When the sweep is interrupted, FILE stays as\n"
-    "it was and the whole rows done are in FILE.partial.";
+    "it was and the whole rows done are in FILE.partial. A FILE that is no\n"
+    "regular file (/dev/null, a terminal, a FIFO) is written straight to, with\n"
+    "no FILE.partial; a FIFO that nobody reads is refused rather than waited on.";
 
 // The rows' stream failed; RunSweep stops and hands this back.
 struct OutputLost {};
@@ -95,6 +97,10 @@ int FinishFile(OutputFile& file, const SweepOutcome& outcome, const std::string&
     if (!outcome.cancelled) {
         file.Commit();
         return kCompanionOk;
+    }
+    if (!file.Replaces()) {
+        file.Commit();  // what was written went straight through
+        return SweepStatus(outcome);
     }
     file.KeepPartial();
     err << "colmara-report: interrupted; " << path << " is unchanged, the rows done are in "

@@ -62,8 +62,7 @@ WholeFileWriter::WholeFileWriter(const std::string& path) : target_(FollowLinks(
     struct stat info {};
     const bool exists = stat(target_.c_str(), &info) == 0;
     if (exists && !S_ISREG(info.st_mode)) {
-        fd_ = open(target_.c_str(), O_WRONLY | O_CLOEXEC);
-        if (fd_ < 0) Fail(errno);
+        OpenDirectly(S_ISFIFO(info.st_mode));
         return;
     }
     std::vector<char> name(target_.begin(), target_.end());
@@ -73,6 +72,21 @@ WholeFileWriter::WholeFileWriter(const std::string& path) : target_(FollowLinks(
     if (fd_ < 0) Fail(errno);
     temporary_ = name.data();
     TakeModeOf(fd_, exists ? &info : nullptr);
+}
+
+void WholeFileWriter::OpenDirectly(bool fifo) {
+    // Opened without waiting: a FIFO nobody reads would hold the open for
+    // ever, and is refused instead (ENXIO). Writes then wait as usual.
+    direct_ = true;
+    fd_ = open(target_.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd_ < 0 && fifo && errno == ENXIO) throw FileError("a FIFO with no reader");
+    if (fd_ < 0) Fail(errno);
+    const int flags = fcntl(fd_, F_GETFL);
+    if (flags < 0 || fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK) < 0) {
+        const int error = errno;
+        Discard();
+        Fail(error);
+    }
 }
 
 WholeFileWriter::~WholeFileWriter() {

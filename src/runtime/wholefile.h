@@ -4,7 +4,9 @@
 // target keeps its old contents. A symbolic link is written through to the
 // file it names, and a file that exists keeps its mode (and its owner where
 // the system permits). A name that exists and is not a regular file (a
-// terminal, a pipe, /dev/null) has nothing to replace and is written directly.
+// terminal, a pipe, /dev/null) has nothing to replace and is written directly,
+// opened without waiting: a FIFO that nobody reads is refused rather than
+// waited on.
 #pragma once
 
 #include <string>
@@ -14,7 +16,8 @@ namespace colmara {
 
 class WholeFileWriter {
   public:
-    // Creates the temporary. Throws FileError with the reason.
+    // Creates the temporary, or opens a target that is no regular file.
+    // Throws FileError with the reason ("a FIFO with no reader" among them).
     explicit WholeFileWriter(const std::string& path);
     ~WholeFileWriter();  // removes the temporary unless it was put in place
     WholeFileWriter(const WholeFileWriter&) = delete;
@@ -22,6 +25,10 @@ class WholeFileWriter {
 
     // Where the bytes go until the file is put in place; streams write here.
     int Descriptor() const { return fd_; }
+    // True when the bytes go straight to a target that is no regular file:
+    // there is no temporary, and committing under another name is writing
+    // to the target all the same.
+    bool Direct() const { return direct_; }
     // Appends `bytes`. Throws FileError with the reason.
     void Write(std::string_view bytes);
 
@@ -32,10 +39,12 @@ class WholeFileWriter {
     void CommitAs(const std::string& name);
 
   private:
+    void OpenDirectly(bool fifo);
     void Discard();
 
     std::string target_;     // the file to replace, symbolic links followed
     std::string temporary_;  // empty when writing to `target_` directly
+    bool direct_ = false;    // no temporary was ever made
     int fd_ = -1;
 };
 

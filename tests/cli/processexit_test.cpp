@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
@@ -70,6 +71,34 @@ TEST(CompanionProcess, InterruptedSweepExitsWith130AfterWholeRows) {
         EXPECT_EQ(std::count(line.begin(), line.end(), ','), 9) << line;
     }
     EXPECT_LT(count, 101u * 10001u);
+}
+
+// --output to what is no regular file writes straight to it: interrupted,
+// there is no FILE.partial to speak of; a FIFO nobody reads is refused at
+// once rather than waited on for ever.
+TEST(CompanionProcess, OutputToNoRegularFileIsWrittenStraightThrough) {
+    SpawnOptions options;
+    // Nothing arrives to count: the signal goes once the sweep is under way.
+    const auto start = std::chrono::steady_clock::now();
+    options.interruptWhen = [start] {
+        return std::chrono::steady_clock::now() - start > std::chrono::milliseconds(300);
+    };
+    std::vector<std::string> args = kLongSweep;
+    args.insert(args.end(), {"--output", "/dev/null"});
+    const CompanionRun interrupted = SpawnCompanion(args, options);
+    EXPECT_EQ(interrupted.exitCode, 130);
+    EXPECT_EQ(interrupted.err, "");
+    EXPECT_FALSE(std::filesystem::exists("/dev/null.partial"));
+
+    const std::filesystem::path fifo =
+        std::filesystem::temp_directory_path() / ("colmara-fifo-" + std::to_string(getpid()));
+    mkfifo(fifo.c_str(), 0600);
+    const CompanionRun unread =
+        SpawnCompanion({"sweep", "--plates", "0:3", "--output", fifo.string()});
+    EXPECT_EQ(unread.exitCode, 4);
+    EXPECT_EQ(unread.err,
+              "colmara-report: cannot create " + fifo.string() + ": a FIFO with no reader\n");
+    std::filesystem::remove(fifo);
 }
 
 TEST(CompanionProcess, ReaderThatStopsEarlyEndsTheToolQuietly) {

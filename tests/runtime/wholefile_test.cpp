@@ -1,6 +1,7 @@
 // Files written whole or not at all, and files read only when regular.
 #include "runtime/wholefile.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -90,6 +91,32 @@ TEST(WholeFile, KeepsTheOldFileWhenTheWriteFailsOrIsAbandoned) {
     writer.CommitAs(folder / "kept.csv.partial");
     EXPECT_EQ(FileBytes(folder / "kept.csv"), "old");
     EXPECT_EQ(FileBytes(folder / "kept.csv.partial"), "rows");
+}
+
+// A target that is no regular file has nothing to replace: the bytes go
+// straight to it, with no temporary beside it, and a FIFO nobody reads is
+// refused at once instead of waited on.
+TEST(WholeFile, WritesStraightToDevicesAndReadFifosAndRefusesAnUnreadFifo) {
+    const Folder folder;
+    WholeFileWriter null("/dev/null");
+    EXPECT_TRUE(null.Direct());
+    null.Write("rows");
+    null.Commit();
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+
+    mkfifo((folder / "fifo").c_str(), 0600);
+    EXPECT_EQ(ReasonOf([&] { WriteWholeFile(folder / "fifo", "rows"); }), "a FIFO with no reader");
+    const int reader = open((folder / "fifo").c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    WriteWholeFile(folder / "fifo", "rows\n");
+    char bytes[16] = {};
+    EXPECT_EQ(read(reader, bytes, sizeof bytes), 5);
+    EXPECT_EQ(std::string(bytes), "rows\n");
+    close(reader);
+    EXPECT_TRUE(fs::is_fifo(folder / "fifo"));
+    EXPECT_EQ(folder.Count(), 1u) << "no temporary beside the FIFO";
+    WholeFileWriter file(folder / "file");
+    EXPECT_FALSE(file.Direct());
 }
 
 TEST(WholeFile, FullDiskKeepsTheOldFileAndSaysWhy) {
