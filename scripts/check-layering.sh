@@ -17,12 +17,13 @@ declare -A allowed=(
   [boiling]="runtime model report study"
   [chart]="runtime"
   [studyview]="runtime model report study batch chart"
-  [ui]="runtime model report study batch spirit boiling chart studyview"
-  [cli]="runtime model report study batch spirit boiling"
-  [app]="runtime model report study batch spirit boiling chart studyview ui"
+  [toolsview]="runtime model report study batch spirit"
+  [ui]="runtime model report study batch spirit boiling chart studyview toolsview"
+  [cli]="runtime model report study batch spirit boiling toolsview"
+  [app]="runtime model report study batch spirit boiling chart studyview toolsview ui"
 )
 # Layers that must build without Qt.
-qt_free="runtime model report study batch spirit boiling chart studyview cli"
+qt_free="runtime model report study batch spirit boiling chart studyview toolsview cli"
 
 failures=0
 fail() {

@@ -1,14 +1,12 @@
 #include "cli/sizecommand.h"
 
 #include <CLI/CLI.hpp>
-#include <optional>
-#include <vector>
 
 #include "cli/companionoptions.h"
 #include "cli/toolcommand.h"
 #include "spirit/packings.h"
 #include "spirit/spiriterror.h"
-#include "spirit/stillsize.h"
+#include "toolsview/sizeanswer.h"
 
 namespace colmara {
 
@@ -20,16 +18,20 @@ constexpr const char* kFooter =
     "- column height: plates x HETP, the height of packing per theoretical\n"
     "  plate, from --packing (typical figures for columns of about 50 mm, each\n"
     "  uncertain by 30 % or more: bore, packing density and vapour load change\n"
-    "  it) or typed with --hetp;\n"
+    "  it) or typed with --hetp; with neither, the height is left out and the\n"
+    "  rest still answered (a pot still needs no packing);\n"
     "- vapour speed over the whole bore at the bottom (the boiler's vapour) and\n"
     "  the top (the vapour reaching the condenser), an ideal gas at 1 atm, and\n"
     "  the F-factor, speed x sqrt(vapour density) in Pa^0.5;\n"
     "- the condenser's duty, and the cooling water (l/min) warming by\n"
     "  --water-rise K to take it.\n"
-    "The model loses no heat, so the duty equals the power.\n"
+    "The model loses no heat, so the duty equals the power, which must be\n"
+    "more than 0 W. The bore is 1 to 10000 mm, the HETP 0.001 to 100 m, the\n"
+    "water rise 0.1 to 100 K.\n"
     "With --charge, also the heat-up: the minutes the power takes to warm the\n"
     "charge (at the boiler strength) from --start-temperature to its boiling\n"
     "temperature, the batch run's estimate from the charge's heat capacity.\n"
+    "The start must lie between the charge's freezing and boiling points.\n"
     "\n"
     "Example:\n"
     "  colmara-report size --power 2000 --strength 10 --plates 6 --reflux 3 \\\n"
@@ -45,33 +47,32 @@ std::string PackingKeys() {
     return keys;
 }
 
-long double HetpOf(const SizeOptions& options, const FormatSettings& settings) {
-    if (!options.hetp.empty()) return OptionNumber(options.hetp, "--hetp", settings);
+// The packing --packing names, or none when it names none.
+const Packing* PackingOf(const SizeOptions& options) {
+    if (options.packing.empty()) return nullptr;
     const Packing* packing = FindPacking(options.packing);
     if (packing == nullptr)
         throw SpiritError("--packing: '" + options.packing + "' is none of " + PackingKeys());
-    return packing->hetpM;
+    return packing;
 }
 
-std::optional<StillCharge> ChargeOf(const SizeOptions& options, const FormatSettings& settings) {
-    if (options.charge.empty()) return std::nullopt;
-    return StillCharge{static_cast<double>(OptionNumber(options.charge, "--charge", settings)),
-                       options.chargeUnit == "g" ? ChargeUnit::Grams : ChargeUnit::Millilitres,
-                       OptionNumber(options.startTemperature, "--start-temperature", settings)};
-}
-
-std::string SizeAnswer(const StillSize& size, bool json, const FormatSettings& settings) {
-    std::vector<ToolFigure> figures{
-        {"column_height_m", "column height", size.columnHeightM, "m", 2},
-        {"vapour_speed_bottom_ms", "vapour speed, bottom", size.bottom.speed, "m/s", 3},
-        {"vapour_speed_top_ms", "vapour speed, top", size.top.speed, "m/s", 3},
-        {"f_factor_bottom", "F-factor, bottom", size.bottom.fFactor, "Pa^0.5", 3},
-        {"f_factor_top", "F-factor, top", size.top.fFactor, "Pa^0.5", 3},
-        {"condenser_kw", "condenser duty", size.condenserKw, "kW", 3},
-        {"cooling_water_l_min", "cooling water", size.coolingWaterLMin, "l/min", 2}};
-    if (size.heatUpMinutes)
-        figures.push_back({"heat_up_min", "heat-up (estimate)", *size.heatUpMinutes, "min", 1});
-    return ToolOutput(figures, json, settings);
+SizeTexts TextsOf(const SizeOptions& options) {
+    SizeTexts texts;
+    texts.power = {options.inputs.power, "--power"};
+    texts.strength = options.inputs.strength;
+    texts.plates = options.inputs.plates;
+    texts.reflux = options.inputs.reflux;
+    texts.unit = UnitNamed(options.units);
+    texts.bore = {options.bore, "--bore"};
+    texts.packing = PackingOf(options);
+    if (!options.hetp.empty()) texts.hetp = NamedText{options.hetp, "--hetp"};
+    texts.waterRise = {options.waterRise, "--water-rise"};
+    if (!options.charge.empty())
+        texts.charge =
+            ChargeTexts{{options.charge, "--charge"},
+                        options.chargeUnit == "g" ? ChargeUnit::Grams : ChargeUnit::Millilitres,
+                        {options.startTemperature, "--start-temperature"}};
+    return texts;
 }
 
 }  // namespace
@@ -101,27 +102,21 @@ CLI::App* DeclareSize(CLI::App& app, SizeOptions& options) {
                      "Temperature of the charge when heating starts, degC")
         ->capture_default_str();
     size->add_flag("--json", options.json,
-                   "Print one JSON object with column_height_m, vapour_speed_bottom_ms,\n"
+                   "Print one JSON object with column_height_m (with a packing\n"
+                   "or an HETP), vapour_speed_bottom_ms,\n"
                    "vapour_speed_top_ms, f_factor_bottom, f_factor_top, condenser_kw,\n"
                    "cooling_water_l_min, and with --charge heat_up_min");
     return size;
 }
 
 int RunSizeCommand(const SizeOptions& options, const CommandIo& io) {
-    if (options.packing.empty() && options.hetp.empty())
-        return UsageError(io.err, "size: give --packing or --hetp");
-    StillSize size;
+    SizeOutcome outcome;
     const int status = RunTool(io, [&] {
-        StillHardware hardware;
-        hardware.boreMm = OptionNumber(options.bore, "--bore", io.settings);
-        hardware.hetpM = HetpOf(options, io.settings);
-        hardware.waterRiseK = OptionNumber(options.waterRise, "--water-rise", io.settings);
-        size = SizeStill(options.inputs, io.settings, UnitNamed(options.units), hardware,
-                         ChargeOf(options, io.settings));
-        return size.result.Solved() ? SizeAnswer(size, options.json, io.settings) : "";
+        outcome = SizeAnswer(TextsOf(options), OptionReader(io.settings));
+        return outcome.failure ? "" : ToolOutput(outcome.answer, options.json, io.settings);
     });
-    if (status != kCompanionOk || size.result.Solved()) return status;
-    io.err << *size.result.error << '\n';
+    if (status != kCompanionOk || !outcome.failure) return status;
+    io.err << *outcome.failure << '\n';
     return kCompanionFailed;
 }
 

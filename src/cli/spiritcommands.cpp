@@ -3,10 +3,8 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/toolcommand.h"
-#include "spirit/blend.h"
-#include "spirit/dilution.h"
-#include "spirit/hydrometer.h"
 #include "spirit/spiriterror.h"
+#include "toolsview/spiritanswers.h"
 
 namespace colmara {
 
@@ -22,15 +20,17 @@ constexpr const char* kDiluteFooter =
     "Water and ethanol contract when mixed, so the water is found from the\n"
     "mass and ethanol balances and the density of each liquid at 20 degC (the\n"
     "general formula of the International Alcoholometric Tables), not from\n"
-    "C1 V1 = C2 V2. Volumes are ml at 20 degC; numbers take your locale's\n"
-    "decimal symbol. With --final-volume instead of --volume it tells how much\n"
-    "spirit and water make that volume at the target (and adds spirit_ml).\n"
+    "C1 V1 = C2 V2. Volumes are ml at 20 degC, from 0.001 to 1e12; numbers\n"
+    "take your locale's decimal symbol. With --final-volume instead of\n"
+    "--volume it tells how much spirit and water make that volume at the\n"
+    "target (and adds spirit_ml).\n"
     "\n"
     "Example:\n"
     "  colmara-report dilute --volume 2000 --strength 80 --target 40\n";
 
 constexpr const char* kBlendFooter =
-    "Each part is ML:S, or ML:S@T for a volume measured at T degC (-20 to 40);\n"
+    "Each part is ML:S, or ML:S@T for a volume measured at T degC (-20 to 40,\n"
+    "and not below the part's freezing point);\n"
     "S is the part's true strength, by volume at 20 degC unless --units weight.\n"
     "Masses and ethanol add up; the blend's volume at 20 degC follows from its\n"
     "density, so the contraction on mixing is in it. --json gives volume_ml,\n"
@@ -46,64 +46,57 @@ constexpr const char* kHydrometerFooter =
     "the temperature read, the glass having expanded by 25e-6 per K (the\n"
     "International Alcoholometric Tables). --units weight reads a meter\n"
     "graduated in % by weight. A reading no mixture gives at that temperature\n"
-    "is refused.\n"
+    "is refused, and so is a temperature at which the spirit would be frozen.\n"
+    "With --volume, the spirit's volume at 20 degC: its mass at the true\n"
+    "strength and the temperature read, at the density of 20 degC.\n"
     "\n"
     "Example:\n"
     "  colmara-report hydrometer --reading 40 --temperature 12\n";
 
-std::string DiluteAnswer(const DiluteOptions& options, const FormatSettings& settings) {
-    const Strength strength =
-        StrengthIn(options.units, OptionNumber(options.strength, "--strength", settings));
-    const Strength target =
-        StrengthIn(options.units, OptionNumber(options.target, "--target", settings));
-    const bool reverse = !options.finalVolume.empty();
-    const Dilution d =
-        reverse ? DiluteToVolume(OptionNumber(options.finalVolume, "--final-volume", settings),
-                                 strength, target)
-                : Dilute(OptionNumber(options.volume, "--volume", settings), strength, target);
-    std::vector<ToolFigure> figures;
-    if (reverse) figures.push_back({"spirit_ml", "spirit", d.spiritMl, "ml", 1});
-    figures.push_back({"water_ml", "water to add", d.waterMl, "ml", 1});
-    figures.push_back({"final_volume_ml", "final volume", d.finalVolumeMl, "ml", 1});
-    figures.push_back({"final_strength_vol", "final strength", d.finalStrengthVol, "% vol", 2});
-    return ToolOutput(figures, options.json, settings);
+// The unit --units names.
+StrengthUnit SpiritUnit(const std::string& units) {
+    return units == "weight" ? StrengthUnit::Weight : StrengthUnit::Volume;
 }
 
-// "ML:S" or "ML:S@T", read with the locale's decimal symbol.
-BlendPart PartOf(const std::string& text, const std::string& units, std::size_t index,
-                 const FormatSettings& settings) {
+std::string DiluteOutput(const DiluteOptions& options, const FormatSettings& settings) {
+    const bool reverse = !options.finalVolume.empty();
+    const DiluteTexts texts{reverse ? NamedText{options.finalVolume, "--final-volume"}
+                                    : NamedText{options.volume, "--volume"},
+                            reverse,
+                            {options.strength, "--strength"},
+                            {options.target, "--target"},
+                            SpiritUnit(options.units)};
+    return ToolOutput(DiluteAnswer(texts, OptionReader(settings)), options.json, settings);
+}
+
+// "ML:S" or "ML:S@T" of the part numbered `index` + 1.
+PartTexts PartOf(const std::string& text, std::size_t index) {
     const std::string name = "--part " + std::to_string(index + 1);
     const std::size_t colon = text.find(':');
     if (colon == std::string::npos)
         throw SpiritError(name + ": write it ML:S or ML:S@T, not '" + text + "'");
     const std::size_t at = text.find('@', colon);
-    BlendPart part;
-    part.millilitres = OptionNumber(text.substr(0, colon), name + " volume", settings);
-    part.strength = StrengthIn(
-        units, OptionNumber(text.substr(colon + 1, at - colon - 1), name + " strength", settings));
-    if (at != std::string::npos)
-        part.celsius = OptionNumber(text.substr(at + 1), name + " temperature", settings);
+    PartTexts part{{text.substr(0, colon), name + " volume"},
+                   {text.substr(colon + 1, at - colon - 1), name + " strength"},
+                   std::nullopt};
+    if (at != std::string::npos) part.temperature = {text.substr(at + 1), name + " temperature"};
     return part;
 }
 
-std::string BlendAnswer(const BlendOptions& options, const FormatSettings& settings) {
-    std::vector<BlendPart> parts;
+std::string BlendOutput(const BlendOptions& options, const FormatSettings& settings) {
+    BlendTexts texts{{}, SpiritUnit(options.units)};
     for (std::size_t i = 0; i < options.parts.size(); ++i)
-        parts.push_back(PartOf(options.parts[i], options.units, i, settings));
-    const Blend blend = BlendParts(parts);
-    return ToolOutput({{"volume_ml", "volume", blend.volumeMl, "ml", 1},
-                       {"strength_vol", "strength", blend.strengthVol, "% vol", 2},
-                       {"strength", "strength by weight", blend.strengthWeight, "%", 2}},
-                      options.json, settings);
+        texts.parts.push_back(PartOf(options.parts[i], i));
+    return ToolOutput(BlendAnswer(texts, OptionReader(settings)), options.json, settings);
 }
 
-std::string HydrometerAnswer(const HydrometerOptions& options, const FormatSettings& settings) {
-    const TrueStrength result = CorrectReading(
-        StrengthIn(options.units, OptionNumber(options.reading, "--reading", settings)),
-        OptionNumber(options.temperature, "--temperature", settings));
-    return ToolOutput({{"strength_vol", "strength at 20 degC", result.strengthVol, "% vol", 2},
-                       {"strength", "strength by weight", result.strengthWeight, "%", 2}},
-                      options.json, settings);
+std::string HydrometerOutput(const HydrometerOptions& options, const FormatSettings& settings) {
+    HydrometerTexts texts{{options.reading, "--reading"},
+                          {options.temperature, "--temperature"},
+                          std::nullopt,
+                          SpiritUnit(options.units)};
+    if (!options.volume.empty()) texts.volume = {options.volume, "--volume"};
+    return ToolOutput(HydrometerAnswer(texts, OptionReader(settings)), options.json, settings);
 }
 
 void DeclareJson(CLI::App& app, bool& json, const std::string& keys) {
@@ -161,23 +154,28 @@ CLI::App* DeclareHydrometer(CLI::App& app, HydrometerOptions& options) {
                      "Temperature of the spirit when read, degC (-20 to 40)")
         ->type_name("T")
         ->required();
+    hydrometer
+        ->add_option("--volume", options.volume,
+                     "A volume measured at that temperature, ml: adds its volume\n"
+                     "at 20 degC")
+        ->type_name("ML");
     DeclareSpiritUnits(*hydrometer, options.units);
-    DeclareJson(*hydrometer, options.json, "strength_vol, strength");
+    DeclareJson(*hydrometer, options.json, "strength_vol, strength, and with --volume volume_ml");
     return hydrometer;
 }
 
 int RunDiluteCommand(const DiluteOptions& options, const CommandIo& io) {
     if (options.volume.empty() && options.finalVolume.empty())
         return UsageError(io.err, "dilute: give --volume or --final-volume");
-    return RunTool(io, [&] { return DiluteAnswer(options, io.settings); });
+    return RunTool(io, [&] { return DiluteOutput(options, io.settings); });
 }
 
 int RunBlendCommand(const BlendOptions& options, const CommandIo& io) {
-    return RunTool(io, [&] { return BlendAnswer(options, io.settings); });
+    return RunTool(io, [&] { return BlendOutput(options, io.settings); });
 }
 
 int RunHydrometerCommand(const HydrometerOptions& options, const CommandIo& io) {
-    return RunTool(io, [&] { return HydrometerAnswer(options, io.settings); });
+    return RunTool(io, [&] { return HydrometerOutput(options, io.settings); });
 }
 
 }  // namespace colmara

@@ -31,6 +31,7 @@ struct BlendOptions {
 struct HydrometerOptions {
     std::string reading;
     std::string temperature;
+    std::string volume;  // empty: no volume line
     std::string units = "volume";
     bool json = false;
 };

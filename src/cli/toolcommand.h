@@ -1,14 +1,15 @@
-// What the spirit and still tools of the companion tool share: numbers read
-// from option texts with the locale's decimal symbol, the unit of their
-// strengths, and their output as aligned text lines or one JSON object.
+// What the spirit and still tools of the companion tool share: their option
+// texts read as the window reads a field (the locale's decimal symbol), the
+// unit of their strengths, and their answer as aligned text lines or one
+// JSON object.
 #pragma once
 
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "cli/commandio.h"
-#include "spirit/spiritstrength.h"
+#include "toolsview/numbertext.h"
+#include "toolsview/toolanswer.h"
 
 namespace CLI {
 class App;
@@ -16,33 +17,15 @@ class App;
 
 namespace colmara {
 
-// An option's text as a number, read as the window reads a field (the
-// locale's decimal symbol). Throws SpiritError "<option>: '<text>' is not a
-// number".
-long double OptionNumber(const std::string& text, const std::string& option,
-                         const FormatSettings& settings);
+// Reads option texts with the locale's decimal symbol; a refusal quotes the
+// text ("--volume: '1l' is not a number").
+NumberReader OptionReader(const FormatSettings& settings);
 
 // Declares --units volume|weight of the spirit tools (volume by default).
 void DeclareSpiritUnits(CLI::App& app, std::string& units);
 
-// A strength given in the unit --units names.
-Strength StrengthIn(const std::string& units, long double percent);
-
-// One figure of a tool's answer: its JSON key, its label and unit in the
-// text form, and how many decimals the text form shows.
-struct ToolFigure {
-    const char* key;
-    const char* label;
-    long double value;
-    const char* unit;
-    int decimals;
-};
-
-// "label: value unit" lines, labels padded to one column, numbers with the
-// locale's decimal symbol; or one JSON object on a line, the keys in order,
-// the numbers in the shortest text that reads back to the same double.
-std::string ToolOutput(const std::vector<ToolFigure>& figures, bool json,
-                       const FormatSettings& settings);
+// The answer as text lines, or as one JSON object with `json`.
+std::string ToolOutput(const ToolAnswer& answer, bool json, const FormatSettings& settings);
 
 // Writes the text `answer` returns and finishes; every refusal of the
 // tool's inputs (a SpiritError or StudyError thrown by `answer`) is a usage

@@ -16,6 +16,7 @@ Blend BlendParts(const std::vector<BlendPart>& parts) {
         RequireAmount(part.millilitres, name + " volume");
         RequireTemperature(part.celsius, name + " temperature");
         const long double p = MassFractionOf(part.strength, name + " strength");
+        RequireLiquid(p, part.celsius, name + " temperature");
         const long double partGrams = part.millilitres * GramsPerMl(p, part.celsius);
         grams += partGrams;
         ethanolGrams += partGrams * p;

@@ -21,9 +21,10 @@ struct Blend {
     long double strengthWeight = 0;  // % by weight
 };
 
-// Throws SpiritError naming the part ("part 2: ...") for a volume <= 0, a
-// strength outside 0..100 % or a temperature outside -20..40 degC, and
-// naming "parts" when there is none.
+// Throws SpiritError naming the part ("part 2 volume: ...") for a volume
+// outside the amounts, a strength outside 0..100 % or a temperature outside
+// -20..40 degC or below the part's freezing point, and naming "parts" when
+// there is none.
 Blend BlendParts(const std::vector<BlendPart>& parts);
 
 }  // namespace colmara

@@ -1,7 +1,9 @@
 // Conversions of a spirit between mass and volume and between its strength
 // by weight and by volume, at any temperature of the density formula
 // (-20..40 degC). Mass is conserved; volumes are what a measuring vessel
-// shows at the temperature given.
+// shows at the temperature given. Each refuses, naming the input, a
+// temperature outside the formula's range or below the spirit's freezing
+// point, as well as a strength or amount outside its range.
 #pragma once
 
 #include "spirit/spiritstrength.h"

@@ -29,6 +29,13 @@ Dilution Mixed(long double spiritGrams, long double finalGrams, const Fractions&
     d.finalVolumeMl = finalGrams / GramsPerMl(p.target, 20);
     d.finalStrengthWeight = p.target * 100;
     d.finalStrengthVol = VolumeFromWeight(d.finalStrengthWeight);
+    // Only a target far below the strength takes an amount out of range.
+    if (d.finalVolumeMl > kLargestAmount)
+        throw SpiritError("target: so far below the strength that the mixture would pass 1e12 ml");
+    if (d.spiritMl < kSmallestAmount)
+        throw SpiritError(
+            "target: so far below the strength that the spirit would be under "
+            "0.001 ml");
     return d;
 }
 

@@ -17,9 +17,10 @@ struct Dilution {
 };
 
 // The water that brings `millilitres` of `strength` down to `target`.
-// Throws SpiritError naming the input: a volume <= 0, a strength outside
-// 0..100 %, a target above the strength, or a target of 0 for a spirit that
-// holds ethanol (no amount of water reaches it).
+// Throws SpiritError naming the input: a volume outside the amounts
+// (RequireAmount), a strength outside 0..100 %, a target above the strength,
+// a target of 0 for a spirit that holds ethanol (no amount of water reaches
+// it), or one so low that the mixture or the spirit would leave the amounts.
 Dilution Dilute(long double millilitres, const Strength& strength, const Strength& target);
 
 // The spirit of `strength` and the water that make `finalMillilitres` at

@@ -14,6 +14,7 @@ TrueStrength CorrectReading(const Strength& reading, long double celsius) {
             MixtureDensity(shown, 20) / (1 + kGlassExpansion * (celsius - 20));
         result.strengthWeight = MassFractionOfDensity(density, celsius, "reading") * 100;
     }
+    RequireLiquid(result.strengthWeight / 100, celsius, "temperature");
     result.strengthVol = reading.unit == StrengthUnit::Volume && celsius == 20
                              ? reading.percent
                              : VolumeFromWeight(result.strengthWeight);

@@ -22,7 +22,8 @@ struct TrueStrength {
 // The true strength of a liquid in which a hydrometer graduated in
 // `reading`'s unit shows `reading` at `celsius`. Throws SpiritError naming
 // "reading" (outside 0..100 %, or a density no mixture has at `celsius`) or
-// "temperature" (outside -20..40 degC).
+// "temperature" (outside -20..40 degC, or below the freezing point of the
+// true strength: the liquid would be ice).
 TrueStrength CorrectReading(const Strength& reading, long double celsius);
 
 }  // namespace colmara

@@ -3,7 +3,9 @@
 #include <cmath>
 
 #include "runtime/bisect.h"
+#include "runtime/numconv.h"
 #include "spirit/spiriterror.h"
+#include "study/freezingpoint.h"
 
 namespace colmara {
 
@@ -16,6 +18,15 @@ long double MassFractionOf(const Strength& strength, const std::string& input) {
 void RequireAmount(long double millilitres, const std::string& input) {
     if (!(millilitres > 0) || std::isinf(millilitres))
         throw SpiritError(input + ": must be more than 0");
+    if (millilitres < kSmallestAmount) throw SpiritError(input + ": must be at least 0.001");
+    if (millilitres > kLargestAmount) throw SpiritError(input + ": must be at most 1e12");
+}
+
+void RequireLiquid(long double massFraction, long double celsius, const std::string& input) {
+    const long double freezing = FreezingPointCelsius(massFraction);
+    if (celsius >= freezing) return;
+    throw SpiritError(input + ": the spirit is frozen there; it freezes at " +
+                      FormatExtended("0.0", freezing, FormatSettings{}) + " degC");
 }
 
 void RequireTemperature(long double celsius, const std::string& input) {

@@ -26,12 +26,24 @@ inline constexpr long double kHighestCelsius = 40;
 // `input` for a strength outside 0..100 % (or NaN).
 long double MassFractionOf(const Strength& strength, const std::string& input);
 
-// Throws SpiritError naming `input` unless 0 < millilitres < infinity (a
-// mass in grams is checked the same way).
+// The amounts the tools answer for, in ml or g: from a thousandth of a
+// millilitre to a million cubic metres, so that no figure they give is
+// rounded to 0 or passes the numbers an answer is printed with.
+inline constexpr long double kSmallestAmount = 0.001L;
+inline constexpr long double kLargestAmount = 1e12L;
+
+// Throws SpiritError naming `input` unless 0 < millilitres, and then unless
+// kSmallestAmount <= millilitres <= kLargestAmount (a mass in grams is
+// checked the same way).
 void RequireAmount(long double millilitres, const std::string& input);
 
 // Throws SpiritError naming `input` unless -20 <= celsius <= 40.
 void RequireTemperature(long double celsius, const std::string& input);
+
+// Throws SpiritError naming `input` when a spirit of mass fraction
+// `massFraction` is frozen at `celsius` (below FreezingPointCelsius): it is
+// no liquid to measure there. The message gives the freezing point.
+void RequireLiquid(long double massFraction, long double celsius, const std::string& input);
 
 // Grams per millilitre of a mixture of mass fraction `massFraction` at
 // `celsius` (the density formula, kg/m3, over 1000).

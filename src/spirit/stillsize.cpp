@@ -5,6 +5,7 @@
 #include "batch/heatup.h"
 #include "model/column.h"
 #include "model/properties.h"
+#include "runtime/numconv.h"
 #include "spirit/spiriterror.h"
 #include "spirit/spiritstrength.h"
 #include "study/strengthtext.h"
@@ -13,16 +14,38 @@ namespace colmara {
 
 namespace {
 
-void RequireHardware(const StillHardware& hardware) {
-    RequireAmount(hardware.boreMm, "bore");
-    RequireAmount(hardware.hetpM, "HETP");
-    RequireAmount(hardware.waterRiseK, "water rise");
+// Throws naming `input` unless lowest <= value <= highest, the range
+// written in the message as `limits`.
+void RequireWithin(long double value, long double lowest, long double highest,
+                   const std::string& input, const char* limits) {
+    if (!(value > 0)) throw SpiritError(input + ": must be more than 0");
+    if (!(value >= lowest && value <= highest))
+        throw SpiritError(input + ": must be from " + limits);
 }
 
-void RequireCharge(const std::optional<StillCharge>& charge) {
-    if (!charge) return;
-    RequireAmount(charge->amount, "charge");
-    if (!std::isfinite(charge->startCelsius)) throw SpiritError("start temperature: not a number");
+void RequireHardware(const StillHardware& hardware) {
+    RequireWithin(hardware.boreMm, kBoreMm.lowest, kBoreMm.highest, "bore", "1 to 10000 mm");
+    if (hardware.hetpM)
+        RequireWithin(*hardware.hetpM, kHetpM.lowest, kHetpM.highest, "HETP", "0.001 to 100 m");
+    RequireWithin(hardware.waterRiseK, kWaterRiseK.lowest, kWaterRiseK.highest, "water rise",
+                  "0.1 to 100 K");
+}
+
+// The model's boiling temperature of a liquid of `fraction`, where
+// HeatUpMinutes ends the heat-up.
+long double BoilingCelsius(long double fraction) {
+    return temperature(vapourstrength(fraction));
+}
+
+// The charge must be a liquid below its boil when heating starts.
+void RequireStart(const StillCharge& charge, long double fraction) {
+    const long double celsius = charge.startCelsius;
+    if (!std::isfinite(celsius)) throw SpiritError("start temperature: not a number");
+    RequireLiquid(fraction, celsius, "start temperature");
+    if (celsius > BoilingCelsius(fraction))
+        throw SpiritError("start temperature: above the charge's boiling point, " +
+                          FormatExtended("0.0", BoilingCelsius(fraction), FormatSettings{}) +
+                          " degC");
 }
 
 // The vapour figures of a solved column. At the bottom, what the boiler
@@ -43,18 +66,19 @@ void ReadVapour(const Column& column, long double boreMm, StillSize& size) {
 StillSize SizeStill(const InputTexts& inputs, const FormatSettings& settings, StrengthUnit unit,
                     const StillHardware& hardware, const std::optional<StillCharge>& charge) {
     RequireHardware(hardware);
-    RequireCharge(charge);
+    if (charge) RequireAmount(charge->amount, "charge");
     Column column;
     StillSize size;
     size.result = SolveCase(column, FieldInputs(inputs, unit, settings), settings);
     if (!size.result.Solved()) return size;
-    size.columnHeightM = column.plates * hardware.hetpM;
+    if (hardware.hetpM) size.columnHeightM = column.plates * *hardware.hetpM;
     ReadVapour(column, hardware.boreMm, size);
     // Water warming by the rise takes the duty: g/s, then litres at 20 degC.
     const long double waterGramsPerSecond =
         size.condenserKw * 1000 / (kWaterSpecificHeat * hardware.waterRiseK);
     size.coolingWaterLMin = waterGramsPerSecond / GramsPerMl(0, 20) / 1000 * 60;
     if (charge) {
+        RequireStart(*charge, column.boilerstrength);
         const long double grams = ChargeGrams(charge->amount, charge->unit, column.boilerstrength);
         size.heatUpMinutes =
             HeatUpMinutes(grams, column.boilerstrength, charge->startCelsius, column.power);

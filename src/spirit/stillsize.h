@@ -18,10 +18,21 @@
 namespace colmara {
 
 struct StillHardware {
-    long double boreMm = 0;      // inside diameter of the column
-    long double hetpM = 0;       // height of packing per theoretical plate
+    long double boreMm = 0;  // inside diameter of the column
+    // Height of packing per theoretical plate; none: no column height.
+    std::optional<long double> hetpM;
     long double waterRiseK = 0;  // how much the cooling water warms up
 };
+
+// The hardware the sizing answers for: wide enough apart for any still, and
+// narrow enough that no figure leaves the numbers an answer is printed with.
+struct SizeRange {
+    long double lowest;
+    long double highest;
+};
+inline constexpr SizeRange kBoreMm{1, 10000};
+inline constexpr SizeRange kHetpM{0.001L, 100};
+inline constexpr SizeRange kWaterRiseK{0.1L, 100};
 
 // A charge to bring to the boil, at the strength of the four texts.
 struct StillCharge {
@@ -34,10 +45,10 @@ struct StillCharge {
 inline constexpr long double kWaterSpecificHeat = 4.1818L;
 
 struct StillSize {
-    CaseResult result;  // the run; when it failed, only `result` is filled
-    long double columnHeightM = 0;
-    VapourLoad bottom;  // the boiler's vapour entering the first plate
-    VapourLoad top;     // the vapour leaving the top plate for the condenser
+    CaseResult result;                         // the run; when it failed, only `result` is filled
+    std::optional<long double> columnHeightM;  // none without an HETP
+    VapourLoad bottom;                         // the boiler's vapour entering the first plate
+    VapourLoad top;                            // the vapour leaving the top plate for the condenser
     long double condenserKw = 0;
     long double coolingWaterLMin = 0;
     // With a charge: minutes from the start temperature to the boil, the
@@ -45,10 +56,12 @@ struct StillSize {
     std::optional<long double> heatUpMinutes;
 };
 
-// Throws SpiritError naming "bore", "HETP", "water rise", "charge" or "start
-// temperature" for a value that is not more than 0 (not a number), before
-// anything is solved; the strength text in `unit`
-// goes through StrengthFieldText (StudyError outside 0..100 % by volume).
+// Throws SpiritError naming "bore", "HETP", "water rise" or "charge" for a
+// value outside its range (kBoreMm, ..., RequireAmount), before anything is
+// solved, and "start temperature" for one below the charge's freezing point
+// or above its boiling point at the solved boiler strength; the strength
+// text in `unit` goes through StrengthFieldText (StudyError outside 0..100 %
+// by volume).
 StillSize SizeStill(const InputTexts& inputs, const FormatSettings& settings, StrengthUnit unit,
                     const StillHardware& hardware,
                     const std::optional<StillCharge>& charge = std::nullopt);

@@ -3,6 +3,7 @@
 // locales, and their refusals.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "spirit/hydrometer.h"
 #include "spirit/stillsize.h"
 #include "study/separatecalculate.h"
+#include "study/strengthunit.h"
 
 namespace colmara::test {
 namespace {
@@ -60,7 +62,7 @@ std::vector<ToolCase> Cases() {
           "54", "--hetp", "0,13", "--water-rise", "12,5"},
          {"column_height_m", "vapour_speed_bottom_ms", "vapour_speed_top_ms", "f_factor_bottom",
           "f_factor_top", "condenser_kw", "cooling_water_l_min"},
-         {s.columnHeightM, s.bottom.speed, s.top.speed, s.bottom.fFactor, s.top.fFactor,
+         {*s.columnHeightM, s.bottom.speed, s.top.speed, s.bottom.fFactor, s.top.fFactor,
           s.condenserKw, s.coolingWaterLMin}},
     };
 }
@@ -120,7 +122,6 @@ TEST(ToolCommands, RefusalsExitWithTwoAndNameTheInput) {
         {{"hydrometer", "--reading", "40", "--temperature", "41"}, "temperature:"},
         {{"hydrometer", "--reading", "0", "--temperature", "40"}, "reading:"},
         {{"hydrometer", "--reading", "-3", "--temperature", "10"}, "reading:"},
-        {{"size", "--bore", "54"}, "size:"},
         {{"size", "--bore", "0", "--hetp", "0.3"}, "bore:"},
         {{"size", "--bore", "54", "--packing", "straw"}, "--packing:"},
         {{"size", "--bore", "54", "--hetp", "0.3", "--water-rise", "-5"}, "water rise:"},
@@ -130,6 +131,32 @@ TEST(ToolCommands, RefusalsExitWithTwoAndNameTheInput) {
         {{"size", "--bore", "54", "--hetp", "0.3", "--charge", "20l"}, "--charge:"},
         {{"size", "--bore", "54", "--hetp", "0.3", "--charge", "9", "--start-temperature", "x"},
          "--start-temperature:"},
+        // Numbers an answer could not be printed with: refused as read.
+        {{"dilute", "--volume", "1e400", "--strength", "80", "--target", "40"}, "--volume:"},
+        {{"dilute", "--volume", "1e-400", "--strength", "80", "--target", "40"}, "--volume:"},
+        {{"blend", "--part", "1e4932:40", "--part", "1e4932:40"}, "--part 1 volume:"},
+        {{"size", "--bore", "1e-3000", "--hetp", "0.3"}, "--bore:"},
+        {{"hydrometer", "--reading", "nan", "--temperature", "10"}, "--reading:"},
+        // Amounts and hardware outside their stated ranges.
+        {{"dilute", "--volume", "0.0001", "--strength", "80", "--target", "40"}, "volume:"},
+        {{"dilute", "--volume", "2e12", "--strength", "80", "--target", "40"}, "volume:"},
+        {{"size", "--bore", "0.5", "--hetp", "0.3"}, "bore:"},
+        {{"size", "--bore", "54", "--hetp", "1e-300"}, "HETP:"},
+        {{"size", "--bore", "54", "--water-rise", "1e-300"}, "water rise:"},
+        // A target so low that the water, or the spirit, leaves the amounts.
+        {{"dilute", "--volume", "1e6", "--strength", "96", "--target", "1e-300"}, "target:"},
+        {{"dilute", "--final-volume", "1", "--strength", "96", "--target", "1e-300"}, "target:"},
+        // No power, or less than none, has no run to size.
+        {{"size", "--bore", "54", "--power", "-1"}, "--power:"},
+        {{"size", "--bore", "54", "--power", "0"}, "--power:"},
+        // Liquids below their freezing point are ice; a charge cannot start
+        // above its boil.
+        {{"hydrometer", "--reading", "5", "--temperature", "-20"}, "temperature:"},
+        {{"blend", "--part", "500:40", "--part", "1000:0@-20"}, "part 2 temperature:"},
+        {{"size", "--bore", "54", "--charge", "9", "--start-temperature", "-20"},
+         "start temperature:"},
+        {{"size", "--bore", "54", "--charge", "9", "--start-temperature", "101"},
+         "start temperature:"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.named);
@@ -176,6 +203,93 @@ TEST(ToolCommands, SizeHeatUpIsTheBatchRunsHeatUp) {
     }
     const CompanionRun plain = CallCompanion({"size", "--bore", "54", "--hetp", "0.3", "--json"});
     EXPECT_FALSE(nlohmann::json::parse(plain.out).contains("heat_up_min"));
+}
+
+// Hostile numbers in every numeric option of every tool, one at a time:
+// each run either answers with finite numbers, none of them rounded to 0
+// (only water to add and a strength may be 0), or refuses naming an option.
+TEST(ToolCommands, HostileNumbersGiveFiniteAnswersOrARefusalNamingTheInput) {
+    const std::vector<std::vector<std::string>> commands = {
+        {"dilute", "--volume", "#", "--strength", "80", "--target", "40"},
+        {"dilute", "--final-volume", "#", "--strength", "80", "--target", "40"},
+        {"dilute", "--volume", "500", "--strength", "#", "--target", "0.5"},
+        {"dilute", "--volume", "500", "--strength", "96", "--target", "#"},
+        {"blend", "--part", "#:40", "--part", "#:40"},
+        {"blend", "--part", "1000:#", "--part", "1:#@5"},
+        {"hydrometer", "--reading", "40", "--temperature", "10", "--volume", "#"},
+        {"size", "--bore", "#"},
+        {"size", "--bore", "54", "--hetp", "#", "--water-rise", "#"},
+        {"size", "--bore", "54", "--power", "#", "--charge", "#"},
+    };
+    const char* hostile[] = {"1e400", "1e-400", "1e308", "1e-308", "4e-320", "1e4932",
+                             "0",     "-0",     "1e12",  "0.001",  "1e-7",   "-1"};
+    for (const std::vector<std::string>& command : commands) {
+        for (const char* number : hostile) {
+            std::vector<std::string> args = command;
+            for (std::string& arg : args)
+                if (arg.find('#') != std::string::npos) arg.replace(arg.find('#'), 1, number);
+            args.push_back("--json");
+            SCOPED_TRACE(args[0] + " " + args[1] + " " + args[2] + " with " + number);
+            const CompanionRun run = CallCompanion(args);
+            if (run.exitCode == 2) {
+                EXPECT_EQ(run.out, "");
+                EXPECT_TRUE(run.err.starts_with("colmara-report: ")) << run.err;
+                continue;
+            }
+            ASSERT_TRUE(run.exitCode == 0 || run.exitCode == 1) << run.err;
+            if (run.exitCode == 1) continue;  // the column's own failure, not a tool's figure
+            const nlohmann::json json = nlohmann::json::parse(run.out);
+            for (const auto& [key, value] : json.items()) {
+                ASSERT_TRUE(value.is_number()) << key;
+                const double figure = value.get<double>();
+                EXPECT_TRUE(std::isfinite(figure)) << key;
+                if (key != "water_ml" && !key.starts_with("strength") &&
+                    !key.starts_with("final_strength")) {
+                    EXPECT_TRUE(std::isnormal(figure)) << key << " = " << figure;
+                }
+            }
+        }
+    }
+    // Ten thousand of the largest parts still add up.
+    std::vector<std::string> many = {"blend", "--json"};
+    for (int i = 0; i < 10000; ++i) many.insert(many.end(), {"--part", "1e12:40"});
+    const CompanionRun blend = CallCompanion(many);
+    ASSERT_EQ(blend.exitCode, 0) << blend.err;
+    EXPECT_NEAR(nlohmann::json::parse(blend.out).at("strength_vol").get<double>(), 40, 1e-9);
+}
+
+// Without a packing or an HETP the height is left out and said to be; the
+// other figures are those of the same run with a packing.
+TEST(ToolCommands, SizeWithoutAPackingLeavesOnlyTheHeightOut) {
+    const std::vector<std::string> run = {"size",     "--power", "2000",   "--strength", "10",
+                                          "--plates", "6",       "--bore", "54"};
+    std::vector<std::string> packed = run;
+    packed.insert(packed.end(), {"--packing", "stainless-scrubbers", "--json"});
+    std::vector<std::string> bare = run;
+    bare.push_back("--json");
+    const CompanionRun withPacking = CallCompanion(packed);
+    const CompanionRun without = CallCompanion(bare);
+    ASSERT_EQ(without.exitCode, 0) << without.err;
+    nlohmann::json expected = nlohmann::json::parse(withPacking.out);
+    expected.erase("column_height_m");
+    EXPECT_EQ(nlohmann::json::parse(without.out), expected);
+    const CompanionRun text = CallCompanion(run);
+    EXPECT_TRUE(text.out.starts_with("column height:        left out, no packing or HETP given\n"))
+        << text.out;
+}
+
+// --volume is measured at the reading's temperature: its mass there, at the
+// true strength, over the density of that strength at 20 degC.
+TEST(ToolCommands, HydrometerVolumeIsTakenTo20) {
+    const CompanionRun run = CallCompanion(
+        {"hydrometer", "--reading", "40", "--temperature", "30", "--volume", "750", "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const nlohmann::json json = nlohmann::json::parse(run.out);
+    const long double p = json.at("strength").get<double>() / 100.0L;
+    const double expected =
+        static_cast<double>(750 * MixtureDensity(p, 30) / MixtureDensity(p, 20));
+    EXPECT_NEAR(json.at("volume_ml").get<double>(), expected, 1e-9);
+    EXPECT_LT(json.at("volume_ml").get<double>(), 750) << "warm spirit shrinks as it cools";
 }
 
 TEST(ToolCommands, HelpOfEachGivesAnExample) {

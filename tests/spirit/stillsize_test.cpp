@@ -43,12 +43,19 @@ TEST(StillSize, FollowsTheSolvedColumn) {
     Column column;
     const CaseResult result = SolveCase(column, inputs, {});
     EXPECT_EQ(size.result.productStrength, result.productStrength);
-    EXPECT_NEAR(static_cast<double>(size.columnHeightM), 0.78, 1e-15);
+    EXPECT_NEAR(static_cast<double>(*size.columnHeightM), 0.78, 1e-15);
 
     const long double y = vapourstrength(column.boilerstrength);
     const VapourLoad bottom = LoadOf(column.boilervapour, y, temperature(y), 54);
     EXPECT_EQ(size.bottom.speed, bottom.speed);
     EXPECT_GT(size.top.density, size.bottom.density);  // ethanol is the heavier vapour
+    // The top vapour is at the product strength and at the model's
+    // temperature of that strength: an ideal gas p M / (R T) worked here.
+    const long double top = column.topstrength;
+    const long double molarMass = 1 / (top / 46.068L + (1 - top) / 18.015L);
+    const long double kelvin = temperature(top) + 273.15L;
+    EXPECT_NEAR(static_cast<double>(size.top.density),
+                static_cast<double>(101325 * molarMass / 1000 / (8.314462618L * kelvin)), 1e-12);
     EXPECT_NEAR(static_cast<double>(size.condenserKw), 2.0, 1e-12);
     EXPECT_NEAR(static_cast<double>(size.coolingWaterLMin), 2.874749, 1e-6);
 }

@@ -148,7 +148,8 @@ void StudyWindow::BuildFileMenu() {
     // In this menu rather than a menu of its own: Alt+T, a "Tools" menu's
     // key, already goes to the Plates field.
     file->addAction(QStringLiteral("Spirit and still &tools…"), this, [this] {
-        ShowToolsWindow(*this, inputs_->Typed(), inputs_->Unit(), settings_);
+        const BatchTexts batch = batch_->Texts();
+        ShowToolsWindow(*this, inputs_->Typed(), inputs_->Unit(), settings_, &batch);
     });
     file->addSeparator();
     file->addAction(QStringLiteral("C&lose"), QKeySequence(Qt::CTRL | Qt::Key_W), this,

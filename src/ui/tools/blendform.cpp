@@ -3,7 +3,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 
-#include "spirit/blend.h"
+#include "toolsview/spiritanswers.h"
 
 namespace colmara {
 
@@ -11,8 +11,8 @@ BlendForm::BlendForm(const FormatSettings& settings, QWidget* parent)
     : ToolForm(settings, parent),
       add(new QPushButton(QStringLiteral("&Add part"))),
       remove(new QPushButton(QStringLiteral("&Remove last part"))) {
-    unit = AddUnitSelector(QStringLiteral("&Unit"), QStringLiteral("Strength unit"),
-                           QStringLiteral("Unit of the parts' strengths"));
+    unit = AddChoices(QStringLiteral("&Unit"), QStringLiteral("Strength unit"),
+                      QStringLiteral("Unit of the parts' strengths"), kSpiritStrengthUnits);
     auto* buttons = new QWidget(this);
     auto* row = new QHBoxLayout(buttons);
     row->setContentsMargins(0, 0, 0, 0);
@@ -32,10 +32,9 @@ BlendForm::BlendForm(const FormatSettings& settings, QWidget* parent)
 void BlendForm::AddPart(const QString& volume, const QString& strength) {
     const QString n = QString::number(parts_.size() + 1);
     auto field = [this, &n](const QString& what, const QString& tip, const QString& text) {
-        auto* edit = new QLineEdit(text, this);
+        QLineEdit* edit = NewField(text);
         edit->setAccessibleName(QStringLiteral("Part ") + n + ' ' + what);
         edit->setToolTip(tip);
-        connect(edit, &QLineEdit::textChanged, this, &ToolForm::Answer);
         return edit;
     };
     PartFields part{
@@ -68,15 +67,11 @@ void BlendForm::RemovePart() {
     Answer();
 }
 
-std::string BlendForm::Compute() const {
-    std::vector<BlendPart> parts;
+ToolAnswer BlendForm::Compute() const {
+    BlendTexts texts{{}, UnitOf<StrengthUnit>(unit)};
     for (const PartFields& f : parts_)
-        parts.push_back(
-            {Number(f.volume), {Number(f.strength), UnitOf(unit)}, Number(f.temperature)});
-    const Blend blend = BlendParts(parts);
-    return Line("Volume at 20 °C", blend.volumeMl, "0.0", "ml") + '\n' +
-           Line("Strength", blend.strengthVol, "0.00", "% vol") + '\n' +
-           Line("Strength by weight", blend.strengthWeight, "0.00", "%");
+        texts.parts.push_back({Text(f.volume), Text(f.strength), Text(f.temperature)});
+    return BlendAnswer(texts, Read());
 }
 
 }  // namespace colmara

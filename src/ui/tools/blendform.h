@@ -30,7 +30,7 @@ class BlendForm : public ToolForm {
     QPushButton* remove;
 
   protected:
-    std::string Compute() const override;
+    ToolAnswer Compute() const override;
 
   private:
     std::vector<PartFields> parts_;

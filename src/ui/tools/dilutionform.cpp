@@ -1,9 +1,6 @@
 #include "ui/tools/dilutionform.h"
 
-#include <QComboBox>
-#include <QFormLayout>
-
-#include "spirit/dilution.h"
+#include "toolsview/spiritanswers.h"
 
 namespace colmara {
 
@@ -20,23 +17,16 @@ DilutionForm::DilutionForm(const FormatSettings& settings, QWidget* parent)
                         QStringLiteral("Strength of the spirit"), QStringLiteral("80"));
     target = AddField(QStringLiteral("&Target strength"), QStringLiteral("Target strength"),
                       QStringLiteral("Strength to bring it down to"), QStringLiteral("40"));
-    unit = AddUnitSelector(QStringLiteral("&Unit"), QStringLiteral("Strength unit"),
-                           QStringLiteral("Unit of both strengths"));
+    unit = AddChoices(QStringLiteral("&Unit"), QStringLiteral("Strength unit"),
+                      QStringLiteral("Unit of both strengths"), kSpiritStrengthUnits);
     FinishLayout();
     Answer();
 }
 
-std::string DilutionForm::Compute() const {
-    const Strength from{Number(strength), UnitOf(unit)};
-    const Strength to{Number(target), UnitOf(unit)};
-    const bool reverse = finalVolume->isChecked();
-    const Dilution d =
-        reverse ? DiluteToVolume(Number(volume), from, to) : Dilute(Number(volume), from, to);
-    std::string text;
-    if (reverse) text += Line("Spirit", d.spiritMl, "0.0", "ml") + '\n';
-    text += Line("Water to add", d.waterMl, "0.0", "ml") + '\n';
-    text += Line("Final volume", d.finalVolumeMl, "0.0", "ml") + '\n';
-    return text + Line("Final strength", d.finalStrengthVol, "0.00", "% vol");
+ToolAnswer DilutionForm::Compute() const {
+    return DiluteAnswer({Text(volume), finalVolume->isChecked(), Text(strength), Text(target),
+                         UnitOf<StrengthUnit>(unit)},
+                        Read());
 }
 
 }  // namespace colmara

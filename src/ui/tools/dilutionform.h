@@ -19,7 +19,7 @@ class DilutionForm : public ToolForm {
     QCheckBox* finalVolume;  // the volume is the one to make
 
   protected:
-    std::string Compute() const override;
+    ToolAnswer Compute() const override;
 };
 
 }  // namespace colmara

@@ -1,7 +1,6 @@
 #include "ui/tools/hydrometerform.h"
 
-#include "spirit/conversions.h"
-#include "spirit/hydrometer.h"
+#include "toolsview/spiritanswers.h"
 
 namespace colmara {
 
@@ -12,8 +11,9 @@ HydrometerForm::HydrometerForm(const FormatSettings& settings, QWidget* parent)
     temperature = AddField(QStringLiteral("&Temperature, °C"), QStringLiteral("Temperature"),
                            QStringLiteral("Temperature of the spirit when read, -20 to 40 °C"),
                            QStringLiteral("20"));
-    unit = AddUnitSelector(QStringLiteral("&Meter's scale"), QStringLiteral("Meter scale"),
-                           QStringLiteral("What the alcoholmeter is graduated in"));
+    unit =
+        AddChoices(QStringLiteral("&Meter's scale"), QStringLiteral("Meter scale"),
+                   QStringLiteral("What the alcoholmeter is graduated in"), kSpiritStrengthUnits);
     volume = AddField(QStringLiteral("&Volume, ml"), QStringLiteral("Volume at the temperature"),
                       QStringLiteral("Optional: millilitres measured at that temperature, "
                                      "to convert to 20 °C"),
@@ -22,17 +22,11 @@ HydrometerForm::HydrometerForm(const FormatSettings& settings, QWidget* parent)
     Answer();
 }
 
-std::string HydrometerForm::Compute() const {
-    const long double celsius = Number(temperature);
-    const TrueStrength t = CorrectReading({Number(reading), UnitOf(unit)}, celsius);
-    std::string text = Line("Strength at 20 °C", t.strengthVol, "0.00", "% vol") + '\n' +
-                       Line("Strength by weight", t.strengthWeight, "0.00", "%");
-    if (!volume->text().trimmed().isEmpty()) {
-        const Strength truth{t.strengthWeight, StrengthUnit::Weight};
-        text +=
-            '\n' + Line("Volume at 20 °C", VolumeAt20(Number(volume), truth, celsius), "0.0", "ml");
-    }
-    return text;
+ToolAnswer HydrometerForm::Compute() const {
+    HydrometerTexts texts{Text(reading), Text(temperature), std::nullopt,
+                          UnitOf<StrengthUnit>(unit)};
+    if (!volume->text().trimmed().isEmpty()) texts.volume = Text(volume);
+    return HydrometerAnswer(texts, Read());
 }
 
 }  // namespace colmara

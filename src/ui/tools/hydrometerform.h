@@ -17,7 +17,7 @@ class HydrometerForm : public ToolForm {
     QLineEdit* volume;  // optional: empty leaves the volume out
 
   protected:
-    std::string Compute() const override;
+    ToolAnswer Compute() const override;
 };
 
 }  // namespace colmara

@@ -2,47 +2,37 @@
 
 #include "runtime/exceptions.h"
 #include "spirit/packings.h"
-#include "spirit/stillsize.h"
+#include "toolsview/sizeanswer.h"
 
 namespace colmara {
 
-namespace {
-
-std::string Figure(long double value, const char* picture, const FormatSettings& settings) {
-    return FormatExtended(picture, value, settings);
-}
-
-}  // namespace
-
 SizingForm::SizingForm(const FormatSettings& settings, QWidget* parent)
-    : ToolForm(settings, parent),
-      unit(new QComboBox(this)),
-      packing(new QComboBox(this)),
-      chargeUnit(new QComboBox(this)) {
+    : ToolForm(settings, parent), packing(new QComboBox(this)) {
     power = AddField(QStringLiteral("&Power, W"), QStringLiteral("Heating power"),
                      QStringLiteral("Heating power of the still in watts"), QString());
     strength = AddField(QStringLiteral("Boiler &strength"), QStringLiteral("Boiler strength"),
                         QStringLiteral("Strength of the liquid in the boiler"), QString());
-    unit->addItem(QStringLiteral("% by weight"));
-    unit->addItem(QStringLiteral("% by volume at 20 °C"));
-    AddRow(QStringLiteral("&Unit"), unit, QStringLiteral("Strength unit"),
-           QStringLiteral("Unit of the boiler strength"));
+    unit = AddChoices(QStringLiteral("&Unit"), QStringLiteral("Strength unit"),
+                      QStringLiteral("Unit of the boiler strength"), kColumnStrengthUnits);
     plates = AddField(QStringLiteral("Pla&tes"), QStringLiteral("Number of plates"),
                       QStringLiteral("Theoretical plates above the boiler"), QString());
     reflux = AddField(QStringLiteral("&Reflux ratio"), QStringLiteral("Reflux ratio"),
                       QStringLiteral("Reflux returned per part of product"), QString());
     bore = AddField(QStringLiteral("&Bore, mm"), QStringLiteral("Bore"),
-                    QStringLiteral("Inside diameter of the column"), QStringLiteral("54"));
+                    QStringLiteral("Inside diameter of the column, 1 to 10000 mm"),
+                    QStringLiteral("54"));
     for (const Packing& p : Packings())
         packing->addItem(QString::fromUtf8(p.name) + QStringLiteral(" (") +
-                         QString::fromStdString(Figure(p.hetpM, "0.00", settings_)) +
-                         QStringLiteral(" m)"));
-    packing->addItem(QStringLiteral("HETP typed below"));
+                             QString::fromStdString(FormatExtended("0.00", p.hetpM, settings_)) +
+                             QStringLiteral(" m)"),
+                         QString::fromUtf8(p.key));
+    packing->addItem(QStringLiteral("HETP typed below"), QString());
     AddRow(QStringLiteral("P&acking"), packing, QStringLiteral("Packing"),
            QStringLiteral("Packing and its height per theoretical plate (typical, ±30 % or more)"));
-    hetp =
-        AddField(QStringLiteral("&HETP, m"), QStringLiteral("HETP"),
-                 QStringLiteral("Height of packing per theoretical plate, when typed"), QString());
+    hetp = AddField(QStringLiteral("&HETP, m"), QStringLiteral("HETP"),
+                    QStringLiteral("Height of packing per theoretical plate, when typed; empty "
+                                   "leaves the column height out"),
+                    QString());
     waterRise =
         AddField(QStringLiteral("&Water rise, K"), QStringLiteral("Water rise"),
                  QStringLiteral("How much the cooling water warms up"), QStringLiteral("10"));
@@ -50,18 +40,14 @@ SizingForm::SizingForm(const FormatSettings& settings, QWidget* parent)
                       QStringLiteral("Charge to bring to the boil, for the heat-up time; empty "
                                      "for none"),
                       QStringLiteral("20000"));
-    chargeUnit->addItem(QStringLiteral("ml at 20 °C"));
-    chargeUnit->addItem(QStringLiteral("g"));
-    AddRow(QStringLiteral("Char&ge unit"), chargeUnit, QStringLiteral("Charge unit"),
-           QStringLiteral("Unit of the charge"));
+    chargeUnit = AddChoices(QStringLiteral("Char&ge unit"), QStringLiteral("Charge unit"),
+                            QStringLiteral("Unit of the charge"), kChargeUnits);
     startTemperature = AddField(
         QStringLiteral("Start te&mperature, °C"), QStringLiteral("Start temperature"),
         QStringLiteral("Temperature of the charge when heating starts"), QStringLiteral("20"));
     FinishLayout();
-    connect(unit, &QComboBox::currentIndexChanged, this, &ToolForm::Answer);
-    connect(chargeUnit, &QComboBox::currentIndexChanged, this, &ToolForm::Answer);
     connect(packing, &QComboBox::currentIndexChanged, this, &SizingForm::PackingChosen);
-    hetp->setEnabled(packing->currentIndex() == packing->count() - 1);
+    hetp->setEnabled(ChosenPacking() == nullptr);
     StartWith(InputTexts{}, StrengthUnit::Weight);
 }
 
@@ -71,46 +57,49 @@ void SizingForm::StartWith(const InputTexts& texts, StrengthUnit strengthUnit) {
                                        QSignalBlocker(reflux)};
     power->setText(QString::fromStdString(texts.power));
     strength->setText(QString::fromStdString(texts.strength));
-    unit->setCurrentIndex(strengthUnit == StrengthUnit::Volume ? 1 : 0);
+    Choose(unit, strengthUnit);
     plates->setText(QString::fromStdString(texts.plates));
     reflux->setText(QString::fromStdString(texts.reflux));
     Answer();
 }
 
-void SizingForm::PackingChosen() {
-    hetp->setEnabled(packing->currentIndex() == packing->count() - 1);
+void SizingForm::StartCharge(const std::string& amount, ChargeUnit amountUnit,
+                             const std::string& startCelsius) {
+    const QSignalBlocker blockers[] = {QSignalBlocker(charge), QSignalBlocker(chargeUnit),
+                                       QSignalBlocker(startTemperature)};
+    charge->setText(QString::fromStdString(amount));
+    Choose(chargeUnit, amountUnit);
+    startTemperature->setText(QString::fromStdString(startCelsius));
     Answer();
 }
 
-std::optional<StillCharge> SizingForm::Charge() const {
-    if (charge->text().trimmed().isEmpty()) return std::nullopt;
-    return StillCharge{
-        static_cast<double>(Number(charge)),
-        chargeUnit->currentIndex() == 1 ? ChargeUnit::Grams : ChargeUnit::Millilitres,
-        Number(startTemperature)};
+const Packing* SizingForm::ChosenPacking() const {
+    const QString key = packing->currentData().toString();
+    return key.isEmpty() ? nullptr : FindPacking(key.toStdString());
 }
 
-std::string SizingForm::Compute() const {
-    const InputTexts texts{power->text().toStdString(), strength->text().toStdString(),
-                           plates->text().toStdString(), reflux->text().toStdString()};
-    const int chosen = packing->currentIndex();
-    const bool typed = chosen < 0 || chosen >= static_cast<int>(Packings().size());
-    const StillHardware hardware{Number(bore), typed ? Number(hetp) : Packings()[chosen].hetpM,
-                                 Number(waterRise)};
-    const StrengthUnit strengthUnit =
-        unit->currentIndex() == 1 ? StrengthUnit::Volume : StrengthUnit::Weight;
-    const StillSize size = SizeStill(texts, settings_, strengthUnit, hardware, Charge());
-    if (!size.result.Solved()) throw Exception(*size.result.error);
-    std::string heatUp;
-    if (size.heatUpMinutes)
-        heatUp = '\n' + Line("Heat-up (estimate)", *size.heatUpMinutes, "0.0", "min");
-    return Line("Column height", size.columnHeightM, "0.00", "m") + '\n' +
-           Line("Vapour speed, bottom", size.bottom.speed, "0.000", "m/s") + '\n' +
-           Line("Vapour speed, top", size.top.speed, "0.000", "m/s") + '\n' +
-           Line("F-factor, bottom", size.bottom.fFactor, "0.000", "Pa^0.5") + '\n' +
-           Line("F-factor, top", size.top.fFactor, "0.000", "Pa^0.5") + '\n' +
-           Line("Condenser duty", size.condenserKw, "0.000", "kW") + '\n' +
-           Line("Cooling water", size.coolingWaterLMin, "0.00", "l/min") + heatUp;
+void SizingForm::PackingChosen() {
+    hetp->setEnabled(ChosenPacking() == nullptr);
+    Answer();
+}
+
+ToolAnswer SizingForm::Compute() const {
+    SizeTexts texts;
+    texts.power = Text(power);
+    texts.strength = strength->text().toStdString();
+    texts.plates = plates->text().toStdString();
+    texts.reflux = reflux->text().toStdString();
+    texts.unit = UnitOf<StrengthUnit>(unit);
+    texts.bore = Text(bore);
+    texts.packing = ChosenPacking();
+    if (texts.packing == nullptr) texts.hetp = Text(hetp);
+    texts.waterRise = Text(waterRise);
+    if (!charge->text().trimmed().isEmpty())
+        texts.charge =
+            ChargeTexts{Text(charge), UnitOf<ChargeUnit>(chargeUnit), Text(startTemperature)};
+    SizeOutcome outcome = SizeAnswer(texts, Read());
+    if (outcome.failure) throw Exception(*outcome.failure);
+    return outcome.answer;
 }
 
 }  // namespace colmara

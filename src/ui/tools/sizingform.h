@@ -4,10 +4,11 @@
 #pragma once
 
 #include <QComboBox>
-#include <optional>
+#include <string>
 
+#include "batch/batchrequest.h"
 #include "report/calculate.h"
-#include "spirit/stillsize.h"
+#include "spirit/packings.h"
 #include "ui/tools/toolform.h"
 
 namespace colmara {
@@ -18,6 +19,9 @@ class SizingForm : public ToolForm {
 
     // Puts the column inputs (strength typed in `unit`) into the fields.
     void StartWith(const InputTexts& texts, StrengthUnit unit);
+    // Puts a charge, its unit and its start temperature into the fields.
+    void StartCharge(const std::string& amount, ChargeUnit amountUnit,
+                     const std::string& startCelsius);
 
     QLineEdit* power;
     QLineEdit* strength;
@@ -33,11 +37,12 @@ class SizingForm : public ToolForm {
     QLineEdit* startTemperature;
 
   protected:
-    std::string Compute() const override;
+    ToolAnswer Compute() const override;
 
   private:
     void PackingChosen();
-    std::optional<StillCharge> Charge() const;
+    // The packing chosen, or none for a typed HETP.
+    const Packing* ChosenPacking() const;
 };
 
 }  // namespace colmara

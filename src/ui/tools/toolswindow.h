@@ -1,12 +1,15 @@
 // The Tools window: the spirit tools and the still's sizing as four small
-// forms on tabs, each answering as it is typed in. One window per owner
-// window, kept (hidden) when closed so its entries stay.
+// forms on tabs, each answering as it is typed in, a form scrolled where the
+// screen is too small for it. One window per owner window, kept (hidden)
+// when closed (Escape, Ctrl+W or Close) so its entries stay; F1 or Help
+// shows what each form computes.
 #pragma once
 
 #include <QTabWidget>
 #include <QWidget>
 
 #include "report/calculate.h"
+#include "study/batchtexts.h"
 #include "study/strengthunit.h"
 #include "ui/tools/blendform.h"
 #include "ui/tools/dilutionform.h"
@@ -29,6 +32,8 @@ class ToolsWindow : public QWidget {
     SizingForm& Sizing() { return *sizing_; }
 
   private:
+    void AddKeys();
+
     QTabWidget* tabs_;
     DilutionForm* dilution_;
     BlendForm* blend_;
@@ -38,8 +43,9 @@ class ToolsWindow : public QWidget {
 
 // Shows `owner`'s Tools window (made on first use, a window of its own that
 // goes with `owner`), raised, its sizing form started from `texts` typed in
-// `unit`.
+// `unit`, and with `batch` from its charge, charge unit and start
+// temperature.
 ToolsWindow& ShowToolsWindow(QWidget& owner, const InputTexts& texts, StrengthUnit unit,
-                             const FormatSettings& settings);
+                             const FormatSettings& settings, const BatchTexts* batch = nullptr);
 
 }  // namespace colmara

@@ -8,7 +8,12 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -19,6 +24,7 @@
 #include "spirit/hydrometer.h"
 #include "spirit/stillsize.h"
 #include "ui/study/studywindow.h"
+#include "ui/tools/toolsguide.h"
 
 namespace colmara {
 namespace {
@@ -93,7 +99,7 @@ TEST(ToolsWindow, SizingStartsFromTheGivenInputsAndFollowsThePacking) {
     EXPECT_FALSE(sizing.hetp->isEnabled());
     sizing.packing->setCurrentIndex(sizing.packing->count() - 1);
     EXPECT_TRUE(sizing.hetp->isEnabled());
-    EXPECT_TRUE(sizing.AnswerText().startsWith("HETP: not a number"));
+    EXPECT_TRUE(sizing.AnswerText().startsWith("Column height: left out"));
     Type(sizing.hetp, "0.5");
     EXPECT_TRUE(sizing.AnswerText().startsWith("Column height: 3.00 m"));
     Type(sizing.reflux, "-1");
@@ -158,6 +164,116 @@ TEST(ToolsWindow, OpensFromTheStudyWindowsMenuWithItsInputs) {
     EXPECT_EQ(tools->Sizing().power->text(), "1500");
     EXPECT_EQ(tools->Sizing().strength->text(), "12");
     EXPECT_EQ(tools->Sizing().reflux->text(), "2");
+    // The sizing's charge is the batch tab's.
+    BatchTexts batch;
+    batch.charge = "15000";
+    batch.chargeUnit = "g";
+    batch.startTemperature = "12";
+    study.Batch().SetTexts(batch);
+    open->trigger();
+    EXPECT_EQ(tools->Sizing().charge->text(), "15000");
+    EXPECT_EQ(ToolForm::UnitOf<ChargeUnit>(tools->Sizing().chargeUnit), ChargeUnit::Grams);
+    EXPECT_EQ(tools->Sizing().startTemperature->text(), "12");
+}
+
+// What a form's fields mean survives its changes: the blend's unit selector
+// outlives a removed part and still sets the parts' unit; the sizing's
+// charge unit is the one chosen; the hydrometer's volume is taken from its
+// temperature to 20 degC.
+TEST(ToolsWindow, FormsKeepWhatTheirFieldsMean) {
+    const FormatSettings settings;
+    ToolsWindow window(settings);
+    BlendForm& blend = window.Blending();
+    const QPointer<QComboBox> unit = blend.unit;
+    blend.add->click();
+    blend.remove->click();
+    ASSERT_FALSE(unit.isNull()) << "removing a part took the unit selector";
+    ToolForm::Choose(blend.unit, StrengthUnit::Weight);
+    const Blend byWeight =
+        BlendParts({{1000, {60, StrengthUnit::Weight}, 20}, {500, {40, StrengthUnit::Weight}, 20}});
+    EXPECT_TRUE(blend.AnswerText().contains("Strength by weight: " +
+                                            Figure(byWeight.strengthWeight, "0.00", settings)))
+        << blend.AnswerText().toStdString();
+
+    SizingForm& sizing = window.Sizing();
+    sizing.StartWith({"2000", "10", "6", "3"}, StrengthUnit::Weight);
+    ToolForm::Choose(sizing.chargeUnit, ChargeUnit::Grams);
+    const StillSize grams = SizeStill({"2000", "10", "6", "3"}, {}, StrengthUnit::Weight,
+                                      {54, 0.13L, 10}, StillCharge{20000, ChargeUnit::Grams, 20});
+    EXPECT_TRUE(sizing.AnswerText().endsWith(
+        "Heat-up (estimate): " + Figure(*grams.heatUpMinutes, "0.0", settings) + " min"))
+        << sizing.AnswerText().toStdString();
+
+    HydrometerForm& meter = window.Hydrometer();
+    Type(meter.temperature, "30");
+    Type(meter.volume, "750");
+    const long double p = CorrectReading({40, StrengthUnit::Volume}, 30).strengthWeight / 100;
+    const long double at20 = 750 * MixtureDensity(p, 30) / MixtureDensity(p, 20);
+    EXPECT_TRUE(
+        meter.AnswerText().endsWith("Volume at 20 °C: " + Figure(at20, "0.0", settings) + " ml"))
+        << meter.AnswerText().toStdString();
+}
+
+// The study window's keys: F1 shows the help, which names each form and its
+// data; Escape and Ctrl+W close from a field, and so does Close.
+TEST(ToolsWindow, HasHelpAndClosesByKeyOrButton) {
+    QWidget owner;
+    const FormatSettings settings;
+    ToolsWindow& window =
+        ShowToolsWindow(owner, {"2000", "10", "6", "3"}, StrengthUnit::Weight, settings);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.Dilution().volume->setFocus();
+    QTest::keyClick(window.Dilution().volume, Qt::Key_F1);
+    auto* guide = window.findChild<QDialog*>(QStringLiteral("ToolsGuide"));
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->isVisible());
+    for (const char* part :
+         {"Dilution", "Blending", "Hydrometer", "Sizing", "OIML R 22", "Lange", "packing"})
+        EXPECT_TRUE(ToolsGuideHtml().contains(QString::fromUtf8(part))) << part;
+    guide->close();
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Escape, Qt::NoModifier},
+                                                              {Qt::Key_W, Qt::ControlModifier}};
+    for (const auto& [key, modifiers] : keys) {
+        ShowToolsWindow(owner, {"2000", "10", "6", "3"}, StrengthUnit::Weight, settings);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        window.Sizing().bore->setFocus();
+        QTest::keyClick(window.Sizing().bore, key, modifiers);
+        EXPECT_FALSE(window.isVisible()) << QKeySequence(key | modifiers).toString().toStdString();
+    }
+    ShowToolsWindow(owner, {"2000", "10", "6", "3"}, StrengthUnit::Weight, settings);
+    auto* buttons = window.findChild<QDialogButtonBox*>();
+    ASSERT_NE(buttons, nullptr);
+    buttons->button(QDialogButtonBox::Close)->click();
+    EXPECT_FALSE(window.isVisible());
+}
+
+// Every line edit keeps a text of any length whole, and no unbroken text
+// typed into one makes the window wider than its screen; the window fits
+// its screen when it opens.
+TEST(ToolsWindow, EveryFieldKeepsAnyTextAndTheWindowKeepsToTheScreen) {
+    const FormatSettings settings;
+    QWidget owner;
+    ToolsWindow& window =
+        ShowToolsWindow(owner, {"2000", "10", "6", "3"}, StrengthUnit::Weight, settings);
+    const QRect screen = window.screen()->availableGeometry();
+    EXPECT_LE(window.frameGeometry().height(), screen.height());
+    EXPECT_LE(window.frameGeometry().width(), screen.width());
+    const QList<QLineEdit*> fields = window.findChildren<QLineEdit*>();
+    ASSERT_GE(fields.size(), 20);
+    const QString huge(100000, QChar('7'));
+    const QString unbroken(600, QChar('w'));
+    for (QLineEdit* field : fields) {
+        SCOPED_TRACE(field->accessibleName().toStdString());
+        field->setEnabled(true);
+        field->setText(huge);
+        EXPECT_EQ(field->text().size(), huge.size());
+        field->clear();
+        QTest::keyClicks(field, unbroken);
+        QCoreApplication::processEvents();
+        EXPECT_LE(window.sizeHint().width(), screen.width());
+        EXPECT_LE(window.width(), screen.width());
+        field->clear();
+    }
 }
 
 }  // namespace

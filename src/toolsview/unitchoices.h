@@ -1,0 +1,38 @@
+// The units a tool's form offers, in the order it lists them, each with the
+// unit it stands for: a form keeps the unit as the item's data and finds an
+// item by it, so no order is written twice.
+#pragma once
+
+#include <array>
+
+#include "batch/batchrequest.h"
+#include "study/strengthunit.h"
+
+namespace colmara {
+
+template <class Unit>
+struct UnitChoice {
+    Unit unit;
+    const char* text;
+};
+
+// The spirit tools' strengths: by volume at 20 degC first, as hydrometers
+// and labels give them.
+inline constexpr std::array<UnitChoice<StrengthUnit>, 2> kSpiritStrengthUnits{{
+    {StrengthUnit::Volume, "% by volume at 20 °C"},
+    {StrengthUnit::Weight, "% by weight"},
+}};
+
+// The column's boiler strength: by weight first, as the study's inputs.
+inline constexpr std::array<UnitChoice<StrengthUnit>, 2> kColumnStrengthUnits{{
+    {StrengthUnit::Weight, "% by weight"},
+    {StrengthUnit::Volume, "% by volume at 20 °C"},
+}};
+
+// A charge: millilitres at 20 degC first, as the batch run.
+inline constexpr std::array<UnitChoice<ChargeUnit>, 2> kChargeUnits{{
+    {ChargeUnit::Millilitres, "ml at 20 °C"},
+    {ChargeUnit::Grams, "g"},
+}};
+
+}  // namespace colmara
