@@ -3,7 +3,7 @@
 #include <cmath>
 #include <optional>
 
-#include "model/properties.h"
+#include "batch/heatup.h"
 #include "runtime/exceptions.h"
 #include "runtime/typedtext.h"
 #include "study/freezingpoint.h"
@@ -84,7 +84,7 @@ void CheckStart(const BatchRequest& request, const Limits& limits, const FormatS
         limits.Refuse(text, PlainNumber(start) + " is below the charge's freezing point, " +
                                 Celsius(freezing));
     // The heat-up ends where the model boils the charge.
-    const long double boiling = temperature(vapourstrength(*fraction));
+    const long double boiling = BoilingCelsius(*fraction);
     if (start > boiling)
         limits.Refuse(
             text, PlainNumber(start) + " is above the charge's boiling point, " + Celsius(boiling));

@@ -11,10 +11,14 @@ long double ChargeGrams(double amount, ChargeUnit unit, long double fraction) {
     return amount * MixtureDensity(fraction, 20) / 1000;
 }
 
+long double BoilingCelsius(long double fraction) {
+    return temperature(vapourstrength(fraction));
+}
+
 long double HeatUpMinutes(long double grams, long double fraction, long double startCelsius,
                           std::int32_t watts) {
-    const long double boiling = temperature(vapourstrength(fraction));
-    const long double joules = HeatUpEnergy(grams, fraction * 100, startCelsius, boiling);
+    const long double joules =
+        HeatUpEnergy(grams, fraction * 100, startCelsius, BoilingCelsius(fraction));
     return joules / watts / 60;
 }
 

@@ -14,6 +14,10 @@ namespace colmara {
 // millilitres are at 20 degC.
 long double ChargeGrams(double amount, ChargeUnit unit, long double fraction);
 
+// The model's boiling temperature of a liquid of `fraction` (mass
+// fraction), where a heat-up ends: a charge must start below it.
+long double BoilingCelsius(long double fraction);
+
 // Minutes to warm `grams` of `fraction` from `startCelsius` to its boiling
 // temperature with `watts`; 0 when it is already that warm. An estimate: see
 // docs/model.md.

@@ -31,12 +31,6 @@ void RequireHardware(const StillHardware& hardware) {
                   "0.1 to 100 K");
 }
 
-// The model's boiling temperature of a liquid of `fraction`, where
-// HeatUpMinutes ends the heat-up.
-long double BoilingCelsius(long double fraction) {
-    return temperature(vapourstrength(fraction));
-}
-
 // The charge must be a liquid below its boil when heating starts.
 void RequireStart(const StillCharge& charge, long double fraction) {
     const long double celsius = charge.startCelsius;
