@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets (the text conversions and the calculate path)
+# Builds the libFuzzer targets (the text conversions, the calculate path and
+# a batch run from its texts)
 # with clang and runs each for SECONDS (default 30). Fails on a crash, a sanitizer report, a
 # timeout or a broken property.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-30}"
 build=build/fuzz
-targets=(fuzz_parse_integer fuzz_parse_extended fuzz_format_extended fuzz_calculate)
+targets=(fuzz_parse_integer fuzz_parse_extended fuzz_format_extended fuzz_calculate fuzz_batch)
 
 werror=OFF
 [ "${CI:-}" != true ] || werror=ON
@@ -23,6 +24,7 @@ for target in "${targets[@]}"; do
   log="$build/$target.log"
   dict=tests/fuzz/numbers.dict
   [ "$target" != fuzz_calculate ] || dict=tests/fuzz/calculate.dict
+  [ "$target" != fuzz_batch ] || dict=tests/fuzz/batch.dict
   if ! "$build/tests/fuzz/$target" "$corpus" \
       -dict="$dict" \
       -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=512 \
