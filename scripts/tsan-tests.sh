@@ -3,7 +3,8 @@
 # tsan preset) and runs them: the sweep runner and its ordered delivery, the
 # sweep command's threads and its interruption, the study window's case
 # solver, sweep runner and batch runner with their cancel paths (the
-# ordered delivery on its own too). Only these test programs are built, to
+# ordered delivery, the latest-job worker and its request numbering on
+# their own too). Only these test programs are built, to
 # keep the step short (colmara-report too: the window tests run it). Fails
 # on any report; scripts/tsan-suppressions.txt says what it
 # leaves out.
@@ -15,4 +16,4 @@ cmake --preset tsan "${launcher[@]}" >/dev/null
 cmake --build --preset tsan -j"$(nproc)" \
   --target study_tests cli_tests colmara-report colmara_studyui_test
 ctest --preset tsan -j"$(nproc)" -R \
-  '^(RunSweep|OrderedDelivery|SweepPanel|StudyWindowTest|BatchRunPanel)\.|^SweepCommand\.OutputDoesNotDepend|^CompanionProcess\.InterruptedSweep'
+  '^(RunSweep|OrderedDelivery|LatestJobWorker|NewestRequest|SweepPanel|StudyWindowTest|BatchRunner|BatchRunPanel|DebouncedWorker)\.|^SweepCommand\.OutputDoesNotDepend|^CompanionProcess\.InterruptedSweep'

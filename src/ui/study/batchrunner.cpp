@@ -48,22 +48,49 @@ BatchRunner::~BatchRunner() {
 
 void BatchRunner::Request(BatchRequest request, const FormatSettings& settings) {
     // The run in hand is stale from now on: it stops at its next moment.
-    wanted_ = jobs_.Request({0, std::move(request), settings});
+    latest_ = jobs_.Request({0, std::move(request), settings});
 }
 
 void BatchRunner::Cancel() {
-    wanted_ = jobs_.Cancel();
+    latest_ = jobs_.Cancel();
 }
 
 void BatchRunner::Flush() {
     jobs_.Flush();
 }
 
-std::optional<BatchRunner::Finish> BatchRunner::Work(Job& job) {
-    job.request.cancelled = [this, id = job.id] { return wanted_ != id; };
+std::optional<BatchRunner::Finish> BatchRunner::Work(Job& job, std::stop_token stop) {
+    // The request's own hook is asked at every check too, first.
+    job.request.cancelled = [stop, own = std::move(job.request.cancelled)] {
+        return (own && own()) || stop.stop_requested();
+    };
+    job.request.progress = [this, id = job.id](double share) { Report(id, share); };
     std::optional<BatchOutcome> outcome = Outcome(job.request, job.settings);
     if (!outcome) return std::nullopt;
     return Finish{job.id, std::move(*outcome)};
+}
+
+void BatchRunner::Report(std::uint64_t id, double share) {
+    {
+        std::lock_guard lock(progressMutex_);
+        progress_.id = id;
+        progress_.share = share;
+        if (std::exchange(progress_.woken, true)) return;
+    }
+    WakeOnGuiThread(this, "TakeProgress");
+}
+
+void BatchRunner::TakeProgress() {
+    std::uint64_t id = 0;
+    double share = 0;
+    {
+        std::lock_guard lock(progressMutex_);
+        id = progress_.id;
+        share = progress_.share;
+        progress_.woken = false;
+    }
+    // A stale run's share would jump back and forth with the newest one's.
+    if (id == latest_ && Busy()) emit Progressed(share);
 }
 
 void BatchRunner::TakeFinished() {

@@ -1,16 +1,19 @@
 // The batch tab's runs, off the GUI thread: each request restarts a short
 // debounce; then the newest request runs on a worker thread of its own and
 // its outcome is delivered on the GUI thread. A newer request cancels the
-// run in hand at its next moment (a strength-policy run takes seconds), and
-// an outcome a newer request has overtaken is dropped, so the GUI thread
-// never waits and never shows an older run.
+// run in hand at its next moment (a strength-policy run takes seconds), as
+// does the runner's end, and an outcome a newer request has overtaken is
+// dropped, so the GUI thread never waits and never shows an older run. The
+// run's progress reaches the GUI thread the way its outcome does: a share
+// kept under a mutex, and a wake-up that carries no data.
 #pragma once
 
 #include <QObject>
 #include <QTimer>
-#include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <optional>
+#include <stop_token>
 #include <string>
 
 #include "batch/batchrequest.h"
@@ -38,7 +41,8 @@ class BatchRunner : public QObject {
     ~BatchRunner() override;
 
     // Asks for the run of `request` once the debounce has passed without a
-    // newer request; cancels the run in hand at once.
+    // newer request; cancels the run in hand at once. The run also stops
+    // when the request's own `cancelled` says so.
     void Request(BatchRequest request, const FormatSettings& settings);
     // Drops the pending request and cancels the run in hand: nothing is
     // delivered until the next request's outcome.
@@ -52,10 +56,15 @@ class BatchRunner : public QObject {
 
   signals:
     void Finished(const colmara::BatchOutcome& outcome);
+    // The share of the newest request's run done so far, 0 to 1; not sent
+    // more often than the GUI thread takes it.
+    void Progressed(double share);
 
   private slots:
     // On the GUI thread: takes the worker's newest outcome and delivers it.
     void TakeFinished();
+    // On the GUI thread: sends the newest run's progress.
+    void TakeProgress();
 
   private:
     struct Job {
@@ -67,14 +76,22 @@ class BatchRunner : public QObject {
         std::uint64_t id = 0;
         BatchOutcome outcome;
     };
-    std::optional<Finish> Work(Job& job);
+    std::optional<Finish> Work(Job& job, std::stop_token stop);
+    // On the worker thread: keeps the share and wakes the GUI thread once.
+    void Report(std::uint64_t id, double share);
 
-    // The newest request's id, read by the running job to know it is stale.
-    std::atomic<std::uint64_t> wanted_{0};
+    std::uint64_t latest_ = 0;  // the newest request's id
+    std::mutex progressMutex_;
+    struct {
+        std::uint64_t id = 0;
+        double share = 0;
+        bool woken = false;  // a TakeProgress is on its way
+    } progress_;             // guarded by progressMutex_
 
     // Last: its worker is joined before the members its jobs use are gone.
-    DebouncedWorker<Job, Finish> jobs_{this, "TakeFinished", kDebounceMs,
-                                       [this](Job& job) { return Work(job); }};
+    DebouncedWorker<Job, Finish> jobs_{
+        this, "TakeFinished", kDebounceMs,
+        [this](Job& job, std::stop_token stop) { return Work(job, std::move(stop)); }};
 };
 
 }  // namespace colmara

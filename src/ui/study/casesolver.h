@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <optional>
+#include <stop_token>
 
 #include "runtime/numconv.h"
 #include "ui/study/debouncedworker.h"
@@ -56,8 +57,9 @@ class CaseSolver : public QObject {
     };
     static Solution Solve(const Job& job);
 
-    DebouncedWorker<Job, Solution> jobs_{this, "TakeSolved", kDebounceMs,
-                                         [](Job& job) { return std::optional(Solve(job)); }};
+    DebouncedWorker<Job, Solution> jobs_{
+        this, "TakeSolved", kDebounceMs,
+        [](Job& job, std::stop_token) { return std::optional(Solve(job)); }};
 };
 
 }  // namespace colmara

@@ -1,81 +1,70 @@
-// The GUI thread's side of a LatestJobWorker: each request gets the next
-// number and waits out a short debounce, restarted by every newer request;
-// then the newest goes to the worker. A result is current only when no
-// newer request has been made since its own, so an owner that delivers
-// what TakeCurrent returns never shows an older result than the newest
-// request's. Jobs and results carry their request's number as `id`.
+// A NewestRequest on the GUI thread: each request waits out a short
+// debounce, restarted by every newer request; then the newest goes to the
+// worker. The numbering, the stopping of overtaken jobs and the choice of
+// the current result are NewestRequest's (study/newestrequest.h); this adds
+// only the timer and the wake-up.
 //
 // The owner is a QObject with a slot `takeSlot` (no arguments) that calls
-// TakeCurrent: the worker wakes it through its event loop.
+// TakeCurrent: the worker wakes it through its event loop. The slot's name
+// is checked here, in every build: a misspelt one would leave every result
+// untaken without a word.
 #pragma once
 
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <utility>
 
+#include "study/newestrequest.h"
 #include "ui/study/guiwakeup.h"
-#include "ui/study/latestjobworker.h"
 
 namespace colmara {
 
 template <class Job, class Result>
 class DebouncedWorker {
   public:
-    DebouncedWorker(QObject* owner, const char* takeSlot, int debounceMs,
-                    std::function<std::optional<Result>(Job&)> work)
-        : worker_(std::move(work), [owner, takeSlot] { WakeOnGuiThread(owner, takeSlot); }) {
+    using Work = typename NewestRequest<Job, Result>::Work;
+
+    // Throws std::logic_error when `owner` has no slot `takeSlot`.
+    DebouncedWorker(QObject* owner, const char* takeSlot, int debounceMs, Work work)
+        : requests_((RequireWakeSlot(*owner, takeSlot), std::move(work)),
+                    [owner, takeSlot] { WakeOnGuiThread(owner, takeSlot); }) {
         debounce_.setSingleShot(true);
         debounce_.setInterval(debounceMs);
         QObject::connect(&debounce_, &QTimer::timeout, owner, [this] { Flush(); });
     }
 
     // Numbers `job` and holds it until the debounce has passed without a
-    // newer request. Returns its number.
+    // newer request; the job in hand is asked to stop. Returns its number.
     std::uint64_t Request(Job job) {
-        job.id = ++latest_;
-        pending_ = std::move(job);
         debounce_.start();
-        return latest_;
+        return requests_.Request(std::move(job));
     }
 
     // Hands the waiting request to the worker now.
     void Flush() {
         debounce_.stop();
-        if (pending_) worker_.Post(*std::exchange(pending_, std::nullopt));
+        requests_.Flush();
     }
 
-    // Drops the waiting request, and makes every result made so far stale.
-    // Returns the number no result will carry.
+    // Drops the waiting request, stops the one in hand, and makes every
+    // result made so far stale.
     std::uint64_t Cancel() {
         debounce_.stop();
-        pending_.reset();
-        delivered_ = ++latest_;
-        return latest_;
+        return requests_.Cancel();
     }
 
-    // The worker's newest result when it answers the newest request; then
-    // that request counts as delivered.
-    std::optional<Result> TakeCurrent() {
-        std::optional<Result> result = worker_.Take();
-        if (!result || result->id != latest_) return std::nullopt;
-        delivered_ = result->id;
-        return result;
-    }
+    std::optional<Result> TakeCurrent() { return requests_.TakeCurrent(); }
 
     QTimer& Debounce() { return debounce_; }
     // True from a request until its result (or a newer one) is delivered.
-    bool Busy() const { return latest_ != delivered_; }
+    bool Busy() const { return requests_.Busy(); }
 
   private:
     QTimer debounce_;
-    std::optional<Job> pending_;
-    std::uint64_t latest_ = 0;     // the newest request
-    std::uint64_t delivered_ = 0;  // the newest delivered
-    // Last: joined before the members its jobs use are gone.
-    LatestJobWorker<Job, Result> worker_;
+    // Last: its worker is joined before the timer goes.
+    NewestRequest<Job, Result> requests_;
 };
 
 }  // namespace colmara

@@ -2,20 +2,26 @@
 // handed over while an earlier one still waits replaces it, and the worker
 // takes the next job when it has finished the one in hand. The thread has
 // the program's floating-point set-up, since the solver's numbers depend on
-// the unit's precision and rounding. The owner's GUI thread never waits on
-// a job: Post only swaps the waiting one.
+// the unit's precision and rounding. The owner never waits on a job: Post
+// and Drop only swap the waiting one and raise a flag.
+//
+// Each job runs with a stop token of its own. Drop (and the worker's end)
+// asks the job in hand to stop; a work function that reads its token ends
+// at its next check, and whatever it returns then is thrown away, since a
+// job asked to stop has been overtaken.
 //
 // A job's result goes into an outbox under the worker's own mutex, and only
 // then is the owner told, by `ready` on the worker thread; the owner takes
-// the result with Take on its own thread. The result thus never travels
-// inside Qt's event queue, whose locks the thread sanitizer cannot see, so
-// every hand-over of data is one it checks.
+// the result with Take on its own thread. A result is taken once: a second
+// Take finds nothing until the next result. No Qt here, so a window's
+// worker and its tests share this one.
 #pragma once
 
 #include <condition_variable>
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <stop_token>
 #include <thread>
 #include <utility>
 
@@ -26,18 +32,22 @@ namespace colmara {
 template <class Job, class Result>
 class LatestJobWorker {
   public:
-    // `work` runs on the worker thread, one job at a time, and returns the
-    // job's result or nothing (a cancelled job). `ready` is called on the
-    // worker thread once a result waits in the outbox.
-    LatestJobWorker(std::function<std::optional<Result>(Job&)> work, std::function<void()> ready)
+    // Runs on the worker thread, one job at a time: the job's result, or
+    // nothing (a job that stopped early).
+    using Work = std::function<std::optional<Result>(Job&, std::stop_token)>;
+
+    // `ready` is called on the worker thread once a result waits in the
+    // outbox; it must not call back into the worker.
+    LatestJobWorker(Work work, std::function<void()> ready)
         : work_(std::move(work)), ready_(std::move(ready)), thread_([this] { Run(); }) {}
 
-    // Drops the waiting job, lets the one in hand finish and joins.
+    // Drops the waiting job, asks the one in hand to stop and joins.
     ~LatestJobWorker() {
         {
             std::lock_guard lock(mutex_);
-            stop_ = true;
+            finish_ = true;
             queued_.reset();
+            inHand_.request_stop();
         }
         wake_.notify_one();
         thread_.join();
@@ -46,12 +56,21 @@ class LatestJobWorker {
     LatestJobWorker(const LatestJobWorker&) = delete;
     LatestJobWorker& operator=(const LatestJobWorker&) = delete;
 
+    // Makes `job` the one waiting, in place of any earlier one.
     void Post(Job job) {
         {
             std::lock_guard lock(mutex_);
             queued_ = std::move(job);
         }
         wake_.notify_one();
+    }
+
+    // Drops the waiting job and asks the one in hand to stop: neither gives
+    // a result.
+    void Drop() {
+        std::lock_guard lock(mutex_);
+        queued_.reset();
+        inHand_.request_stop();
     }
 
     // The newest result not yet taken, if any. A result that a newer one
@@ -66,30 +85,35 @@ class LatestJobWorker {
         InitFloatingPoint();
         for (;;) {
             Job job;
+            std::stop_token stop;
             {
                 std::unique_lock lock(mutex_);
-                wake_.wait(lock, [this] { return stop_ || queued_.has_value(); });
-                if (stop_) return;
+                wake_.wait(lock, [this] { return finish_ || queued_.has_value(); });
+                if (finish_) return;
                 job = std::move(*queued_);
                 queued_.reset();
+                inHand_ = std::stop_source();
+                stop = inHand_.get_token();
             }
-            std::optional<Result> result = work_(job);
-            if (!result) continue;
+            std::optional<Result> result = work_(job, stop);
             {
                 std::lock_guard lock(mutex_);
+                // Asked to stop: overtaken, even if it ran to its end.
+                if (!result || stop.stop_requested()) continue;
                 outbox_ = std::move(result);
             }
             ready_();
         }
     }
 
-    std::function<std::optional<Result>(Job&)> work_;
+    Work work_;
     std::function<void()> ready_;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::optional<Job> queued_;     // guarded: the newest job not yet taken
     std::optional<Result> outbox_;  // guarded: the newest result not yet taken
-    bool stop_ = false;             // guarded
+    std::stop_source inHand_;       // guarded: the running job's
+    bool finish_ = false;           // guarded
     std::thread thread_;            // last, so it starts once the rest is made
 };
 
