@@ -9,8 +9,14 @@ void StudyPanel::ShowCase(const StudyCase& newest) {
     Draw(newest);
 }
 
-std::string StudyPanel::ExportRefusal() const {
-    if (current_ || !FollowsTheCase()) return PanelRefusal();
+std::string StudyPanel::ExportRefusal(bool casePending) const {
+    if (!FollowsTheCase()) return PanelRefusal();
+    if (casePending) return "the inputs shown are still being calculated; try again in a moment.";
+    return CaseRefusal();
+}
+
+std::string StudyPanel::CaseRefusal() const {
+    if (current_) return PanelRefusal();
     if (failure_.empty()) return "no case has been calculated yet.";
     const std::string reason = "the inputs shown do not calculate (" + failure_ + ")";
     // Grey curves are named only where there are some.

@@ -44,7 +44,12 @@ class StudyPanel : public QWidget {
 
     // Why nothing may be exported or copied from this tab now, for the
     // status line; empty when its numbers are those of the inputs shown.
-    std::string ExportRefusal() const;
+    // `casePending`: the window's newest inputs are still being calculated,
+    // so what a tab that follows the case shows is not theirs yet.
+    std::string ExportRefusal(bool casePending = false) const;
+
+    // The inputs an exported chart's caption names: those of the case drawn.
+    virtual StudyCase CaptionCase() const { return solved_; }
 
     // The chart that "Export" saves; null when the panel has no chart.
     virtual ChartView* ExportChart() = 0;
@@ -72,6 +77,7 @@ class StudyPanel : public QWidget {
 
   private:
     std::string Table(TableFormat format) const;
+    std::string CaseRefusal() const;
 
     StudyCase solved_;
     bool current_ = false;

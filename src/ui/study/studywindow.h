@@ -64,6 +64,9 @@ class StudyWindow : public QMainWindow {
     void InputsChanged();
     void ShowCase(const StudyCase& study);
     QString ChartTitle() const;
+    // Says in the status line, after `lead`, why nothing of `panel` may go
+    // out now; false when it may.
+    bool Refused(const StudyPanel& panel, const std::string& lead);
     void ExportAs(StudyPanel& panel, const QString& path, const QString& filter);
 
     const FormatSettings& settings_;

@@ -68,12 +68,16 @@ QString StudyWindow::ChartTitle() const {
     return QStringLiteral("Colmara Study – ") + tab.remove(QLatin1Char('&'));
 }
 
+bool StudyWindow::Refused(const StudyPanel& panel, const std::string& lead) {
+    const std::string refusal = panel.ExportRefusal(solver_.Busy());
+    if (refusal.empty()) return false;
+    inputs_->ShowStatus(Escaped(lead + refusal), true);
+    return true;
+}
+
 void StudyWindow::Export() {
     StudyPanel& panel = CurrentPanel();
-    if (const std::string refusal = panel.ExportRefusal(); !refusal.empty()) {
-        inputs_->ShowStatus(Escaped("Nothing exported: " + refusal), true);
-        return;
-    }
+    if (Refused(panel, "Nothing exported: ")) return;
     QStringList filters;
     if (panel.ExportChart() != nullptr) filters << kPngFilter << kSvgFilter;
     if (!panel.TableCsv().empty()) filters << kCsvFilter;
@@ -83,6 +87,8 @@ void StudyWindow::Export() {
     }
     const FileChoice choice = ChooseFile(this, {false, QStringLiteral("Export"), {}, filters});
     if (choice.path.isEmpty()) return;
+    // The dialog ran the event loop: what the tab shows may have changed.
+    if (Refused(panel, "Nothing exported: ")) return;
     const QString filter = FilterForPath(choice.path, choice.filter, filters);
     if (filter.isEmpty()) {
         inputs_->ShowStatus(SuffixRefusal(choice.path, filters), true);
@@ -94,10 +100,17 @@ void StudyWindow::Export() {
 void StudyWindow::ExportAs(StudyPanel& panel, const QString& path, const QString& filter) {
     try {
         if (filter == kCsvFilter) {
-            SaveWholeFile(path, QByteArray::fromStdString(panel.TableCsv()));
+            const std::string csv = panel.TableCsv();
+            if (csv.empty()) {
+                inputs_->ShowStatus(QStringLiteral("Nothing exported: this tab has no table now."),
+                                    true);
+                return;
+            }
+            SaveWholeFile(path, QByteArray::fromStdString(csv));
         } else {
             ChartView& view = *panel.ExportChart();
-            const ChartPicture picture{ExportSize(view), InputsCaption(shown_.typed, shown_.unit),
+            const StudyCase drawn = panel.CaptionCase();
+            const ChartPicture picture{ExportSize(view), InputsCaption(drawn.typed, drawn.unit),
                                        view.devicePixelRatioF(), view.palette()};
             SaveWholeFile(path, filter == kSvgFilter ? ChartSvg(view.Chart(), picture, ChartTitle())
                                                      : ChartPng(view.Chart(), picture));
@@ -111,10 +124,7 @@ void StudyWindow::ExportAs(StudyPanel& panel, const QString& path, const QString
 }
 
 void StudyWindow::CopyTable() {
-    if (const std::string refusal = CurrentPanel().ExportRefusal(); !refusal.empty()) {
-        inputs_->ShowStatus(Escaped("Nothing copied: " + refusal), true);
-        return;
-    }
+    if (Refused(CurrentPanel(), "Nothing copied: ")) return;
     const std::string table = CurrentPanel().TableTsv();
     if (table.empty()) {
         inputs_->ShowStatus(QStringLiteral("This tab has no table to copy."), true);

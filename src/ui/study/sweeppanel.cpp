@@ -240,6 +240,20 @@ QString SweepPanel::Message() const {
     return message_->text();
 }
 
+int SweepPanel::RowCount() const {
+    return model_->rowCount();
+}
+
+StudyCase SweepPanel::CaptionCase() const {
+    return RowCount() > 0 ? runCase_ : StudyCase{fixed_, unit_, {}};
+}
+
+std::string SweepPanel::PanelRefusal() const {
+    if (!Running()) return {};
+    return "the sweep is still running; wait for its end, or cancel it (Esc) to keep the rows "
+           "done.";
+}
+
 void SweepPanel::Run() {
     const SweepRequest request{Varied(),
                                bounds_[0]->text().toStdString(),
@@ -259,6 +273,7 @@ void SweepPanel::Run() {
         progress_->setRange(0, static_cast<int>(grid.RowCount()));
         progress_->setValue(0);
         runner_.Start(grid, settings_, threads_);
+        runCase_ = {fixed_, unit_, {}};
         SetRunning(true);
     } catch (const StudyError& e) {
         message_->setText(QString::fromStdString(e.Message()));

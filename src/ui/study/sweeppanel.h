@@ -52,6 +52,8 @@ class SweepPanel : public StudyPanel {
     void SetThreads(unsigned threads) { threads_ = threads; }
     // The line under the controls: a refused range, or how a run ended.
     QString Message() const;
+    // The rows in the table so far.
+    int RowCount() const;
 
     QSize minimumSizeHint() const override;
 
@@ -62,6 +64,10 @@ class SweepPanel : public StudyPanel {
     std::string PanelTable(TableFormat format) const override;
     // Each row names the inputs it was calculated for.
     bool FollowsTheCase() const override { return false; }
+    // A sweep still running has only some of its rows.
+    std::string PanelRefusal() const override;
+    // The fixed inputs of the run shown, not those typed since.
+    StudyCase CaptionCase() const override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
@@ -85,6 +91,7 @@ class SweepPanel : public StudyPanel {
 
     const FormatSettings& settings_;
     InputTexts fixed_;
+    StudyCase runCase_;  // the fixed inputs and unit of the run shown
     StrengthUnit unit_ = StrengthUnit::Weight;
     unsigned threads_ = 0;
     // FROM, TO and STEP as last typed for each input, in grid order.

@@ -1,6 +1,7 @@
 // Where every test of the whole study window starts: settings read and
 // written in a folder of the test's own, file questions answered with what
-// the test puts in `answer_`, and a window opened on its first case.
+// the test puts in `answer_` (after `whileChoosing_`, as if the user did it
+// with the dialog open), and a window opened on its first case.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 #include "ui/chooserfortest.h"
@@ -52,7 +54,11 @@ class StudyWindowFixture : public ::testing::Test {
     FormatSettings settings_;
     QTemporaryDir dir_;
     FileChoice answer_;
-    ChooserForTest chooser_{[this](const FileRequest&) { return answer_; }};
+    std::function<void()> whileChoosing_;
+    ChooserForTest chooser_{[this](const FileRequest&) {
+        if (whileChoosing_) whileChoosing_();
+        return answer_;
+    }};
 };
 
 }  // namespace colmara::test

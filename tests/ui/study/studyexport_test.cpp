@@ -1,0 +1,146 @@
+// What leaves the study window is what it shows for the inputs on screen,
+// or nothing with the reason: on every tab, an export or copy made while
+// the newest inputs or the tab's own run are still being calculated writes
+// no file (never an empty one) and says why; once they are done it writes
+// theirs, the chart's caption naming the inputs of the curves drawn.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QLineEdit>
+#include <QTest>
+#include <string>
+
+#include "ui/study/studywindowfixture.h"
+#include "ui/study/sweeppanel.h"
+
+namespace colmara {
+namespace {
+
+constexpr int kSweepTab = 2;
+constexpr int kBatchTab = 3;
+
+class StudyExportTest : public test::StudyWindowFixture {
+  protected:
+    void SetUp() override {
+        StudyWindowFixture::SetUp();
+        window_ = Open();
+        Compare(*window_).PinCurrent();
+        QApplication::clipboard()->setText(QStringLiteral("before"));
+    }
+
+    // Types `text` into Plates, as a user does just before Ctrl+E.
+    void TypePlates(const char* text) {
+        NumberField& plates = window_->Inputs().Field(Input::Plates);
+        plates.setFocus();
+        plates.selectAll();
+        QTest::keyClicks(&plates, QString::fromUtf8(text));
+    }
+
+    // Ctrl+E from the focused field, answered with `name`: whether a file
+    // was written.
+    bool ExportByKey(const char* name) {
+        answer_ = {Path(name), {}};
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
+        return QFile::exists(Path(name));
+    }
+
+    std::string Status() const { return window_->Inputs().Status().toStdString(); }
+
+    std::string FileText(const char* name) const {
+        QFile file(Path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+    }
+
+    void SettleBatch() {
+        window_->Batch().Runner().Flush();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window_->Batch().Runner().Busy(); }, 120000));
+    }
+
+    std::unique_ptr<StudyWindow> window_;
+};
+
+// Plates changed and Ctrl+E at once: nothing of the old inputs goes out,
+// whether the case is still being calculated, the tab's own run is, or the
+// inputs change while the file is being chosen.
+TEST_F(StudyExportTest, NoTabExportsOrCopiesWhileItsNumbersAreBeingCalculated) {
+    BatchTexts texts;  // the strength policy at 92 % vol, a row a minute
+    texts.policy = "strength";
+    texts.targetStrength = "92";
+    texts.maxReflux = "1000";
+    texts.every = "1";
+    window_->Inputs().SetInputs({"1000", "10", "10", "3"}, StrengthUnit::Volume);
+    window_->Batch().SetTexts(texts);
+    Settle(*window_);
+    // 0 the profile, 1 McCabe-Thiele, 3 the batch run, 4 the comparison.
+    for (const int tab : {0, 1, kBatchTab, 4}) {
+        SCOPED_TRACE(tab);
+        window_->Tabs().setCurrentIndex(tab);
+        if (tab == kBatchTab) SettleBatch();
+        const std::string plates = std::to_string(8 + tab);
+        TypePlates(plates.c_str());
+        for (const char* name : {"pending.csv", "pending.png"}) {
+            EXPECT_FALSE(ExportByKey(name)) << name;
+            EXPECT_EQ(Status(), "Nothing exported: the inputs shown are still being calculated; "
+                                "try again in a moment.");
+        }
+        window_->CopyTable();
+        EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("before"));
+        Settle(*window_);
+        if (tab == kBatchTab) {
+            EXPECT_FALSE(ExportByKey("run.csv"));
+            EXPECT_NE(Status().find("batch run of the inputs shown is still being calculated"),
+                      std::string::npos)
+                << Status();
+            SettleBatch();
+        }
+        // Done: the file holds the table shown, and the picture's caption
+        // the inputs its curves were drawn for.
+        // The comparison has no table.
+        if (tab != 4) {
+            ASSERT_TRUE(ExportByKey("done.csv")) << Status();
+            EXPECT_EQ(FileText("done.csv"), window_->CurrentPanel().TableCsv());
+        }
+        ASSERT_TRUE(ExportByKey("done.svg")) << Status();
+        EXPECT_NE(FileText("done.svg").find("· " + plates + " plates ·"), std::string::npos);
+
+        // The inputs change while the dialog is open: nothing is written.
+        whileChoosing_ = [&] { TypePlates("7"); };
+        EXPECT_FALSE(ExportByKey("changed.csv"));
+        EXPECT_FALSE(ExportByKey("changed.png"));
+        whileChoosing_ = nullptr;
+        Settle(*window_);
+        QFile::remove(Path("done.csv"));
+        QFile::remove(Path("done.svg"));
+    }
+}
+
+// The sweep's rows are runs of their own: a sweep still running exports
+// nothing, the rows of one cancelled go out whole, and its chart's caption
+// names the inputs it ran on, not those typed since.
+TEST_F(StudyExportTest, TheSweepExportsOnlyARunThatEndedWithItsOwnInputs) {
+    auto& sweep = dynamic_cast<SweepPanel&>(window_->Panel(kSweepTab));
+    window_->Tabs().setCurrentIndex(kSweepTab);
+    sweep.SetThreads(1);
+    for (QLineEdit* edit : sweep.findChildren<QLineEdit*>())
+        edit->setText(edit->accessibleName() == "From" ? "1"
+                      : edit->accessibleName() == "To" ? "99999"
+                                                       : "1");
+    sweep.Run();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sweep.RowCount() >= 3; }, 20000));
+    EXPECT_FALSE(ExportByKey("running.csv"));
+    EXPECT_NE(Status().find("the sweep is still running"), std::string::npos) << Status();
+    sweep.Cancel();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sweep.Running(); }, 20000));
+    const std::string plates = window_->Inputs().Typed().plates;
+    TypePlates("3");
+    Settle(*window_);
+    ASSERT_TRUE(ExportByKey("cancelled.csv")) << Status();
+    EXPECT_EQ(FileText("cancelled.csv"), sweep.TableCsv());
+    ASSERT_TRUE(ExportByKey("cancelled.svg")) << Status();
+    EXPECT_NE(FileText("cancelled.svg").find("· " + plates + " plates ·"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace colmara
