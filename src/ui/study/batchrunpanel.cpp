@@ -10,6 +10,7 @@
 #include "batch/batchform.h"
 #include "batch/batchrecords.h"
 #include "study/studyerror.h"
+#include "studyview/batchtabrules.h"
 #include "studyview/studychart.h"
 
 namespace colmara {
@@ -58,7 +59,8 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
           [this](const std::vector<SeriesReading>& r) { return Readout(r); }, settings, this)),
       chart_(pane_->Chart()),
       table_(new QTableWidget(this)),
-      summary_(new QLabel(this)) {
+      summary_(new QLabel(this)),
+      progress_(new QProgressBar(this)) {
     table_->setColumnCount(static_cast<int>(CutRecord({}).size()));
     table_->setHorizontalHeaderLabels(CutHeaders());
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -79,6 +81,13 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
     // room the window gives them.
     pane_->View().setMinimumSize(160, 100);
     summary_->setAccessibleName(QStringLiteral("Batch run summary"));
+    progress_->setRange(0, 1000);
+    progress_->setAccessibleName(QStringLiteral("Batch run progress"));
+    progress_->hide();
+    busyShow_.setSingleShot(true);
+    busyShow_.setInterval(kBusyShowMs);
+    connect(&busyShow_, &QTimer::timeout, this, &BatchRunPanel::ShowBusy);
+    connect(&runner_, &BatchRunner::Progressed, this, &BatchRunPanel::ShowProgress);
     auto* right = new QSplitter(Qt::Vertical, this);
     right->addWidget(pane_);
     right->addWidget(table_);
@@ -88,6 +97,7 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
     auto* resultsLayout = new QVBoxLayout(results);
     resultsLayout->setContentsMargins(0, 0, 0, 0);
     resultsLayout->addWidget(right, 1);
+    resultsLayout->addWidget(progress_);
     resultsLayout->addWidget(summary_);
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(form_);
@@ -217,12 +227,10 @@ void BatchRunPanel::SetTexts(const BatchTexts& texts) {
 }
 
 void BatchRunPanel::Edited() {
-    const bool strength = policy_->currentIndex() == 1;
-    Field(&BatchTexts::targetStrength).setEnabled(strength);
-    Field(&BatchTexts::maxReflux).setEnabled(strength);
-    const bool own = !Field(&BatchTexts::cuts).text().trimmed().isEmpty();
-    Field(&BatchTexts::heads).setEnabled(!own);
-    Field(&BatchTexts::heartsUntil).setEnabled(!own);
+    const BatchTexts texts = Texts();
+    for (std::size_t i = 0; i < kBatchTextKeys.size(); ++i)
+        if (fields_[i] != nullptr)
+            fields_[i]->setEnabled(BatchTextRead(texts, kBatchTextKeys[i].text));
     Rerun();
 }
 
@@ -247,6 +255,8 @@ void BatchRunPanel::Rerun() {
         current_ = false;
         refusal_.clear();
         cuts_.clear();
+        share_ = 0;
+        busyShow_.start();
     } catch (const StudyError& e) {
         Refuse(e.Message());
     }
@@ -260,9 +270,31 @@ void BatchRunPanel::showEvent(QShowEvent* event) {
     if (stale_) Rerun();
 }
 
+void BatchRunPanel::ShowBusy() {
+    if (!runner_.Busy()) return;
+    chart_.Grey(true);
+    table_->setEnabled(false);
+    progress_->show();
+    ShowProgress(share_);
+}
+
+void BatchRunPanel::ShowProgress(double share) {
+    share_ = share;
+    if (progress_->isHidden()) return;
+    progress_->setValue(static_cast<int>(share * progress_->maximum()));
+    summary_->setText(QString::fromStdString(BatchBusySummary(share)));
+}
+
+void BatchRunPanel::EndBusy() {
+    busyShow_.stop();
+    progress_->hide();
+    table_->setEnabled(true);
+}
+
 void BatchRunPanel::Refuse(const std::string& message) {
     // A run already asked for would show numbers these texts no longer give.
     runner_.Cancel();
+    EndBusy();
     current_ = false;
     cuts_.clear();
     FillTable();
@@ -272,6 +304,7 @@ void BatchRunPanel::Refuse(const std::string& message) {
 }
 
 void BatchRunPanel::Finished(const BatchOutcome& outcome) {
+    EndBusy();
     if (!outcome.result) {
         Refuse(outcome.error);
         return;
@@ -284,16 +317,7 @@ void BatchRunPanel::Finished(const BatchOutcome& outcome) {
     cuts_.clear();
     for (const CutResult& cut : run.cuts) cuts_.push_back(CutRecord(cut));
     FillTable();
-    const auto number = [this](long double value) {
-        return FormatExtended("0.0", value, settings_);
-    };
-    summary_->setText(QString::fromStdString(
-        "Heat-up " + number(run.heatUpMinutes) + " min (an estimate), distilling " +
-        number(run.runMinutes) + " min, " + FormatExtended("0.00", run.energyKwh, settings_) +
-        " kWh; residue " + number(run.residue.mass) + " g. Stopped: " + BatchEndText(run.stop) +
-        "."));
-    for (const std::string& note : run.notes)
-        summary_->setText(summary_->text() + " Note: " + QString::fromStdString(note) + ".");
+    summary_->setText(QString::fromStdString(BatchSummary(run, settings_)));
 }
 
 void BatchRunPanel::FillTable() {
@@ -317,7 +341,10 @@ std::string BatchRunPanel::PanelTable(TableFormat format) const {
 
 std::string BatchRunPanel::PanelRefusal() const {
     if (current_) return {};
-    return refusal_.empty() ? "the batch run is still being calculated." : refusal_;
+    return refusal_.empty()
+               ? "the batch run of the inputs shown is still being calculated; export it once "
+                 "it is done."
+               : refusal_;
 }
 
 std::string BatchRunPanel::Readout(const std::vector<SeriesReading>& readings) const {

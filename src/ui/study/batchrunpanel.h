@@ -1,14 +1,17 @@
 // The "Batch run" tab: a whole run of the still for the window's four inputs
 // and the tab's own (charge, policy, cuts, stops), run off the GUI thread;
 // a chart of the run over time and the cut table, which is the companion
-// tool's `batch --cuts` byte for byte.
+// tool's `batch --cuts` byte for byte. While a run is calculated the last
+// one stays, greyed, under a progress bar.
 #pragma once
 
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QTableWidget>
+#include <QTimer>
 #include <vector>
 
 #include "batch/batchresult.h"
@@ -45,6 +48,9 @@ class BatchRunPanel : public StudyPanel {
     QString Summary() const { return summary_->text(); }
     // The run shown is that of the inputs and texts on screen.
     bool RunCurrent() const { return current_; }
+    // Shown while a run is calculated, once it takes longer than a glance.
+    QProgressBar& Progress() { return *progress_; }
+    static constexpr int kBusyShowMs = 250;
 
   protected:
     void Draw(const StudyCase& newest) override;
@@ -63,6 +69,10 @@ class BatchRunPanel : public StudyPanel {
     void Edited();
     void Rerun();
     void Finished(const BatchOutcome& outcome);
+    // Greys the run shown and shows the progress of the one calculated.
+    void ShowBusy();
+    void ShowProgress(double share);
+    void EndBusy();
     void Refuse(const std::string& message);
     void FillTable();
     std::string Readout(const std::vector<SeriesReading>& readings) const;
@@ -76,12 +86,14 @@ class BatchRunPanel : public StudyPanel {
     BatchChart chart_;
     QTableWidget* table_;
     QLabel* summary_;
+    QProgressBar* progress_;
+    QTimer busyShow_;   // a run of a glance shows no sign of work
+    double share_ = 0;  // of the run being calculated
     BatchRunner runner_;
     bool haveCase_ = false;
-    bool stale_ = false;
-    std::string refusal_;   // why the last run asked for has nothing to show        // the texts
-                            // changed while the tab was hidden
-    bool current_ = false;  // the run shown is that of the newest texts
+    bool stale_ = false;        // the texts changed while the tab was hidden
+    std::string refusal_;       // why the last run asked for has nothing to show
+    bool current_ = false;      // the run shown is that of the newest texts
     std::vector<Record> cuts_;  // the cut table shown; empty while not current
     StrengthUnit shownUnit_ = StrengthUnit::Weight;
 };

@@ -196,6 +196,39 @@ TEST(BatchRunPanel, AChangeRecalculatesWithoutBlockingAndDropsTheOvertakenRun) {
     EXPECT_EQ(panel.TableCsv(), test::CompanionOutput(args));
 }
 
+// While a long run is calculated the last run stays, grey, its table greyed
+// too, under a progress bar that follows the run's share done; the next run
+// done brings back the colours and hides the bar.
+TEST(BatchRunPanel, ARunInProgressGreysTheLastRunAndShowsItsProgress) {
+    BatchRunPanel panel(kPoint);
+    panel.show();
+    const InputTexts inputs{"1000", "10", "100", "3"};
+    panel.ShowCase(CaseOf(inputs, StrengthUnit::Weight));
+    Settle(panel);
+    const auto points = Points(panel.Chart().Product());
+    const ColorValue own = panel.Chart().Product().SeriesColor;
+    EXPECT_TRUE(panel.Progress().isHidden());
+    panel.Policy().setCurrentIndex(1);
+    Type(panel.Field(&BatchTexts::targetStrength), "93");
+    panel.Runner().Flush();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return panel.Progress().isVisible(); }, 5000));
+    EXPECT_TRUE(panel.Runner().Busy());
+    EXPECT_EQ(panel.Chart().Product().SeriesColor, CurveColor(own, false));
+    EXPECT_EQ(Points(panel.Chart().Product()), points);
+    EXPECT_FALSE(panel.Table().isEnabled());
+    EXPECT_TRUE(panel.Summary().startsWith("Calculating the run")) << panel.Summary().toStdString();
+    emit panel.Runner().Progressed(0.42);
+    EXPECT_EQ(panel.Progress().value(), 420);
+    EXPECT_TRUE(panel.Summary().contains("42 % done")) << panel.Summary().toStdString();
+
+    panel.Policy().setCurrentIndex(0);
+    Settle(panel);
+    EXPECT_TRUE(panel.Progress().isHidden());
+    EXPECT_TRUE(panel.Table().isEnabled());
+    EXPECT_EQ(panel.Chart().Product().SeriesColor, own);
+    EXPECT_TRUE(panel.Summary().startsWith("Heat-up ")) << panel.Summary().toStdString();
+}
+
 // A case the window cannot calculate, texts the run cannot read, and a run
 // that fails all leave the last run's curves in grey, with an empty table
 // and nothing to export, and say why; a good run brings the colours back.
