@@ -6,6 +6,7 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <limits>
 
 #include "batch/batchform.h"
 #include "batch/batchrecords.h"
@@ -73,6 +74,10 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
         QStringLiteral("Each cut's times, amount and strength (colmara-report "
                        "batch --cuts)"));
     summary_->setWordWrap(true);
+    // A word longer than the tab (a long text in a refusal) is cut rather
+    // than widen the window; the whole sentence is in the tooltip.
+    summary_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     // The table and summary may shrink to nothing rather than make the
     // window taller than the other tabs need.
     table_->setMinimumSize(0, 0);
@@ -175,6 +180,9 @@ void BatchRunPanel::AddField(QFormLayout& form, const Entry& entry) {
         widget = box;
     } else {
         auto* field = new QLineEdit;
+        // Kept whole, however long (a setup's list of cuts may run to any
+        // length): the run and the setup file read the text as typed.
+        field->setMaxLength(std::numeric_limits<int>::max());
         fields_[IndexOf(entry.text)] = field;
         connect(field, &QLineEdit::textEdited, this, &BatchRunPanel::Edited);
         widget = field;
@@ -282,13 +290,18 @@ void BatchRunPanel::ShowProgress(double share) {
     share_ = share;
     if (progress_->isHidden()) return;
     progress_->setValue(static_cast<int>(share * progress_->maximum()));
-    summary_->setText(QString::fromStdString(BatchBusySummary(share)));
+    SetSummary(QString::fromStdString(BatchBusySummary(share)));
 }
 
 void BatchRunPanel::EndBusy() {
     busyShow_.stop();
     progress_->hide();
     table_->setEnabled(true);
+}
+
+void BatchRunPanel::SetSummary(const QString& text) {
+    summary_->setText(text);
+    summary_->setToolTip(text);
 }
 
 void BatchRunPanel::Refuse(const std::string& message) {
@@ -299,7 +312,7 @@ void BatchRunPanel::Refuse(const std::string& message) {
     cuts_.clear();
     FillTable();
     chart_.Grey(true);
-    summary_->setText(QString::fromStdString(message));
+    SetSummary(QString::fromStdString(message));
     refusal_ = "the batch run does not run through: " + message;
 }
 
@@ -317,7 +330,7 @@ void BatchRunPanel::Finished(const BatchOutcome& outcome) {
     cuts_.clear();
     for (const CutResult& cut : run.cuts) cuts_.push_back(CutRecord(cut));
     FillTable();
-    summary_->setText(QString::fromStdString(BatchSummary(run, settings_)));
+    SetSummary(QString::fromStdString(BatchSummary(run, settings_)));
 }
 
 void BatchRunPanel::FillTable() {

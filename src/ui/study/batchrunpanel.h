@@ -73,6 +73,7 @@ class BatchRunPanel : public StudyPanel {
     void ShowBusy();
     void ShowProgress(double share);
     void EndBusy();
+    void SetSummary(const QString& text);
     void Refuse(const std::string& message);
     void FillTable();
     std::string Readout(const std::vector<SeriesReading>& readings) const;

@@ -12,6 +12,7 @@
 #include <QSplitter>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <limits>
 
 #include "study/studyerror.h"
 #include "studyview/studychart.h"
@@ -75,6 +76,8 @@ void SweepPanel::BuildControls() {
     connect(vary_, &QComboBox::currentIndexChanged, this, &SweepPanel::SwitchInput);
     for (std::size_t bound = 0; bound < bounds_.size(); ++bound) {
         bounds_[bound] = new QLineEdit(ranges_[0][bound], this);
+        // Kept whole, however long: the range reads the text typed.
+        bounds_[bound]->setMaxLength(std::numeric_limits<int>::max());
         bounds_[bound]->setAccessibleName(kBoundNames[bound]);
         bounds_[bound]->setToolTip(kBoundTips[bound]);
         bounds_[bound]->setMaximumWidth(90);

@@ -72,6 +72,50 @@ TEST_F(StudyLayoutTest, NoTextSetsTheWindowsWidth) {
     ExpectFits(*window, "a setup file of 200,000 characters");
 }
 
+// Every line edit of every tab, typed into as a user does: 600 letters
+// without a break (after "hearts:<" in the own cuts, where they end up in
+// the run's refusal) leave the window within the screen, then and once the
+// field is cleared; and a pasted text of 100,000 characters is kept whole.
+TEST_F(StudyLayoutTest, EveryLineEditKeepsAnyTextWholeAndTheWindowNarrow) {
+    auto window = Open();
+    const QString letters(600, QLatin1Char('k'));
+    const QString pasted(100000, QLatin1Char('7'));
+    int edits = 0;
+    for (int tab = 0; tab < window->Tabs().count(); ++tab) {
+        window->Tabs().setCurrentIndex(tab);
+        for (QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+            if (!edit->isVisible() || !edit->isEnabled()) continue;
+            const std::string name = edit->accessibleName().toStdString();
+            SCOPED_TRACE(name + " on tab " + std::to_string(tab));
+            ++edits;
+            const QString before = edit->text();
+            edit->setFocus();
+            edit->selectAll();
+            const bool cuts = edit == &window->Batch().Field(&BatchTexts::cuts);
+            QTest::keyClicks(edit, (cuts ? QStringLiteral("hearts:<") : QString()) + letters);
+            Settle(*window);
+            window->Batch().Runner().Flush();
+            ExpectFits(*window, "600 letters");
+            edit->selectAll();
+            edit->insert(pasted);
+            EXPECT_EQ(edit->text().size(), pasted.size());
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Delete);
+            edit->insert(before);
+            Settle(*window);
+            ExpectFits(*window, "cleared");
+        }
+    }
+    // The inputs (Power, Strength, Plates, Reflux), the sweep's range (3)
+    // and the batch tab's typed texts (12, four of them greyed at first).
+    EXPECT_GE(edits, 4 + 3 + 8);
+    // A whole cut list goes into the batch texts, and so into setups.
+    QLineEdit& cuts = window->Batch().Field(&BatchTexts::cuts);
+    cuts.selectAll();
+    cuts.insert(pasted);
+    EXPECT_EQ(window->Batch().Texts().cuts, pasted.toStdString());
+}
+
 TEST_F(StudyLayoutTest, TheCompareReadoutOfFourPinsIsCutAndWholeInItsTooltip) {
     auto window = Open();
     StudyInputs& inputs = window->Inputs();
