@@ -354,10 +354,7 @@ std::string BatchRunPanel::PanelTable(TableFormat format) const {
 
 std::string BatchRunPanel::PanelRefusal() const {
     if (current_) return {};
-    return refusal_.empty()
-               ? "the batch run of the inputs shown is still being calculated; export it once "
-                 "it is done."
-               : refusal_;
+    return refusal_.empty() ? "the batch run is still being calculated." : refusal_;
 }
 
 std::string BatchRunPanel::Readout(const std::vector<SeriesReading>& readings) const {

@@ -90,7 +90,7 @@ TEST_F(StudyExportTest, NoTabExportsOrCopiesWhileItsNumbersAreBeingCalculated) {
         Settle(*window_);
         if (tab == kBatchTab) {
             EXPECT_FALSE(ExportByKey("run.csv"));
-            EXPECT_NE(Status().find("batch run of the inputs shown is still being calculated"),
+            EXPECT_NE(Status().find("Nothing exported: the batch run is still being calculated."),
                       std::string::npos)
                 << Status();
             SettleBatch();
