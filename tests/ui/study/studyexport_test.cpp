@@ -70,6 +70,7 @@ TEST_F(StudyExportTest, NoTabExportsOrCopiesWhileItsNumbersAreBeingCalculated) {
     texts.targetStrength = "92";
     texts.maxReflux = "1000";
     texts.every = "1";
+    texts.stopAfter = "400";  // within the rows a timeline holds
     window_->Inputs().SetInputs({"1000", "10", "10", "3"}, StrengthUnit::Volume);
     window_->Batch().SetTexts(texts);
     Settle(*window_);
