@@ -83,8 +83,9 @@ TEST_F(StudyExportTest, NoTabExportsOrCopiesWhileItsNumbersAreBeingCalculated) {
         TypePlates(plates.c_str());
         for (const char* name : {"pending.csv", "pending.png"}) {
             EXPECT_FALSE(ExportByKey(name)) << name;
-            EXPECT_EQ(Status(), "Nothing exported: the inputs shown are still being calculated; "
-                                "try again in a moment.");
+            EXPECT_EQ(Status(),
+                      "Nothing exported: the inputs shown are still being calculated; "
+                      "try again in a moment.");
         }
         window_->CopyTable();
         EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("before"));
