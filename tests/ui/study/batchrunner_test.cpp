@@ -15,7 +15,7 @@
 #include <stop_token>
 #include <thread>
 
-#include "studyview/batchform.h"
+#include "batch/batchform.h"
 #include "ui/study/debouncedworker.h"
 
 namespace colmara {
