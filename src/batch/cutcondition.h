@@ -13,6 +13,7 @@ enum class AmountUnit { Grams, Millilitres, AlcoholShare };
 struct Amount {
     double value = 0;
     AmountUnit unit = AmountUnit::Grams;
+    bool operator==(const Amount&) const = default;
 };
 
 enum class CutEnd { Amount, ProductBelow, Minute, RunEnd };
