@@ -1,9 +1,6 @@
 #include "ui/study/studyguide.h"
 
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QTextBrowser>
-#include <QVBoxLayout>
+#include "ui/helpdialog.h"
 
 namespace colmara {
 
@@ -134,24 +131,8 @@ QString StudyGuideHtml() {
 }
 
 void ShowStudyGuide(QWidget& parent) {
-    auto* guide = parent.findChild<QDialog*>(QStringLiteral("StudyGuide"));
-    if (!guide) {
-        guide = new QDialog(&parent);
-        guide->setObjectName(QStringLiteral("StudyGuide"));
-        guide->setWindowTitle(QStringLiteral("Colmara Study – Guide"));
-        auto* text = new QTextBrowser(guide);
-        text->setAccessibleName(QStringLiteral("Guide text"));
-        text->setHtml(StudyGuideHtml());
-        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, guide);
-        QObject::connect(buttons, &QDialogButtonBox::rejected, guide, &QDialog::close);
-        auto* layout = new QVBoxLayout(guide);
-        layout->addWidget(text);
-        layout->addWidget(buttons);
-        guide->resize(560, 520);
-    }
-    guide->show();
-    guide->raise();
-    guide->activateWindow();
+    ShowHelpDialog(parent, {QStringLiteral("StudyGuide"), QStringLiteral("Colmara Study – Guide"),
+                            QStringLiteral("Guide text"), StudyGuideHtml(), QSize(560, 520)});
 }
 
 }  // namespace colmara

@@ -1,9 +1,6 @@
 #include "ui/tools/toolsguide.h"
 
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QTextBrowser>
-#include <QVBoxLayout>
+#include "ui/helpdialog.h"
 
 namespace colmara {
 
@@ -65,24 +62,8 @@ QString ToolsGuideHtml() {
 }
 
 void ShowToolsGuide(QWidget& parent) {
-    auto* guide = parent.findChild<QDialog*>(QStringLiteral("ToolsGuide"));
-    if (guide == nullptr) {
-        guide = new QDialog(&parent);
-        guide->setObjectName(QStringLiteral("ToolsGuide"));
-        guide->setWindowTitle(QStringLiteral("Colmara Tools – Help"));
-        auto* text = new QTextBrowser(guide);
-        text->setAccessibleName(QStringLiteral("Help text"));
-        text->setHtml(ToolsGuideHtml());
-        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, guide);
-        QObject::connect(buttons, &QDialogButtonBox::rejected, guide, &QDialog::close);
-        auto* layout = new QVBoxLayout(guide);
-        layout->addWidget(text);
-        layout->addWidget(buttons);
-        guide->resize(520, 480);
-    }
-    guide->show();
-    guide->raise();
-    guide->activateWindow();
+    ShowHelpDialog(parent, {QStringLiteral("ToolsGuide"), QStringLiteral("Colmara Tools – Help"),
+                            QStringLiteral("Help text"), ToolsGuideHtml(), QSize(520, 480)});
 }
 
 }  // namespace colmara
