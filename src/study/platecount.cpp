@@ -51,7 +51,7 @@ PlateCount PlatesAtTotalReflux(long double boiler, long double head) {
         if (reached >= head)
             return Interpolated(plates, plates == 0 ? boiler : vapours[plates - 1U], reached, head);
     }
-    throw StudyError("head: " + Percent(head) + " is out of reach at total reflux with up to " +
+    throw OutOfReachError("head: " + Percent(head) + " is out of reach at total reflux with up to " +
                      std::to_string(kMaxPlates) + " plates: the best is " +
                      Percent(vapours.back()) + " at " + std::to_string(kMaxPlates) + " plates");
 }
@@ -67,7 +67,7 @@ PlateCount PlatesAtReflux(long double boiler, long double head, const std::strin
     request.vary = Input::Plates;
     request.target = static_cast<double>(head * 100);
     const SeekResult found = Seek(request, settings);
-    if (!found.reachable) throw StudyError("head: " + UnreachableMessage(request, found));
+    if (!found.reachable) throw OutOfReachError("head: " + UnreachableMessage(request, found));
     const int plates = std::stoi(found.value);
     const long double reached = *found.row.result.productStrength / 100;
     if (plates == 0) return Interpolated(0, read, reached, head);

@@ -34,11 +34,12 @@ struct PlateCount {
 std::vector<long double> TotalRefluxVapours(long double boiler, int plates);
 
 // Throws StudyError "head: ..." for a head no stronger than the boiler, and
-// for one that 100 plates do not reach, saying what they reach.
+// OutOfReachError for one that 100 plates do not reach, saying what they
+// reach.
 PlateCount PlatesAtTotalReflux(long double boiler, long double head);
 
 // The same at the power and reflux ratio given as field texts, each count
-// solved as the window solves it. Throws StudyError as above, and with the
+// solved as the window solves it. Throws as above, and StudyError with the
 // calculation's message when a count cannot be calculated.
 PlateCount PlatesAtReflux(long double boiler, long double head, const std::string& power,
                           const std::string& reflux, const FormatSettings& settings);

@@ -66,7 +66,7 @@ SeparationLimits LimitsOf(long double boiler, long double target, const std::str
     request.target = static_cast<double>(target * 100);
     request.resolution = kLeastRefluxResolution;
     const SeekResult found = Seek(request, settings);
-    if (!found.reachable) throw StudyError("target: " + UnreachableMessage(request, found));
+    if (!found.reachable) throw OutOfReachError("target: " + UnreachableMessage(request, found));
     limits.leastReflux = found.value;
     const CaseProfile profile = ProfileCase(found.row.inputs, settings);
     limits.pinch = PinchOf(profile.plates);

@@ -41,7 +41,8 @@ struct SeparationLimits {
 
 // Throws StudyError "target: ..." for a target above the azeotrope, or no
 // stronger than the boiler's own vapour (the boiler alone gives it), and
-// when no reflux up to 100 reaches it, saying what is reached.
+// OutOfReachError when 100 plates or no reflux up to 100 reach it, saying
+// what is reached.
 SeparationLimits LimitsOf(long double boiler, long double target, const std::string& power,
                           const FormatSettings& settings);
 

@@ -13,4 +13,14 @@ class StudyError : public Exception {
     const char* ClassName() const noexcept override { return "StudyError"; }
 };
 
+// A target that the model reaches with no plate count or reflux it allows:
+// the request itself is sound, so a caller may answer it apart from a
+// refused input (the companion tool's exit status 3). The message says
+// what the model reaches instead.
+class OutOfReachError : public StudyError {
+  public:
+    using StudyError::StudyError;
+    const char* ClassName() const noexcept override { return "OutOfReachError"; }
+};
+
 }  // namespace colmara

@@ -74,6 +74,8 @@ TEST_F(SeparationLimitsTest, ATargetNoColumnNeedsOrReachesIsRefused) {
     const auto message = [&](long double boiler, long double target) {
         try {
             LimitsOf(boiler, target, "1000", settings_);
+        } catch (const OutOfReachError& e) {
+            return "[out of reach] " + e.Message();
         } catch (const StudyError& e) {
             return e.Message();
         }
