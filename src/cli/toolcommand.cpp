@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "boiling/boilingerror.h"
 #include "spirit/spiriterror.h"
 #include "study/studyerror.h"
 
@@ -28,7 +29,12 @@ int RunTool(const CommandIo& io, const std::function<std::string()>& answer) {
     std::string text;
     try {
         text = answer();
+    } catch (const OutOfReachError& e) {
+        ErrorLine(io.err, "colmara-report: " + e.Message());
+        return kCompanionUnreachable;
     } catch (const SpiritError& e) {
+        return UsageError(io.err, e.Message());
+    } catch (const BoilingError& e) {
         return UsageError(io.err, e.Message());
     } catch (const StudyError& e) {
         return UsageError(io.err, e.Message());

@@ -28,8 +28,9 @@ void DeclareSpiritUnits(CLI::App& app, std::string& units);
 std::string ToolOutput(const ToolAnswer& answer, bool json, const FormatSettings& settings);
 
 // Writes the text `answer` returns and finishes; every refusal of the
-// tool's inputs (a SpiritError or StudyError thrown by `answer`) is a usage
-// error with nothing on standard output.
+// tool's inputs (a SpiritError, BoilingError or StudyError thrown by
+// `answer`) is a usage error with nothing on standard output, and a target
+// out of reach (OutOfReachError) exits with kCompanionUnreachable.
 int RunTool(const CommandIo& io, const std::function<std::string()>& answer);
 
 }  // namespace colmara

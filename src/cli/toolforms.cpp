@@ -9,6 +9,9 @@ void ToolForms::Declare(CLI::App& app) {
     blend.app = DeclareBlend(app, blend.options);
     hydrometer.app = DeclareHydrometer(app, hydrometer.options);
     size.app = DeclareSize(app, size.options);
+    boiling.app = DeclareBoiling(app, boiling.options);
+    plates.app = DeclarePlates(app, plates.options);
+    limits.app = DeclareLimits(app, limits.options);
 }
 
 std::optional<int> ToolForms::Run(const CommandIo& io) const {
@@ -16,6 +19,9 @@ std::optional<int> ToolForms::Run(const CommandIo& io) const {
     if (blend.app->parsed()) return RunBlendCommand(blend.options, io);
     if (hydrometer.app->parsed()) return RunHydrometerCommand(hydrometer.options, io);
     if (size.app->parsed()) return RunSizeCommand(size.options, io);
+    if (boiling.app->parsed()) return RunBoilingCommand(boiling.options, io);
+    if (plates.app->parsed()) return RunPlatesCommand(plates.options, io);
+    if (limits.app->parsed()) return RunLimitsCommand(limits.options, io);
     return std::nullopt;
 }
 

@@ -1,9 +1,10 @@
-// The spirit and still tools among the companion tool's forms: their
+// The spirit, still and thermometer tools among the companion tool's forms: their
 // options, their sub-commands and which of them runs.
 #pragma once
 
 #include <optional>
 
+#include "cli/boilingcommands.h"
 #include "cli/commandio.h"
 #include "cli/sizecommand.h"
 #include "cli/spiritcommands.h"
@@ -16,6 +17,9 @@ struct ToolForms {
     SubCommand<BlendOptions> blend;
     SubCommand<HydrometerOptions> hydrometer;
     SubCommand<SizeOptions> size;
+    SubCommand<BoilingOptions> boiling;
+    SubCommand<PlatesOptions> plates;
+    SubCommand<LimitsOptions> limits;
 
     void Declare(CLI::App& app);
 

@@ -51,9 +51,10 @@ PlateCount PlatesAtTotalReflux(long double boiler, long double head) {
         if (reached >= head)
             return Interpolated(plates, plates == 0 ? boiler : vapours[plates - 1U], reached, head);
     }
-    throw OutOfReachError("head: " + Percent(head) + " is out of reach at total reflux with up to " +
-                     std::to_string(kMaxPlates) + " plates: the best is " +
-                     Percent(vapours.back()) + " at " + std::to_string(kMaxPlates) + " plates");
+    throw OutOfReachError(
+        "head: " + Percent(head) + " is out of reach at total reflux with up to " +
+        std::to_string(kMaxPlates) + " plates: the best is " + Percent(vapours.back()) + " at " +
+        std::to_string(kMaxPlates) + " plates");
 }
 
 PlateCount PlatesAtReflux(long double boiler, long double head, const std::string& power,

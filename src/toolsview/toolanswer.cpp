@@ -15,7 +15,9 @@ std::string Value(const ToolFigure& figure, const FormatSettings& settings) {
     std::string picture = "0";
     if (figure.label->decimals > 0)
         picture += '.' + std::string(static_cast<std::size_t>(figure.label->decimals), '0');
-    return FormatExtended(picture, *figure.value, settings) + ' ' + figure.label->unit;
+    const std::string number = FormatExtended(picture, *figure.value, settings);
+    // A count or a ratio has no unit to follow it.
+    return *figure.label->unit == '\0' ? number : number + ' ' + figure.label->unit;
 }
 
 }  // namespace

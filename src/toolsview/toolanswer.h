@@ -18,7 +18,7 @@ struct FigureLabel {
     const char* key;
     const char* toolLabel;
     const char* windowLabel;
-    const char* unit;
+    const char* unit;  // "" for a count or a ratio
     int decimals;
 };
 

@@ -81,17 +81,21 @@ TEST_F(PlateCountTest, AHeadNoColumnGivesIsRefusedWithWhatItReaches) {
     EXPECT_EQ(message([] { PlatesAtTotalReflux(0.3L, 0.3L); }),
               "head: 30 % is no stronger than the boiler's 30 %");
     EXPECT_EQ(message([] { PlatesAtTotalReflux(0.1L, 0.96L); }),
-              "[out of reach] head: 96 % is out of reach at total reflux with up to 100 plates: the best is "
+              "[out of reach] head: 96 % is out of reach at total reflux with up to 100 plates: "
+              "the best is "
               "95.58 % at 100 plates");
     const std::string low = message([&] { PlatesAtReflux(0.1L, 0.9L, "1000", "0.5", settings_); });
-    EXPECT_EQ(low.rfind("[out of reach] head: product strength 90 % is out of reach with plates from 0 to 100: "
-                        "the best is ",
-                        0),
-              0U)
+    EXPECT_EQ(
+        low.rfind(
+            "[out of reach] head: product strength 90 % is out of reach with plates from 0 to 100: "
+            "the best is ",
+            0),
+        0U)
         << low;
     // No count calculates at all: out of reach too, as a seek reports it.
-    EXPECT_EQ(message([&] { PlatesAtReflux(0.1L, 0.8L, "0", "3", settings_); })
-                  .rfind("[out of reach] head: ", 0),
+    EXPECT_EQ(message([&] {
+                  PlatesAtReflux(0.1L, 0.8L, "0", "3", settings_);
+              }).rfind("[out of reach] head: ", 0),
               0U);
 }
 
