@@ -17,8 +17,8 @@ namespace {
 // window's unit switch writes it, so a setup shows the same text here as
 // there. A text that is no number stays as it is (the calculation names
 // it); a number outside 0..100 % has no counterpart and is refused.
-std::string StrengthIn(const std::string& text, StrengthUnit from, StrengthUnit to,
-                       const FormatSettings& settings) {
+std::string SetupStrengthText(const std::string& text, StrengthUnit from, StrengthUnit to,
+                              const FormatSettings& settings) {
     if (from == to) return text;
     try {
         const long double percent = ParseExtended(text, settings);
@@ -59,7 +59,7 @@ void ApplySetup(const CLI::App& app, const StudySetup& setup, InputTexts& inputs
         if (OptionGiven(app, "--" + std::string(TraitsOf(input).key))) continue;
         const std::string& text = TextOf(setup.inputs, input);
         TextOf(inputs, input) =
-            TraitsOf(input).volumeKey ? StrengthIn(text, setup.unit, unit, settings) : text;
+            TraitsOf(input).volumeKey ? SetupStrengthText(text, setup.unit, unit, settings) : text;
     }
 }
 
