@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "runtime/numconv.h"
+#include "study/strengthtext.h"
 #include "study/strengthunit.h"
 
 namespace colmara {
@@ -45,6 +46,29 @@ struct BatchTexts {
 // (SwitchedStrengthText, with the decimal symbol of `settings`); the other
 // defaults are the same texts in either unit.
 BatchTexts DefaultBatchTexts(StrengthUnit unit, const FormatSettings& settings);
+
+// How a unit switch rewrites `text`: the target, hearts until and the two
+// strength stops by SwitchedBatchStrength, the own cuts by SwitchedCutsText;
+// none (a null pointer) for a text that holds no strength.
+StrengthRewrite BatchTextSwitchOf(std::string BatchTexts::*text);
+
+// A batch strength typed in `from`, written in `to` as the study window's
+// unit switch writes its strength (SwitchedStrengthText): the fewest
+// decimals that keep the strength by weight within kSwitchTolerance. Only a
+// text the batch run reads as a strength is rewritten; any other ("none",
+// empty, "abc", 150) stays as typed.
+std::string SwitchedBatchStrength(const std::string& text, StrengthUnit from, StrengthUnit to,
+                                  const FormatSettings& settings);
+
+// `cuts` with the number of every "<STRENGTH" condition rewritten by
+// SwitchedBatchStrength; names, amounts, minutes, blanks and separators as
+// typed.
+std::string SwitchedCutsText(const std::string& cuts, StrengthUnit from, StrengthUnit to,
+                             const FormatSettings& settings);
+
+// `texts`, strengths typed in `from`, with every strength written in `to`.
+BatchTexts SwitchedBatchTexts(const BatchTexts& texts, StrengthUnit from, StrengthUnit to,
+                              const FormatSettings& settings);
 
 // In the order the tab shows them.
 struct BatchTextKey {

@@ -36,6 +36,11 @@ std::string SwitchedStrengthText(const std::string& text, StrengthUnit from, Str
                                  const FormatSettings& settings);
 inline constexpr long double kSwitchTolerance = 1e-9L;
 
+// A text's rewrite when the unit its strengths are typed in switches from
+// `from` to `to` (SwitchedStrengthText for one strength).
+using StrengthRewrite = std::string (*)(const std::string& text, StrengthUnit from, StrengthUnit to,
+                                        const FormatSettings& settings);
+
 // The field text for a generated strength `value` in `unit` (0..100 when by
 // volume), written as above.
 std::string StrengthValueText(double value, StrengthUnit unit, const FormatSettings& settings);

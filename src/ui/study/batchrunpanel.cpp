@@ -34,6 +34,40 @@ bool IsChoice(std::string BatchTexts::*text) {
     return text == &BatchTexts::chargeUnit || text == &BatchTexts::policy;
 }
 
+// The form's rows, in kBatchTextKeys order. A label of a text that holds
+// strengths gets the unit they are typed in.
+const Entry kEntries[] = {
+    {&BatchTexts::charge, "Char&ge", "Charge", "Amount in the boiler at the start"},
+    {&BatchTexts::chargeUnit, "Charge unit", "Charge unit", "ml at 20 °C, or g"},
+    {&BatchTexts::startTemperature, "Start te&mperature, °C", "Start temperature",
+     "Temperature of the charge when heating starts (for the heat-up estimate)"},
+    {&BatchTexts::policy, "Polic&y", "Policy",
+     "Constant reflux ratio (the window's), or a reflux that rises to hold a target "
+     "strength"},
+    {&BatchTexts::targetStrength, "Targ&et strength", "Target strength",
+     "Product strength the strength policy holds, in the window's unit"},
+    {&BatchTexts::maxReflux, "Ma&ximum reflux", "Maximum reflux",
+     "Highest reflux ratio the strength policy goes to; the run then goes on at it"},
+    {&BatchTexts::heads, "Hea&ds", "Heads",
+     "The first product: 50ml, 40g, or 3% of the charge's alcohol"},
+    {&BatchTexts::heartsUntil, "Hearts unt&il", "Hearts until",
+     "Hearts end when the product strength falls below this; tails follow to the end"},
+    {&BatchTexts::cuts, "Own cuts", "Own cuts",
+     "Your own cuts in order, NAME:CONDITION separated by ';' (e.g. heads:40g; hearts:<85; "
+     "tails:end); a CONDITION is an amount, <STRENGTH, MINUTESmin or end. Empty: heads, "
+     "hearts and tails"},
+    {&BatchTexts::stopBoiler, "Stop at boiler", "Stop at boiler strength",
+     "Stop when the boiler strength falls to this; empty for no such stop"},
+    {&BatchTexts::stopProduct, "Stop at product", "Stop at product strength",
+     "Stop when the product strength falls below this; empty for no such stop"},
+    {&BatchTexts::stopAmount, "Stop at amount", "Stop at amount collected",
+     "Stop once this much is collected (50ml, 40g, 3%); empty for no such stop"},
+    {&BatchTexts::stopAfter, "Stop after, min", "Stop after minutes",
+     "Stop this many minutes after heating starts; empty for no such stop"},
+    {&BatchTexts::every, "Timeline e&very, min", "Timeline interval",
+     "Minutes between the timeline's rows (the chart's points)"},
+};
+
 // Every column of the cut table, in the companion tool's order.
 QStringList CutHeaders() {
     QStringList headers;
@@ -53,6 +87,8 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
     : StudyPanel(parent),
       settings_(settings),
       fields_(kBatchTextKeys.size(), nullptr),
+      labels_(kBatchTextKeys.size(), nullptr),
+      strengths_(kBatchTextKeys.size()),
       // The form is made first, so Qt's own Tab order starts in it.
       form_(BuildForm()),
       pane_(new ChartPane(
@@ -113,44 +149,14 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
     layout->addWidget(split);
     connect(&runner_, &BatchRunner::Finished, this, &BatchRunPanel::Finished);
     ChainTabOrder();
-    SetTexts(BatchTexts{});
+    SetTexts(DefaultBatchTexts(unit_, settings_));
 }
 
 QWidget* BatchRunPanel::BuildForm() {
-    static const Entry kEntries[] = {
-        {&BatchTexts::charge, "Char&ge", "Charge", "Amount in the boiler at the start"},
-        {&BatchTexts::chargeUnit, "Charge unit", "Charge unit", "ml at 20 °C, or g"},
-        {&BatchTexts::startTemperature, "Start te&mperature, °C", "Start temperature",
-         "Temperature of the charge when heating starts (for the heat-up estimate)"},
-        {&BatchTexts::policy, "Polic&y", "Policy",
-         "Constant reflux ratio (the window's), or a reflux that rises to hold a target "
-         "strength"},
-        {&BatchTexts::targetStrength, "Targ&et strength", "Target strength",
-         "Product strength the strength policy holds, in the window's unit"},
-        {&BatchTexts::maxReflux, "Ma&ximum reflux", "Maximum reflux",
-         "Highest reflux ratio the strength policy goes to; the run then goes on at it"},
-        {&BatchTexts::heads, "Hea&ds", "Heads",
-         "The first product: 50ml, 40g, or 3% of the charge's alcohol"},
-        {&BatchTexts::heartsUntil, "Hearts unt&il", "Hearts until",
-         "Hearts end when the product strength falls below this; tails follow to the end"},
-        {&BatchTexts::cuts, "Own cuts", "Own cuts",
-         "Your own cuts in order, NAME:CONDITION separated by ';' (e.g. heads:40g; hearts:<85; "
-         "tails:end); a CONDITION is an amount, <STRENGTH, MINUTESmin or end. Empty: heads, "
-         "hearts and tails"},
-        {&BatchTexts::stopBoiler, "Stop at boiler", "Stop at boiler strength",
-         "Stop when the boiler strength falls to this; empty for no such stop"},
-        {&BatchTexts::stopProduct, "Stop at product", "Stop at product strength",
-         "Stop when the product strength falls below this; empty for no such stop"},
-        {&BatchTexts::stopAmount, "Stop at amount", "Stop at amount collected",
-         "Stop once this much is collected (50ml, 40g, 3%); empty for no such stop"},
-        {&BatchTexts::stopAfter, "Stop after, min", "Stop after minutes",
-         "Stop this many minutes after heating starts; empty for no such stop"},
-        {&BatchTexts::every, "Timeline e&very, min", "Timeline interval",
-         "Minutes between the timeline's rows (the chart's points)"},
-    };
     auto* form = new QWidget;
     auto* layout = new QFormLayout(form);
     for (const Entry& entry : kEntries) AddField(*layout, entry);
+    Relabel();
     auto* scroll = new QScrollArea;
     scroll->setWidget(form);
     scroll->setWidgetResizable(true);
@@ -183,17 +189,30 @@ void BatchRunPanel::AddField(QFormLayout& form, const Entry& entry) {
         // Kept whole, however long (a setup's list of cuts may run to any
         // length): the run and the setup file read the text as typed.
         field->setMaxLength(std::numeric_limits<int>::max());
-        fields_[IndexOf(entry.text)] = field;
+        const std::size_t index = IndexOf(entry.text);
+        fields_[index] = field;
+        if (const StrengthRewrite rewrite = BatchTextSwitchOf(entry.text))
+            strengths_[index].emplace(rewrite);
         connect(field, &QLineEdit::textEdited, this, &BatchRunPanel::Edited);
         widget = field;
     }
     widget->setAccessibleName(QString::fromUtf8(entry.name));
     widget->setToolTip(QString::fromUtf8(entry.tip));
-    const QString label = QString::fromUtf8(entry.label);
-    if (label.contains('&'))
-        form.addRow(label, widget);
-    else
-        form.addRow(new QLabel(label), widget);
+    auto* label = new QLabel;
+    if (QString::fromUtf8(entry.label).contains('&')) label->setBuddy(widget);
+    labels_[IndexOf(entry.text)] = label;
+    form.addRow(label, widget);
+}
+
+void BatchRunPanel::Relabel() {
+    for (const Entry& entry : kEntries) {
+        QString text = QString::fromUtf8(entry.label);
+        if (strengths_[IndexOf(entry.text)])
+            text += QString::fromUtf8(entry.text == &BatchTexts::cuts ? " (< in " : ", ") +
+                    QString::fromStdString(StrengthAxisUnit(unit_)) +
+                    (entry.text == &BatchTexts::cuts ? QStringLiteral(")") : QString());
+        labels_[IndexOf(entry.text)]->setText(text);
+    }
 }
 
 void BatchRunPanel::ChainTabOrder() {
@@ -225,21 +244,41 @@ BatchTexts BatchRunPanel::Texts() const {
 }
 
 void BatchRunPanel::SetTexts(const BatchTexts& texts) {
-    for (std::size_t i = 0; i < kBatchTextKeys.size(); ++i)
-        if (fields_[i] != nullptr)
-            fields_[i]->setText(QString::fromStdString(texts.*kBatchTextKeys[i].text));
+    for (std::size_t i = 0; i < kBatchTextKeys.size(); ++i) {
+        const std::string& text = texts.*kBatchTextKeys[i].text;
+        if (fields_[i] != nullptr) fields_[i]->setText(QString::fromStdString(text));
+        if (strengths_[i]) strengths_[i]->Typed(text, unit_);
+    }
     const QSignalBlocker unitBlock(chargeUnit_), policyBlock(policy_);
     chargeUnit_->setCurrentIndex(texts.chargeUnit == "g" ? 1 : 0);
     policy_->setCurrentIndex(texts.policy == "strength" ? 1 : 0);
     Edited();
 }
 
+void BatchRunPanel::SwitchUnit(StrengthUnit to) {
+    if (to == unit_) return;
+    unit_ = to;
+    for (std::size_t i = 0; i < kBatchTextKeys.size(); ++i)
+        if (strengths_[i])
+            fields_[i]->setText(QString::fromStdString(strengths_[i]->SwitchTo(to, settings_)));
+    Relabel();
+    // The run waits for the case in the new unit, which is on its way.
+    Greys();
+}
+
 void BatchRunPanel::Edited() {
+    const BatchTexts texts = Texts();
+    for (std::size_t i = 0; i < kBatchTextKeys.size(); ++i)
+        if (strengths_[i]) strengths_[i]->Shown(texts.*kBatchTextKeys[i].text, unit_);
+    Greys();
+    Rerun();
+}
+
+void BatchRunPanel::Greys() {
     const BatchTexts texts = Texts();
     for (std::size_t i = 0; i < kBatchTextKeys.size(); ++i)
         if (fields_[i] != nullptr)
             fields_[i]->setEnabled(BatchTextRead(texts, kBatchTextKeys[i].text));
-    Rerun();
 }
 
 void BatchRunPanel::Draw(const StudyCase&) {

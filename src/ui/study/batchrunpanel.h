@@ -12,12 +12,14 @@
 #include <QProgressBar>
 #include <QTableWidget>
 #include <QTimer>
+#include <optional>
 #include <vector>
 
 #include "batch/batchresult.h"
 #include "study/batchtexts.h"
 #include "study/records.h"
 #include "studyview/batchchart.h"
+#include "studyview/typedstrength.h"
 #include "ui/study/batchrunner.h"
 #include "ui/study/chartpane.h"
 #include "ui/study/studypanel.h"
@@ -33,9 +35,16 @@ class BatchRunPanel : public StudyPanel {
 
     ChartView* ExportChart() override { return &pane_->View(); }
 
-    // The tab's texts, as setups and settings keep them.
+    // The tab's texts, as setups and settings keep them, their strengths in
+    // StrengthsUnit().
     BatchTexts Texts() const;
     void SetTexts(const BatchTexts& texts);
+    // The window's unit is now `to`: every strength of the texts is
+    // rewritten to keep its meaning (switching back unedited gives the texts
+    // as typed), and the labels name the unit. The next case runs them.
+    void SwitchUnit(StrengthUnit to);
+    StrengthUnit StrengthsUnit() const { return unit_; }
+    QLabel& Label(std::string BatchTexts::*text) { return *labels_.at(IndexOf(text)); }
 
     BatchRunner& Runner() { return runner_; }
     const BatchChart& Chart() const { return chart_; }
@@ -66,7 +75,10 @@ class BatchRunPanel : public StudyPanel {
     QWidget* BuildForm();
     void ChainTabOrder();
     void AddField(QFormLayout& form, const FieldEntry& entry);
+    void Relabel();
     void Edited();
+    // Greys the texts the run does not read.
+    void Greys();
     void Rerun();
     void Finished(const BatchOutcome& outcome);
     // Greys the run shown and shows the progress of the one calculated.
@@ -80,6 +92,10 @@ class BatchRunPanel : public StudyPanel {
 
     const FormatSettings& settings_;
     std::vector<QLineEdit*> fields_;  // in kBatchTextKeys order; null for the two lists
+    std::vector<QLabel*> labels_;     // in kBatchTextKeys order
+    // The texts that hold strengths follow the unit switch.
+    std::vector<std::optional<TypedStrength>> strengths_;
+    StrengthUnit unit_ = StrengthUnit::Weight;  // the strengths' unit, the window's
     QComboBox* chargeUnit_ = nullptr;
     QComboBox* policy_ = nullptr;
     QWidget* form_;

@@ -109,7 +109,10 @@ inputs change; the next run uses the new ones.</p>
 <h3>Units</h3>
 <p><i>Unit</i> shows every strength in per cent by weight (what the model
 calculates in) or per cent by volume at 20 °C. Switching converts the boiler
-strength's text; switching back gives back what you typed.</p>
+strength's text, and every strength of the batch run (target, hearts until,
+the strength stops and the <tt>&lt;</tt> of your own cuts), so the run stays
+the same; each of those fields names its unit. Switching back gives back what
+you typed. The default product stop is 20 % vol in either unit.</p>
 
 <h3>Files</h3>
 <p><i>Save setup</i> (Ctrl+S) writes the four inputs, the unit and the batch

@@ -104,34 +104,31 @@ StrengthUnit StudyInputs::Unit() const {
 }
 
 void StudyInputs::SetInputs(const InputTexts& typed, StrengthUnit unit) {
+    const StrengthUnit before = shownUnit_;
     quiet_ = true;
     shownUnit_ = unit;
     unit_->setCurrentIndex(unit == StrengthUnit::Volume ? 1 : 0);
     for (Input input : kInputs) Field(input).SetText(TextOf(typed, input));
-    typedStrength_ = typed.strength;
-    typedUnit_ = unit;
-    switchedStrength_.reset();
+    strength_.Typed(typed.strength, unit);
     quiet_ = false;
+    if (unit != before) emit UnitSwitched(unit);
     Edited();
 }
 
 void StudyInputs::UnitChosen() {
     const StrengthUnit chosen = UnitAt(unit_->currentIndex());
     if (chosen == shownUnit_) return;
-    if (chosen == typedUnit_)
-        switchedStrength_.reset();
-    else
-        switchedStrength_ = SwitchedStrengthText(typedStrength_, typedUnit_, chosen, settings_);
     shownUnit_ = chosen;
     quiet_ = true;
-    Field(Input::Strength).SetText(switchedStrength_.value_or(typedStrength_));
+    Field(Input::Strength).SetText(strength_.SwitchTo(chosen, settings_));
     quiet_ = false;
+    emit UnitSwitched(chosen);
     Edited();
 }
 
 void StudyInputs::Edited() {
     if (quiet_) return;
-    RememberStrength();
+    strength_.Shown(Field(Input::Strength).Text(), shownUnit_);
     for (const FieldEntry& entry : kFields) {
         const auto note =
             FieldNote(entry.field, fields_[Index(entry.field)]->Text(), shownUnit_, settings_);
@@ -139,14 +136,6 @@ void StudyInputs::Edited() {
                                                  : QString());
     }
     emit Changed();
-}
-
-void StudyInputs::RememberStrength() {
-    const std::string text = Field(Input::Strength).Text();
-    if (text == switchedStrength_) return;
-    typedStrength_ = text;
-    typedUnit_ = shownUnit_;
-    switchedStrength_.reset();
 }
 
 void StudyInputs::ShowStatus(const QString& text, bool error) {

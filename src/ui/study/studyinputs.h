@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QWidget>
 #include <array>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "report/calculate.h"
 #include "study/strengthunit.h"
+#include "studyview/typedstrength.h"
 #include "ui/study/elidedlabel.h"
 #include "ui/study/numberfield.h"
 
@@ -41,13 +41,14 @@ class StudyInputs : public QWidget {
     QString Status() const { return status_->text(); }
 
   signals:
+    // The unit strengths are typed in is now `to` (told before Changed).
+    void UnitSwitched(StrengthUnit to);
     // A text or the unit changed.
     void Changed();
 
   private:
     static std::size_t Index(Input field) { return static_cast<std::size_t>(field); }
     void UnitChosen();
-    void RememberStrength();
     void Edited();
 
     const FormatSettings& settings_;
@@ -63,12 +64,8 @@ class StudyInputs : public QWidget {
     QComboBox* unit_;
     QLabel* status_;
     StrengthUnit shownUnit_ = StrengthUnit::Weight;  // the unit the strength text is in
-    // The strength as last typed, and its unit: a switch back to that unit
-    // gives it back as long as the text a switch wrote was not edited since.
-    std::string typedStrength_;
-    StrengthUnit typedUnit_ = StrengthUnit::Weight;
-    std::optional<std::string> switchedStrength_;  // the text the last switch wrote
-    bool quiet_ = false;                           // filling several fields at once
+    TypedStrength strength_{SwitchedStrengthText};   // follows the unit switch
+    bool quiet_ = false;                             // filling several fields at once
 };
 
 }  // namespace colmara

@@ -90,7 +90,8 @@ void StudyWindow::RestoreState() {
         StrengthUnitKeyed(settings.value(InputSetting("units")).toString().toStdString())
             .value_or(StrengthUnit::Weight);
     inputs_->SetInputs(typed, unit);
-    BatchTexts batch;  // the defaults where nothing was kept
+    // The defaults where nothing was kept, in the unit restored.
+    BatchTexts batch = DefaultBatchTexts(unit, settings_);
     for (const BatchTextKey& key : kBatchTextKeys) {
         std::string& text = batch.*key.text;
         text = settings.value(BatchSetting(key.key), QString::fromStdString(text))

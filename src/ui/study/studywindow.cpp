@@ -56,6 +56,8 @@ StudyWindow::StudyWindow(const FormatSettings& settings, QWidget* parent)
     // A roomy first size, but never more than the screen has room for.
     resize(FittedSize(QSize(1100, 680), screen()->availableGeometry()));
     Reflow(width());
+    // The batch texts are typed in the window's unit and follow its switch.
+    connect(inputs_, &StudyInputs::UnitSwitched, batch_, &BatchRunPanel::SwitchUnit);
     connect(inputs_, &StudyInputs::Changed, this, &StudyWindow::InputsChanged);
     connect(&solver_, &CaseSolver::Solved, this, &StudyWindow::ShowCase);
     RestoreState();

@@ -265,7 +265,7 @@ TEST(BatchRunPanel, AFailedRunGreysTheCurvesAndExportsNothing) {
         EXPECT_EQ(panel.Chart().Product().SeriesColor, CurveColor(own, false));
         EXPECT_TRUE(panel.Summary().contains(QString::fromUtf8(said[i])))
             << panel.Summary().toStdString();
-        panel.SetTexts(BatchTexts{});
+        panel.SetTexts(DefaultBatchTexts(StrengthUnit::Weight, kPoint));
         panel.ShowCase(CaseOf(good, StrengthUnit::Weight));
         Settle(panel);
         EXPECT_TRUE(panel.RunCurrent());

@@ -244,6 +244,52 @@ TEST_F(StudyWindowTest, SwitchingTheUnitKeepsTheStrengthAndRelabelsEverything) {
     }
 }
 
+// The batch tab's strengths follow the unit switch: the run shown after a
+// switch is the same run (its table as the window shows it), each strength
+// field names its unit, and a switch back gives the texts as typed.
+TEST_F(StudyWindowTest, SwitchingTheUnitKeepsTheBatchRun) {
+    auto window = Open();
+    BatchRunPanel& batch = window->Batch();
+    window->Tabs().setCurrentIndex(window->Tabs().indexOf(&batch));
+    const auto settle = [&] {
+        Settle(*window);
+        batch.Runner().Flush();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !batch.Runner().Busy(); }, 60000));
+        QApplication::processEvents();
+        ASSERT_TRUE(batch.RunCurrent()) << batch.Summary().toStdString();
+    };
+    const auto shown = [&] {
+        std::vector<QString> cells;
+        for (int row = 0; row < batch.Table().rowCount(); ++row)
+            for (int column = 0; column < batch.Table().columnCount(); ++column)
+                cells.push_back(batch.Table().item(row, column)->text());
+        return cells;
+    };
+    BatchTexts typed = DefaultBatchTexts(StrengthUnit::Weight, settings_);
+    typed.cuts = "heads:300g; hearts: <76.5 ;feints:<45; tails:end";
+    typed.stopBoiler = "2.25";
+    typed.stopProduct = "none";
+    batch.SetTexts(typed);
+    settle();
+    const std::vector<QString> byWeight = shown();
+    ASSERT_EQ(byWeight.size(), 4u * static_cast<std::size_t>(batch.Table().columnCount()));
+    EXPECT_TRUE(batch.Label(&BatchTexts::stopBoiler).text().endsWith("% by weight"));
+
+    window->Inputs().UnitSelector().setCurrentIndex(1);
+    EXPECT_EQ(batch.StrengthsUnit(), StrengthUnit::Volume);
+    settle();
+    EXPECT_EQ(shown(), byWeight);
+    EXPECT_NE(batch.Texts().cuts, typed.cuts);
+    EXPECT_EQ(batch.Texts().stopProduct, "none");
+    for (const auto text : {&BatchTexts::targetStrength, &BatchTexts::heartsUntil,
+                            &BatchTexts::stopBoiler, &BatchTexts::stopProduct, &BatchTexts::cuts})
+        EXPECT_TRUE(batch.Label(text).text().contains("% vol")) << BatchTextKeyOf(text);
+    EXPECT_FALSE(batch.Label(&BatchTexts::heads).text().contains('%'));
+
+    window->Inputs().UnitSelector().setCurrentIndex(0);
+    EXPECT_EQ(batch.Texts(), typed);
+}
+
 TEST_F(StudyWindowTest, PinsKeepRunsNamedByTheirInputsAndFollowTheUnit) {
     auto window = Open();
     ComparePanel& compare = Compare(*window);
@@ -334,17 +380,26 @@ TEST_F(StudyWindowTest, TheMainWindowOpensOneStudyWindowWithItsTextsByWeight) {
 
 TEST_F(StudyWindowTest, SetupFilesRoundTripThroughTheWindow) {
     auto window = Open();
-    const StudySetup saved{{"1800", "12,5", "15", "4"}, StrengthUnit::Volume};
+    // A first start is by weight; the batch tab's defaults follow the
+    // switch to volume with their meaning, the product stop back to 20 % vol.
+    const StudySetup saved{
+        {"1800", "12,5", "15", "4"},
+        StrengthUnit::Volume,
+        SwitchedBatchTexts(DefaultBatchTexts(StrengthUnit::Weight, settings_), StrengthUnit::Weight,
+                           StrengthUnit::Volume, settings_)};
+    EXPECT_EQ(saved.batch.stopProduct, "20");
     window->StartWith(saved.inputs, saved.unit);
     answer_ = {Path("run"), {}};
     window->SaveSetup();
     EXPECT_EQ(ReadSetupFile(Path("run.json").toStdString()), saved);
 
     window->StartWith({}, StrengthUnit::Weight);
+    EXPECT_EQ(window->Batch().Texts(), DefaultBatchTexts(StrengthUnit::Weight, settings_));
     answer_ = {Path("run.json"), {}};
     window->OpenSetup();
     Settle(*window);
     EXPECT_EQ(window->Inputs().Typed(), saved.inputs);
+    EXPECT_EQ(window->Batch().Texts(), saved.batch);
     EXPECT_EQ(window->Shown().unit, StrengthUnit::Volume);
 
     // A file that is no setup leaves the inputs and says why in the status line.
