@@ -59,7 +59,7 @@ BatchMoment BatchSolver::Seek(const InputTexts& inputs, long double refluxFloor,
         seek.unit = request_.unit;
         seek.target = request_.targetStrength;
         seek.inputs.strength = request_.inputs.strength;
-        throw BatchFailure{UnreachableMessage(seek, found), true};
+        throw BatchFailure{UnreachableMessage(seek, found, request_.calculatedText), true};
     }
     InputTexts atMaximum = inputs;
     atMaximum.reflux = ValueText(request_.maxReflux, false, settings_);

@@ -14,6 +14,7 @@
 #include "report/calculate.h"
 #include "study/batchtexts.h"
 #include "study/strengthunit.h"
+#include "study/valuetext.h"
 
 namespace colmara {
 
@@ -65,6 +66,10 @@ struct BatchRequest {
     // for the run's length) names the text it came from: the tab's label or
     // the tool's option, as the reader was told.
     BatchNaming naming = BatchLabel;
+    // How a refusal writes a strength the run calculated (the best a target
+    // could reach): the shortest text of its double, or as a window shows
+    // its numbers.
+    std::function<std::string(double)> calculatedText = PlainNumber;
 };
 
 // The most rows between the start of distilling and the end that a

@@ -182,7 +182,8 @@ SeekResult Seek(const SeekRequest& request, const FormatSettings& settings) {
     return Search(request, settings).Run();
 }
 
-std::string UnreachableMessage(const SeekRequest& request, const SeekResult& result) {
+std::string UnreachableMessage(const SeekRequest& request, const SeekResult& result,
+                               const std::function<std::string(double)>& calculated) {
     const char* name = TraitsOf(request.vary).key;
     const SeekBounds bounds = BoundsOf(request.vary);
     const std::string unit = QuantityUnit(request);
@@ -195,7 +196,7 @@ std::string UnreachableMessage(const SeekRequest& request, const SeekResult& res
         return message + "no case could be calculated (" + *error + ")";
     // A solved case without a value: a product strength outside 0..100 %.
     if (!best) return message + "no case has a product strength " + unit;
-    return message + "the best is " + PlainNumber(static_cast<double>(*best)) + unit + " at " +
+    return message + "the best is " + calculated(static_cast<double>(*best)) + unit + " at " +
            name + " " + result.value;
 }
 

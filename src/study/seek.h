@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -12,6 +13,7 @@
 #include "study/strengthunit.h"
 #include "study/sweepaxis.h"
 #include "study/sweeprow.h"
+#include "study/valuetext.h"
 
 namespace colmara {
 
@@ -74,7 +76,10 @@ SeekResult Seek(const SeekRequest& request, const FormatSettings& settings);
 
 // Why a seek found nothing: the target, the range tried and the best reached,
 // e.g. "product strength 97 % is out of reach with plates from 0 to 100: the
-// best is 95.57... % at plates 100".
-std::string UnreachableMessage(const SeekRequest& request, const SeekResult& result);
+// best is 95.57... % at plates 100". The best, a calculated number, is
+// written by `calculated` (the shortest text of its double unless a caller
+// rounds as its window shows numbers).
+std::string UnreachableMessage(const SeekRequest& request, const SeekResult& result,
+                               const std::function<std::string(double)>& calculated = PlainNumber);
 
 }  // namespace colmara

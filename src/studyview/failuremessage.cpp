@@ -2,6 +2,7 @@
 
 #include "study/input.h"
 #include "studyview/fieldrules.h"
+#include "studyview/studychart.h"
 
 namespace colmara {
 
@@ -61,9 +62,26 @@ std::optional<std::string> FailureCause(const InputTexts& typed, StrengthUnit un
 std::string FailureStatus(const InputTexts& typed, StrengthUnit unit, const std::string& error,
                           bool greyCurves, const FormatSettings& settings) {
     const std::optional<std::string> cause = FailureCause(typed, unit, settings);
-    std::string status = cause ? *cause + " (" + error + ")" : error;
+    // One message: where the rules know the cause, the calculation's own
+    // text says the same less plainly ("'' is not a valid integer value").
+    std::string status = cause.value_or(error);
     if (greyCurves) status += " Grey curves: the last case that solved.";
     return status;
+}
+
+std::string ProductStatus(const CaseResult& result, StrengthUnit unit,
+                          const FormatSettings& settings) {
+    static const std::string kNoBreakSpace = "\u00a0";
+    std::string symbol = StrengthUnitSymbol(unit);
+    if (const auto blank = symbol.find(' '); blank != std::string::npos)
+        symbol.replace(blank, 1, kNoBreakSpace);
+    const auto strength = result.ProductStrength(unit);
+    return "Product " +
+           (strength
+                ? ReadoutNumber(static_cast<double>(*strength), settings) + kNoBreakSpace + symbol
+                : std::string("strength outside 0–100 ") + symbol) +
+           " at " + ReadoutNumber(static_cast<double>(result.productAmount.value_or(0)), settings) +
+           kNoBreakSpace + "g/\u2060h";
 }
 
 }  // namespace colmara

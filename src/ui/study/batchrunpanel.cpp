@@ -297,8 +297,12 @@ void BatchRunPanel::Rerun() {
     }
     try {
         // Current: the case solved is the newest one.
-        runner_.Request(BatchRequestOf(Texts(), Solved().typed, Solved().unit, settings_),
-                        settings_);
+        BatchRequest request = BatchRequestOf(Texts(), Solved().typed, Solved().unit, settings_);
+        // The run's refusals give its numbers as the window shows them.
+        request.calculatedText = [&settings = settings_](double value) {
+            return ReadoutNumber(value, settings);
+        };
+        runner_.Request(request, settings_);
         current_ = false;
         refusal_.clear();
         cuts_.clear();

@@ -170,16 +170,8 @@ void StudyWindow::ShowCase(const StudyCase& study) {
     shown_ = study;
     const CaseResult& result = study.profile.result;
     if (result.Solved()) {
-        const auto strength = result.ProductStrength(study.unit);
-        const std::string symbol = StrengthUnitSymbol(study.unit);
-        const std::string text =
-            "Product " +
-            (strength ? ReadoutNumber(static_cast<double>(*strength), settings_) + " " + symbol
-                      : std::string("strength outside 0–100 ") + symbol) +
-            " at " +
-            ReadoutNumber(static_cast<double>(result.productAmount.value_or(0)), settings_) +
-            " g/h";
-        inputs_->ShowStatus(QString::fromStdString(text), false);
+        inputs_->ShowStatus(QString::fromStdString(ProductStatus(result, study.unit, settings_)),
+                            false);
         solvedOnce_ = true;
     } else {
         // The panels grey the last case that solved; before one has, none is drawn.

@@ -2,6 +2,7 @@
 
 #include "runtime/exceptions.h"
 #include "spirit/packings.h"
+#include "studyview/failuremessage.h"
 #include "toolsview/sizeanswer.h"
 
 namespace colmara {
@@ -98,7 +99,12 @@ ToolAnswer SizingForm::Compute() const {
         texts.charge =
             ChargeTexts{Text(charge), UnitOf<ChargeUnit>(chargeUnit), Text(startTemperature)};
     SizeOutcome outcome = SizeAnswer(texts, Read());
-    if (outcome.failure) throw Exception(*outcome.failure);
+    // The calculation's own text names no field; the study window's rules
+    // name it where they can, so the form says which field and why, once.
+    if (outcome.failure)
+        throw Exception(FailureCause({texts.power.text, texts.strength, texts.plates, texts.reflux},
+                                     texts.unit, settings_)
+                            .value_or(*outcome.failure));
     return outcome.answer;
 }
 

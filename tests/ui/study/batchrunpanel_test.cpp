@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -248,6 +249,8 @@ TEST(BatchRunPanel, AFailedRunGreysTheCurvesAndExportsNothing) {
         [&] { Type(panel.Field(&BatchTexts::charge), "20l"); },
         [&] { Type(panel.Field(&BatchTexts::cuts), "heads:5"); },
         [&] {
+            // By volume, whose best strength has many digits.
+            panel.ShowCase(CaseOf(good, StrengthUnit::Volume));
             panel.Policy().setCurrentIndex(1);
             Type(panel.Field(&BatchTexts::targetStrength), "99");
         },
@@ -265,6 +268,14 @@ TEST(BatchRunPanel, AFailedRunGreysTheCurvesAndExportsNothing) {
         EXPECT_EQ(panel.Chart().Product().SeriesColor, CurveColor(own, false));
         EXPECT_TRUE(panel.Summary().contains(QString::fromUtf8(said[i])))
             << panel.Summary().toStdString();
+        // A calculated strength is given as the window shows strengths.
+        if (i + 1 == std::size(failures)) {
+            EXPECT_TRUE(
+                QRegularExpression(QStringLiteral("the best is \\d+\\.\\d\\d % vol at reflux"))
+                    .match(panel.Summary())
+                    .hasMatch())
+                << panel.Summary().toStdString();
+        }
         panel.SetTexts(DefaultBatchTexts(StrengthUnit::Weight, kPoint));
         panel.ShowCase(CaseOf(good, StrengthUnit::Weight));
         Settle(panel);

@@ -102,8 +102,15 @@ TEST(ToolsWindow, SizingStartsFromTheGivenInputsAndFollowsThePacking) {
     EXPECT_TRUE(sizing.AnswerText().startsWith("Column height: left out"));
     Type(sizing.hetp, "0.5");
     EXPECT_TRUE(sizing.AnswerText().startsWith("Column height: 3.00 m"));
+    // A calculation that fails names its field, once.
     Type(sizing.reflux, "-1");
-    EXPECT_EQ(sizing.AnswerText(), "Floating point division by zero.");
+    EXPECT_EQ(sizing.AnswerText(),
+              "Reflux ratio: -1 makes reflux and product add up to nothing, so the product cannot "
+              "be worked out.");
+    Type(sizing.reflux, "3");
+    Type(sizing.plates, "abc");
+    EXPECT_EQ(sizing.AnswerText(), "Plates: 'abc' is not a whole number.");
+    Type(sizing.plates, "6");
     // The same owner keeps one window, started again from the new inputs.
     EXPECT_EQ(&ShowToolsWindow(owner, {"1000", "20", "4", "2"}, StrengthUnit::Volume, settings),
               &window);
