@@ -74,7 +74,7 @@ struct BatchRequest {
 
 // The most rows between the start of distilling and the end that a
 // timeline's interval may give: a shorter interval is refused (RunBatch).
-inline constexpr std::uint64_t kMostTimelineRows = 1000;
+inline constexpr std::uint64_t kMostTimelineRows = 500;
 
 // heads (by `heads`), hearts (until the product strength falls below
 // `heartsUntil`, in the request's unit) and tails (to the end of the run).

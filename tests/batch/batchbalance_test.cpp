@@ -111,7 +111,7 @@ TEST(BatchBalance, EveryRowBalancesMassAndEthanolWithTheProductItShows) {
     std::mt19937 random(20261209);
     for (int n = 0; n < 10; ++n) {
         BatchRequest request = RandomRequest(random, n);
-        request.everyMinutes = 2;
+        request.everyMinutes = 5;
         SCOPED_TRACE(std::to_string(n) + ": " + request.inputs.strength + " x " +
                      std::to_string(request.charge) + ", plates " + request.inputs.plates);
         const std::vector<BatchRow> rows = RunBatch(request, FormatSettings()).timeline;

@@ -79,8 +79,8 @@ failed=0
 
 start_display || fail "no display"
 
-# 800 rows, each a seek of the reflux at 100 plates: seconds of work.
-settings 3 100 policy=strength target-strength=92 max-reflux=1000 every=1 stop-after=900
+# 400 rows, each a seek of the reflux at 100 plates: seconds of work.
+settings 3 100 policy=strength target-strength=92 max-reflux=1000 every=2 stop-after=900
 open_study
 close_within_a_second "strength policy at 100 plates" 2
 
