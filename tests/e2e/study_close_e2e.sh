@@ -59,9 +59,8 @@ close_within_a_second() {
   local start end
   start=$(date +%s%N)
   xdotool key ctrl+w
-  while kill -0 "$app_pid" 2>/dev/null && [ $(($(date +%s%N) - start)) -lt 10000000000 ]; do
-    sleep 0.01
-  done
+  # Waits on the process itself to end, for at most 10 s.
+  timeout 10 tail --pid="$app_pid" -s 0.01 -f /dev/null || true
   end=$(date +%s%N)
   local elapsed=$(((end - start) / 1000000))
   if kill -0 "$app_pid" 2>/dev/null; then
