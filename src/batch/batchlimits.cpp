@@ -63,6 +63,9 @@ std::optional<long double> ChargeFraction(const BatchRequest& request, const Lim
     // Quoted as typed: a strength of 1e400 is one, where a double would say inf.
     if (!IsStrength(percent))
         throw StudyError(limits.StrengthName() + ": " + Trimmed(typed) + " is outside 0 to 100 %");
+    if (percent == 0)
+        throw StudyError(limits.StrengthName() +
+                         ": a charge of 0 % holds no alcohol to distil; give a strength above 0");
     const long double byWeight =
         request.unit == StrengthUnit::Volume ? WeightFromVolume(percent) : percent;
     return byWeight / 100;

@@ -129,6 +129,12 @@ TEST(BatchForm, RefusesStrengthsOutsideTheirRangeInEitherUnit) {
         {"1e400", StrengthUnit::Weight, {}, "Boiler strength: 1e400 is outside 0 to 100 %"},
         {"101", StrengthUnit::Volume, {}, "Boiler strength: 101 is outside 0 to 100 %"},
         {"10", StrengthUnit::Weight, strength, "Target strength: 100.5 is outside 0 to 100 %"},
+        // No alcohol: the column has nothing to enrich, and its solve
+        // divides by zero.
+        {"0", StrengthUnit::Weight, {},
+         "Boiler strength: a charge of 0 % holds no alcohol to distil; give a strength above 0"},
+        {"-0.0", StrengthUnit::Volume, {},
+         "Boiler strength: a charge of 0 % holds no alcohol to distil; give a strength above 0"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

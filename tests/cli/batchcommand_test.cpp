@@ -198,6 +198,7 @@ TEST(BatchCommand, ExitsWithTheStatusOfEachFault) {
          2,
          "is a ';' missing after \"heads:150ml\"?"},
         {{"batch", "--charge", "9", "--policy", "strength"}, 2, "needs --target-strength"},
+        {{"batch", "--charge", "9", "--strength", "0"}, 2, "--strength: a charge of 0 % holds no"},
         {{"batch"}, 2, "--charge is required"},
         {{"batch", "--charge", "900", "--plates", "3", "--policy", "strength", "--target-strength",
           "96", "--max-reflux", "8"},
