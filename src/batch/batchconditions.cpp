@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "batch/headtemperature.h"
 #include "runtime/bisect.h"
 #include "study/strengthunit.h"
 #include "study/valuetext.h"
@@ -41,10 +42,19 @@ StateTest AmountTest(const Amount& amount, const BatchState& from, const RunCont
     };
 }
 
-EndTest ProductBelowTest(double strength, const RunContext& run) {
-    const long double fraction = WeightPercent(strength, run.request.unit) / 100;
+// The product falling below mass fraction `fraction`.
+EndTest BelowMark(long double fraction) {
     return {[fraction](const BatchState& state) { return state.productFraction < fraction; },
             fraction};
+}
+
+EndTest ProductBelowTest(double strength, const RunContext& run) {
+    return BelowMark(WeightPercent(strength, run.request.unit) / 100);
+}
+
+// The head rising above `celsius` is the product falling below its mark.
+EndTest HeadAboveTest(double celsius, const RunContext& run) {
+    return BelowMark(HeadMark(celsius, run.request.pressureHpa));
 }
 
 StateTest MinuteTest(double minute, const RunContext& run) {
@@ -117,6 +127,8 @@ EndTest CutEndTest(const CutCondition& end, const BatchState& cutStart, const Ru
             return {AmountTest(end.amount, cutStart, run), std::nullopt};
         case CutEnd::ProductBelow:
             return ProductBelowTest(end.value, run);
+        case CutEnd::HeadAbove:
+            return HeadAboveTest(end.value, run);
         case CutEnd::Minute:
             return {MinuteTest(end.value, run), std::nullopt};
         case CutEnd::RunEnd:
@@ -133,6 +145,9 @@ std::vector<Stop> StateStops(const RunContext& run) {
     if (stops.productBelow)
         tests.push_back({BatchEnd::Because(Reason::ProductStrength, *stops.productBelow, unit),
                          ProductBelowTest(*stops.productBelow, run)});
+    if (stops.headAbove)
+        tests.push_back({BatchEnd::Because(Reason::HeadTemperature, *stops.headAbove),
+                         HeadAboveTest(*stops.headAbove, run)});
     if (stops.collected) {
         BatchEnd collected = BatchEnd::Because(Reason::Collected);
         collected.amount = *stops.collected;

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "batch/batchlimits.h"
+#include "boiling/boilingerror.h"
 #include "runtime/typedtext.h"
 #include "study/studyerror.h"
 
@@ -59,6 +60,36 @@ class Reader {
         return DefaultCuts(heads, heartsUntil);
     }
 
+    // The product stop's text: a strength, or a head temperature (">95C").
+    void StopProduct(BatchStops& stops) const {
+        const std::optional<double> celsius = Named(&BatchTexts::stopProduct, [&] {
+            return HeadCelsiusOf(Trimmed(Decimal(texts_.stopProduct)));
+        });
+        if (celsius)
+            stops.headAbove = celsius;
+        else
+            stops.productBelow = Stop(&BatchTexts::stopProduct);
+    }
+
+    // The air pressure typed, or worked out from the altitude typed; 1 atm
+    // when neither is.
+    long double PressureHpa() const {
+        const bool hpa = !Trimmed(texts_.pressure).empty();
+        const bool metres = !Trimmed(texts_.altitude).empty();
+        if (hpa && metres)
+            Refuse(&BatchTexts::altitude, "give the air pressure or the altitude, not both");
+        const Text text = hpa ? &BatchTexts::pressure : &BatchTexts::altitude;
+        try {
+            if (hpa) return CheckedPressure(Number(text));
+            if (metres) return PressureAtAltitude(Number(text));
+        } catch (const BoilingError& e) {
+            // The message names the input as "pressure: " or "altitude: ".
+            const std::string& message = e.Message();
+            Refuse(text, message.substr(message.find(": ") + 2));
+        }
+        return kStandardHpa;
+    }
+
     std::optional<Amount> StopAmount() const {
         if (NoStop(texts_.stopAmount)) return std::nullopt;
         return Named(&BatchTexts::stopAmount,
@@ -110,9 +141,10 @@ BatchRequest BatchRequestOf(const BatchTexts& texts, const InputTexts& typed, St
         request.maxReflux = read.Number(&BatchTexts::maxReflux);
     }
     request.startCelsius = read.Number(&BatchTexts::startTemperature);
+    request.pressureHpa = read.PressureHpa();
     request.cuts = read.Cuts();
     request.stops.boilerBelow = read.Stop(&BatchTexts::stopBoiler);
-    request.stops.productBelow = read.Stop(&BatchTexts::stopProduct);
+    read.StopProduct(request.stops);
     request.stops.collected = read.StopAmount();
     request.stops.afterMinutes = read.Stop(&BatchTexts::stopAfter);
     request.everyMinutes = read.Number(&BatchTexts::every);

@@ -3,7 +3,9 @@
 #include <cmath>
 #include <optional>
 
+#include "batch/headtemperature.h"
 #include "batch/heatup.h"
+#include "boiling/boilingerror.h"
 #include "runtime/exceptions.h"
 #include "runtime/typedtext.h"
 #include "study/freezingpoint.h"
@@ -93,6 +95,28 @@ void CheckStart(const BatchRequest& request, const Limits& limits, const FormatS
             text, PlainNumber(start) + " is above the charge's boiling point, " + Celsius(boiling));
 }
 
+// The pressure in its range, and every head temperature of the cuts and the
+// stop one that the head can read at it.
+void CheckHeadTemperatures(const BatchRequest& request, const Limits& limits) {
+    try {
+        CheckedPressure(request.pressureHpa);
+    } catch (const BoilingError& e) {
+        const std::string& message = e.Message();
+        limits.Refuse(&BatchTexts::pressure, message.substr(message.find(": ") + 2));
+    }
+    const auto check = [&](double celsius, std::string BatchTexts::*text, const std::string& what) {
+        try {
+            HeadMark(celsius, request.pressureHpa);
+        } catch (const StudyError& e) {
+            limits.Refuse(text, what + e.Message());
+        }
+    };
+    for (const BatchCut& cut : request.cuts)
+        if (cut.end.kind == CutEnd::HeadAbove)
+            check(cut.end.value, &BatchTexts::cuts, "cut " + cut.name + ": ");
+    if (request.stops.headAbove) check(*request.stops.headAbove, &BatchTexts::stopProduct, "");
+}
+
 }  // namespace
 
 void ValidateBatchRequest(const BatchRequest& request, const BatchNaming& naming,
@@ -108,6 +132,7 @@ void ValidateBatchRequest(const BatchRequest& request, const BatchNaming& naming
     }
     if (request.cuts.empty()) limits.Refuse(&BatchTexts::cuts, "give at least one cut");
     for (const BatchCut& cut : request.cuts) limits.Cut(cut.end, "cut " + cut.name);
+    CheckHeadTemperatures(request, limits);
     const BatchStops& stops = request.stops;
     limits.Strength(stops.boilerBelow, &BatchTexts::stopBoiler);
     limits.Strength(stops.productBelow, &BatchTexts::stopProduct);

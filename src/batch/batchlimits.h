@@ -15,10 +15,12 @@ namespace colmara {
 // unit), the target and the stops' strengths from 0 to 100 %; the maximum
 // reflux 0 or more; the start temperature from the charge's freezing point
 // to its boiling temperature in the model; each cut's condition and the
-// amount to stop at as CheckCutCondition has them. A charge of 0 % is
-// refused: it holds no alcohol, and the column cannot be solved for it. A
-// strength text that does not read is left to the calculation, which names
-// it.
+// amount to stop at as CheckCutCondition has them; the pressure as
+// CheckedPressure has it, and each head temperature of a cut or a stop one
+// that some vapour condenses at, at that pressure (HeadMark). A charge of
+// 0 % is refused: it holds no alcohol, and the column cannot be solved for
+// it. A strength text that does not read is left to the calculation, which
+// names it.
 void ValidateBatchRequest(const BatchRequest& request, const BatchNaming& naming,
                           const FormatSettings& settings);
 

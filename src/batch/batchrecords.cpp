@@ -34,7 +34,8 @@ Record BatchRowRecord(const BatchRow& row, StrengthUnit unit) {
                    NumberCell(byVolume ? "product_strength_vol" : "product_strength",
                               row.result.ProductStrength(unit)),
                    NumberCell("product_amount", row.result.productAmount),
-                   NumberCell("collected", row.collected), TextCell("cut", row.cut)});
+                   NumberCell("collected", row.collected), TextCell("cut", row.cut),
+                   NumberCell("head_temperature", row.headTemperature)});
     return record;
 }
 

@@ -10,9 +10,10 @@
 namespace colmara {
 
 // time_min, power, strength, plates, reflux (the field texts), boiler_mass,
-// boiler_temperature, product_strength, product_amount, collected, cut. By
-// volume, strength_vol (the boiler strength by volume) comes before strength
-// (still the field text by weight) and product_strength_vol replaces
+// boiler_temperature, product_strength, product_amount, collected, cut,
+// head_temperature (at the run's pressure). By volume, strength_vol (the
+// boiler strength by volume) comes before strength (still the field text by
+// weight) and product_strength_vol replaces
 // product_strength, as in a sweep's rows.
 Record BatchRowRecord(const BatchRow& row, StrengthUnit unit);
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "batch/cutcondition.h"
+#include "boiling/airpressure.h"
 #include "report/calculate.h"
 #include "study/batchtexts.h"
 #include "study/strengthunit.h"
@@ -29,6 +30,7 @@ struct BatchCut {
 struct BatchStops {
     std::optional<double> boilerBelow;   // boiler strength, in the request's unit
     std::optional<double> productBelow;  // product strength, in the request's unit
+    std::optional<double> headAbove;     // head temperature, degC at the run's pressure
     std::optional<Amount> collected;     // all cuts together
     std::optional<double> afterMinutes;  // from the start of heating
 };
@@ -45,6 +47,9 @@ struct BatchRequest {
     double targetStrength = 0;  // the strength policy's product strength, in `unit`
     double maxReflux = 100;
     double startCelsius = 20;
+    // The air pressure the column boils at, hPa: the head temperatures of
+    // the cuts, the stops and the timeline are at it (headtemperature.h).
+    long double pressureHpa = kStandardHpa;
     std::vector<BatchCut> cuts;  // in order; the run ends when the last one does
     BatchStops stops;
     double everyMinutes = 10;  // timeline interval

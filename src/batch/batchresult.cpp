@@ -47,6 +47,8 @@ std::string BatchEndText(const BatchEnd& end) {
             return "boiler strength down to " + strength;
         case Reason::ProductStrength:
             return "product strength below " + strength;
+        case Reason::HeadTemperature:
+            return "head temperature above " + PlainNumber(end.value) + " degC";
         case Reason::Collected: {
             const char* units[] = {" g", " ml", " % of the alcohol"};
             return "collected " + PlainNumber(end.amount.value) +

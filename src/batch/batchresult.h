@@ -22,6 +22,7 @@ struct BatchRow {
     long double boilerPercent = 0;      // % by weight, as the calculation read the text
     long double boilerMass = 0;         // g
     long double boilerTemperature = 0;  // degC, the model's boiling temperature of the boiler
+    long double headTemperature = 0;    // degC at the run's pressure (headtemperature.h)
     long double collected = 0;          // g, every cut together
     std::string cut;                    // the cut being collected (from here on)
 };
@@ -49,6 +50,7 @@ struct BatchEnd {
     enum class Reason {
         BoilerStrength,   // `value`, in `unit`
         ProductStrength,  // `value`, in `unit`
+        HeadTemperature,  // above `value`, degC
         Collected,        // `amount`, every cut together
         AfterMinutes,     // `value`, from the start of heating
         LastCut,          // the cut `cut` ended
@@ -74,7 +76,7 @@ struct BatchEnd {
 };
 
 // The end as the results write it ("product strength below 20 % vol",
-// "cut tails ended", "boiler empty: no stop condition was met").
+// "head temperature above 95 degC", "cut tails ended", "boiler empty: no stop condition was met").
 std::string BatchEndText(const BatchEnd& end);
 
 struct BatchRequest;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "batch/batchprogress.h"
+#include "batch/headtemperature.h"
 #include "model/properties.h"
 #include "runtime/bisect.h"
 #include "study/studyerror.h"
@@ -113,6 +114,8 @@ std::vector<BatchRow> Timeline(BatchSolver& solver, const RunContext& run, const
         row.boilerPercent = solved.fraction * 100;
         row.boilerMass = mark.state.mass;
         row.boilerTemperature = temperature(vapourstrength(solved.fraction));
+        row.headTemperature =
+            HeadCelsius(*row.result.productStrength / 100, run.request.pressureHpa);
         row.collected = mark.state.collected;
         row.cut = run.request.cuts[mark.cut].name;
         rows.push_back(std::move(row));

@@ -44,8 +44,8 @@ BatchEnd EndReason(MarchEnd end, const RunContext& run) {
             break;
     }
     BatchEnd empty = BatchEnd::Because(Reason::BoilerEmpty);
-    empty.stopNeverMet =
-        stops.boilerBelow || stops.productBelow || stops.collected || stops.afterMinutes;
+    empty.stopNeverMet = stops.boilerBelow || stops.productBelow || stops.headAbove ||
+                         stops.collected || stops.afterMinutes;
     return empty;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <string_view>
 
 #include "batch/batchrequest.h"
 #include "runtime/typedtext.h"
@@ -12,6 +13,8 @@
 namespace colmara {
 
 namespace {
+
+constexpr std::string_view kDegree = "\u00b0";
 
 // The whole of `text` as a number written with '.', or nothing; a number
 // beyond a double's range is refused as such.
@@ -77,6 +80,9 @@ void CheckCutCondition(const CutCondition& condition) {
         case CutEnd::Minute:
             if (!(value >= 0)) throw StudyError(shown + " is negative");
             return;
+        case CutEnd::HeadAbove:
+            if (!std::isfinite(value)) throw StudyError(shown + " is not a temperature");
+            return;
         case CutEnd::RunEnd:
             return;
     }
@@ -90,10 +96,25 @@ Amount ParseAmount(const std::string& text) {
     return *amount;
 }
 
+std::optional<double> HeadCelsiusOf(const std::string& text) {
+    if (!text.starts_with('>')) return std::nullopt;
+    std::string degrees = Trimmed(text.substr(1));
+    const bool celsius = degrees.ends_with('C');
+    if (celsius) degrees.pop_back();
+    if (degrees.ends_with(kDegree)) degrees.resize(degrees.size() - kDegree.size());
+    const std::optional<double> value = NumberOf(Trimmed(degrees), text);
+    if (!celsius || !value)
+        throw StudyError("head temperature \"" + text +
+                         "\": write '>' and degrees Celsius followed by C (>80.5C)");
+    return value;
+}
+
 CutCondition ParseCutCondition(const std::string& text) {
     if (text == "end") return {};
     CutCondition condition;
-    if (text.starts_with('<')) {
+    if (const std::optional<double> celsius = HeadCelsiusOf(text)) {
+        condition = {CutEnd::HeadAbove, {}, *celsius};
+    } else if (text.starts_with('<')) {
         const std::optional<double> strength = NumberOf(text.substr(1), text);
         if (!strength)
             throw StudyError("cut condition \"" + text + "\": a strength from 0 to 100 after '<'");
@@ -105,7 +126,7 @@ CutCondition ParseCutCondition(const std::string& text) {
     } else {
         throw StudyError("cut condition \"" + text +
                          "\": write an amount (50ml, 40g, 3%), a product strength (<80), a "
-                         "minute (90min) or end");
+                         "head temperature (>80.5C), a minute (90min) or end");
     }
     Checked(condition, "cut condition \"" + text + "\"");
     return condition;

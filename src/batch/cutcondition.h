@@ -1,9 +1,11 @@
 // Where a cut ends, as users write it: an amount of product ("50ml", "40g"),
 // a share of the charge's alcohol ("3%"), a product strength it must not
-// fall below ("<80"), a minute from the start of heating ("90min"), or the
-// end of the run ("end").
+// fall below ("<80"), a head temperature it must not rise above (">80.5C",
+// degC at the run's pressure), a minute from the start of heating ("90min"),
+// or the end of the run ("end").
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace colmara {
@@ -16,12 +18,13 @@ struct Amount {
     bool operator==(const Amount&) const = default;
 };
 
-enum class CutEnd { Amount, ProductBelow, Minute, RunEnd };
+enum class CutEnd { Amount, ProductBelow, HeadAbove, Minute, RunEnd };
 
 struct CutCondition {
     CutEnd kind = CutEnd::RunEnd;
-    Amount amount;     // CutEnd::Amount
-    double value = 0;  // a strength (CutEnd::ProductBelow) or a minute (CutEnd::Minute)
+    Amount amount;  // CutEnd::Amount
+    // A strength (ProductBelow), degC (HeadAbove) or a minute (Minute).
+    double value = 0;
 };
 
 // Numbers are written with '.'. Throws StudyError naming the text for
@@ -29,9 +32,17 @@ struct CutCondition {
 Amount ParseAmount(const std::string& text);
 CutCondition ParseCutCondition(const std::string& text);
 
+// The degrees of a head temperature condition, ">80.5C" (blanks and a '°'
+// allowed before the C: "> 80.5 °C"), or nothing for a text that does not
+// start with '>'; throws StudyError naming the text when it does but does
+// not read.
+std::optional<double> HeadCelsiusOf(const std::string& text);
+
 // The ranges of a condition's number: an amount of 0 or more (a share of
 // the alcohol up to 100 %), a strength from 0 to 100, a minute of 0 or more
-// (a cut may be empty: "heads:0ml" has none). Throws
+// (a cut may be empty: "heads:0ml" has none), a finite head temperature
+// (which temperatures the head reaches depends on the run's pressure: see
+// HeadMark in headtemperature.h). Throws
 // StudyError whose message is "VALUE is ..." for a number outside its range,
 // for the caller to put the name of what holds it before.
 void CheckCutCondition(const CutCondition& condition);

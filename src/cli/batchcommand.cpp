@@ -33,10 +33,17 @@ constexpr const char* kFooter =
     "hearts until the product strength falls below --hearts-until, and tails to\n"
     "the end. --cut NAME:CONDITION, repeated, gives your own cuts in order; a\n"
     "CONDITION is an amount (50ml, 40g, 3%), <STRENGTH (until the product falls\n"
-    "below it), MINUTES followed by min (until that minute), or end. The run ends\n"
+    "below it), >T C (until the head temperature rises above T degC, e.g.\n"
+    ">80.5C), MINUTES followed by min (until that minute), or end. The run ends\n"
     "when the last cut does. The strength policy finds its own reflux and does not\n"
     "read --reflux. The heat-up time is an estimate from the heat\n"
     "capacity of the charge; the energy counts heat-up and distilling.\n"
+    "\n"
+    "The head temperature is where the vapour leaving the top plate (the\n"
+    "product's strength) condenses, at the air pressure of --pressure or\n"
+    "--altitude (1013.25 hPa without them); the timeline's last column,\n"
+    "head_temperature, gives it. A temperature no vapour condenses at, at that\n"
+    "pressure (above water's boiling point, below the azeotrope's), is refused.\n"
     "\n"
     "Without --stop-product the run stops when the product falls below 20 % vol\n"
     "(the same strength by weight with --units weight), where hobby runs commonly\n"
@@ -50,6 +57,8 @@ constexpr const char* kFooter =
     "Example:\n"
     "  colmara-report batch --charge 20000 --strength 10 --plates 20 --reflux 3 \\\n"
     "      --stop-product 20 --cuts\n"
+    "  colmara-report batch --charge 20000 --strength 10 --plates 20 --reflux 3 \\\n"
+    "      --altitude 600 --cut heads:3% --cut 'hearts:>80.5C' --cut tails:end\n"
     "\n"
     "Exit status: 0 when the run ran through; 1 when a calculation failed; 2 for a\n"
     "mistake on the command line or in the setup file (a number outside its range,\n"
@@ -94,6 +103,15 @@ void DeclareRunOptions(CLI::App& batch, BatchOptions& options) {
     TextOption(batch, &BatchTexts::startTemperature, options,
                "Temperature of the charge when heating starts, degC,\n"
                "from its freezing point to its boiling point");
+    CLI::Option* pressure = TextOption(batch, &BatchTexts::pressure, options,
+                                       "Air pressure the still boils at, hPa, 300 to 1100;\n"
+                                       "1013.25 unless it or --altitude is given",
+                                       "HPA", false);
+    CLI::Option* altitude = TextOption(batch, &BatchTexts::altitude, options,
+                                       "Altitude of the still, m, instead of --pressure (the\n"
+                                       "international standard atmosphere's pressure there)",
+                                       "M", false);
+    pressure->excludes(altitude);
     TextOption(batch, &BatchTexts::every, options,
                "Minutes between timeline rows; at most " + std::to_string(kMostTimelineRows) +
                    " rows over the run");
@@ -109,12 +127,13 @@ void DeclareCutOptions(CLI::App& batch, BatchOptions& options) {
     TextOption(batch, &BatchTexts::stopBoiler, options,
                "Stop when the boiler strength falls to this", "FLOAT", false);
     TextOption(batch, &BatchTexts::stopProduct, options,
-               "Stop when the product strength falls below this; by\n"
-               "default 20 % vol (" +
+               "Stop when the product strength falls below this, or\n"
+               "with >T C when the head temperature rises above T degC;\n"
+               "by default 20 % vol (" +
                    DefaultStopByWeight() +
                    " by weight), none for no such\n"
                    "stop",
-               "FLOAT", false);
+               "FLOAT|>T C", false);
     TextOption(batch, &BatchTexts::stopAmount, options,
                "Stop once this much is collected (50ml, 40g, 3%)", "TEXT", false);
     TextOption(batch, &BatchTexts::stopAfter, options,

@@ -80,6 +80,9 @@ BatchTexts GivenOver(const CLI::App& batch, const BatchTexts& given,
         if (key.text != &BatchTexts::cuts && OptionGiven(batch, "--" + std::string(key.key)))
             base.*key.text = given.*key.text;
     if (OptionGiven(batch, "--heads") || OptionGiven(batch, "--hearts-until")) base.cuts.clear();
+    // The pressure given is the run's, whichever way the file gave its own.
+    if (OptionGiven(batch, "--pressure")) base.altitude.clear();
+    if (OptionGiven(batch, "--altitude")) base.pressure.clear();
     if (OptionGiven(batch, "--cut")) {
         base.cuts.clear();
         for (const std::string& cut : cuts) base.cuts += (base.cuts.empty() ? "" : "; ") + cut;

@@ -43,7 +43,8 @@ std::optional<BatchTexts> BatchSetupTexts(const StudySetup& setup, const std::st
 // with every batch option the command line gave laid over it as typed
 // (`given`, the --cut items in `cuts`), so the tool runs what the window's
 // batch tab runs for the same texts. The file's own cuts are not taken when
-// --cut, --heads or --hearts-until is given.
+// --cut, --heads or --hearts-until is given, nor its altitude when
+// --pressure is, nor its pressure when --altitude is.
 BatchTexts GivenOver(const CLI::App& batch, const BatchTexts& given,
                      const std::vector<std::string>& cuts, BatchTexts base);
 

@@ -30,6 +30,10 @@ struct BatchTexts {
     std::string targetStrength = "90";
     std::string maxReflux = "100";
     std::string startTemperature = "20";
+    // The run's air pressure, hPa, or the altitude it is worked out from,
+    // m; one of them at most. Neither: 1013.25 hPa.
+    std::string pressure;
+    std::string altitude;
     std::string heads = "3%";
     std::string heartsUntil = "80";
     std::string cuts;  // NAME:CONDITION; ... replacing heads, hearts and tails
@@ -81,6 +85,8 @@ inline constexpr auto kBatchTextKeys = std::to_array<BatchTextKey>({
     {"charge", &BatchTexts::charge, "Charge"},
     {"charge-unit", &BatchTexts::chargeUnit, "Charge unit"},
     {"start-temperature", &BatchTexts::startTemperature, "Start temperature"},
+    {"pressure", &BatchTexts::pressure, "Air pressure"},
+    {"altitude", &BatchTexts::altitude, "Altitude"},
     {"policy", &BatchTexts::policy, "Policy"},
     {"target-strength", &BatchTexts::targetStrength, "Target strength"},
     {"max-reflux", &BatchTexts::maxReflux, "Maximum reflux"},

@@ -25,7 +25,8 @@ TEST(BatchForm, ReadsTheLocalesDecimalSymbolAsThePoint) {
     point.stopBoiler = "1.25";
     point.stopAmount = "1.5%";
     point.stopAfter = "90.5";
-    point.cuts = "a:12.5g; b:<80.5 ;c:end";
+    point.cuts = "a:12.5g; b:<80.5 ;c:>82.5C";
+    point.altitude = "450.5";
     BatchTexts comma = point;
     comma.charge = "1500,5";
     comma.every = "7,5";
@@ -33,7 +34,8 @@ TEST(BatchForm, ReadsTheLocalesDecimalSymbolAsThePoint) {
     comma.stopBoiler = "1,25";
     comma.stopAmount = "1,5%";
     comma.stopAfter = "90,5";
-    comma.cuts = "a:12,5g; b:<80,5 ;c:end";
+    comma.cuts = "a:12,5g; b:<80,5 ;c:>82,5C";
+    comma.altitude = "450,5";
     comma.stopProduct = " ";  // a single blank: no such stop
     const BatchRequest p = BatchRequestOf(point, kTyped, StrengthUnit::Weight, {});
     const BatchRequest c = BatchRequestOf(comma, kTyped, StrengthUnit::Weight, kComma);
@@ -48,6 +50,9 @@ TEST(BatchForm, ReadsTheLocalesDecimalSymbolAsThePoint) {
     EXPECT_EQ(c.cuts[0].end.amount.value, 12.5);
     EXPECT_EQ(c.cuts[1].name, "b");
     EXPECT_EQ(c.cuts[1].end.value, 80.5);
+    EXPECT_EQ(c.cuts[2].end.value, 82.5);
+    EXPECT_EQ(c.pressureHpa, p.pressureHpa);
+    EXPECT_NEAR(static_cast<double>(c.pressureHpa), 960.0, 0.5);  // the standard atmosphere's
     EXPECT_FALSE(c.stops.productBelow.has_value());
     EXPECT_TRUE(p.stops.productBelow.has_value());  // the default stop
     // Without cuts of one's own: heads, hearts and tails; all the alcohol
@@ -59,6 +64,13 @@ TEST(BatchForm, ReadsTheLocalesDecimalSymbolAsThePoint) {
     ASSERT_EQ(d.cuts.size(), 3u);
     EXPECT_EQ(d.cuts[0].end.amount.value, 100);
     EXPECT_FALSE(d.stops.productBelow.has_value());
+    // A head temperature as the product's stop; no pressure given is 1 atm.
+    comma.stopProduct = ">95,5 C";
+    comma.altitude = " ";
+    const BatchRequest e = BatchRequestOf(comma, kTyped, StrengthUnit::Weight, kComma);
+    EXPECT_EQ(e.stops.headAbove, 95.5);
+    EXPECT_FALSE(e.stops.productBelow.has_value());
+    EXPECT_EQ(e.pressureHpa, 1013.25L);
 }
 
 // Each refusal names the field (the tab's label) and says what is wrong.
@@ -94,6 +106,18 @@ TEST(BatchForm, RefusesEachTextOutOfItsRangeNamingIt) {
          "Own cuts: cut \"heads:150ml hearts:<85\": a cut's name may not hold ':'; is a ';' "
          "missing after \"heads:150ml\"?"},
         {&BatchTexts::cuts, "heads:5", "Own cuts: cut condition \"5\": write an amount"},
+        {&BatchTexts::pressure, "1200", "Air pressure: 1200 hPa is outside 300 to 1100 hPa"},
+        {&BatchTexts::pressure, "hpa", "Air pressure: 'hpa' is not a number"},
+        // 10 km up the standard atmosphere gives some 265 hPa.
+        {&BatchTexts::altitude, "10000",
+         "Altitude: 10000 m gives a pressure outside 300 to 1100 hPa"},
+        // Water condenses at 100.04 degC at 1 atm in the model, the azeotrope near 78.16.
+        {&BatchTexts::cuts, "hearts:>100.5C",
+         "Own cuts: cut hearts: no vapour condenses at 100.5 degC at 1013.25 hPa: the head "
+         "reads from 78.16 degC (the azeotrope) to 100.04 degC (water)"},
+        {&BatchTexts::cuts, "hearts:>78C", "Own cuts: cut hearts: no vapour condenses at 78 degC"},
+        {&BatchTexts::stopProduct, ">101C", "Stop at product strength: no vapour condenses at 101"},
+        {&BatchTexts::stopProduct, ">95", "Stop at product strength: head temperature \">95\""},
         // Ice at -20 (the charge of 10 % by weight freezes near -4 degC),
         // and above the model's boiling temperature of the charge.
         {&BatchTexts::startTemperature, "-20",
@@ -131,9 +155,13 @@ TEST(BatchForm, RefusesStrengthsOutsideTheirRangeInEitherUnit) {
         {"10", StrengthUnit::Weight, strength, "Target strength: 100.5 is outside 0 to 100 %"},
         // No alcohol: the column has nothing to enrich, and its solve
         // divides by zero.
-        {"0", StrengthUnit::Weight, {},
+        {"0",
+         StrengthUnit::Weight,
+         {},
          "Boiler strength: a charge of 0 % holds no alcohol to distil; give a strength above 0"},
-        {"-0.0", StrengthUnit::Volume, {},
+        {"-0.0",
+         StrengthUnit::Volume,
+         {},
          "Boiler strength: a charge of 0 % holds no alcohol to distil; give a strength above 0"},
     };
     for (const auto& c : cases) {
@@ -162,6 +190,21 @@ TEST(BatchForm, NamesTheToolsOptionsWhenAskedTo) {
             }
         },
         StudyError);
+}
+
+// A pressure and an altitude typed both: the run does not choose for the user.
+TEST(BatchForm, TakesThePressureOrTheAltitudeNotBoth) {
+    BatchTexts texts;
+    texts.pressure = "950";
+    texts.altitude = "100";
+    try {
+        BatchRequestOf(texts, kTyped, StrengthUnit::Weight, {}, BatchOption);
+        ADD_FAILURE() << "read";
+    } catch (const StudyError& e) {
+        EXPECT_EQ(e.Message(), "--altitude: give the air pressure or the altitude, not both");
+    }
+    texts.altitude.clear();
+    EXPECT_EQ(BatchRequestOf(texts, kTyped, StrengthUnit::Weight, {}).pressureHpa, 950);
 }
 
 // Without a stop typed, the product stop is 20 % by volume whatever the unit

@@ -28,6 +28,9 @@ TEST(CutConditions, ReadWhatUsersWrite) {
                           Case{"40.5g", CutEnd::Amount, AmountUnit::Grams, 40.5},
                           Case{"3%", CutEnd::Amount, AmountUnit::AlcoholShare, 3},
                           Case{"<80", CutEnd::ProductBelow, AmountUnit::Grams, 80},
+                          Case{">80.5C", CutEnd::HeadAbove, AmountUnit::Grams, 80.5},
+                          // Blanks and the degree sign, as thermometers are labelled.
+                          Case{"> 78.25 \u00b0C", CutEnd::HeadAbove, AmountUnit::Grams, 78.25},
                           Case{"90min", CutEnd::Minute, AmountUnit::Grams, 90},
                           Case{"end", CutEnd::RunEnd, AmountUnit::Grams, 0}}) {
         SCOPED_TRACE(c.text);
@@ -43,8 +46,9 @@ TEST(CutConditions, ReadWhatUsersWrite) {
     const BatchCut spaced = ParseCut(" heads : 50ml ");
     EXPECT_EQ(spaced.name, "heads");
     EXPECT_EQ(spaced.end.amount.value, 50);
-    for (const char* bad : {"", "ml", "50", "50 ml", "-5g", "120%", "<", "<101", "<x", "-1min",
-                            "5kg", "nan%", "inf g", "endless"}) {
+    for (const char* bad : {"",    "ml",     "50",     "50 ml", "-5g",   "120%",    "<", "<101",
+                            "<x",  "-1min",  "5kg",    "nan%",  "inf g", "endless", ">", ">C",
+                            ">80", ">80.5F", ">80.5c", ">x C",  ">infC", ">1e400C"}) {
         SCOPED_TRACE(bad);
         EXPECT_THROW(ParseCutCondition(bad), StudyError);
     }

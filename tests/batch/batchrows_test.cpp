@@ -190,10 +190,11 @@ TEST(BatchRows, HeadersFollowTheUnitAsASweepDoes) {
     const BatchRow row;
     EXPECT_EQ(CsvHeader(BatchRowRecord(row, StrengthUnit::Weight)),
               "time_min,power,strength,plates,reflux,boiler_mass,boiler_temperature,"
-              "product_strength,product_amount,collected,cut\r\n");
+              "product_strength,product_amount,collected,cut,head_temperature\r\n");
     EXPECT_EQ(CsvHeader(BatchRowRecord(row, StrengthUnit::Volume)),
               "time_min,power,strength_vol,strength,plates,reflux,boiler_mass,"
-              "boiler_temperature,product_strength_vol,product_amount,collected,cut\r\n");
+              "boiler_temperature,product_strength_vol,product_amount,collected,cut,"
+              "head_temperature\r\n");
     EXPECT_EQ(CsvHeader(CutRecord({})),
               "name,start_min,end_min,mass_g,volume_ml,strength,strength_vol,ethanol_g\r\n");
 }

@@ -90,8 +90,9 @@ TEST(BatchCommand, RunsTheBatchTabOfASetupFile) {
     BatchTexts texts;
     texts.charge = "8000";
     texts.chargeUnit = "g";
-    texts.cuts = "foreshots: 40ml; hearts:<75,5 ;tails:end";
+    texts.cuts = "foreshots: 40ml; hearts:<75,5 ;late: >85,5C;tails:end";
     texts.stopProduct = "30";
+    texts.altitude = "450,5";
     texts.every = "12,5";
     const StudySetup setup{{"1500", "12", "8", "2"}, StrengthUnit::Volume, texts};
     const std::filesystem::path file =
@@ -113,6 +114,12 @@ TEST(BatchCommand, RunsTheBatchTabOfASetupFile) {
     EXPECT_EQ(CallCompanion({"batch", "--setup", file.string(), "--every", "20", "--heads", "60ml"},
                             comma)
                   .out,
+              tabRun(overridden));
+    // A pressure given replaces the file's altitude rather than clash with it.
+    overridden = texts;
+    overridden.pressure = "990";
+    overridden.altitude.clear();
+    EXPECT_EQ(CallCompanion({"batch", "--setup", file.string(), "--pressure", "990"}, comma).out,
               tabRun(overridden));
 
     // The file's batch strengths are by volume: by weight they would mean
@@ -198,6 +205,16 @@ TEST(BatchCommand, ExitsWithTheStatusOfEachFault) {
          2,
          "is a ';' missing after \"heads:150ml\"?"},
         {{"batch", "--charge", "9", "--policy", "strength"}, 2, "needs --target-strength"},
+        {{"batch", "--charge", "9", "--pressure", "1200"},
+         2,
+         "--pressure: 1200 hPa is outside 300 to 1100 hPa"},
+        {{"batch", "--charge", "9", "--pressure", "950", "--altitude", "100"},
+         2,
+         "--pressure excludes --altitude"},
+        // At 3000 m water boils near 90 degC: a head never reads 95 there.
+        {{"batch", "--charge", "9", "--altitude", "3000", "--cut", "hearts:>95C"},
+         2,
+         "--cut: cut hearts: no vapour condenses at 95 degC at 701.09 hPa"},
         {{"batch", "--charge", "9", "--strength", "0"}, 2, "--strength: a charge of 0 % holds no"},
         {{"batch"}, 2, "--charge is required"},
         {{"batch", "--charge", "900", "--plates", "3", "--policy", "strength", "--target-strength",

@@ -41,6 +41,12 @@ const Entry kEntries[] = {
     {&BatchTexts::chargeUnit, "Charge unit", "Charge unit", "ml at 20 °C, or g"},
     {&BatchTexts::startTemperature, "Start te&mperature, °C", "Start temperature",
      "Temperature of the charge when heating starts (for the heat-up estimate)"},
+    {&BatchTexts::pressure, "Air pressure, hPa", "Air pressure",
+     "Air pressure the still boils at, 300 to 1100 hPa, for the head temperatures; empty: "
+     "1013.25 hPa, or the altitude's"},
+    {&BatchTexts::altitude, "Altitude, m", "Altitude",
+     "Altitude of the still instead of the air pressure (the standard atmosphere's "
+     "pressure there); empty: the air pressure's"},
     {&BatchTexts::policy, "Polic&y", "Policy",
      "Constant reflux ratio (the window's), or a reflux that rises to hold a target "
      "strength"},
@@ -54,12 +60,13 @@ const Entry kEntries[] = {
      "Hearts end when the product strength falls below this; tails follow to the end"},
     {&BatchTexts::cuts, "Own cuts", "Own cuts",
      "Your own cuts in order, NAME:CONDITION separated by ';' (e.g. heads:40g; hearts:<85; "
-     "tails:end); a CONDITION is an amount, <STRENGTH, MINUTESmin or end. Empty: heads, "
-     "hearts and tails"},
+     "tails:end); a CONDITION is an amount, <STRENGTH, >T C (the head temperature rises above "
+     "T °C), MINUTESmin or end. Empty: heads, hearts and tails"},
     {&BatchTexts::stopBoiler, "Stop at boiler", "Stop at boiler strength",
      "Stop when the boiler strength falls to this; empty for no such stop"},
     {&BatchTexts::stopProduct, "Stop at product", "Stop at product strength",
-     "Stop when the product strength falls below this; empty for no such stop"},
+     "Stop when the product strength falls below this, or with >T C when the head "
+     "temperature rises above T °C; empty for no such stop"},
     {&BatchTexts::stopAmount, "Stop at amount", "Stop at amount collected",
      "Stop once this much is collected (50ml, 40g, 3%); empty for no such stop"},
     {&BatchTexts::stopAfter, "Stop after, min", "Stop after minutes",
