@@ -60,10 +60,9 @@ std::vector<std::string> BatchArgs(const InputTexts& typed, StrengthUnit unit,
     if (texts.policy == "strength")
         args.insert(args.end(), {"--target-strength", texts.targetStrength});
     const std::pair<const char*, const std::string*> optional[] = {
-        {"--stop-boiler", &texts.stopBoiler},
-        {"--stop-product", &texts.stopProduct},
-        {"--stop-amount", &texts.stopAmount},
-        {"--stop-after", &texts.stopAfter}};
+        {"--stop-boiler", &texts.stopBoiler}, {"--stop-product", &texts.stopProduct},
+        {"--stop-amount", &texts.stopAmount}, {"--stop-after", &texts.stopAfter},
+        {"--pressure", &texts.pressure},      {"--altitude", &texts.altitude}};
     for (const auto& [option, text] : optional)
         if (!text->empty()) args.insert(args.end(), {option, *text});
     std::istringstream cuts(texts.cuts);
@@ -129,6 +128,11 @@ TEST(BatchRunPanel, CurvesAndTableAreTheCompanionToolsRun) {
     own.cuts = "foreshots:30g; hearts:<85; feints:<40";
     own.stopBoiler = "1.5";
     own.every = "7.5";
+    // Cut and stopped by the head thermometer, 600 m up.
+    BatchTexts head;
+    head.altitude = "600";
+    head.cuts = "heads:3%; hearts:>80.5C; tails:end";
+    head.stopProduct = ">96C";
     const struct {
         InputTexts typed;
         StrengthUnit unit;
@@ -136,6 +140,7 @@ TEST(BatchRunPanel, CurvesAndTableAreTheCompanionToolsRun) {
     } cases[] = {
         {{"1500", "10", "20", "3"}, StrengthUnit::Weight, BatchTexts{}},
         {{"2000", "12.5", "8", "2.5"}, StrengthUnit::Volume, own},
+        {{"1500", "10", "20", "3"}, StrengthUnit::Volume, head},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.strength);

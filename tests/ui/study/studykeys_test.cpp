@@ -80,10 +80,10 @@ class StudyKeysTest : public test::StudyWindowFixture {
                 {"Column profile chart"},
                 {"McCabe-Thiele diagram", "Published data"},
                 {},
-                {"Charge", "Charge unit", "Start temperature", "Policy", "Heads", "Hearts until",
-                 "Own cuts", "Stop at boiler strength", "Stop at product strength",
-                 "Stop at amount collected", "Stop after minutes", "Timeline interval",
-                 "Batch run chart", "Cut table"},
+                {"Charge", "Charge unit", "Start temperature", "Air pressure", "Altitude", "Policy",
+                 "Heads", "Hearts until", "Own cuts", "Stop at boiler strength",
+                 "Stop at product strength", "Stop at amount collected", "Stop after minutes",
+                 "Timeline interval", "Batch run chart", "Cut table"},
                 {"Compare chart", "Pinned runs", "Pin this run"}}
                 .at(tab);
         const QRect run = OnWindow(Sweep().findChild<QPushButton*>("", Qt::FindDirectChildrenOnly));
