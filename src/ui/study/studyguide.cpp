@@ -77,10 +77,17 @@ than the maximum reflux, the run goes on at the maximum and the product
 weakens.</p>
 <p><b>Cuts.</b> Each cut ends at a CONDITION: an amount of product
 (<tt>50ml</tt>, <tt>40g</tt>), a share of the charge's alcohol
-(<tt>3%</tt>), the product falling below a strength (<tt>&lt;80</tt>), a minute
+(<tt>3%</tt>), the product falling below a strength (<tt>&lt;80</tt>), the
+head temperature rising above a temperature (<tt>&gt;80.5C</tt>), a minute
 from the start of heating (<tt>90min</tt>), or the end of the run
 (<tt>end</tt>). The run ends when the last cut does or a stop is met, the
-earlier of the two.</p>
+earlier of the two; the product's stop also takes a head temperature
+(<tt>&gt;96C</tt>).</p>
+<p><b>Head temperature.</b> What a thermometer at the column's head reads:
+where the product's vapour condenses, at the air pressure typed (or the
+standard atmosphere's at the altitude typed; 1013.25 hPa when neither is). A
+real head thermometer reads a little low. A temperature no vapour condenses at
+there is refused.</p>
 <p><b>Boiler empty.</b> With no stop that is ever met, the run goes on until the
 alcohol counts as spent (0.01 % by weight in the boiler) and then takes the
 water left at that rate: "boiler empty" means that. What comes over then has
