@@ -18,8 +18,11 @@ namespace colmara {
 
 struct BatchRunPanel::FieldEntry {
     std::string BatchTexts::*text;
-    // With a mnemonic where a letter is free of the window's; a label
-    // without one is no buddy, so Alt never reaches a field it does not name.
+    // With a mnemonic of its own: the window's menus, inputs and tabs leave
+    // fourteen letters (D E G I J K L M O Q V X Y Z), and some labels are
+    // worded to hold theirs. There is none left for the air pressure and the
+    // altitude; a label without one is no buddy, so Alt never reaches a
+    // field it does not name.
     const char* label;
     const char* name;  // the accessible name
     const char* tip;
@@ -37,8 +40,8 @@ bool IsChoice(std::string BatchTexts::*text) {
 // The form's rows, in kBatchTextKeys order. A label of a text that holds
 // strengths gets the unit they are typed in.
 const Entry kEntries[] = {
-    {&BatchTexts::charge, "Char&ge", "Charge", "Amount in the boiler at the start"},
-    {&BatchTexts::chargeUnit, "Charge unit", "Charge unit", "ml at 20 °C, or g"},
+    {&BatchTexts::charge, "Charge &quantity", "Charge", "Amount in the boiler at the start"},
+    {&BatchTexts::chargeUnit, "Char&ge unit", "Charge unit", "ml at 20 °C, or g"},
     {&BatchTexts::startTemperature, "Start te&mperature, °C", "Start temperature",
      "Temperature of the charge when heating starts (for the heat-up estimate)"},
     {&BatchTexts::pressure, "Air pressure, hPa", "Air pressure",
@@ -50,26 +53,27 @@ const Entry kEntries[] = {
     {&BatchTexts::policy, "Polic&y", "Policy",
      "Constant reflux ratio (the window's), or a reflux that rises to hold a target "
      "strength"},
-    {&BatchTexts::targetStrength, "Targ&et strength", "Target strength",
-     "Product strength the strength policy holds, in the window's unit"},
+    {&BatchTexts::targetStrength, "Ad&just reflux to hold", "Target strength",
+     "Target strength: the product strength the strength policy holds by adjusting the reflux, "
+     "in the window's unit"},
     {&BatchTexts::maxReflux, "Ma&ximum reflux", "Maximum reflux",
      "Highest reflux ratio the strength policy goes to; the run then goes on at it"},
-    {&BatchTexts::heads, "Hea&ds", "Heads",
+    {&BatchTexts::heads, "Heads si&ze", "Heads",
      "The first product: 50ml, 40g, or 3% of the charge's alcohol"},
     {&BatchTexts::heartsUntil, "Hearts unt&il", "Hearts until",
      "Hearts end when the product strength falls below this; tails follow to the end"},
-    {&BatchTexts::cuts, "Own cuts", "Own cuts",
+    {&BatchTexts::cuts, "&Own cuts", "Own cuts",
      "Your own cuts in order, NAME:CONDITION separated by ';' (e.g. heads:40g; hearts:<85; "
      "tails:end); a CONDITION is an amount, <STRENGTH, >T C (the head temperature rises above "
      "T °C), MINUTESmin or end. Empty: heads, hearts and tails"},
-    {&BatchTexts::stopBoiler, "Stop at boiler", "Stop at boiler strength",
+    {&BatchTexts::stopBoiler, "Stop at boi&ler", "Stop at boiler strength",
      "Stop when the boiler strength falls to this; empty for no such stop"},
-    {&BatchTexts::stopProduct, "Stop at product", "Stop at product strength",
+    {&BatchTexts::stopProduct, "Stop at pro&duct", "Stop at product strength",
      "Stop when the product strength falls below this, or with >T C when the head "
      "temperature rises above T °C; empty for no such stop"},
-    {&BatchTexts::stopAmount, "Stop at amount", "Stop at amount collected",
+    {&BatchTexts::stopAmount, "Stop at amount ta&ken", "Stop at amount collected",
      "Stop once this much is collected (50ml, 40g, 3%); empty for no such stop"},
-    {&BatchTexts::stopAfter, "Stop after, min", "Stop after minutes",
+    {&BatchTexts::stopAfter, "Stop aft&er, min", "Stop after minutes",
      "Stop this many minutes after heating starts; empty for no such stop"},
     {&BatchTexts::every, "Timeline e&very, min", "Timeline interval",
      "Minutes between the timeline's rows (the chart's points)"},
@@ -108,6 +112,8 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
     table_->setColumnCount(static_cast<int>(CutRecord({}).size()));
     table_->setHorizontalHeaderLabels(CutHeaders());
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the table rather than walk its cells; the arrows walk them.
+    table_->setTabKeyNavigation(false);
     table_->verticalHeader()->setVisible(false);
     table_->setAccessibleName(QStringLiteral("Cut table"));
     // The style's own focus mark is faint on an empty table; this one shows.

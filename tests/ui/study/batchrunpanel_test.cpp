@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -290,8 +291,9 @@ TEST(BatchRunPanel, AFailedRunGreysTheCurvesAndExportsNothing) {
     }
 }
 
-// Tab walks the form from the top, then the chart and the table; every
-// control has a name and a tip.
+// Tab walks the form from the top, then the chart and the table, and
+// leaves the table; every control has a name, a tip and a label whose
+// mnemonic letter reaches it.
 TEST(BatchRunPanel, TabFollowsTheScreenAndEveryControlIsNamed) {
     BatchRunPanel panel(kPoint);
     panel.resize(1000, 700);
@@ -308,12 +310,23 @@ TEST(BatchRunPanel, TabFollowsTheScreenAndEveryControlIsNamed) {
         SCOPED_TRACE(w->accessibleName().toStdString());
         EXPECT_FALSE(w->accessibleName().isEmpty());
         EXPECT_FALSE(w->toolTip().isEmpty());
+        const QLabel& label = panel.Label(kBatchTextKeys[i].text);
+        EXPECT_EQ(label.buddy(), w);
+        EXPECT_TRUE(label.text().contains(QRegularExpression(QStringLiteral("&[A-Za-z]"))))
+            << label.text().toStdString();
         if (i > 0) {
             EXPECT_GT(w->mapTo(&panel, QPoint()).y(), chain[i - 1]->mapTo(&panel, QPoint()).y());
         }
     }
     EXPECT_EQ(chain[kBatchTextKeys.size()], panel.ExportChart());
     EXPECT_EQ(chain.back(), &panel.Table());
+    panel.ShowCase(CaseOf({"1500", "10", "20", "3"}, StrengthUnit::Weight));
+    Settle(panel);
+    panel.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&panel));
+    panel.Table().setFocus(Qt::TabFocusReason);
+    QTest::keyClick(&panel.Table(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), &panel.Table());
 }
 
 }  // namespace
