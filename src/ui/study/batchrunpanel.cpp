@@ -12,6 +12,7 @@
 #include "batch/batchrecords.h"
 #include "study/studyerror.h"
 #include "studyview/batchtabrules.h"
+#include "studyview/cuttable.h"
 #include "studyview/studychart.h"
 
 namespace colmara {
@@ -79,13 +80,6 @@ const Entry kEntries[] = {
      "Minutes between the timeline's rows (the chart's points)"},
 };
 
-// Every column of the cut table, in the companion tool's order.
-QStringList CutHeaders() {
-    QStringList headers;
-    for (const Cell& cell : CutRecord({})) headers << QString::fromLatin1(cell.key);
-    return headers;
-}
-
 }  // namespace
 
 std::size_t BatchRunPanel::IndexOf(std::string BatchTexts::*text) {
@@ -109,8 +103,10 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
       table_(new QTableWidget(this)),
       summary_(new QLabel(this)),
       progress_(new QProgressBar(this)) {
-    table_->setColumnCount(static_cast<int>(CutRecord({}).size()));
-    table_->setHorizontalHeaderLabels(CutHeaders());
+    table_->setColumnCount(static_cast<int>(CutTableHeaders(unit_).size()));
+    // Columns as wide as their numbers, not their headers' words.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    FillTable();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Tab leaves the table rather than walk its cells; the arrows walk them.
     table_->setTabKeyNavigation(false);
@@ -385,22 +381,25 @@ void BatchRunPanel::Finished(const BatchOutcome& outcome) {
     current_ = true;
     cuts_.clear();
     for (const CutResult& cut : run.cuts) cuts_.push_back(CutRecord(cut));
+    shownCuts_ = run.cuts;
     FillTable();
     SetSummary(QString::fromStdString(BatchSummary(run, settings_)));
 }
 
 void BatchRunPanel::FillTable() {
-    table_->setRowCount(static_cast<int>(cuts_.size()));
+    QStringList headers;
+    for (const std::string& header : CutTableHeaders(shownUnit_))
+        headers << QString::fromStdString(header);
+    table_->setHorizontalHeaderLabels(headers);
+    // The rows follow the table that exports; none while it is empty.
+    table_->setRowCount(cuts_.empty() ? 0 : static_cast<int>(shownCuts_.size()));
     for (int row = 0; row < table_->rowCount(); ++row) {
-        const Record& record = cuts_[static_cast<std::size_t>(row)];
-        for (int column = 0; column < static_cast<int>(record.size()); ++column) {
-            const Cell& cell = record[static_cast<std::size_t>(column)];
-            std::string text = cell.value.value_or("");
-            // Numbers show with the window's decimal symbol; exports keep '.'.
-            if (cell.number && !text.empty())
-                text = FormatExtended("0.00", ParseExtended(text, {}), settings_);
-            table_->setItem(row, column, new QTableWidgetItem(QString::fromStdString(text)));
-        }
+        const auto cells =
+            CutTableCells(shownCuts_[static_cast<std::size_t>(row)], shownUnit_, settings_);
+        for (int column = 0; column < static_cast<int>(cells.size()); ++column)
+            table_->setItem(row, column,
+                            new QTableWidgetItem(
+                                QString::fromStdString(cells[static_cast<std::size_t>(column)])));
     }
 }
 

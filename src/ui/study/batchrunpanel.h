@@ -108,10 +108,11 @@ class BatchRunPanel : public StudyPanel {
     double share_ = 0;  // of the run being calculated
     BatchRunner runner_;
     bool haveCase_ = false;
-    bool stale_ = false;        // the texts changed while the tab was hidden
-    std::string refusal_;       // why the last run asked for has nothing to show
-    bool current_ = false;      // the run shown is that of the newest texts
-    std::vector<Record> cuts_;  // the cut table shown; empty while not current
+    bool stale_ = false;                // the texts changed while the tab was hidden
+    std::string refusal_;               // why the last run asked for has nothing to show
+    bool current_ = false;              // the run shown is that of the newest texts
+    std::vector<Record> cuts_;          // the cut table exported; empty while not current
+    std::vector<CutResult> shownCuts_;  // the cuts of the run shown
     StrengthUnit shownUnit_ = StrengthUnit::Weight;
 };
 
