@@ -99,7 +99,56 @@ ChartLayout TChart::CalcLayout(TChartCanvas& canvas, const Rect& bounds) const {
 
     layout.SeriesClip = layout.ChartRect;
     if (ClipPoints) layout.SeriesClip.Bottom += 1;
+    layout.EndLabels = PlaceEndLabels(canvas, layout);
     return layout;
+}
+
+void TChart::Align(ChartLayout& layout, Rect& chartRect) const {
+    const auto shift = [&layout](AxisSide side, int by) {
+        AxisLayout& a = layout.Axis(side);
+        a.RoomStart += by;
+        a.PosLabels += by;
+    };
+    // Only inwards: the axes keep at least the room they asked for.
+    if (AlignLeft && *AlignLeft > chartRect.Left && *AlignLeft < chartRect.Right) {
+        shift(AxisSide::Left, *AlignLeft - chartRect.Left);
+        chartRect.Left = *AlignLeft;
+    }
+    if (AlignRight && *AlignRight<chartRect.Right&& * AlignRight> chartRect.Left) {
+        shift(AxisSide::Right, *AlignRight - chartRect.Right);
+        chartRect.Right = *AlignRight;
+    }
+}
+
+std::vector<EndLabelLayout> TChart::PlaceEndLabels(TChartCanvas& canvas,
+                                                   const ChartLayout& layout) const {
+    constexpr int kGap = 3;  // pixels between a line and its label
+    const Rect& plot = layout.ChartRect;
+    std::vector<EndLabelLayout> placed;
+    for (std::size_t i = 0; i < seriesList_.size(); ++i) {
+        const TChartSeries& s = *seriesList_[i];
+        if (!s.Active || s.EndLabel.empty() || s.Count() == 0) continue;
+        const int last = s.Count() - 1;
+        const int x = s.CalcXPos(last, layout.Axis(s.HorizAxis()->Side()).Scale);
+        const int y = s.CalcYPos(last, layout.Axis(s.VertAxis()->Side()).Scale);
+        const ChartFont font;
+        const int w = canvas.TextWidth(font, s.EndLabel);
+        const int h = canvas.TextHeight(font, s.EndLabel);
+        const int left = x + kGap + w <= plot.Right ? x + kGap : x - kGap - w;
+        Rect box{left, std::max(y, plot.Top) + kGap, left + w, std::max(y, plot.Top) + kGap + h};
+        const auto overlaps = [&box](const EndLabelLayout& other) {
+            const Rect& o = other.Box;
+            return box.Left < o.Right && o.Left < box.Right && box.Top < o.Bottom &&
+                   o.Top < box.Bottom;
+        };
+        while (std::any_of(placed.begin(), placed.end(), overlaps) &&
+               box.Bottom + h <= plot.Bottom) {
+            box.Top += h;
+            box.Bottom += h;
+        }
+        placed.push_back({static_cast<int>(i), box, s.EndLabel});
+    }
+    return placed;
 }
 
 void TChart::LayoutAxes(ChartLayout& layout, TChartCanvas& canvas) const {
@@ -120,6 +169,7 @@ void TChart::LayoutAxes(ChartLayout& layout, TChartCanvas& canvas) const {
         axes_[i].ReserveRoom(layout.Axes[i], r, canvas, seriesList_, settings_);
         chartRect = ClampChartRect(r, layout.Bounds);
     }
+    Align(layout, chartRect);
     layout.ChartRect = chartRect;
     for (std::size_t i = 0; i < AxisCount; ++i) {
         AxisLayout& a = layout.Axes[i];
@@ -158,6 +208,13 @@ void TChart::DrawLayout(TChartCanvas& canvas, const ChartLayout& layout) const {
         canvas.SetClip(layout.SeriesClip);
         s->DrawAllValues(canvas, layout.Axis(s->HorizAxis()->Side()).Scale,
                          layout.Axis(s->VertAxis()->Side()).Scale);
+        canvas.ClearClip();
+    }
+    for (const EndLabelLayout& label : layout.EndLabels) {
+        ChartFont font;
+        font.Color = seriesList_[static_cast<std::size_t>(label.Series)]->SeriesColor;
+        canvas.SetClip(layout.SeriesClip);
+        canvas.TextOut(label.Box.Left, label.Box.Top, label.Text, TextAlign::Left, font);
         canvas.ClearClip();
     }
 }

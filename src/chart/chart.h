@@ -24,6 +24,14 @@ enum class MouseButton { mbLeft, mbRight, mbMiddle };
 
 inline constexpr std::size_t AxisCount = 5;
 
+// A series' end label as placed: its text's box, top-left anchored.
+struct EndLabelLayout {
+    int Series = 0;  // position in the chart's series list
+    Rect Box;
+    std::string Text;
+    bool operator==(const EndLabelLayout&) const = default;
+};
+
 // Everything one paint draws and the mouse hits, computed from the chart's
 // settings, its series and the canvas' text metrics before anything is drawn.
 struct ChartLayout {
@@ -34,6 +42,9 @@ struct ChartLayout {
     // Every axis in list order; only the used ones have positions and labels.
     std::array<AxisLayout, AxisCount> Axes;
     Rect SeriesClip;
+    // Right of its series' last point, or left of it where the plot ends,
+    // and moved down past every label placed before it.
+    std::vector<EndLabelLayout> EndLabels;
 
     const AxisLayout& Axis(AxisSide side) const { return Axes[SideIndex(side)]; }
     AxisLayout& Axis(AxisSide side) { return Axes[SideIndex(side)]; }
@@ -58,6 +69,12 @@ class TChart {
     bool ClipPoints = true;
     int ZoomMinimumPixels = 16;
     double WheelShare = 0.03;  // of an axis' range per wheel notch
+
+    // The plotting rectangle's left and right edges as another chart's, so
+    // two charts stacked share their horizontal axis; each is honoured
+    // where it leaves the axes on that side their room.
+    std::optional<int> AlignLeft;
+    std::optional<int> AlignRight;
 
     TChartTitle Title;
     TChartLegend Legend;
@@ -120,6 +137,11 @@ class TChart {
     void Adopt(std::unique_ptr<TChartSeries> series);
     bool AxisUsed(const TChartAxis& axis) const;
     void LayoutAxes(ChartLayout& layout, TChartCanvas& canvas) const;
+    // Moves the plotting rectangle's edges to AlignLeft and AlignRight, and
+    // the axes on those sides with them.
+    void Align(ChartLayout& layout, Rect& chartRect) const;
+    std::vector<EndLabelLayout> PlaceEndLabels(TChartCanvas& canvas,
+                                               const ChartLayout& layout) const;
     // A mouse range change: the axis stops scaling itself and the last
     // layout's scale follows at once, for the next mouse event.
     void FixRange(TChartAxis& axis, double minimum, double maximum);

@@ -31,6 +31,9 @@ class TChartSeries {
     // The series' name in a legend that lists series.
     std::string Title;
     bool ShowInLegend = true;
+    // A name written on the plot beside the series' last point (the top end
+    // of a vertical line), in the series' colour; none when empty.
+    std::string EndLabel;
     std::string ValueFormat = "#,##0.###";
 
     TChartValueList XValues;

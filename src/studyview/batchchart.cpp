@@ -1,6 +1,7 @@
 #include "studyview/batchchart.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "studyview/studychart.h"
 
@@ -12,25 +13,56 @@ constexpr ColorValue kProductColour = clRed;
 constexpr ColorValue kBoilerColour = clBlue;
 constexpr ColorValue kCollectedColour = clBlack;
 constexpr ColorValue kCutColour = 0x808080;
+constexpr ColorValue kRefluxColour = 0x008000;
 
 }  // namespace
 
-BatchChart::BatchChart(TChart& chart)
+BatchChart::BatchChart(TChart& chart, TChart& reflux)
     : chart_(chart),
+      refluxChart_(reflux),
       product_(AddLine(chart, "Product strength", kProductColour)),
       boiler_(AddLine(chart, "Boiler strength", kBoilerColour)),
-      collected_(AddLine(chart, "Collected", kCollectedColour, PenStyle::psDash)) {
+      collected_(AddLine(chart, "Collected", kCollectedColour, PenStyle::psDash)),
+      reflux_(AddLine(reflux, "Reflux ratio", kRefluxColour)) {
     SetUpStudyChart(chart, "A batch run over time");
     collected_.SetAxes(&chart.BottomAxis(), &chart.RightAxis());
     chart.BottomAxis().Title = "Minutes from the start of heating";
     chart.RightAxis().Title = "Collected, g";
+    // The panel reads its time off the chart above: no title, no legend,
+    // and a short axis title.
+    SetUpStudyChart(reflux, "");
+    reflux.Legend.Visible = false;
+    reflux.MarginTop = reflux.MarginBottom = 2;
+    reflux.LeftAxis().Title = "Reflux";
     Scale({}, StrengthUnit::Weight);
 }
 
-void BatchChart::Show(const BatchResult& result, StrengthUnit unit) {
+void BatchChart::AlignReflux() {
+    const Rect& above = chart_.ChartRect();
+    if (refluxChart_.AlignLeft == above.Left && refluxChart_.AlignRight == above.Right) return;
+    refluxChart_.AlignLeft = above.Left;
+    refluxChart_.AlignRight = above.Right;
+    refluxChart_.Invalidate();
+}
+
+std::optional<double> BatchChart::RefluxAt(double minute) const {
+    std::optional<double> nearest;
+    double distance = 0;
+    for (int i = 0; i < reflux_.Count(); ++i) {
+        const double d = std::fabs(reflux_.XValues[i] - minute);
+        if (nearest && !(d < distance)) continue;
+        nearest = reflux_.YValues[i];
+        distance = d;
+    }
+    return nearest;
+}
+
+void BatchChart::Show(const BatchResult& result, StrengthUnit unit,
+                      const FormatSettings& settings) {
     product_.Clear();
     boiler_.Clear();
     collected_.Clear();
+    reflux_.Clear();
     for (TXYLineSeries* line : cutLines_) chart_.RemoveSeries(*line);
     cutLines_.clear();
     for (const BatchRow& row : result.timeline) {
@@ -40,6 +72,7 @@ void BatchChart::Show(const BatchResult& result, StrengthUnit unit) {
         if (const auto boiler = StrengthIn(unit, row.boilerPercent))
             boiler_.AddXY(minute, static_cast<double>(*boiler));
         collected_.AddXY(minute, static_cast<double>(row.collected));
+        reflux_.AddXY(minute, static_cast<double>(ParseExtended(row.inputs.reflux, settings)));
     }
     // Every cut after the first begins on a line of its own; the first
     // begins with distilling.
@@ -47,6 +80,9 @@ void BatchChart::Show(const BatchResult& result, StrengthUnit unit) {
         const double minute = static_cast<double>(result.cuts[i].startMinute);
         auto& line = AddSeries(chart_, result.cuts[i].name + " begins", kCutColour);
         line.LinePen.Style = PenStyle::psDash;
+        // Named on the plot, beside its top end, rather than in the legend.
+        line.EndLabel = result.cuts[i].name;
+        line.ShowInLegend = false;
         line.AddXY(minute, 0);
         line.AddXY(minute, 100);
         cutLines_.push_back(&line);
@@ -59,7 +95,9 @@ void BatchChart::Grey(bool grey) {
     product_.SeriesColor = CurveColor(kProductColour, !grey);
     boiler_.SeriesColor = CurveColor(kBoilerColour, !grey);
     collected_.SeriesColor = CurveColor(kCollectedColour, !grey);
+    reflux_.SeriesColor = CurveColor(kRefluxColour, !grey);
     chart_.Invalidate();
+    refluxChart_.Invalidate();
 }
 
 void BatchChart::Scale(const BatchResult& result, StrengthUnit unit) {
@@ -67,6 +105,10 @@ void BatchChart::Scale(const BatchResult& result, StrengthUnit unit) {
     const double end =
         result.timeline.empty() ? 1 : static_cast<double>(result.timeline.back().minute);
     SetAxisRange(chart_.BottomAxis(), 0, end);
+    SetAxisRange(refluxChart_.BottomAxis(), 0, end);
+    double most = 1;
+    for (int i = 0; i < reflux_.Count(); ++i) most = std::max(most, reflux_.YValues[i]);
+    SetAxisRange(refluxChart_.LeftAxis(), 0, most);
     std::vector<double> strengths;
     for (const TXYLineSeries* curve : {&product_, &boiler_})
         for (int i = 0; i < curve->Count(); ++i) strengths.push_back(curve->YValues[i]);

@@ -1,41 +1,53 @@
 // The batch tab's chart: a run over time from the start of heating, with
 // the product's and the boiler's strength on the left axis, the amount
 // collected on the right, and each cut's beginning as a dashed vertical line
-// named in the legend. No Qt here, so it is laid out and checked like the
-// other study charts.
+// named on the plot; and below it a panel of the reflux ratio over the same
+// time, its plotting area aligned under the chart's. No Qt here, so it is
+// laid out and checked like the other study charts.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "batch/batchresult.h"
 #include "chart/chart.h"
+#include "runtime/numconv.h"
 #include "study/strengthunit.h"
 
 namespace colmara {
 
 class BatchChart {
   public:
-    // Sets every axis of `chart` and adds the three curves; `chart` must
+    // Sets every axis of `chart` and `reflux` and adds the curves; both must
     // outlive this.
-    explicit BatchChart(TChart& chart);
+    BatchChart(TChart& chart, TChart& reflux);
 
-    // Replaces the curves and the cut lines with the run's, in `unit`.
-    void Show(const BatchResult& result, StrengthUnit unit);
+    // Replaces the curves and the cut lines with the run's, strengths in
+    // `unit`; the reflux is read from the rows' texts in `settings`' symbols.
+    void Show(const BatchResult& result, StrengthUnit unit, const FormatSettings& settings);
+    // The reflux panel's plotting area goes under the chart's, as the chart
+    // was last laid out.
+    void AlignReflux();
     // Grey while the run shown is not that of the inputs on screen.
     void Grey(bool grey);
 
     const TXYLineSeries& Product() const { return product_; }
     const TXYLineSeries& Boiler() const { return boiler_; }
     const TXYLineSeries& Collected() const { return collected_; }
+    const TXYLineSeries& Reflux() const { return reflux_; }
+    // The reflux of the row nearest `minute`; none before a run is shown.
+    std::optional<double> RefluxAt(double minute) const;
     const std::vector<TXYLineSeries*>& CutLines() const { return cutLines_; }
 
   private:
     void Scale(const BatchResult& result, StrengthUnit unit);
 
     TChart& chart_;
+    TChart& refluxChart_;
     TXYLineSeries& product_;
     TXYLineSeries& boiler_;
     TXYLineSeries& collected_;
+    TXYLineSeries& reflux_;
     std::vector<TXYLineSeries*> cutLines_;
 };
 

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
+
+#include "studyview/studychart.h"
 
 namespace colmara {
 
@@ -32,6 +35,42 @@ std::string BatchSummary(const BatchResult& run, const FormatSettings& settings)
            number(run.runMinutes) + " min, " + FormatExtended("0.00", run.energyKwh, settings) +
            " kWh; residue " + number(run.residue.mass) + " g. Stopped: " + BatchEndText(run.stop) +
            "." + Notes(run);
+}
+
+namespace {
+
+// "heads 3%, hearts until 80 % vol", or the own cuts as typed.
+std::string CutsCaption(const BatchTexts& texts, const std::string& unit) {
+    if (!CutItems(texts.cuts).empty()) return "cuts " + texts.cuts;
+    return "heads " + texts.heads + ", hearts until " + texts.heartsUntil + " " + unit;
+}
+
+// "stops: boiler 1 % vol, after 300 min", or "no stop".
+std::string StopsCaption(const BatchTexts& texts, const std::string& unit) {
+    const std::pair<const std::string*, std::string> stops[] = {
+        {&texts.stopBoiler, "boiler at " + texts.stopBoiler + " " + unit},
+        {&texts.stopProduct, "product below " + texts.stopProduct + " " + unit},
+        {&texts.stopAmount, texts.stopAmount + " taken"},
+        {&texts.stopAfter, "after " + texts.stopAfter + " min"},
+    };
+    std::string text;
+    for (const auto& [typed, said] : stops)
+        if (!NoStop(*typed)) text += (text.empty() ? "stops: " : ", ") + said;
+    return text.empty() ? "no stop" : text;
+}
+
+}  // namespace
+
+BatchCaptionText BatchCaption(const BatchTexts& texts, StrengthUnit unit) {
+    const std::string symbol = StrengthAxisUnit(unit);
+    BatchCaptionText caption;
+    if (texts.policy == "strength")
+        caption.reflux = "reflux rising to hold " + texts.targetStrength + " " + symbol +
+                         ", at most " + texts.maxReflux;
+    caption.line = "Charge " + texts.charge + " " + (texts.chargeUnit == "g" ? "g" : "ml") +
+                   " at " + texts.startTemperature + " \u00b0C \u00b7 " +
+                   CutsCaption(texts, symbol) + " \u00b7 " + StopsCaption(texts, symbol);
+    return caption;
 }
 
 std::string BatchBusySummary(double share) {

@@ -21,6 +21,17 @@ bool BatchTextRead(const BatchTexts& texts, std::string BatchTexts::*text);
 // the run's notes.
 std::string BatchSummary(const BatchResult& run, const FormatSettings& settings);
 
+// What an exported chart of the run of `texts` says of it beside the
+// column's four inputs: `reflux`, the reflux as the policy sets it ("reflux
+// rising to hold 92 % vol, at most 1000"; empty under a constant reflux,
+// which is the input's), and `line`, the charge, the cuts and the stops.
+// Texts as typed, strengths in `unit`.
+struct BatchCaptionText {
+    std::string reflux;
+    std::string line;
+};
+BatchCaptionText BatchCaption(const BatchTexts& texts, StrengthUnit unit);
+
 // While a run is calculated: how far it has got (`share` 0 to 1), and that
 // what is shown, greyed, is the previous run.
 std::string BatchBusySummary(double share);

@@ -59,7 +59,9 @@ QString WithSuffix(const QString& path, const QString& filter) {
 
 QString FilterForPath(const QString& path, const QString& chosen, const QStringList& filters) {
     const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix.isEmpty()) return filters.contains(chosen) ? chosen : filters.value(0);
+    if (filters.contains(chosen) && (suffix.isEmpty() || FilterSuffix(chosen) == suffix))
+        return chosen;
+    if (suffix.isEmpty()) return filters.value(0);
     for (const QString& filter : filters)
         if (FilterSuffix(filter) == suffix) return filter;
     return {};

@@ -37,7 +37,8 @@ QString FilterSuffix(const QString& filter);
 QString WithSuffix(const QString& path, const QString& filter);
 
 // The filter a file is written with: the one its typed suffix names (a user
-// who types "table.csv" wants CSV), the chosen one when no suffix is typed,
+// who types "table.csv" wants CSV; of two such, the chosen one), the chosen
+// one when no suffix is typed,
 // or the empty text when the typed suffix is none on offer: nothing may be
 // written in a format other than its name says.
 QString FilterForPath(const QString& path, const QString& chosen, const QStringList& filters);

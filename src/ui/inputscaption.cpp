@@ -5,14 +5,14 @@
 
 namespace colmara {
 
-QString InputsCaption(const InputTexts& inputs, StrengthUnit unit) {
+QString InputsCaption(const InputTexts& inputs, StrengthUnit unit, const QString& reflux) {
     const auto text = [](const std::string& typed) {
         return QString::fromStdString(EscapeControls(typed));
     };
     const QString byUnit = QString::fromStdString(StrengthUnitName(unit));
-    return QStringLiteral("Power %1 W \u00b7 strength %2 %3 \u00b7 %4 plates \u00b7 reflux %5")
+    return QStringLiteral("Power %1 W \u00b7 strength %2 %3 \u00b7 %4 plates \u00b7 %5")
         .arg(text(inputs.power), text(inputs.strength), byUnit, text(inputs.plates),
-             text(inputs.reflux));
+             reflux.isEmpty() ? QStringLiteral("reflux ") + text(inputs.reflux) : reflux);
 }
 
 }  // namespace colmara

@@ -10,7 +10,8 @@
 namespace colmara {
 
 // "Power 1500 W · strength 10 % by weight · 5 plates · reflux 3", the texts
-// as typed.
-QString InputsCaption(const InputTexts& inputs, StrengthUnit unit);
+// as typed; `reflux`, when given, stands for the last part (a reflux that
+// varies over a run).
+QString InputsCaption(const InputTexts& inputs, StrengthUnit unit, const QString& reflux = {});
 
 }  // namespace colmara

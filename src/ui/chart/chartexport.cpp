@@ -14,29 +14,33 @@ namespace {
 constexpr int kCaptionHeight = 22;
 constexpr int kCaptionMargin = 6;
 
-QRect CaptionRect(const ChartPicture& picture) {
-    return {kCaptionMargin, picture.size.height(), picture.size.width() - 2 * kCaptionMargin,
-            kCaptionHeight};
+// The caption's lines: one a line of its text, each cut short where the
+// picture is narrower.
+QStringList CaptionLines(const ChartPicture& picture) {
+    return picture.caption.isEmpty() ? QStringList() : picture.caption.split(QLatin1Char('\n'));
 }
 
 void DrawPicture(const TChart& chart, QPainter& painter, const ChartPicture& picture) {
     QtChartCanvas canvas(painter, picture.palette);
     chart.Draw(canvas, {0, 0, picture.size.width(), picture.size.height()});
-    if (picture.caption.isEmpty()) return;
-    const QRect caption = CaptionRect(picture);
-    painter.fillRect(0, caption.top(), picture.size.width(), kCaptionHeight,
-                     picture.palette.window());
+    const QStringList lines = CaptionLines(picture);
+    if (lines.isEmpty()) return;
+    painter.fillRect(0, picture.size.height(), picture.size.width(),
+                     kCaptionHeight * static_cast<int>(lines.size()), picture.palette.window());
     painter.setPen(picture.palette.windowText().color());
-    painter.drawText(
-        caption, Qt::AlignLeft | Qt::AlignVCenter,
-        painter.fontMetrics().elidedText(picture.caption, Qt::ElideRight, caption.width()));
+    for (int i = 0; i < lines.size(); ++i) {
+        const QRect caption(kCaptionMargin, picture.size.height() + i * kCaptionHeight,
+                            picture.size.width() - 2 * kCaptionMargin, kCaptionHeight);
+        painter.drawText(
+            caption, Qt::AlignLeft | Qt::AlignVCenter,
+            painter.fontMetrics().elidedText(lines[i], Qt::ElideRight, caption.width()));
+    }
 }
 
 }  // namespace
 
 QSize PictureSize(const ChartPicture& picture) {
-    if (picture.caption.isEmpty()) return picture.size;
-    return picture.size + QSize(0, kCaptionHeight);
+    return picture.size + QSize(0, kCaptionHeight * static_cast<int>(CaptionLines(picture).size()));
 }
 
 QImage ChartImage(const TChart& chart, const ChartPicture& picture) {

@@ -18,7 +18,7 @@ namespace colmara {
 // What a picture holds besides the chart laid out at `size` pixels.
 struct ChartPicture {
     QSize size;
-    QString caption;   // a line below the chart; none when empty
+    QString caption;   // lines below the chart, split at '\n'; none when empty
     qreal ratio = 1;   // device pixels per pixel (the screen's scale)
     QPalette palette;  // where the panel's system colours come from
 };

@@ -1,8 +1,11 @@
 #include "ui/study/batchrunpanel.h"
 
+#include <QApplication>
 #include <QFormLayout>
 #include <QHeaderView>
+#include <QResizeEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -10,10 +13,12 @@
 
 #include "batch/batchform.h"
 #include "batch/batchrecords.h"
+#include "runtime/printable.h"
 #include "study/studyerror.h"
 #include "studyview/batchtabrules.h"
 #include "studyview/cuttable.h"
 #include "studyview/studychart.h"
+#include "ui/inputscaption.h"
 
 namespace colmara {
 
@@ -99,10 +104,42 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
       pane_(new ChartPane(
           QStringLiteral("Batch run chart"),
           [this](const std::vector<SeriesReading>& r) { return Readout(r); }, settings, this)),
-      chart_(pane_->Chart()),
+      refluxView_(new ChartView(this, settings)),
+      chart_(pane_->Chart(), refluxView_->Chart()),
       table_(new QTableWidget(this)),
       summary_(new QLabel(this)),
-      progress_(new QProgressBar(this)) {
+      progress_(new QProgressBar(this)),
+      split_(new QSplitter(Qt::Horizontal)) {
+    SetUpTable();
+    summary_->setWordWrap(true);
+    // A word longer than the tab (a long text in a refusal) is cut rather
+    // than widen the window; the whole sentence is in the tooltip.
+    summary_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    summary_->setMinimumHeight(0);
+    // No wider a minimum than the other tabs': the tab must not change the
+    // room the window gives them.
+    pane_->View().setMinimumSize(160, 100);
+    refluxView_->setMinimumSize(160, 60);
+    refluxView_->setAccessibleName(QStringLiteral("Reflux chart"));
+    refluxView_->setToolTip(QStringLiteral("The reflux ratio the strength policy sets over time"));
+    summary_->setAccessibleName(QStringLiteral("Batch run summary"));
+    progress_->setRange(0, 1000);
+    progress_->setAccessibleName(QStringLiteral("Batch run progress"));
+    progress_->hide();
+    busyShow_.setSingleShot(true);
+    busyShow_.setInterval(kBusyShowMs);
+    connect(&busyShow_, &QTimer::timeout, this, &BatchRunPanel::ShowBusy);
+    connect(&runner_, &BatchRunner::Progressed, this, &BatchRunPanel::ShowProgress);
+    Arrange();
+    // The reflux panel's time axis follows the chart's as drawn.
+    connect(&pane_->View(), &ChartView::Rendered, this, [this] { chart_.AlignReflux(); });
+    connect(&runner_, &BatchRunner::Finished, this, &BatchRunPanel::Finished);
+    ChainTabOrder();
+    SetTexts(DefaultBatchTexts(unit_, settings_));
+}
+
+void BatchRunPanel::SetUpTable() {
     table_->setColumnCount(static_cast<int>(CutTableHeaders(unit_).size()));
     // Columns as wide as their numbers, not their headers' words.
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -118,47 +155,59 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
     table_->setToolTip(
         QStringLiteral("Each cut's times, amount and strength (colmara-report "
                        "batch --cuts)"));
-    summary_->setWordWrap(true);
-    // A word longer than the tab (a long text in a refusal) is cut rather
-    // than widen the window; the whole sentence is in the tooltip.
-    summary_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // The table and summary may shrink to nothing rather than make the
-    // window taller than the other tabs need.
+    // The table may shrink to nothing rather than make the window taller
+    // than the other tabs need.
     table_->setMinimumSize(0, 0);
-    summary_->setMinimumHeight(0);
-    // No wider a minimum than the other tabs': the tab must not change the
-    // room the window gives them.
-    pane_->View().setMinimumSize(160, 100);
-    summary_->setAccessibleName(QStringLiteral("Batch run summary"));
-    progress_->setRange(0, 1000);
-    progress_->setAccessibleName(QStringLiteral("Batch run progress"));
-    progress_->hide();
-    busyShow_.setSingleShot(true);
-    busyShow_.setInterval(kBusyShowMs);
-    connect(&busyShow_, &QTimer::timeout, this, &BatchRunPanel::ShowBusy);
-    connect(&runner_, &BatchRunner::Progressed, this, &BatchRunPanel::ShowProgress);
-    auto* right = new QSplitter(Qt::Vertical, this);
+}
+
+void BatchRunPanel::Arrange() {
+    auto* right = new QSplitter(Qt::Vertical);
     right->addWidget(pane_);
+    right->addWidget(refluxView_);
     right->addWidget(table_);
-    right->setStretchFactor(0, 3);
+    right->setStretchFactor(0, 4);
     right->setStretchFactor(1, 1);
-    auto* results = new QWidget(this);
-    auto* resultsLayout = new QVBoxLayout(results);
+    right->setStretchFactor(2, 2);
+    results_ = new QWidget;
+    auto* resultsLayout = new QVBoxLayout(results_);
     resultsLayout->setContentsMargins(0, 0, 0, 0);
     resultsLayout->addWidget(right, 1);
     resultsLayout->addWidget(progress_);
     resultsLayout->addWidget(summary_);
-    auto* split = new QSplitter(Qt::Horizontal, this);
-    split->addWidget(form_);
-    split->addWidget(results);
-    split->setStretchFactor(1, 1);
-    split->setChildrenCollapsible(false);
+    split_->addWidget(form_);
+    split_->addWidget(results_);
+    split_->setStretchFactor(1, 1);
+    split_->setChildrenCollapsible(false);
+    // Stacked on a narrow screen, the tab scrolls up and down as a whole.
+    auto* whole = new QScrollArea;
+    // Tab into the tab goes past the area's own scrolling: it follows the
+    // focus itself.
+    connect(qApp, &QApplication::focusChanged, whole, [whole](QWidget*, QWidget* now) {
+        if (now != nullptr && whole->widget()->isAncestorOf(now)) whole->ensureWidgetVisible(now);
+    });
+    whole->setWidget(split_);
+    whole->setWidgetResizable(true);
+    whole->setFrameShape(QFrame::NoFrame);
+    whole->setFocusPolicy(Qt::NoFocus);
+    whole->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(split);
-    connect(&runner_, &BatchRunner::Finished, this, &BatchRunPanel::Finished);
-    ChainTabOrder();
-    SetTexts(DefaultBatchTexts(unit_, settings_));
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(whole);
+}
+
+void BatchRunPanel::Restack(int width) {
+    const bool stacked = width < form_->minimumWidth() + kResultsLeast;
+    split_->setOrientation(stacked ? Qt::Vertical : Qt::Horizontal);
+    // Stacked, the form shows whole and the results below it at a height
+    // the chart can be read at; side by side each takes what it is given.
+    const auto* scroll = static_cast<QScrollArea*>(form_);
+    form_->setMinimumHeight(stacked ? scroll->widget()->sizeHint().height() : 0);
+    results_->setMinimumHeight(stacked ? kStackedResults : 0);
+}
+
+void BatchRunPanel::resizeEvent(QResizeEvent* event) {
+    Restack(event->size().width());
+    StudyPanel::resizeEvent(event);
 }
 
 QWidget* BatchRunPanel::BuildForm() {
@@ -173,8 +222,12 @@ QWidget* BatchRunPanel::BuildForm() {
     // Tab goes from field to field (the area scrolls to each); the area
     // itself is no stop.
     scroll->setFocusPolicy(Qt::NoFocus);
-    // Narrow rather than wide: the tab must not widen the window.
-    scroll->setMinimumWidth(std::min(form->minimumSizeHint().width(), 120));
+    // Every field whole without a horizontal scroll: the form is never
+    // narrower than its labels and the fields' least width, and the labels
+    // are short enough for a 640 px screen.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(form->minimumSizeHint().width() +
+                            scroll->verticalScrollBar()->sizeHint().width());
     return scroll;
 }
 
@@ -312,6 +365,7 @@ void BatchRunPanel::Rerun() {
             return ReadoutNumber(value, settings);
         };
         runner_.Request(request, settings_);
+        requested_ = {Texts(), Solved()};
         current_ = false;
         refusal_.clear();
         cuts_.clear();
@@ -376,8 +430,13 @@ void BatchRunPanel::Finished(const BatchOutcome& outcome) {
     }
     const BatchResult& run = *outcome.result;
     refusal_.clear();
-    chart_.Show(run, outcome.unit);
+    chart_.Show(run, outcome.unit, settings_);
     shownUnit_ = outcome.unit;
+    drawn_ = requested_;
+    timelineCsv_ = BatchCsv(run, outcome.unit, false);
+    // A constant reflux is the window's input; only the strength policy's
+    // needs a panel of its own.
+    refluxView_->setVisible(drawn_->texts.policy == "strength");
     current_ = true;
     cuts_.clear();
     for (const CutResult& cut : run.cuts) cuts_.push_back(CutRecord(cut));
@@ -407,6 +466,18 @@ std::string BatchRunPanel::PanelTable(TableFormat format) const {
     return cuts_.empty() ? std::string() : TableText(CutRecord({}), cuts_, format);
 }
 
+std::string BatchRunPanel::PanelSecondTable() const {
+    return cuts_.empty() ? std::string() : timelineCsv_;
+}
+
+QString BatchRunPanel::Caption() const {
+    if (!drawn_) return StudyPanel::Caption();
+    const BatchCaptionText batch = BatchCaption(drawn_->texts, drawn_->study.unit);
+    return InputsCaption(drawn_->study.typed, drawn_->study.unit,
+                         QString::fromStdString(EscapeControls(batch.reflux))) +
+           QLatin1Char('\n') + QString::fromStdString(EscapeControls(batch.line));
+}
+
 std::string BatchRunPanel::PanelRefusal() const {
     if (current_) return {};
     return refusal_.empty() ? "the batch run is still being calculated." : refusal_;
@@ -424,6 +495,9 @@ std::string BatchRunPanel::Readout(const std::vector<SeriesReading>& readings) c
             text += "; " + series->Title + " " + ReadoutNumber(r.Y, settings_) + " " +
                     StrengthUnitSymbol(shownUnit_);
     }
+    // The reflux of the row nearest the pointer's minute, from the panel below.
+    if (const auto reflux = chart_.RefluxAt(pane_->PointerX()))
+        text += "; reflux " + ReadoutNumber(*reflux, settings_);
     return text;
 }
 

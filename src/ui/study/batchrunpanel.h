@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QSplitter>
 #include <QTableWidget>
 #include <QTimer>
 #include <optional>
@@ -34,6 +35,13 @@ class BatchRunPanel : public StudyPanel {
     explicit BatchRunPanel(const FormatSettings& settings, QWidget* parent = nullptr);
 
     ChartView* ExportChart() override { return &pane_->View(); }
+    // The column's inputs with the reflux as the run's policy set it, and
+    // the run's charge, cuts and stops: those of the run drawn.
+    QString Caption() const override;
+    std::string TableName() const override { return "cut table"; }
+    // The run's timeline, as `colmara-report batch` prints it.
+    std::string SecondTableName() const override { return "timeline"; }
+    ChartView& RefluxView() { return *refluxView_; }
 
     // The tab's texts, as setups and settings keep them, their strengths in
     // StrengthsUnit().
@@ -64,15 +72,25 @@ class BatchRunPanel : public StudyPanel {
   protected:
     void Draw(const StudyCase& newest) override;
     std::string PanelTable(TableFormat format) const override;
+    std::string PanelSecondTable() const override;
     std::string PanelRefusal() const override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   public:
     struct FieldEntry;
 
   private:
     static std::size_t IndexOf(std::string BatchTexts::*text);
+    // Narrower than the form and this, the results go below the form.
+    static constexpr int kResultsLeast = 380;
+    // The results' height when stacked.
+    static constexpr int kStackedResults = 440;
+
     QWidget* BuildForm();
+    void SetUpTable();
+    void Arrange();
+    void Restack(int width);
     void ChainTabOrder();
     void AddField(QFormLayout& form, const FieldEntry& entry);
     void Relabel();
@@ -100,10 +118,13 @@ class BatchRunPanel : public StudyPanel {
     QComboBox* policy_ = nullptr;
     QWidget* form_;
     ChartPane* pane_;
+    ChartView* refluxView_;
     BatchChart chart_;
     QTableWidget* table_;
     QLabel* summary_;
     QProgressBar* progress_;
+    QSplitter* split_;  // the form beside the results, or above them
+    QWidget* results_ = nullptr;
     QTimer busyShow_;   // a run of a glance shows no sign of work
     double share_ = 0;  // of the run being calculated
     BatchRunner runner_;
@@ -114,6 +135,14 @@ class BatchRunPanel : public StudyPanel {
     std::vector<Record> cuts_;          // the cut table exported; empty while not current
     std::vector<CutResult> shownCuts_;  // the cuts of the run shown
     StrengthUnit shownUnit_ = StrengthUnit::Weight;
+    std::string timelineCsv_;  // of the run shown
+    // What a run was asked for and what the run shown was: its texts and case.
+    struct RunInputs {
+        BatchTexts texts;
+        StudyCase study;
+    };
+    RunInputs requested_;
+    std::optional<RunInputs> drawn_;
 };
 
 }  // namespace colmara

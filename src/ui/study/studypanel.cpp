@@ -1,5 +1,7 @@
 #include "ui/study/studypanel.h"
 
+#include "ui/inputscaption.h"
+
 namespace colmara {
 
 void StudyPanel::ShowCase(const StudyCase& newest) {
@@ -22,6 +24,15 @@ std::string StudyPanel::CaseRefusal() const {
     // Grey curves are named only where there are some.
     if (solved_.profile.plates.empty()) return reason + '.';
     return reason + ", and the grey curves belong to other inputs.";
+}
+
+QString StudyPanel::Caption() const {
+    const StudyCase drawn = CaptionCase();
+    return InputsCaption(drawn.typed, drawn.unit);
+}
+
+std::string StudyPanel::SecondTableCsv() const {
+    return ExportRefusal().empty() ? PanelSecondTable() : std::string();
 }
 
 std::string StudyPanel::Table(TableFormat format) const {

@@ -50,6 +50,9 @@ class StudyPanel : public QWidget {
 
     // The inputs an exported chart's caption names: those of the case drawn.
     virtual StudyCase CaptionCase() const { return solved_; }
+    // The exported chart's caption: the inputs of CaptionCase(), and for a
+    // panel with inputs of its own those of what it drew, a line each.
+    virtual QString Caption() const;
 
     // The chart that "Export" saves; null when the panel has no chart.
     virtual ChartView* ExportChart() = 0;
@@ -59,6 +62,12 @@ class StudyPanel : public QWidget {
     // the export is refused.
     std::string TableCsv() const { return Table(TableFormat::Csv); }
     std::string TableTsv() const { return Table(TableFormat::Tsv); }
+    // The table's name in the export's list of kinds ("CSV table").
+    virtual std::string TableName() const { return "table"; }
+    // A second table the panel exports beside its own, as CSV (the batch
+    // run's timeline), refused as TableCsv is; its name, empty for none.
+    std::string SecondTableCsv() const;
+    virtual std::string SecondTableName() const { return {}; }
 
   protected:
     // Draws Solved(), in its own colours when Current() and grey when not.
@@ -67,6 +76,7 @@ class StudyPanel : public QWidget {
     virtual void Draw(const StudyCase& newest) = 0;
     // The table of what the panel draws; empty when it has none.
     virtual std::string PanelTable(TableFormat) const { return {}; }
+    virtual std::string PanelSecondTable() const { return {}; }
     // False for a panel whose numbers are runs of its own, each row naming
     // its inputs (the sweep), which a failed case leaves valid.
     virtual bool FollowsTheCase() const { return true; }

@@ -11,7 +11,6 @@
 #include "ui/chart/chartexport.h"
 #include "ui/chart/chartview.h"
 #include "ui/filechooser.h"
-#include "ui/inputscaption.h"
 #include "ui/savefile.h"
 #include "ui/study/studywindow.h"
 
@@ -22,7 +21,11 @@ namespace {
 const QString kSetupFilter = QStringLiteral("Colmara setup (*.json)");
 const QString kPngFilter = QStringLiteral("PNG image (*.png)");
 const QString kSvgFilter = QStringLiteral("SVG drawing (*.svg)");
-const QString kCsvFilter = QStringLiteral("CSV table (*.csv)");
+
+// "CSV cut table (*.csv)": a table by the name its panel gives it.
+QString CsvFilter(const std::string& name) {
+    return QStringLiteral("CSV %1 (*.csv)").arg(QString::fromStdString(name));
+}
 
 // An export's size: the chart as it shows, or a sensible picture when it
 // has not been laid out on screen yet.
@@ -80,7 +83,8 @@ void StudyWindow::Export() {
     if (Refused(panel, "Nothing exported: ")) return;
     QStringList filters;
     if (panel.ExportChart() != nullptr) filters << kPngFilter << kSvgFilter;
-    if (!panel.TableCsv().empty()) filters << kCsvFilter;
+    if (!panel.TableCsv().empty()) filters << CsvFilter(panel.TableName());
+    if (!panel.SecondTableCsv().empty()) filters << CsvFilter(panel.SecondTableName());
     if (filters.isEmpty()) {
         inputs_->ShowStatus(QStringLiteral("This tab has nothing to export."), true);
         return;
@@ -99,8 +103,9 @@ void StudyWindow::Export() {
 
 void StudyWindow::ExportAs(StudyPanel& panel, const QString& path, const QString& filter) {
     try {
-        if (filter == kCsvFilter) {
-            const std::string csv = panel.TableCsv();
+        if (FilterSuffix(filter) == QStringLiteral("csv")) {
+            const bool second = filter == CsvFilter(panel.SecondTableName());
+            const std::string csv = second ? panel.SecondTableCsv() : panel.TableCsv();
             if (csv.empty()) {
                 inputs_->ShowStatus(QStringLiteral("Nothing exported: this tab has no table now."),
                                     true);
@@ -109,9 +114,8 @@ void StudyWindow::ExportAs(StudyPanel& panel, const QString& path, const QString
             SaveWholeFile(path, QByteArray::fromStdString(csv));
         } else {
             ChartView& view = *panel.ExportChart();
-            const StudyCase drawn = panel.CaptionCase();
-            const ChartPicture picture{ExportSize(view), InputsCaption(drawn.typed, drawn.unit),
-                                       view.devicePixelRatioF(), view.palette()};
+            const ChartPicture picture{ExportSize(view), panel.Caption(), view.devicePixelRatioF(),
+                                       view.palette()};
             SaveWholeFile(path, filter == kSvgFilter ? ChartSvg(view.Chart(), picture, ChartTitle())
                                                      : ChartPng(view.Chart(), picture));
         }
