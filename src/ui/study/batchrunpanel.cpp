@@ -120,7 +120,7 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
     // No wider a minimum than the other tabs': the tab must not change the
     // room the window gives them.
     pane_->View().setMinimumSize(160, 100);
-    refluxView_->setMinimumSize(160, 60);
+    refluxView_->setMinimumSize(160, 80);
     refluxView_->setAccessibleName(QStringLiteral("Reflux chart"));
     refluxView_->setToolTip(QStringLiteral("The reflux ratio the strength policy sets over time"));
     summary_->setAccessibleName(QStringLiteral("Batch run summary"));
@@ -165,8 +165,8 @@ void BatchRunPanel::Arrange() {
     right->addWidget(pane_);
     right->addWidget(refluxView_);
     right->addWidget(table_);
-    right->setStretchFactor(0, 4);
-    right->setStretchFactor(1, 1);
+    right->setStretchFactor(0, 5);
+    right->setStretchFactor(1, 2);
     right->setStretchFactor(2, 2);
     results_ = new QWidget;
     auto* resultsLayout = new QVBoxLayout(results_);
@@ -485,19 +485,22 @@ std::string BatchRunPanel::PanelRefusal() const {
 
 std::string BatchRunPanel::Readout(const std::vector<SeriesReading>& readings) const {
     if (readings.empty()) return {};
-    std::string text = ReadoutNumber(pane_->PointerX(), settings_) + " min";
+    // Short words, so the reflux at the end shows in a narrow tab too.
+    std::vector<std::string> parts;
     const auto& list = pane_->Chart().SeriesList();
+    const std::string strength = std::string(" ") + StrengthUnitSymbol(shownUnit_);
     for (const SeriesReading& r : readings) {
         const TChartSeries* series = list[r.Series];
-        if (series == &chart_.Collected())
-            text += "; collected " + ReadoutNumber(r.Y, settings_) + " g";
-        else if (series == &chart_.Product() || series == &chart_.Boiler())
-            text += "; " + series->Title + " " + ReadoutNumber(r.Y, settings_) + " " +
-                    StrengthUnitSymbol(shownUnit_);
+        const std::string value = ReadoutNumber(r.Y, settings_);
+        if (series == &chart_.Product()) parts.push_back("product " + value + strength);
+        if (series == &chart_.Boiler()) parts.push_back("boiler " + value + strength);
+        if (series == &chart_.Collected()) parts.push_back("collected " + value + " g");
     }
     // The reflux of the row nearest the pointer's minute, from the panel below.
     if (const auto reflux = chart_.RefluxAt(pane_->PointerX()))
-        text += "; reflux " + ReadoutNumber(*reflux, settings_);
+        parts.push_back("reflux " + ReadoutNumber(*reflux, settings_));
+    std::string text = ReadoutNumber(pane_->PointerX(), settings_) + " min:";
+    for (std::size_t i = 0; i < parts.size(); ++i) text += (i == 0 ? " " : ", ") + parts[i];
     return text;
 }
 

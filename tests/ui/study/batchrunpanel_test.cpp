@@ -119,9 +119,10 @@ void Type(QLineEdit& field, const char* text) {
     QTest::keyClicks(&field, QString::fromUtf8(text));
 }
 
-// The curves, the cut lines and the table are the tool's timeline and cut
-// table for the same texts, by weight and by volume, with the default cuts
-// and the user's own.
+// The curves, the reflux panel, the cut lines and both tables are the
+// tool's timeline and cut table for the same texts, by weight and by
+// volume, with the default cuts and the user's own, under both policies;
+// the pointer reads the reflux of the row under it.
 TEST(BatchRunPanel, CurvesAndTableAreTheCompanionToolsRun) {
     BatchTexts own;
     own.charge = "15000";
@@ -134,6 +135,10 @@ TEST(BatchRunPanel, CurvesAndTableAreTheCompanionToolsRun) {
     head.altitude = "600";
     head.cuts = "heads:3%; hearts:>80.5C; tails:end";
     head.stopProduct = ">96C";
+    BatchTexts held;  // the reflux rises to hold the target
+    held.policy = "strength";
+    held.targetStrength = "85";
+    held.maxReflux = "40";
     const struct {
         InputTexts typed;
         StrengthUnit unit;
@@ -142,6 +147,7 @@ TEST(BatchRunPanel, CurvesAndTableAreTheCompanionToolsRun) {
         {{"1500", "10", "20", "3"}, StrengthUnit::Weight, BatchTexts{}},
         {{"2000", "12.5", "8", "2.5"}, StrengthUnit::Volume, own},
         {{"1500", "10", "20", "3"}, StrengthUnit::Volume, head},
+        {{"1500", "10", "8", "3"}, StrengthUnit::Volume, held},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed.strength);
@@ -155,7 +161,11 @@ TEST(BatchRunPanel, CurvesAndTableAreTheCompanionToolsRun) {
         std::vector<std::string> cutArgs = args;
         cutArgs.push_back("--cuts");
         EXPECT_EQ(panel.TableCsv(), test::CompanionOutput(cutArgs));
-        const Columns timeline = CsvColumns(test::CompanionOutput(args));
+        const std::string timelineCsv = test::CompanionOutput(args);
+        EXPECT_EQ(panel.SecondTableCsv(), timelineCsv);
+        const Columns timeline = CsvColumns(timelineCsv);
+        EXPECT_EQ(Points(panel.Chart().Reflux()), Points(timeline, "reflux"));
+        EXPECT_EQ(panel.RefluxView().isVisible(), c.texts.policy == "strength");
         const bool volume = c.unit == StrengthUnit::Volume;
         EXPECT_EQ(Points(panel.Chart().Product()),
                   Points(timeline, volume ? "product_strength_vol" : "product_strength"));
@@ -167,9 +177,20 @@ TEST(BatchRunPanel, CurvesAndTableAreTheCompanionToolsRun) {
         for (std::size_t i = 1; i < cuts.at("name").size(); ++i) {
             const TXYLineSeries& line = *panel.Chart().CutLines()[i - 1];
             EXPECT_EQ(line.Title, cuts.at("name")[i] + " begins");
+            EXPECT_EQ(line.EndLabel, cuts.at("name")[i]);
             EXPECT_EQ(line.XValues.Value(0), std::stod(cuts.at("start_min")[i]));
         }
         EXPECT_EQ(panel.Table().rowCount(), static_cast<int>(cuts.at("name").size()));
+        // At a row's minute the pointer reads that row's reflux.
+        panel.Pane().View().grab();
+        const ChartLayout& layout = panel.Pane().Chart().Layout();
+        const std::size_t row = timeline.at("time_min").size() * 2 / 3;
+        const double minute = std::stod(timeline.at("time_min")[row]);
+        panel.Pane().ReadAt({layout.Axis(AxisSide::Bottom).Scale.CalcPosValue(minute),
+                             (layout.ChartRect.Top + layout.ChartRect.Bottom) / 2});
+        const std::string reflux = ReadoutNumber(std::stod(timeline.at("reflux")[row]), kPoint);
+        EXPECT_TRUE(panel.Pane().Readout().endsWith(QString::fromStdString(", reflux " + reflux)))
+            << panel.Pane().Readout().toStdString() << " at row " << row;
     }
 }
 
