@@ -20,6 +20,8 @@ namespace {
 
 constexpr int kSweepTab = 2;
 constexpr int kBatchTab = 3;
+// The batch tab's second table, as the export's list of kinds names it.
+constexpr const char* kTimeline = "CSV timeline (*.csv)";
 
 class StudyExportTest : public test::StudyWindowFixture {
   protected:
@@ -38,10 +40,10 @@ class StudyExportTest : public test::StudyWindowFixture {
         QTest::keyClicks(&plates, QString::fromUtf8(text));
     }
 
-    // Ctrl+E from the focused field, answered with `name`: whether a file
-    // was written.
-    bool ExportByKey(const char* name) {
-        answer_ = {Path(name), {}};
+    // Ctrl+E from the focused field, answered with `name` (and the kind
+    // chosen in the dialog, if any): whether a file was written.
+    bool ExportByKey(const char* name, const char* kind = "") {
+        answer_ = {Path(name), QString::fromUtf8(kind)};
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_E, Qt::ControlModifier);
         return QFile::exists(Path(name));
     }
@@ -83,6 +85,7 @@ TEST_F(StudyExportTest, NoTabExportsOrCopiesWhileItsNumbersAreBeingCalculated) {
         TypePlates(plates.c_str());
         for (const char* name : {"pending.csv", "pending.png"}) {
             EXPECT_FALSE(ExportByKey(name)) << name;
+            EXPECT_FALSE(ExportByKey(name, kTimeline)) << name;
             EXPECT_EQ(Status(),
                       "Nothing exported: the inputs shown are still being calculated; "
                       "try again in a moment.");
@@ -92,10 +95,25 @@ TEST_F(StudyExportTest, NoTabExportsOrCopiesWhileItsNumbersAreBeingCalculated) {
         Settle(*window_);
         if (tab == kBatchTab) {
             EXPECT_FALSE(ExportByKey("run.csv"));
+            EXPECT_FALSE(ExportByKey("run.csv", kTimeline));
             EXPECT_NE(Status().find("Nothing exported: the batch run is still being calculated."),
                       std::string::npos)
                 << Status();
             SettleBatch();
+            // The timeline beside the cut table, as the tool prints it; the
+            // picture names the run's own inputs, and no reflux it did not use.
+            ASSERT_TRUE(ExportByKey("timeline.csv", kTimeline)) << Status();
+            EXPECT_EQ(FileText("timeline.csv"), window_->CurrentPanel().SecondTableCsv());
+            EXPECT_EQ(FileText("timeline.csv").rfind("time_min,power,strength_vol,", 0), 0u);
+            ASSERT_TRUE(ExportByKey("run.svg")) << Status();
+            const std::string svg = FileText("run.svg");
+            EXPECT_NE(svg.find("reflux rising to hold 92 % vol, at most 1000"), std::string::npos);
+            EXPECT_EQ(svg.find("reflux 3"), std::string::npos);
+            EXPECT_NE(svg.find("Charge 20000 ml at 20 °C · heads 3%, hearts until 80 % vol · "
+                               "stops: product below 20 % vol, after 400 min"),
+                      std::string::npos)
+                << svg;
+            QFile::remove(Path("timeline.csv"));
         }
         // Done: the file holds the table shown, and the picture's caption
         // the inputs its curves were drawn for.
