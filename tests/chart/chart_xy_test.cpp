@@ -126,6 +126,68 @@ TEST(TChart, XYChartDrawsAxisTitlesRightLabelsSeriesAndTheirLegend) {
     EXPECT_EQ(symbols[1].rect, (Rect{290, 48, 295, 53}));
 }
 
+// Vertical lines named at their top ends: each name starts beside its
+// line (left of it where the plot ends), lies inside the plot, and no two
+// overlap, however close the lines.
+TEST(ChartLayout, EndLabelsSitBesideTheirLinesAndNeverOverlap) {
+    XYChart f;
+    const struct {
+        double x;
+        const char* name;
+    } lines[] = {{2, "hearts"}, {2, "tails"}, {2.3, "feints"}, {9.9, "last"}, {5, ""}};
+    for (const auto& line : lines) {
+        TXYLineSeries& s = f.Add("cut", clGray, {{line.x, 0}, {line.x, 100}});
+        s.EndLabel = line.name;
+    }
+    RecordingCanvas canvas;
+    const ChartLayout layout = f.chart.CalcLayout(canvas, kPanel);
+    const Rect& plot = layout.ChartRect;
+    ASSERT_EQ(layout.EndLabels.size(), 4u);  // the unnamed line has none
+    for (std::size_t i = 0; i < layout.EndLabels.size(); ++i) {
+        const EndLabelLayout& label = layout.EndLabels[i];
+        SCOPED_TRACE(label.Text);
+        EXPECT_EQ(label.Text, lines[i].name);
+        const int x = layout.Axis(AxisSide::Bottom).Scale.CalcPosValue(lines[i].x);
+        EXPECT_TRUE(label.Box.Left == x + 3 || label.Box.Right == x - 3);
+        EXPECT_EQ(label.Box.Width(), 6 * static_cast<int>(label.Text.size()));
+        EXPECT_GE(label.Box.Left, plot.Left);
+        EXPECT_LE(label.Box.Right, plot.Right);
+        EXPECT_GT(label.Box.Top, plot.Top);
+        EXPECT_LE(label.Box.Bottom, plot.Bottom);
+        for (std::size_t j = 0; j < i; ++j) {
+            const Rect& o = layout.EndLabels[j].Box;
+            EXPECT_FALSE(label.Box.Left < o.Right && o.Left < label.Box.Right &&
+                         label.Box.Top < o.Bottom && o.Top < label.Box.Bottom)
+                << "overlaps " << layout.EndLabels[j].Text;
+        }
+    }
+    // The last line's name would run past the plot: it stands left of it.
+    EXPECT_EQ(layout.EndLabels[3].Box.Right,
+              layout.Axis(AxisSide::Bottom).Scale.CalcPosValue(9.9) - 3);
+}
+
+// A chart aligned under another takes its plotting edges, moving the axes
+// on those sides along, but never crowds an axis out of the room it needs.
+TEST(ChartLayout, AlignedEdgesMoveThePlotAndItsAxesButNeverCrowdThem) {
+    XYChart f;
+    RecordingCanvas canvas;
+    const ChartLayout natural = f.chart.CalcLayout(canvas, kPanel);
+    f.chart.AlignLeft = natural.ChartRect.Left + 20;
+    f.chart.AlignRight = natural.ChartRect.Right - 30;
+    const ChartLayout aligned = f.chart.CalcLayout(canvas, kPanel);
+    EXPECT_EQ(aligned.ChartRect.Left, natural.ChartRect.Left + 20);
+    EXPECT_EQ(aligned.ChartRect.Right, natural.ChartRect.Right - 30);
+    EXPECT_EQ(aligned.Axis(AxisSide::Left).PosLabels, natural.Axis(AxisSide::Left).PosLabels + 20);
+    EXPECT_EQ(aligned.Axis(AxisSide::Right).PosLabels,
+              natural.Axis(AxisSide::Right).PosLabels - 30);
+    EXPECT_EQ(aligned.Axis(AxisSide::Left).Labels.front().X,
+              natural.Axis(AxisSide::Left).Labels.front().X + 20);
+    // Outwards of the axes' own room: no change.
+    f.chart.AlignLeft = natural.ChartRect.Left - 5;
+    f.chart.AlignRight = natural.ChartRect.Right + 5;
+    EXPECT_EQ(f.chart.CalcLayout(canvas, kPanel).ChartRect, natural.ChartRect);
+}
+
 TEST(TChart, RemovedSeriesLeaveTheChartAndHiddenOnesTheLegend) {
     XYChart f;
     int invalidations = 0;
