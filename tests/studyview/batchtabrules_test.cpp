@@ -65,6 +65,44 @@ TEST(BatchTabRules, SummaryGivesTheTotalsInTheWindowsSymbol) {
                   BatchEndText(run.stop) + ".");
 }
 
+// The caption names the reflux only where the policy sets it, and the
+// charge, cuts and stops as typed, strengths in the window's unit.
+TEST(BatchTabRules, CaptionNamesTheRunsOwnInputs) {
+    BatchTexts held;
+    held.policy = "strength";
+    held.targetStrength = "92";
+    held.maxReflux = "1000";
+    held.stopProduct = "";
+    BatchTexts own;
+    own.charge = "15000";
+    own.chargeUnit = "g";
+    own.startTemperature = "15";
+    own.cuts = "heads:40g; hearts:<85; tails:end";
+    own.stopBoiler = "1.5";
+    own.stopAmount = "3l";
+    own.stopAfter = "none";  // the stop's own word for no stop
+    const struct {
+        BatchTexts texts;
+        StrengthUnit unit;
+        const char* reflux;
+        const char* line;
+    } cases[] = {
+        {BatchTexts{}, StrengthUnit::Volume, "",
+         "Charge 20000 ml at 20 °C · heads 3%, hearts until 80 % vol · "
+         "stops: product below 20 % vol"},
+        {held, StrengthUnit::Weight, "reflux rising to hold 92 % by weight, at most 1000",
+         "Charge 20000 ml at 20 °C · heads 3%, hearts until 80 % by weight · no stop"},
+        {own, StrengthUnit::Volume, "",
+         "Charge 15000 g at 15 °C · cuts heads:40g; hearts:<85; tails:end · "
+         "stops: boiler at 1.5 % vol, product below 20 % vol, 3l taken"},
+    };
+    for (const auto& c : cases) {
+        const BatchCaptionText caption = BatchCaption(c.texts, c.unit);
+        EXPECT_EQ(caption.reflux, c.reflux);
+        EXPECT_EQ(caption.line, c.line);
+    }
+}
+
 TEST(BatchTabRules, BusySentenceGivesWholePercentsDone) {
     struct Case {
         double share;
