@@ -38,6 +38,14 @@ namespace {
 
 using Entry = BatchRunPanel::FieldEntry;
 
+// Scrolls `area` to the control inside it that takes the focus: Tab into
+// the tab from outside, or a shortcut, goes past the area's own scrolling.
+void FollowFocus(QScrollArea& area) {
+    QObject::connect(qApp, &QApplication::focusChanged, &area, [&area](QWidget*, QWidget* now) {
+        if (now != nullptr && area.widget()->isAncestorOf(now)) area.ensureWidgetVisible(now);
+    });
+}
+
 // The two texts that are choices rather than typed.
 bool IsChoice(std::string BatchTexts::*text) {
     return text == &BatchTexts::chargeUnit || text == &BatchTexts::policy;
@@ -180,12 +188,8 @@ void BatchRunPanel::Arrange() {
     split_->setChildrenCollapsible(false);
     // Stacked on a narrow screen, the tab scrolls up and down as a whole.
     auto* whole = new QScrollArea;
-    // Tab into the tab goes past the area's own scrolling: it follows the
-    // focus itself.
-    connect(qApp, &QApplication::focusChanged, whole, [whole](QWidget*, QWidget* now) {
-        if (now != nullptr && whole->widget()->isAncestorOf(now)) whole->ensureWidgetVisible(now);
-    });
     whole->setWidget(split_);
+    FollowFocus(*whole);
     whole->setWidgetResizable(true);
     whole->setFrameShape(QFrame::NoFrame);
     whole->setFocusPolicy(Qt::NoFocus);
@@ -217,6 +221,7 @@ QWidget* BatchRunPanel::BuildForm() {
     Relabel();
     auto* scroll = new QScrollArea;
     scroll->setWidget(form);
+    FollowFocus(*scroll);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     // Tab goes from field to field (the area scrolls to each); the area

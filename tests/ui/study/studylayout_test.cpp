@@ -10,10 +10,12 @@
 #include <QSettings>
 #include <QSplitter>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "study/setupfile.h"
+#include "studyview/cuttable.h"
 #include "ui/study/comparepanel.h"
 #include "ui/study/studywindow.h"
 #include "ui/study/studywindowfixture.h"
@@ -208,6 +210,48 @@ TEST_F(StudyLayoutTest, NarrowTheInputsGoAboveTheTabsAndTheSweepControlsStayWhol
                 << width << " " << control->accessibleName().toStdString();
             EXPECT_LE(control->mapTo(&sweep, QPoint(control->width(), 0)).x(), sweep.width());
         }
+    }
+}
+
+// The batch tab at the window's first size, on an 800 x 600 and on a
+// 640 x 480 screen: every field whole without a sideways scroll and within
+// reach, the chart big enough to read, and at the first size the cut
+// table's distiller's columns in view.
+TEST_F(StudyLayoutTest, TheBatchTabFitsSmallScreensWithoutScrollingSideways) {
+    for (const QSize size : {QSize(1100, 680), QSize(800, 600 - 32), kSmallScreen}) {
+        SCOPED_TRACE(std::to_string(size.width()) + " x " + std::to_string(size.height()));
+        auto window = StudyWindowFixture::Open(size);
+        window->Tabs().setCurrentIndex(3);
+        BatchRunPanel& batch = window->Batch();
+        batch.Runner().Flush();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !batch.Runner().Busy(); }, 60000));
+        QApplication::processEvents();
+        EXPECT_LE(window->width(), size.width());
+        std::vector<QWidget*> controls = {&batch.ChargeUnit(), &batch.Policy(),
+                                          &batch.Pane().View()};
+        for (const auto& key : kBatchTextKeys)
+            if (key.text != &BatchTexts::chargeUnit && key.text != &BatchTexts::policy)
+                controls.push_back(&batch.Field(key.text));
+        for (QWidget* control : controls) {
+            SCOPED_TRACE(control->accessibleName().toStdString());
+            control->setFocus(Qt::TabFocusReason);  // scrolls the tab to it
+            QApplication::processEvents();
+            const QRect at(control->mapTo(&batch, QPoint()), control->size());
+            EXPECT_GE(at.left(), 0);
+            EXPECT_LE(at.right(), batch.width());
+            EXPECT_GE(at.top(), 0);
+            EXPECT_LE(at.bottom(), batch.height());
+            EXPECT_GE(control->width(), control->minimumSizeHint().width());
+        }
+        const QWidget& chart = batch.Pane().View();
+        EXPECT_GE(chart.width(), 300);
+        EXPECT_GE(chart.height(), 150);
+        if (size.width() < 1100) continue;
+        const QTableWidget& table = batch.Table();
+        for (int column = 0; column < kCutTableMainColumns; ++column)
+            EXPECT_LE(table.columnViewportPosition(column) + table.columnWidth(column),
+                      table.viewport()->width())
+                << table.horizontalHeaderItem(column)->text().toStdString();
     }
 }
 
