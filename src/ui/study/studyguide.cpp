@@ -28,12 +28,16 @@ axis) and amount (dashed, right axis) against it, and the rows in a table.</li>
 <li><b>Batch run</b>: a whole run of the still, from heating a charge to the
 last cut: the product's and the boiler's strength (left axis) and the amount
 collected (dashed, right axis) over minutes from the start of heating, each
-cut's beginning a grey dashed line, and the cut table. Its own fields give the
+cut's beginning a grey dashed line named on the chart, under a strength-policy
+run the reflux ratio it sets over the same minutes, and the cut table (times
+in minutes and h:mm). Its own fields give the
 charge, the policy (a constant reflux ratio, or a reflux that rises to hold a
 target strength up to a maximum), the cuts (heads and where hearts end, or
 your own list such as <tt>heads:40g; hearts:&lt;85; tails:end</tt>) and when
-to stop; an empty stop field is no stop. The heat-up is an estimate. The table
-exports as what <tt>colmara-report batch --cuts</tt> prints.</li>
+to stop; an empty stop field is no stop. The heat-up is an estimate. Export
+writes the cut table as <tt>colmara-report batch --cuts</tt> prints it, or,
+chosen in the dialog's list, the timeline as <tt>colmara-report batch</tt>
+prints it.</li>
 <li><b>Compare</b>: the vapour strength per plate of the current run against
 up to four runs you pinned.</li>
 </ul>
