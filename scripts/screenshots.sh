@@ -105,9 +105,11 @@ shoot_batch_tab() {
   open_study config-batch 20
   xdotool key alt+n                         # "Batch run"
   sleep 0.3
-  type_into $((X + 475)) $((Y + 353)) 20    # stop at product strength
-  sleep 2
-  xdotool mousemove $((X + 700)) $((Y + 250))  # the readout under the pointer
+  xdotool key alt+y Down                    # the strength policy, its reflux panel
+  xdotool key alt+d ctrl+a                  # stop at product strength
+  xdotool type --delay 20 20
+  sleep 4
+  xdotool mousemove $((X + 820)) $((Y + 200))  # the readout under the pointer
   sleep 0.5
   screen_shot batch
   crop_window "$study" "$work/batch.png" "$out/batch-tab.png"

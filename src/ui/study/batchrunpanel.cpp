@@ -490,8 +490,11 @@ std::string BatchRunPanel::PanelRefusal() const {
 
 std::string BatchRunPanel::Readout(const std::vector<SeriesReading>& readings) const {
     if (readings.empty()) return {};
-    // Short words, so the reflux at the end shows in a narrow tab too.
+    // Short words, and the reflux first, so it shows in a narrow tab too.
     std::vector<std::string> parts;
+    // The reflux of the row nearest the pointer's minute, from the panel below.
+    if (const auto reflux = chart_.RefluxAt(pane_->PointerX()))
+        parts.push_back("reflux " + ReadoutNumber(*reflux, settings_));
     const auto& list = pane_->Chart().SeriesList();
     const std::string strength = std::string(" ") + StrengthUnitSymbol(shownUnit_);
     for (const SeriesReading& r : readings) {
@@ -501,9 +504,6 @@ std::string BatchRunPanel::Readout(const std::vector<SeriesReading>& readings) c
         if (series == &chart_.Boiler()) parts.push_back("boiler " + value + strength);
         if (series == &chart_.Collected()) parts.push_back("collected " + value + " g");
     }
-    // The reflux of the row nearest the pointer's minute, from the panel below.
-    if (const auto reflux = chart_.RefluxAt(pane_->PointerX()))
-        parts.push_back("reflux " + ReadoutNumber(*reflux, settings_));
     std::string text = ReadoutNumber(pane_->PointerX(), settings_) + " min:";
     for (std::size_t i = 0; i < parts.size(); ++i) text += (i == 0 ? " " : ", ") + parts[i];
     return text;

@@ -189,7 +189,8 @@ TEST(BatchRunPanel, CurvesAndTableAreTheCompanionToolsRun) {
         panel.Pane().ReadAt({layout.Axis(AxisSide::Bottom).Scale.CalcPosValue(minute),
                              (layout.ChartRect.Top + layout.ChartRect.Bottom) / 2});
         const std::string reflux = ReadoutNumber(std::stod(timeline.at("reflux")[row]), kPoint);
-        EXPECT_TRUE(panel.Pane().Readout().endsWith(QString::fromStdString(", reflux " + reflux)))
+        EXPECT_TRUE(panel.Pane().Readout().contains(
+            QString::fromStdString(" min: reflux " + reflux + ", product ")))
             << panel.Pane().Readout().toStdString() << " at row " << row;
     }
 }
