@@ -4,6 +4,7 @@
 #include <cmath>
 #include <utility>
 
+#include "runtime/typedtext.h"
 #include "studyview/studychart.h"
 
 namespace colmara {
@@ -67,8 +68,12 @@ BatchCaptionText BatchCaption(const BatchTexts& texts, StrengthUnit unit) {
     if (texts.policy == "strength")
         caption.reflux = "reflux rising to hold " + texts.targetStrength + " " + symbol +
                          ", at most " + texts.maxReflux;
+    // The air the still boils in, where given: the head temperatures read it.
+    std::string air;
+    if (!Trimmed(texts.pressure).empty()) air += ", air at " + texts.pressure + " hPa";
+    if (!Trimmed(texts.altitude).empty()) air += ", " + texts.altitude + " m up";
     caption.line = "Charge " + texts.charge + " " + (texts.chargeUnit == "g" ? "g" : "ml") +
-                   " at " + texts.startTemperature + " \u00b0C \u00b7 " +
+                   " at " + texts.startTemperature + " \u00b0C" + air + " \u00b7 " +
                    CutsCaption(texts, symbol) + " \u00b7 " + StopsCaption(texts, symbol);
     return caption;
 }

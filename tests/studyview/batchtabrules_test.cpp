@@ -73,6 +73,7 @@ TEST(BatchTabRules, CaptionNamesTheRunsOwnInputs) {
     held.targetStrength = "92";
     held.maxReflux = "1000";
     held.stopProduct = "";
+    held.pressure = "950";
     BatchTexts own;
     own.charge = "15000";
     own.chargeUnit = "g";
@@ -81,6 +82,7 @@ TEST(BatchTabRules, CaptionNamesTheRunsOwnInputs) {
     own.stopBoiler = "1.5";
     own.stopAmount = "3l";
     own.stopAfter = "none";  // the stop's own word for no stop
+    own.altitude = "600";
     const struct {
         BatchTexts texts;
         StrengthUnit unit;
@@ -91,9 +93,10 @@ TEST(BatchTabRules, CaptionNamesTheRunsOwnInputs) {
          "Charge 20000 ml at 20 °C · heads 3%, hearts until 80 % vol · "
          "stops: product below 20 % vol"},
         {held, StrengthUnit::Weight, "reflux rising to hold 92 % by weight, at most 1000",
-         "Charge 20000 ml at 20 °C · heads 3%, hearts until 80 % by weight · no stop"},
+         "Charge 20000 ml at 20 °C, air at 950 hPa · heads 3%, hearts until 80 % by weight · "
+         "no stop"},
         {own, StrengthUnit::Volume, "",
-         "Charge 15000 g at 15 °C · cuts heads:40g; hearts:<85; tails:end · "
+         "Charge 15000 g at 15 °C, 600 m up · cuts heads:40g; hearts:<85; tails:end · "
          "stops: boiler at 1.5 % vol, product below 20 % vol, 3l taken"},
     };
     for (const auto& c : cases) {

@@ -332,9 +332,13 @@ TEST(BatchRunPanel, TabFollowsTheScreenAndEveryControlIsNamed) {
         SCOPED_TRACE(w->accessibleName().toStdString());
         EXPECT_FALSE(w->accessibleName().isEmpty());
         EXPECT_FALSE(w->toolTip().isEmpty());
-        const QLabel& label = panel.Label(kBatchTextKeys[i].text);
-        EXPECT_EQ(label.buddy(), w);
-        EXPECT_TRUE(label.text().contains(QRegularExpression(QStringLiteral("&[A-Za-z]"))))
+        // The window's letters run out before the air pressure and the
+        // altitude: those two have none, and their labels are no buddies.
+        const auto text = kBatchTextKeys[i].text;
+        const bool lettered = text != &BatchTexts::pressure && text != &BatchTexts::altitude;
+        const QLabel& label = panel.Label(text);
+        EXPECT_EQ(label.buddy(), lettered ? w : nullptr);
+        EXPECT_EQ(label.text().contains(QRegularExpression(QStringLiteral("&[A-Za-z]"))), lettered)
             << label.text().toStdString();
         if (i > 0) {
             EXPECT_GT(w->mapTo(&panel, QPoint()).y(), chain[i - 1]->mapTo(&panel, QPoint()).y());
