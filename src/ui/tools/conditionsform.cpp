@@ -14,24 +14,22 @@ struct FieldMeaning {
 FieldMeaning PressureMeaning(PressureUnit unit) {
     if (unit == PressureUnit::Altitude)
         return {"Altitude",
-                "Height of the still above sea level in m: the pressure of a standard day there "
-                "(the weather moves it by some 30 hPa either way); empty: sea level",
+                "Height of the still above sea level, m: a standard day's pressure there; "
+                "empty: 0",
                 "0 (sea level)"};
     return {"Air pressure",
-            "Air pressure at the still, 300 to 1100 hPa, as a barometer reads it there (not "
-            "reduced to sea level); empty: 1013.25 hPa",
+            "Air pressure at the still, 300 to 1100 hPa (not reduced to sea level); empty: "
+            "1013.25",
             "1013.25"};
 }
 
 FieldMeaning OffsetMeaning(OffsetUnit unit) {
     if (unit == OffsetUnit::BoilingWater)
         return {"Boiling water reading",
-                "What the thermometer reads in boiling water at this air pressure, °C: its "
-                "offset from the model's boiling point of water there; empty: a true thermometer",
+                "What the thermometer reads in boiling water at this pressure, °C; empty: none",
                 "none (a true thermometer)"};
     return {"Thermometer offset",
-            "What the thermometer reads less the true temperature, K: taken off every "
-            "temperature typed; empty: a true thermometer",
+            "What the thermometer reads less the true temperature, K; empty: a true thermometer",
             "0"};
 }
 
@@ -47,13 +45,12 @@ void ConditionsForm::AddConditionRows() {
     pressure = AddFieldWithChoices(
         QStringLiteral("Air pre&ssure"), QString(), QString(), QString(), kPressureUnits,
         QStringLiteral("Pressure unit"),
-        QStringLiteral("Give the air pressure in hPa, or the altitude in m (by the international "
-                       "standard atmosphere)"),
+        QStringLiteral("The air pressure in hPa, or the altitude in m (standard atmosphere)"),
         pressureUnit);
     offset = AddFieldWithChoices(
         QStringLiteral("Thermometer o&ffset"), QString(), QString(), QString(), kOffsetUnits,
         QStringLiteral("Offset unit"),
-        QStringLiteral("Give the thermometer's offset in K, or as what it reads in boiling water"),
+        QStringLiteral("The offset in K, or what the thermometer reads in boiling water"),
         offsetUnit);
     NameByUnits();
     for (QComboBox* selector : {pressureUnit, offsetUnit})

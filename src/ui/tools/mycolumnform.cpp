@@ -11,21 +11,21 @@ MyColumnForm::MyColumnForm(const FormatSettings& settings, QWidget* parent)
         QStringLiteral("°C for a thermometer's reading, or the unit of a strength");
     boiler = AddFieldWithChoices(
         QStringLiteral("Boiler r&eading"), QStringLiteral("Boiler reading"),
-        QStringLiteral("The boiler's thermometer (where its liquid boils), or the strength in the "
-                       "boiler; its unit to the right"),
+        QStringLiteral("The boiler's thermometer or the strength in the boiler; its unit to the "
+                       "right"),
         QStringLiteral("92.5"), kReadingUnits, QStringLiteral("Boiler reading unit"),
         readingUnitTip, boilerUnit);
     head = AddFieldWithChoices(
         QStringLiteral("He&ad reading"), QStringLiteral("Head reading"),
-        QStringLiteral("The head's thermometer (where the vapour condenses), or the strength of "
-                       "the vapour or product there; its unit to the right"),
+        QStringLiteral("The head's thermometer or the strength of the vapour there; its unit to "
+                       "the right"),
         QStringLiteral("78.6"), kReadingUnits, QStringLiteral("Head reading unit"), readingUnitTip,
         headUnit);
     totalReflux = new QCheckBox(QStringLiteral("&Total reflux (no product taken)"), this);
     totalReflux->setChecked(true);
     AddRow(QString(), totalReflux, QStringLiteral("Total reflux"),
-           QStringLiteral("No product taken, every plate's liquid the vapour from below: the "
-                          "power and reflux ratio are not needed"));
+           QStringLiteral("No product taken, each plate's liquid the vapour from below: no power "
+                          "or reflux needed"));
     power = AddField(QStringLiteral("&Power, W"), QStringLiteral("Power"),
                      QStringLiteral("Heating power of the still in watts, while product is taken"),
                      QStringLiteral("1500"));
@@ -37,8 +37,8 @@ MyColumnForm::MyColumnForm(const FormatSettings& settings, QWidget* parent)
                                      "empty: none"),
                       QString());
     realPlates = AddField(QStringLiteral("&Number of real plates"), QStringLiteral("Real plates"),
-                          QStringLiteral("Real plates of the column (trays, bubble caps): adds "
-                                         "the overall efficiency; empty: none"),
+                          QStringLiteral("Real plates (trays, bubble caps): adds the overall "
+                                         "efficiency; empty: none"),
                           QString());
     FinishLayout();
     connect(totalReflux, &QCheckBox::toggled, this, &MyColumnForm::TotalRefluxChosen);

@@ -23,8 +23,8 @@ BoilingGiven GivenOf(BoilingGiven stream, ReadingUnit unit) {
 ThermometerForm::ThermometerForm(const FormatSettings& settings, QWidget* parent)
     : ConditionsForm(settings, parent) {
     stream = AddChoices(QStringLiteral("&Given"), QStringLiteral("Given"),
-                        QStringLiteral("Where the reading is taken: in the vapour at the "
-                                       "column's head, or in the liquid in the boiler"),
+                        QStringLiteral("Where the reading is taken: the vapour at the head or "
+                                       "the liquid in the boiler"),
                         kStreams);
     reading = AddFieldWithChoices(
         QStringLiteral("&Reading"), QStringLiteral("Reading"),

@@ -60,6 +60,10 @@ QLineEdit* ToolForm::AddFieldBeside(const QString& label, const QString& name, c
     layout->addWidget(selector);
     row->setFocusProxy(field);
     layout_->addRow(label, row);
+    // The label's key gives a buddy the focus only when it takes the focus
+    // itself, which a row does not.
+    if (auto* rowLabel = qobject_cast<QLabel*>(layout_->labelForField(row)))
+        rowLabel->setBuddy(field);
     setTabOrder(field, selector);
     besideFields_ << selector;
     return field;
@@ -68,8 +72,10 @@ QLineEdit* ToolForm::AddFieldBeside(const QString& label, const QString& name, c
 void ToolForm::FinishLayout() {
     layout_->addRow(answer_);
     int widest = 0;
-    for (const QComboBox* selector : besideFields_)
+    for (QComboBox* selector : besideFields_) {
+        selector->ensurePolished();  // the style sets its size
         widest = std::max(widest, selector->sizeHint().width());
+    }
     for (QComboBox* selector : besideFields_) selector->setMinimumWidth(widest);
 }
 

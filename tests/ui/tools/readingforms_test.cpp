@@ -6,8 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QScrollArea>
 #include <QTest>
+#include <QToolTip>
 #include <string>
 #include <vector>
 
@@ -232,8 +234,33 @@ TEST(ReadingForms, MyColumnAnswersFromAWorkerWithTheNewestTexts) {
                   {"plates", "--boiler", "92.5C", "--head", "78.9C", "--total-reflux"})));
 }
 
+// Alt with a label's underlined letter gives its field the focus, and no
+// letter of these forms is taken twice on the window.
+TEST(ReadingForms, EveryLabelsKeyGivesItsFieldTheFocus) {
+    const FormatSettings settings;
+    ToolsWindow window(settings);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    window.MyColumn().totalReflux->setChecked(false);  // the power and reflux take the focus
+    for (ToolForm* form : {static_cast<ToolForm*>(&window.Thermometer()),
+                           static_cast<ToolForm*>(&window.MyColumn())}) {
+        window.Tabs().setCurrentWidget(form->parentWidget()->parentWidget());
+        for (const QLabel* label : form->findChildren<QLabel*>()) {
+            const qsizetype amp = label->text().indexOf('&');
+            if (amp < 0) continue;
+            SCOPED_TRACE(label->text().toStdString());
+            ASSERT_NE(label->buddy(), nullptr);
+            window.Tabs().setFocus();
+            QTest::keyClick(&window, label->text().at(amp + 1).toLower().toLatin1(),
+                            Qt::AltModifier);
+            EXPECT_TRUE(label->buddy()->hasFocus());
+        }
+    }
+}
+
 // 640x480 less a frame: every form takes the page's width without cutting a
-// control off (the pages never scroll sideways) and scrolls its height.
+// control off (the pages never scroll sideways) and scrolls its height, and
+// every tip is narrower than the screen.
 TEST(ReadingForms, EveryFormFitsASixFortyByFourEightyScreen) {
     const FormatSettings settings;
     ToolsWindow window(settings);
@@ -250,6 +277,11 @@ TEST(ReadingForms, EveryFormFitsASixFortyByFourEightyScreen) {
         EXPECT_LE(page->widget()->minimumSizeHint().width(), page->viewport()->width());
         EXPECT_LE(page->widget()->width(), page->viewport()->width());
     }
+    // A tip is one line: it must fit the screen too.
+    const QFontMetrics tipFont(QToolTip::font());
+    for (const QWidget* control : window.findChildren<QWidget*>())
+        EXPECT_LE(tipFont.horizontalAdvance(control->toolTip()), 600)
+            << control->toolTip().toStdString();
 }
 
 }  // namespace
