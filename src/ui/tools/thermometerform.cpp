@@ -7,7 +7,7 @@ namespace colmara {
 namespace {
 
 // What the reading is of; a temperature read in it when its unit is degC.
-inline constexpr std::array<UnitChoice<BoilingGiven>, 2> kStreams{{
+constexpr std::array<UnitChoice<BoilingGiven>, 2> kStreams{{
     {BoilingGiven::Vapour, "Vapour at the column's head (condensing)"},
     {BoilingGiven::Liquid, "Liquid in the boiler (boiling)"},
 }};

@@ -193,10 +193,7 @@ TEST(ReadingForms, ARefusalNamesItsFieldKeepsEveryTextAndGoesWhenPutRight) {
          {{"Head reading unit", "% vol"}, {"Head reading", "99"}},
          "Head reading",
          {"Head reading", "90"}},
-        {Tab::MyColumn, {{"Boiler reading", "105"}}, "Boiler reading", {"Boiler reading", "95"}},
         {Tab::MyColumn, {{"Total reflux", "off"}, {"Power", "0"}}, "Power", {"Power", "2000"}},
-        {Tab::MyColumn, {{"Packed height", "-1"}}, "Packed height", {"Packed height", "1"}},
-        {Tab::MyColumn, {{"Real plates", "2.5"}}, "Real plates", {"Real plates", "3"}},
     };
     const FormatSettings settings;
     for (const RefusalCase& c : cases) {
