@@ -96,14 +96,16 @@ long double StrengthAt(const std::function<long double(long double)>& falling, l
                                    kStrengthTolerance, kSteps);
 }
 
-// The condensing temperatures of water and of the azeotrope at `hpa`. The
-// azeotrope's takes two searches from nothing; a thread keeps the last
-// pressure's, since a form or a run asks at one pressure again and again.
-Ends CondensingEnds(long double hpa, long double top) {
+// The ends at `hpa` that `temperatureAt` (a strength's temperature at a
+// pressure) gives for water and the azeotrope. Each takes searches of the
+// published model; a thread keeps the last pressure's, since a form or a
+// run asks at one pressure again and again.
+template <long double (*temperatureAt)(long double, long double)>
+Ends EndsAt(long double hpa, long double top) {
     thread_local long double lastHpa = 0;
     thread_local Ends last{};
     if (hpa != lastHpa) {
-        last = {VapourCondensingCelsius(0, hpa), VapourCondensingCelsius(top, hpa)};
+        last = {temperatureAt(0, hpa), temperatureAt(top, hpa)};
         lastHpa = hpa;
     }
     return last;
@@ -144,7 +146,7 @@ long double VapourCondensingCelsius(long double vapour, long double hpa) {
 
 long double LiquidAtCelsius(long double celsius, long double hpa) {
     const long double top = Azeotrope();
-    const Ends ends{LiquidBoilingCelsius(0, hpa), LiquidBoilingCelsius(top, hpa)};
+    const Ends ends = EndsAt<LiquidBoilingCelsius>(CheckedPressure(hpa), top);
     const auto model = [](long double w) { return temperature(vapourstrength(w)); };
     if (hpa == kStandardHpa) return StrengthAt(model, celsius, ends, top, top / 2, hpa, kBoiling);
     // The change with pressure moves the answer little from where the model
@@ -158,7 +160,7 @@ long double LiquidAtCelsius(long double celsius, long double hpa) {
 
 long double VapourAtCelsius(long double celsius, long double hpa) {
     const long double top = Azeotrope();
-    const Ends ends = CondensingEnds(CheckedPressure(hpa), top);
+    const Ends ends = EndsAt<VapourCondensingCelsius>(CheckedPressure(hpa), top);
     const auto model = [](long double y) { return temperature(y); };
     if (hpa == kStandardHpa)
         return StrengthAt(model, celsius, ends, top, top / 2, hpa, kCondensing);

@@ -232,9 +232,9 @@ int RunBoilingCommand(const BoilingOptions& options, const CommandIo& io) {
 int RunPlatesCommand(const PlatesOptions& options, const CommandIo& io) {
     if (!options.totalReflux && (options.power.empty() || options.reflux.empty()))
         return UsageError(io.err, "plates: give --power and --reflux, or --total-reflux");
-    PlatesTexts texts{{options.boiler, "--boiler"},
-                      {options.head, "--head"},
-                      UnitNamed(options.units),
+    const ReadingUnit unit = ReadingUnitOf(UnitNamed(options.units));
+    PlatesTexts texts{{{options.boiler, "--boiler"}, unit},
+                      {{options.head, "--head"}, unit},
                       std::nullopt,
                       std::nullopt,
                       PressureOf(options.conditions),

@@ -52,23 +52,29 @@ auto Named(const std::string& name, Answer answer) {
     }
 }
 
-// A reading as a mass fraction: a strength, or the liquid boiling
-// (`boiler`) or the vapour condensing at a temperature.
-long double FractionRead(const NamedText& reading, bool boiler, const PlatesTexts& texts,
-                         const Conditions& at, const NumberReader& read) {
-    if (!IsTemperatureReading(reading.text))
-        return MassFractionOf({read(reading), texts.unit}, reading.name);
+// The number of a temperature written with a C after it.
+long double NumberBeforeC(const NamedText& reading, const NumberReader& read) {
     std::string number = reading.text.substr(0, reading.text.size() - 1);
     if (number.ends_with("°")) number.resize(number.size() - std::string("°").size());
-    long double shown = 0;
     try {
-        shown = read({number, reading.name});
+        return read({number, reading.name});
     } catch (const SpiritError&) {
         throw SpiritError(reading.name + ": '" + reading.text +
                           "' is no temperature (a number and C, e.g. 78.4C)");
     }
+}
+
+// A reading as a mass fraction: a strength, or the liquid boiling
+// (`boiler`) or the vapour condensing at a temperature.
+long double FractionRead(const ReadingText& reading, bool boiler, const Conditions& at,
+                         const NumberReader& read) {
+    const NamedText& typed = reading.text;
+    const std::optional<StrengthUnit> unit = StrengthUnitOf(reading.unit);
+    if (unit && !IsTemperatureReading(typed.text))
+        return MassFractionOf({read(typed), *unit}, typed.name);
+    const long double shown = unit ? NumberBeforeC(typed, read) : read(typed);
     const long double celsius = at.thermometer ? at.thermometer->TrueCelsius(shown) : shown;
-    return Named(reading.name, [&] {
+    return Named(typed.name, [&] {
         return boiler ? LiquidAtCelsius(celsius, at.hpa) : VapourAtCelsius(celsius, at.hpa);
     });
 }
@@ -82,10 +88,10 @@ long double Positive(const NamedText& text, const NumberReader& read, const char
 PlateCount CountOf(const PlatesTexts& texts, long double boiler, long double head,
                    const NumberReader& read) {
     if (!texts.power || !texts.reflux)
-        return Named(texts.head.name, [&] { return PlatesAtTotalReflux(boiler, head); });
+        return Named(texts.head.text.name, [&] { return PlatesAtTotalReflux(boiler, head); });
     Positive(*texts.power, read, " W");
     if (!(read(*texts.reflux) >= 0)) throw SpiritError(texts.reflux->name + ": must be 0 or more");
-    return Named(texts.head.name, [&] {
+    return Named(texts.head.text.name, [&] {
         return PlatesAtReflux(boiler, head, texts.power->text, texts.reflux->text, read.Settings());
     });
 }
@@ -118,8 +124,8 @@ bool IsTemperatureReading(const std::string& text) {
 
 ToolAnswer PlatesAnswer(const PlatesTexts& texts, const NumberReader& read) {
     const Conditions at = ConditionsOf(texts.pressure, texts.thermometer, read);
-    const long double boiler = FractionRead(texts.boiler, true, texts, at, read);
-    const long double head = FractionRead(texts.head, false, texts, at, read);
+    const long double boiler = FractionRead(texts.boiler, true, at, read);
+    const long double head = FractionRead(texts.head, false, at, read);
     const PlateCount count = CountOf(texts, boiler, head, read);
     ToolAnswer answer{{&kPlates, count.plates},
                       {&kPlatesFraction, count.platesFraction},

@@ -11,17 +11,24 @@
 #include "study/strengthunit.h"
 #include "toolsview/boilinganswer.h"
 #include "toolsview/numbertext.h"
+#include "toolsview/readingunit.h"
 #include "toolsview/toolanswer.h"
 
 namespace colmara {
 
+// A reading as typed: a temperature when its unit is degC or when its text
+// is written with a C after it ("78.4C", whatever the unit), else a
+// strength in its unit.
+struct ReadingText {
+    NamedText text;
+    ReadingUnit unit = ReadingUnit::Volume;
+};
+
 struct PlatesTexts {
-    // Each a strength in `unit`, or a temperature written with a C after
-    // it ("78.4C"): the boiler's liquid boiling, the head's vapour
+    // A temperature is the boiler's liquid boiling, the head's vapour
     // condensing there, at the pressure, after the thermometer's offset.
-    NamedText boiler;
-    NamedText head;
-    StrengthUnit unit = StrengthUnit::Volume;
+    ReadingText boiler;
+    ReadingText head;
     // W and the reflux ratio, as the column calculation reads them; none:
     // total reflux.
     std::optional<NamedText> power;

@@ -10,14 +10,20 @@ namespace colmara {
 
 namespace {
 
-std::string Value(const ToolFigure& figure, const FormatSettings& settings) {
+// The command line writes degrees as "degC", in ASCII; the window as "°C".
+std::string Unit(const FigureLabel& label, bool window) {
+    const std::string unit = label.unit;
+    return window && unit == "degC" ? "°C" : unit;
+}
+
+std::string Value(const ToolFigure& figure, const FormatSettings& settings, bool window) {
     if (!figure.value) return figure.absence;
     std::string picture = "0";
     if (figure.label->decimals > 0)
         picture += '.' + std::string(static_cast<std::size_t>(figure.label->decimals), '0');
     const std::string number = FormatExtended(picture, *figure.value, settings);
     // A count or a ratio has no unit to follow it.
-    return *figure.label->unit == '\0' ? number : number + ' ' + figure.label->unit;
+    return *figure.label->unit == '\0' ? number : number + ' ' + Unit(*figure.label, window);
 }
 
 }  // namespace
@@ -41,7 +47,7 @@ std::string ToolText(const ToolAnswer& answer, const FormatSettings& settings) {
     for (const ToolFigure& figure : answer) {
         std::string line = std::string(figure.label->toolLabel) + ':';
         line.resize(width + 2, ' ');
-        text += line + Value(figure, settings) + '\n';
+        text += line + Value(figure, settings, false) + '\n';
     }
     return text;
 }
@@ -58,7 +64,7 @@ std::string WindowText(const ToolAnswer& answer, const FormatSettings& settings)
     std::string text;
     for (const ToolFigure& figure : answer) {
         if (!text.empty()) text += '\n';
-        text += std::string(figure.label->windowLabel) + ": " + Value(figure, settings);
+        text += std::string(figure.label->windowLabel) + ": " + Value(figure, settings, true);
     }
     return text;
 }

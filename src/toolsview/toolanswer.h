@@ -45,7 +45,8 @@ std::string ToolText(const ToolAnswer& answer, const FormatSettings& settings);
 // text that reads back to the same double; left-out figures have no key.
 std::string ToolJson(const ToolAnswer& answer);
 
-// The window's lines: "Label: value unit", one a line, no newline at the end.
+// The window's lines: "Label: value unit", one a line, no newline at the
+// end; degrees written as °C.
 std::string WindowText(const ToolAnswer& answer, const FormatSettings& settings);
 
 }  // namespace colmara

@@ -7,6 +7,7 @@
 
 #include "batch/batchrequest.h"
 #include "study/strengthunit.h"
+#include "toolsview/readingunit.h"
 
 namespace colmara {
 
@@ -33,6 +34,28 @@ inline constexpr std::array<UnitChoice<StrengthUnit>, 2> kColumnStrengthUnits{{
 inline constexpr std::array<UnitChoice<ChargeUnit>, 2> kChargeUnits{{
     {ChargeUnit::Millilitres, "ml at 20 °C"},
     {ChargeUnit::Grams, "g"},
+}};
+
+// A reading at the still: a thermometer's first, then the strengths as the
+// spirit tools list them.
+inline constexpr std::array<UnitChoice<ReadingUnit>, 3> kReadingUnits{{
+    {ReadingUnit::Celsius, "°C"},
+    {ReadingUnit::Volume, "% vol"},
+    {ReadingUnit::Weight, "% by weight"},
+}};
+
+// The air pressure at the still: in hPa, or the altitude it stands at.
+enum class PressureUnit { Hectopascal, Altitude };
+inline constexpr std::array<UnitChoice<PressureUnit>, 2> kPressureUnits{{
+    {PressureUnit::Hectopascal, "hPa"},
+    {PressureUnit::Altitude, "m of altitude"},
+}};
+
+// A thermometer's offset: in K, or what it reads in boiling water.
+enum class OffsetUnit { Kelvin, BoilingWater };
+inline constexpr std::array<UnitChoice<OffsetUnit>, 2> kOffsetUnits{{
+    {OffsetUnit::Kelvin, "K"},
+    {OffsetUnit::BoilingWater, "°C in boiling water"},
 }};
 
 }  // namespace colmara

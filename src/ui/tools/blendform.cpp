@@ -67,11 +67,11 @@ void BlendForm::RemovePart() {
     Answer();
 }
 
-ToolAnswer BlendForm::Compute() const {
+AnswerJob BlendForm::Job() const {
     BlendTexts texts{{}, UnitOf<StrengthUnit>(unit)};
     for (const PartFields& f : parts_)
         texts.parts.push_back({Text(f.volume), Text(f.strength), Text(f.temperature)});
-    return BlendAnswer(texts, Read());
+    return [texts](const NumberReader& read) { return BlendAnswer(texts, read); };
 }
 
 }  // namespace colmara

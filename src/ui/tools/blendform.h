@@ -30,7 +30,7 @@ class BlendForm : public ToolForm {
     QPushButton* remove;
 
   protected:
-    ToolAnswer Compute() const override;
+    AnswerJob Job() const override;
 
   private:
     std::vector<PartFields> parts_;

@@ -23,10 +23,10 @@ DilutionForm::DilutionForm(const FormatSettings& settings, QWidget* parent)
     Answer();
 }
 
-ToolAnswer DilutionForm::Compute() const {
-    return DiluteAnswer({Text(volume), finalVolume->isChecked(), Text(strength), Text(target),
-                         UnitOf<StrengthUnit>(unit)},
-                        Read());
+AnswerJob DilutionForm::Job() const {
+    return [texts = DiluteTexts{Text(volume), finalVolume->isChecked(), Text(strength),
+                                Text(target), UnitOf<StrengthUnit>(unit)}](
+               const NumberReader& read) { return DiluteAnswer(texts, read); };
 }
 
 }  // namespace colmara

@@ -19,7 +19,7 @@ class DilutionForm : public ToolForm {
     QCheckBox* finalVolume;  // the volume is the one to make
 
   protected:
-    ToolAnswer Compute() const override;
+    AnswerJob Job() const override;
 };
 
 }  // namespace colmara

@@ -22,11 +22,11 @@ HydrometerForm::HydrometerForm(const FormatSettings& settings, QWidget* parent)
     Answer();
 }
 
-ToolAnswer HydrometerForm::Compute() const {
+AnswerJob HydrometerForm::Job() const {
     HydrometerTexts texts{Text(reading), Text(temperature), std::nullopt,
                           UnitOf<StrengthUnit>(unit)};
     if (!volume->text().trimmed().isEmpty()) texts.volume = Text(volume);
-    return HydrometerAnswer(texts, Read());
+    return [texts](const NumberReader& read) { return HydrometerAnswer(texts, read); };
 }
 
 }  // namespace colmara

@@ -17,7 +17,7 @@ class HydrometerForm : public ToolForm {
     QLineEdit* volume;  // optional: empty leaves the volume out
 
   protected:
-    ToolAnswer Compute() const override;
+    AnswerJob Job() const override;
 };
 
 }  // namespace colmara

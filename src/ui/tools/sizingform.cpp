@@ -84,7 +84,7 @@ void SizingForm::PackingChosen() {
     Answer();
 }
 
-ToolAnswer SizingForm::Compute() const {
+AnswerJob SizingForm::Job() const {
     SizeTexts texts;
     texts.power = Text(power);
     texts.strength = strength->text().toStdString();
@@ -98,14 +98,17 @@ ToolAnswer SizingForm::Compute() const {
     if (!charge->text().trimmed().isEmpty())
         texts.charge =
             ChargeTexts{Text(charge), UnitOf<ChargeUnit>(chargeUnit), Text(startTemperature)};
-    SizeOutcome outcome = SizeAnswer(texts, Read());
-    // The calculation's own text names no field; the study window's rules
-    // name it where they can, so the form says which field and why, once.
-    if (outcome.failure)
-        throw Exception(FailureCause({texts.power.text, texts.strength, texts.plates, texts.reflux},
-                                     texts.unit, settings_)
-                            .value_or(*outcome.failure));
-    return outcome.answer;
+    return [texts](const NumberReader& read) {
+        SizeOutcome outcome = SizeAnswer(texts, read);
+        // The calculation's own text names no field; the study window's rules
+        // name it where they can, so the form says which field and why, once.
+        if (outcome.failure)
+            throw Exception(
+                FailureCause({texts.power.text, texts.strength, texts.plates, texts.reflux},
+                             texts.unit, read.Settings())
+                    .value_or(*outcome.failure));
+        return outcome.answer;
+    };
 }
 
 }  // namespace colmara

@@ -37,7 +37,7 @@ class SizingForm : public ToolForm {
     QLineEdit* startTemperature;
 
   protected:
-    ToolAnswer Compute() const override;
+    AnswerJob Job() const override;
 
   private:
     void PackingChosen();

@@ -2,6 +2,8 @@
 // typed in, and an answer below them in the form's own font. A form reads
 // its texts with the window's decimal symbol and shows the tools' answer
 // (toolsview), or their refusal naming the input, where the answer would be.
+// A form answers on the GUI thread, or, when it asks for one, on a worker
+// (AnswerWorker), showing its last answer until the newest arrives.
 #pragma once
 
 #include <QComboBox>
@@ -11,13 +13,15 @@
 #include <string>
 
 #include "runtime/numconv.h"
+#include "toolsview/answerjob.h"
 #include "toolsview/numbertext.h"
-#include "toolsview/toolanswer.h"
 #include "toolsview/unitchoices.h"
 
 class QFormLayout;
 
 namespace colmara {
+
+class AnswerWorker;
 
 class ToolForm : public QWidget {
   public:
@@ -28,8 +32,10 @@ class ToolForm : public QWidget {
     QString AnswerText() const { return answer_->text(); }
     // True when the answer is a refusal or a failed calculation.
     bool Refused() const { return refused_; }
+    // True while a worker computes an answer not yet shown.
+    bool Busy() const;
 
-    // Recomputes the answer from the fields.
+    // Recomputes the answer from the fields; on a worker, asks for it.
     void Answer();
 
     // The unit a selector made by AddChoices shows, and choosing one.
@@ -43,8 +49,11 @@ class ToolForm : public QWidget {
     }
 
   protected:
-    // The form's own answer: its figures, or it throws the tools' refusal.
-    virtual ToolAnswer Compute() const = 0;
+    // The form's own answer from its fields' texts as they are now: its
+    // figures, or it throws the tools' refusal.
+    virtual AnswerJob Job() const = 0;
+    // From now on the form answers on a worker thread of its own.
+    void AnswerOnWorker();
 
     // A field with its label (with a mnemonic), accessible name, tooltip and
     // first text, added as the next row; every edit answers again. It keeps
@@ -56,24 +65,43 @@ class ToolForm : public QWidget {
     template <class Choices>
     QComboBox* AddChoices(const QString& label, const QString& name, const QString& tip,
                           const Choices& choices) {
-        auto* selector = new QComboBox(this);
-        for (const auto& choice : choices)
-            selector->addItem(QString::fromUtf8(choice.text), static_cast<int>(choice.unit));
+        QComboBox* selector = NewChoices(choices);
         AddRow(label, selector, name, tip);
-        AnswerOnChoice(selector);
         return selector;
+    }
+    // A field as AddField makes it, with a selector of `choices` to its
+    // right in the same row (the selector's own name and tip after the
+    // field's).
+    template <class Choices>
+    QLineEdit* AddFieldWithChoices(const QString& label, const QString& name, const QString& tip,
+                                   const QString& text, const Choices& choices,
+                                   const QString& choiceName, const QString& choiceTip,
+                                   QComboBox*& selector) {
+        selector = NewChoices(choices);
+        selector->setAccessibleName(choiceName);
+        selector->setToolTip(choiceTip);
+        return AddFieldBeside(label, name, tip, text, selector);
     }
     // Adds `widget` as the next row under `label`, with a name and a tip.
     void AddRow(const QString& label, QWidget* widget, const QString& name, const QString& tip);
-    // Puts the answer under everything added so far.
+    // Puts the answer under everything added so far, and gives the
+    // selectors beside fields one width, so those fields line up.
     void FinishLayout();
 
     // A line edit of this form, answering on every edit, keeping any text.
     QLineEdit* NewField(const QString& text);
+    // A selector of `choices`, each item holding its unit as data; every
+    // choice answers again.
+    template <class Choices>
+    QComboBox* NewChoices(const Choices& choices) {
+        auto* selector = new QComboBox(this);
+        for (const auto& choice : choices)
+            selector->addItem(QString::fromUtf8(choice.text), static_cast<int>(choice.unit));
+        AnswerOnChoice(selector);
+        return selector;
+    }
     // `field`'s text under its accessible name, for the reader.
     static NamedText Text(const QLineEdit* field);
-    // The form's reader: refusals name the field without repeating its text.
-    const NumberReader& Read() const { return read_; }
 
     const FormatSettings& settings_;
     QFormLayout* layout_;
@@ -82,9 +110,16 @@ class ToolForm : public QWidget {
     void AnswerOnChoice(QComboBox* selector);
 
   private:
-    NumberReader read_;
+    // AddField's row with `selector` to the field's right; the row's label
+    // gives the field the focus.
+    QLineEdit* AddFieldBeside(const QString& label, const QString& name, const QString& tip,
+                              const QString& text, QComboBox* selector);
+    void Show(const QString& text, bool refused);
+
     QLabel* answer_;
     bool refused_ = false;
+    AnswerWorker* worker_ = nullptr;
+    QList<QComboBox*> besideFields_;
 };
 
 }  // namespace colmara

@@ -46,7 +46,9 @@ ToolsWindow::ToolsWindow(const FormatSettings& settings, QWidget* parent)
       dilution_(new DilutionForm(settings)),
       blend_(new BlendForm(settings)),
       hydrometer_(new HydrometerForm(settings)),
-      sizing_(new SizingForm(settings)) {
+      sizing_(new SizingForm(settings)),
+      thermometer_(new ThermometerForm(settings)),
+      myColumn_(new MyColumnForm(settings)) {
     setObjectName(QString::fromUtf8(kObjectName));
     setWindowTitle(QStringLiteral("Colmara Tools"));
     tabs_->setAccessibleName(QStringLiteral("Tools"));
@@ -54,6 +56,8 @@ ToolsWindow::ToolsWindow(const FormatSettings& settings, QWidget* parent)
     tabs_->addTab(Page(blend_), QStringLiteral("&Blending"));
     tabs_->addTab(Page(hydrometer_), QStringLiteral("H&ydrometer"));
     tabs_->addTab(Page(sizing_), QStringLiteral("S&izing"));
+    tabs_->addTab(Page(thermometer_), QStringLiteral("Therm&ometer"));
+    tabs_->addTab(Page(myColumn_), QStringLiteral("My co&lumn"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Help | QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setToolTip(QStringLiteral("Close (Escape)"));
     buttons->button(QDialogButtonBox::Help)

@@ -1,8 +1,8 @@
-// The Tools window: the spirit tools and the still's sizing as four small
-// forms on tabs, each answering as it is typed in, a form scrolled where the
-// screen is too small for it. One window per owner window, kept (hidden)
-// when closed (Escape, Ctrl+W or Close) so its entries stay; F1 or Help
-// shows what each form computes.
+// The Tools window: the spirit tools, the still's sizing, its thermometers
+// and its own column's plates as six small forms on tabs, each answering as
+// it is typed in, a form scrolled where the screen is too small for it. One window per owner
+// window, kept (hidden) when closed (Escape, Ctrl+W or Close) so its entries stay; F1 or Help shows
+// what each form computes.
 #pragma once
 
 #include <QTabWidget>
@@ -14,7 +14,9 @@
 #include "ui/tools/blendform.h"
 #include "ui/tools/dilutionform.h"
 #include "ui/tools/hydrometerform.h"
+#include "ui/tools/mycolumnform.h"
 #include "ui/tools/sizingform.h"
+#include "ui/tools/thermometerform.h"
 
 namespace colmara {
 
@@ -30,6 +32,8 @@ class ToolsWindow : public QWidget {
     BlendForm& Blending() { return *blend_; }
     HydrometerForm& Hydrometer() { return *hydrometer_; }
     SizingForm& Sizing() { return *sizing_; }
+    ThermometerForm& Thermometer() { return *thermometer_; }
+    MyColumnForm& MyColumn() { return *myColumn_; }
 
   private:
     void AddKeys();
@@ -39,6 +43,8 @@ class ToolsWindow : public QWidget {
     BlendForm* blend_;
     HydrometerForm* hydrometer_;
     SizingForm* sizing_;
+    ThermometerForm* thermometer_;
+    MyColumnForm* myColumn_;
 };
 
 // Shows `owner`'s Tools window (made on first use, a window of its own that

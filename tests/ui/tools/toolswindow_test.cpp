@@ -235,7 +235,8 @@ TEST(ToolsWindow, HasHelpAndClosesByKeyOrButton) {
     ASSERT_NE(guide, nullptr);
     EXPECT_TRUE(guide->isVisible());
     for (const char* part :
-         {"Dilution", "Blending", "Hydrometer", "Sizing", "OIML R 22", "Lange", "packing"})
+         {"Dilution", "Blending", "Hydrometer", "Sizing", "Thermometer", "My column", "OIML R 22",
+          "Lange", "packing", "Perry", "ICAO", "HETP", "efficiency"})
         EXPECT_TRUE(ToolsGuideHtml().contains(QString::fromUtf8(part))) << part;
     guide->close();
     const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {{Qt::Key_Escape, Qt::NoModifier},
