@@ -14,6 +14,7 @@ constexpr ColorValue kBoilerColour = clBlue;
 constexpr ColorValue kCollectedColour = clBlack;
 constexpr ColorValue kCutColour = 0x808080;
 constexpr ColorValue kRefluxColour = 0x008000;
+constexpr ColorValue kHeadColour = 0x800080;  // purple, apart from the red product
 
 }  // namespace
 
@@ -23,11 +24,15 @@ BatchChart::BatchChart(TChart& chart, TChart& reflux)
       product_(AddLine(chart, "Product strength", kProductColour)),
       boiler_(AddLine(chart, "Boiler strength", kBoilerColour)),
       collected_(AddLine(chart, "Collected", kCollectedColour, PenStyle::psDash)),
-      reflux_(AddLine(reflux, "Reflux ratio", kRefluxColour)) {
+      reflux_(AddLine(reflux, "Reflux ratio", kRefluxColour)),
+      head_(AddLine(chart, "Head temperature", kHeadColour)) {
     SetUpStudyChart(chart, "A batch run over time");
     collected_.SetAxes(&chart.BottomAxis(), &chart.RightAxis());
+    // Hidden until asked for: an inactive series is neither drawn nor in
+    // the legend, nor does it scale an axis, so the chart is as without it.
+    head_.SetAxes(&chart.BottomAxis(), &chart.RightAxis());
+    head_.Active = false;
     chart.BottomAxis().Title = "Minutes from the start of heating";
-    chart.RightAxis().Title = "Collected, g";
     // The panel reads its time off the chart above: no title, no legend,
     // and a short axis title.
     SetUpStudyChart(reflux, "");
@@ -63,6 +68,7 @@ void BatchChart::Show(const BatchResult& result, StrengthUnit unit,
     boiler_.Clear();
     collected_.Clear();
     reflux_.Clear();
+    head_.Clear();
     for (TXYLineSeries* line : cutLines_) chart_.RemoveSeries(*line);
     cutLines_.clear();
     for (const BatchRow& row : result.timeline) {
@@ -73,6 +79,7 @@ void BatchChart::Show(const BatchResult& result, StrengthUnit unit,
             boiler_.AddXY(minute, static_cast<double>(*boiler));
         collected_.AddXY(minute, static_cast<double>(row.collected));
         reflux_.AddXY(minute, static_cast<double>(ParseExtended(row.inputs.reflux, settings)));
+        head_.AddXY(minute, static_cast<double>(row.headTemperature));
     }
     // Every cut after the first begins on a line of its own; the first
     // begins with distilling.
@@ -96,6 +103,7 @@ void BatchChart::Grey(bool grey) {
     boiler_.SeriesColor = CurveColor(kBoilerColour, !grey);
     collected_.SeriesColor = CurveColor(kCollectedColour, !grey);
     reflux_.SeriesColor = CurveColor(kRefluxColour, !grey);
+    head_.SeriesColor = CurveColor(kHeadColour, !grey);
     chart_.Invalidate();
     refluxChart_.Invalidate();
 }
@@ -114,9 +122,35 @@ void BatchChart::Scale(const BatchResult& result, StrengthUnit unit) {
         for (int i = 0; i < curve->Count(); ++i) strengths.push_back(curve->YValues[i]);
     SetStrengthRange(chart_.LeftAxis(), strengths);
     chart_.LeftAxis().Title = StrengthAxisTitle(unit);
-    const double collected =
-        result.timeline.empty() ? 0 : static_cast<double>(result.timeline.back().collected);
-    SetAxisRange(chart_.RightAxis(), 0, std::max(collected, 1.0));
+    ScaleRight();
+}
+
+void BatchChart::ShowHeadTemperature(bool shown) {
+    head_.Active = shown;
+    collected_.Active = !shown;
+    ScaleRight();
+    chart_.Invalidate();
+}
+
+void BatchChart::ScaleRight() {
+    TChartAxis& right = chart_.RightAxis();
+    if (!head_.Active) {
+        // The last row's amount: what was collected by the end of the run.
+        const int last = collected_.Count() - 1;
+        SetAxisRange(right, 0, std::max(last < 0 ? 0 : collected_.YValues[last], 1.0));
+        right.Title = "Collected, g";
+        return;
+    }
+    // Whole degrees round the curve: the head's rise of a degree or two
+    // through the hearts stays readable beside the boiling of the tails.
+    double low = 0, high = 1;
+    for (int i = 0; i < head_.Count(); ++i) {
+        const double celsius = head_.YValues[i];
+        low = i == 0 ? std::floor(celsius) : std::min(low, std::floor(celsius));
+        high = i == 0 ? std::ceil(celsius) : std::max(high, std::ceil(celsius));
+    }
+    SetAxisRange(right, low, high);
+    right.Title = "Head temperature, °C";
 }
 
 }  // namespace colmara

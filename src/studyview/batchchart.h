@@ -2,8 +2,11 @@
 // the product's and the boiler's strength on the left axis, the amount
 // collected on the right, and each cut's beginning as a dashed vertical line
 // named on the plot; and below it a panel of the reflux ratio over the same
-// time, its plotting area aligned under the chart's. No Qt here, so it is
-// laid out and checked like the other study charts.
+// time, its plotting area aligned under the chart's. On request the right
+// axis gives the head temperature in degC instead of the amount collected:
+// a distiller who cuts by the head thermometer reads that curve against the
+// cut lines. No Qt here, so it is laid out and checked like the other study
+// charts.
 #pragma once
 
 #include <optional>
@@ -30,17 +33,25 @@ class BatchChart {
     void AlignReflux();
     // Grey while the run shown is not that of the inputs on screen.
     void Grey(bool grey);
+    // The head temperature on the right axis (shown) or the amount
+    // collected (the chart as it was); the curves kept as they are.
+    void ShowHeadTemperature(bool shown);
+    bool HeadTemperatureShown() const { return head_.Active; }
 
     const TXYLineSeries& Product() const { return product_; }
     const TXYLineSeries& Boiler() const { return boiler_; }
     const TXYLineSeries& Collected() const { return collected_; }
     const TXYLineSeries& Reflux() const { return reflux_; }
+    // The timeline's head temperatures, degC at the run's pressure.
+    const TXYLineSeries& HeadTemperature() const { return head_; }
     // The reflux of the row nearest `minute`; none before a run is shown.
     std::optional<double> RefluxAt(double minute) const;
     const std::vector<TXYLineSeries*>& CutLines() const { return cutLines_; }
 
   private:
     void Scale(const BatchResult& result, StrengthUnit unit);
+    // The right axis' range and title, for the curve it shows.
+    void ScaleRight();
 
     TChart& chart_;
     TChart& refluxChart_;
@@ -48,6 +59,7 @@ class BatchChart {
     TXYLineSeries& boiler_;
     TXYLineSeries& collected_;
     TXYLineSeries& reflux_;
+    TXYLineSeries& head_;
     std::vector<TXYLineSeries*> cutLines_;
 };
 

@@ -143,6 +143,8 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
     // The reflux panel's time axis follows the chart's as drawn.
     connect(&pane_->View(), &ChartView::Rendered, this, [this] { chart_.AlignReflux(); });
     connect(&runner_, &BatchRunner::Finished, this, &BatchRunPanel::Finished);
+    connect(headShown_, &QCheckBox::toggled, this,
+            [this](bool shown) { chart_.ShowHeadTemperature(shown); });
     ChainTabOrder();
     SetTexts(DefaultBatchTexts(unit_, settings_));
 }
@@ -219,6 +221,14 @@ QWidget* BatchRunPanel::BuildForm() {
     auto* layout = new QFormLayout(form);
     for (const Entry& entry : kEntries) AddField(*layout, entry);
     Relabel();
+    // A choice of the chart's, not of the run: no text of setups. Every
+    // letter is taken, so it has no mnemonic.
+    headShown_ = new QCheckBox(QStringLiteral("Head temperature on the chart"));
+    headShown_->setAccessibleName(QStringLiteral("Show the head temperature"));
+    headShown_->setToolTip(
+        QStringLiteral("The chart's right axis gives the head temperature at the run's air "
+                       "pressure, in °C, instead of the amount collected"));
+    layout->addRow(headShown_);
     auto* scroll = new QScrollArea;
     scroll->setWidget(form);
     FollowFocus(*scroll);
@@ -293,6 +303,7 @@ void BatchRunPanel::ChainTabOrder() {
         if (text == &BatchTexts::policy) widget = policy_;
         chain.push_back(widget);
     }
+    chain.push_back(headShown_);
     chain.push_back(&pane_->View());
     chain.push_back(table_);
     // The form went into its splitter after the chart was made, so its
@@ -503,6 +514,7 @@ std::string BatchRunPanel::Readout(const std::vector<SeriesReading>& readings) c
         if (series == &chart_.Product()) parts.push_back("product " + value + strength);
         if (series == &chart_.Boiler()) parts.push_back("boiler " + value + strength);
         if (series == &chart_.Collected()) parts.push_back("collected " + value + " g");
+        if (series == &chart_.HeadTemperature()) parts.push_back("head " + value + " °C");
     }
     std::string text = ReadoutNumber(pane_->PointerX(), settings_) + " min:";
     for (std::size_t i = 0; i < parts.size(); ++i) text += (i == 0 ? " " : ", ") + parts[i];

@@ -5,6 +5,7 @@
 // one stays, greyed, under a progress bar.
 #pragma once
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -61,6 +62,9 @@ class BatchRunPanel : public StudyPanel {
     QLineEdit& Field(std::string BatchTexts::*text) { return *fields_.at(IndexOf(text)); }
     QComboBox& ChargeUnit() { return *chargeUnit_; }
     QComboBox& Policy() { return *policy_; }
+    // Whether the chart's right axis gives the head temperature rather than
+    // the amount collected; the window keeps the choice in its settings.
+    QCheckBox& HeadTemperatureBox() { return *headShown_; }
     // The run's totals, or why there is none.
     QString Summary() const { return summary_->text(); }
     // The run shown is that of the inputs and texts on screen.
@@ -116,6 +120,7 @@ class BatchRunPanel : public StudyPanel {
     StrengthUnit unit_ = StrengthUnit::Weight;  // the strengths' unit, the window's
     QComboBox* chargeUnit_ = nullptr;
     QComboBox* policy_ = nullptr;
+    QCheckBox* headShown_ = nullptr;
     QWidget* form_;
     ChartPane* pane_;
     ChartView* refluxView_;

@@ -30,7 +30,10 @@ last cut: the product's and the boiler's strength (left axis) and the amount
 collected (dashed, right axis) over minutes from the start of heating, each
 cut's beginning a grey dashed line named on the chart, under a strength-policy
 run the reflux ratio it sets over the same minutes, and the cut table (times
-in minutes and h:mm). Its own fields give the
+in minutes and h:mm). <i>Head temperature on the chart</i> puts the head
+thermometer's reading at the run's air pressure on the right axis, in °C,
+instead of the amount collected: a cut by the head temperature
+(<tt>&gt;80.5C</tt>) begins where the curve crosses 80.5 °C. Its own fields give the
 charge, the policy (a constant reflux ratio, or a reflux that rises to hold a
 target strength up to a maximum), the cuts (heads and where hearts end, or
 your own list such as <tt>heads:40g; hearts:&lt;85; tails:end</tt>) and when

@@ -59,6 +59,8 @@ void StudyWindow::SaveState() const {
     const BatchTexts batch = batch_->Texts();
     for (const BatchTextKey& key : kBatchTextKeys)
         settings.setValue(BatchSetting(key.key), QString::fromStdString(batch.*key.text));
+    settings.setValue(BatchSetting("chart-head-temperature"),
+                      batch_->HeadTemperatureBox().isChecked());
     settings.setValue("tab", tabs_->currentIndex());
 }
 
@@ -99,6 +101,8 @@ void StudyWindow::RestoreState() {
                    .toStdString();
     }
     batch_->SetTexts(batch);
+    batch_->HeadTemperatureBox().setChecked(
+        settings.value(BatchSetting("chart-head-temperature"), false).toBool());
     const int tab = settings.value("tab", 0).toInt();
     if (tab >= 0 && tab < tabs_->count()) tabs_->setCurrentIndex(tab);
 }

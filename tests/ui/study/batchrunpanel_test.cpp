@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -172,6 +173,7 @@ TEST(BatchRunPanel, CurvesAndTableAreTheCompanionToolsRun) {
         EXPECT_EQ(Points(panel.Chart().Boiler()),
                   Points(timeline, volume ? "strength_vol" : "strength"));
         EXPECT_EQ(Points(panel.Chart().Collected()), Points(timeline, "collected"));
+        EXPECT_EQ(Points(panel.Chart().HeadTemperature()), Points(timeline, "head_temperature"));
         const Columns cuts = CsvColumns(panel.TableCsv());
         ASSERT_EQ(panel.Chart().CutLines().size(), cuts.at("name").size() - 1);
         for (std::size_t i = 1; i < cuts.at("name").size(); ++i) {
@@ -193,6 +195,59 @@ TEST(BatchRunPanel, CurvesAndTableAreTheCompanionToolsRun) {
             QString::fromStdString(" min: reflux " + reflux + ", product ")))
             << panel.Pane().Readout().toStdString() << " at row " << row;
     }
+}
+
+// The head temperature takes the right axis in the amount collected's
+// place: its whole curve in view, the line of a cut by the head
+// thermometer where the curve crosses that cut's temperature, the pointer
+// reading it; hidden again, the chart is the picture it was.
+TEST(BatchRunPanel, TheHeadTemperatureTakesTheRightAxisAndGivesItBack) {
+    constexpr double kCrossing = 80.5;
+    BatchTexts texts;
+    texts.altitude = "600";
+    texts.cuts = "heads:3%; hearts:>80.5C; tails:end";
+    BatchRunPanel panel(kPoint);
+    panel.resize(1000, 700);
+    panel.show();
+    panel.SetTexts(texts);
+    panel.ShowCase(CaseOf({"1500", "10", "20", "3"}, StrengthUnit::Volume));
+    Settle(panel);
+    ASSERT_TRUE(panel.RunCurrent()) << panel.Summary().toStdString();
+    const QImage before = panel.Pane().View().grab().toImage();
+
+    panel.HeadTemperatureBox().click();
+    const BatchChart& chart = panel.Chart();
+    EXPECT_TRUE(chart.HeadTemperature().Active);
+    EXPECT_FALSE(chart.Collected().Active);
+    panel.Pane().View().grab();
+    const ChartLayout& layout = panel.Pane().Chart().Layout();
+    const AxisLayout& right = layout.Axis(AxisSide::Right);
+    EXPECT_EQ(right.TitleText, "Head temperature, °C");
+    // Every point in view on a scale of degrees; tails begin as the head
+    // rises past 80.5 degC: below it before their line, at it on the line.
+    const auto head = Points(chart.HeadTemperature());
+    ASSERT_EQ(chart.CutLines().size(), 2u);
+    const double tails = chart.CutLines()[1]->XValues.Value(0);
+    int onTheLine = 0;
+    for (const auto& [minute, celsius] : head) {
+        EXPECT_TRUE(celsius >= right.Scale.IMinimum && celsius <= right.Scale.IMaximum);
+        EXPECT_TRUE(minute >= tails || celsius < kCrossing) << minute;
+        if (minute != tails) continue;
+        ++onTheLine;
+        EXPECT_NEAR(celsius, kCrossing, 1e-3);
+    }
+    EXPECT_EQ(onTheLine, 1);
+    EXPECT_LT(right.Scale.IMaximum - right.Scale.IMinimum, 30);
+    // The pointer over a row reads that row's head temperature.
+    const auto& [minute, celsius] = head[head.size() / 2];
+    panel.Pane().ReadAt({layout.Axis(AxisSide::Bottom).Scale.CalcPosValue(minute),
+                         (layout.ChartRect.Top + layout.ChartRect.Bottom) / 2});
+    EXPECT_TRUE(panel.Pane().Readout().contains(
+        QString::fromStdString("head " + ReadoutNumber(celsius, kPoint) + " °C")))
+        << panel.Pane().Readout().toStdString();
+
+    panel.HeadTemperatureBox().click();
+    EXPECT_EQ(panel.Pane().View().grab().toImage(), before);
 }
 
 // A change hands a new run to the worker and returns at once: the event
@@ -326,7 +381,7 @@ TEST(BatchRunPanel, TabFollowsTheScreenAndEveryControlIsNamed) {
          w = w->nextInFocusChain())
         if (panel.isAncestorOf(w) && w->isVisible() && (w->focusPolicy() & Qt::TabFocus))
             chain.push_back(w);
-    ASSERT_EQ(chain.size(), kBatchTextKeys.size() + 2);
+    ASSERT_EQ(chain.size(), kBatchTextKeys.size() + 3);
     for (std::size_t i = 0; i < kBatchTextKeys.size(); ++i) {
         QWidget* w = chain[i];
         SCOPED_TRACE(w->accessibleName().toStdString());
@@ -344,7 +399,14 @@ TEST(BatchRunPanel, TabFollowsTheScreenAndEveryControlIsNamed) {
             EXPECT_GT(w->mapTo(&panel, QPoint()).y(), chain[i - 1]->mapTo(&panel, QPoint()).y());
         }
     }
-    EXPECT_EQ(chain[kBatchTextKeys.size()], panel.ExportChart());
+    // The chart's choice closes the form; every letter is taken, so it has none.
+    QCheckBox& head = panel.HeadTemperatureBox();
+    EXPECT_EQ(chain[kBatchTextKeys.size()], &head);
+    EXPECT_GT(head.mapTo(&panel, QPoint()).y(),
+              chain[kBatchTextKeys.size() - 1]->mapTo(&panel, QPoint()).y());
+    EXPECT_FALSE(head.text().contains('&') || head.accessibleName().isEmpty() ||
+                 head.toolTip().isEmpty());
+    EXPECT_EQ(chain[kBatchTextKeys.size() + 1], panel.ExportChart());
     EXPECT_EQ(chain.back(), &panel.Table());
     panel.ShowCase(CaseOf({"1500", "10", "20", "3"}, StrengthUnit::Weight));
     Settle(panel);

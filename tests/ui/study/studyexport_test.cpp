@@ -113,6 +113,13 @@ TEST_F(StudyExportTest, NoTabExportsOrCopiesWhileItsNumbersAreBeingCalculated) {
                                "stops: product below 20 % vol, after 400 min"),
                       std::string::npos)
                 << svg;
+            // The head temperature goes out as the chart shows it.
+            EXPECT_EQ(svg.find("Head temperature"), std::string::npos);
+            window_->Batch().HeadTemperatureBox().setChecked(true);
+            ASSERT_TRUE(ExportByKey("head.svg")) << Status();
+            EXPECT_NE(FileText("head.svg").find("Head temperature, °C"), std::string::npos);
+            window_->Batch().HeadTemperatureBox().setChecked(false);
+            QFile::remove(Path("head.svg"));
             QFile::remove(Path("timeline.csv"));
         }
         // Done: the file holds the table shown, and the picture's caption

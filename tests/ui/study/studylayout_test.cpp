@@ -228,7 +228,7 @@ TEST_F(StudyLayoutTest, TheBatchTabFitsSmallScreensWithoutScrollingSideways) {
         QApplication::processEvents();
         EXPECT_LE(window->width(), size.width());
         std::vector<QWidget*> controls = {&batch.ChargeUnit(), &batch.Policy(),
-                                          &batch.Pane().View()};
+                                          &batch.HeadTemperatureBox(), &batch.Pane().View()};
         for (const auto& key : kBatchTextKeys)
             if (key.text != &BatchTexts::chargeUnit && key.text != &BatchTexts::policy)
                 controls.push_back(&batch.Field(key.text));

@@ -357,15 +357,17 @@ TEST_F(StudyWindowTest, PinsKeepRunsNamedByTheirInputsAndFollowTheUnit) {
     EXPECT_EQ(series.size(), 1u);
 }
 
-TEST_F(StudyWindowTest, SettingsRememberInputsUnitTabAndSize) {
+TEST_F(StudyWindowTest, SettingsRememberInputsUnitTabSizeAndTheBatchChartsChoice) {
     {
         auto window = Open();
         window->StartWith({"1234", "7", "9", "2,5"}, StrengthUnit::Volume);
         window->Tabs().setCurrentIndex(1);
+        window->Batch().HeadTemperatureBox().setChecked(true);
         window->resize(700, 450);  // within the 800 x 600 test screen
         window->close();
     }
     auto again = Open();
+    EXPECT_TRUE(again->Batch().Chart().HeadTemperatureShown());
     EXPECT_EQ(again->Inputs().Typed(), (InputTexts{"1234", "7", "9", "2,5"}));
     EXPECT_EQ(again->Inputs().Unit(), StrengthUnit::Volume);
     EXPECT_EQ(again->Inputs().UnitSelector().currentIndex(), 1);
