@@ -514,7 +514,9 @@ std::string BatchRunPanel::Readout(const std::vector<SeriesReading>& readings) c
         if (series == &chart_.Product()) parts.push_back("product " + value + strength);
         if (series == &chart_.Boiler()) parts.push_back("boiler " + value + strength);
         if (series == &chart_.Collected()) parts.push_back("collected " + value + " g");
-        if (series == &chart_.HeadTemperature()) parts.push_back("head " + value + " °C");
+        // The head temperature was asked for to be read: it goes first.
+        if (series == &chart_.HeadTemperature())
+            parts.insert(parts.begin(), "head " + value + " °C");
     }
     std::string text = ReadoutNumber(pane_->PointerX(), settings_) + " min:";
     for (std::size_t i = 0; i < parts.size(); ++i) text += (i == 0 ? " " : ", ") + parts[i];

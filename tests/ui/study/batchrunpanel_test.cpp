@@ -200,7 +200,7 @@ TEST(BatchRunPanel, CurvesAndTableAreTheCompanionToolsRun) {
 // The head temperature takes the right axis in the amount collected's
 // place: its whole curve in view, the line of a cut by the head
 // thermometer where the curve crosses that cut's temperature, the pointer
-// reading it; hidden again, the chart is the picture it was.
+// reading it first; hidden again, the chart is the picture it was.
 TEST(BatchRunPanel, TheHeadTemperatureTakesTheRightAxisAndGivesItBack) {
     constexpr double kCrossing = 80.5;
     BatchTexts texts;
@@ -243,7 +243,7 @@ TEST(BatchRunPanel, TheHeadTemperatureTakesTheRightAxisAndGivesItBack) {
     panel.Pane().ReadAt({layout.Axis(AxisSide::Bottom).Scale.CalcPosValue(minute),
                          (layout.ChartRect.Top + layout.ChartRect.Bottom) / 2});
     EXPECT_TRUE(panel.Pane().Readout().contains(
-        QString::fromStdString("head " + ReadoutNumber(celsius, kPoint) + " °C")))
+        QString::fromStdString(" min: head " + ReadoutNumber(celsius, kPoint) + " °C, reflux ")))
         << panel.Pane().Readout().toStdString();
 
     panel.HeadTemperatureBox().click();
