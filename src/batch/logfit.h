@@ -60,7 +60,10 @@ struct LogFit {
 // asked before every moment of every run, and the fit stops by throwing
 // BatchCancelled; its `progress` is told the share of the fit's runs done.
 // Throws what RunBatch throws for the run as given, and StudyError when
-// the log holds no reading the model can be compared with.
+// the log holds no reading the model can be compared with; a run tried
+// that fails (a timeline that would grow too long at a low power, say)
+// only fits nothing. Runs on the calling thread, whose floating-point unit
+// must be set up as the program sets it (InitFloatingPoint).
 LogFit FitLog(const BatchRequest& request, const RunLog& log, const Thermometer& thermometer,
               const FormatSettings& settings);
 

@@ -30,9 +30,11 @@ struct LogPoint {
     int line = 0;
     long double minute = 0;  // from the start of heating
     LogReading reading = LogReading::HeadTemperature;
-    long double value = 0;     // as compared: a temperature after the offset
-    long double hpa = 0;       // where it was taken
-    long double strength = 0;  // % by weight a temperature means there; else `value`'s own
+    long double value = 0;  // as compared: a temperature after the offset
+    long double hpa = 0;    // where it was taken
+    // % by weight: what a temperature means there, a strength by volume by
+    // weight, a strength by weight itself; an amount's `value` again.
+    long double strength = 0;
 };
 
 struct LogPoints {
