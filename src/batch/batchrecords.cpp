@@ -59,7 +59,14 @@ std::string BatchCsv(const BatchResult& result, StrengthUnit unit, bool cuts) {
     return csv;
 }
 
-std::string BatchJson(const BatchResult& result, StrengthUnit unit) {
+Record PairedReadingRecord(const PairedReading& pair) {
+    return {NumberCell("time_min", pair.point.minute),
+            TextCell("reading", LogReadingKey(pair.point.reading)),
+            NumberCell("value", pair.point.value), NumberCell("model", pair.model)};
+}
+
+std::string BatchJson(const BatchResult& result, StrengthUnit unit,
+                      const std::vector<PairedReading>* log) {
     const Record totals{
         NumberCell("heat_up_min", result.heatUpMinutes), NumberCell("run_min", result.runMinutes),
         NumberCell("energy_kwh", result.energyKwh), TextCell("stop", BatchEndText(result.stop))};
@@ -70,6 +77,7 @@ std::string BatchJson(const BatchResult& result, StrengthUnit unit) {
     json += ",\"timeline\":" + JsonArray(result.timeline, [unit](const BatchRow& row) {
                 return BatchRowRecord(row, unit);
             });
+    if (log) json += ",\"log\":" + JsonArray(*log, PairedReadingRecord);
     return json + "}\n";
 }
 

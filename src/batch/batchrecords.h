@@ -5,6 +5,7 @@
 #include <string>
 
 #include "batch/batchresult.h"
+#include "batch/logpairing.h"
 #include "study/records.h"
 
 namespace colmara {
@@ -23,8 +24,14 @@ Record CutRecord(const CutResult& cut);
 // The timeline, or with `cuts` the cut table, as CSV with its header.
 std::string BatchCsv(const BatchResult& result, StrengthUnit unit, bool cuts);
 
+// time_min, reading (the log's column), value (a temperature after the
+// thermometer's offset), model.
+Record PairedReadingRecord(const PairedReading& pair);
+
 // {"heat_up_min", "run_min", "energy_kwh", "stop", "cuts", "residue",
-// "timeline"} on one line, followed by '\n'.
-std::string BatchJson(const BatchResult& result, StrengthUnit unit);
+// "timeline"} on one line, followed by '\n'; with `log`, "log" follows
+// the timeline, its readings in the log's order.
+std::string BatchJson(const BatchResult& result, StrengthUnit unit,
+                      const std::vector<PairedReading>* log = nullptr);
 
 }  // namespace colmara

@@ -138,15 +138,12 @@ void DeclareCutOptions(CLI::App& batch, BatchOptions& options) {
                "Stop once this much is collected (50ml, 40g, 3%)", "TEXT", false);
     TextOption(batch, &BatchTexts::stopAfter, options,
                "Stop this many minutes after heating starts", "FLOAT", false);
-    batch.add_flag("--cuts", options.cutTable, "Print the cut table as CSV instead");
-    batch.add_flag("--json", options.json,
-                   "Print one object {\"heat_up_min\", \"run_min\", \"energy_kwh\", \"stop\",\n"
-                   "\"cuts\", \"residue\", \"timeline\"}");
 }
 
-std::string OutputOf(const BatchResult& result, const BatchOptions& options) {
+std::string OutputOf(const BatchResult& result, const BatchOptions& options,
+                     const std::vector<PairedReading>* log) {
     const StrengthUnit unit = UnitNamed(options.units);
-    return options.json ? BatchJson(result, unit) : BatchCsv(result, unit, options.cutTable);
+    return options.json ? BatchJson(result, unit, log) : BatchCsv(result, unit, options.cutTable);
 }
 
 // An option by its name, or a text the setup file gave by its key there.
@@ -174,39 +171,67 @@ CLI::App* DeclareBatch(CLI::App& app, BatchOptions& options) {
     CLI::App* batch = DeclareInputsCommand(
         app, {"batch", "Runs a whole batch of the still: heat-up, cuts and residue", kFooter},
         options.inputs, options.units);
-    DeclareRunOptions(*batch, options);
-    DeclareCutOptions(*batch, options);
+    DeclareBatchOptions(*batch, options);
+    batch->add_flag("--cuts", options.cutTable, "Print the cut table as CSV instead");
+    batch->add_flag("--json", options.json,
+                    "Print one object {\"heat_up_min\", \"run_min\", \"energy_kwh\", \"stop\",\n"
+                    "\"cuts\", \"residue\", \"timeline\"}, with --log also \"log\"");
+    DeclareRunLogOptions(*batch, options.log, false);
     return batch;
+}
+
+void DeclareBatchOptions(CLI::App& command, BatchOptions& options) {
+    DeclareRunOptions(command, options);
+    DeclareCutOptions(command, options);
 }
 
 bool BatchChargeGiven(const CLI::App& batch, const BatchOptions& options) {
     return options.setup || OptionGiven(batch, "--charge");
 }
 
-int RunBatchCommand(const CLI::App& batch, const BatchOptions& options, const CommandIo& io) {
+int WithBatchRequest(const CLI::App& command, const BatchOptions& options, const CommandIo& io,
+                     const std::function<int(BatchRequest&)>& use) {
     const StrengthUnit unit = UnitNamed(options.units);
     const BatchTexts texts =
-        GivenOver(batch, options.given, options.cuts,
+        GivenOver(command, options.given, options.cuts,
                   options.setup.value_or(DefaultBatchTexts(unit, io.settings)));
-    if (texts.policy == "strength" && !options.setup && !OptionGiven(batch, "--target-strength"))
-        return UsageError(io.err, "batch: the strength policy needs --target-strength");
-    BatchResult result;
+    if (texts.policy == "strength" && !options.setup && !OptionGiven(command, "--target-strength"))
+        return UsageError(io.err,
+                          command.get_name() + ": the strength policy needs --target-strength");
     try {
         BatchRequest request =
-            BatchRequestOf(texts, options.inputs, unit, io.settings, Naming(batch, options));
-        // The cut table alone needs no timeline rows.
-        request.timeline = options.json || !options.cutTable;
-        result = RunBatch(request, io.settings);
+            BatchRequestOf(texts, options.inputs, unit, io.settings, Naming(command, options));
+        return use(request);
     } catch (const StudyError& e) {
         return UsageError(io.err, e.Message());
     } catch (const BatchFailure& failure) {
         io.err << "colmara-report: " << failure.Message() << '\n';
         return failure.Unreachable() ? kCompanionUnreachable : kCompanionFailed;
     }
-    io.out << OutputOf(result, options);
-    const int status = FinishOutput(io.out, io.err, kCompanionOk);
-    if (status == kCompanionOk) Remarks(result, io.err);
-    return status;
+}
+
+int RunBatchCommand(const CLI::App& batch, const BatchOptions& options, const CommandIo& io) {
+    // The log's readings fall between the timeline's rows: they have a
+    // place in the JSON only.
+    if (!options.log.path.empty() && !options.json)
+        return UsageError(io.err, "batch: --log adds the log to the JSON output; give --json");
+    return WithBatchRequest(batch, options, io, [&](BatchRequest& request) {
+        std::optional<OpenedLog> log;
+        if (!options.log.path.empty()) log = OpenRunLog(options.log, io.settings);
+        // The cut table alone needs no timeline rows.
+        request.timeline = options.json || !options.cutTable;
+        const BatchResult result = RunBatch(request, io.settings);
+        std::optional<LogPairs> pairs;
+        if (log) pairs = PairLog(log->log, result.timeline, request.pressureHpa, log->thermometer);
+        io.out << OutputOf(result, options, pairs ? &pairs->readings : nullptr);
+        const int status = FinishOutput(io.out, io.err, kCompanionOk);
+        if (status != kCompanionOk) return status;
+        Remarks(result, io.err);
+        if (pairs)
+            for (const std::string& note : pairs->notes)
+                io.err << "colmara-report: " << options.log.path << ": " << note << '\n';
+        return status;
+    });
 }
 
 }  // namespace colmara

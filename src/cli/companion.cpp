@@ -8,6 +8,7 @@
 #include "cli/commandio.h"
 #include "cli/companionoptions.h"
 #include "cli/companionoutput.h"
+#include "cli/fitcommand.h"
 #include "cli/profilecommand.h"
 #include "cli/seekcommand.h"
 #include "cli/setupoption.h"
@@ -66,6 +67,7 @@ struct Forms {
     SubCommand<SeekOptions> seek;
     SubCommand<ProfileOptions> profile;
     SubCommand<BatchOptions> batch;
+    SubCommand<BatchOptions> fit;
     ToolForms tools;
     // --setup before a sub-command's name or after it; the latter wins.
     std::string setup;
@@ -78,8 +80,10 @@ struct Forms {
         seek.app = DeclareSeek(app, seek.options);
         profile.app = DeclareProfile(app, profile.options);
         batch.app = DeclareBatch(app, batch.options);
+        fit.app = DeclareFit(app, fit.options);
         tools.Declare(app);
-        for (CLI::App* command : {sweep.app, seek.app, profile.app, batch.app, tools.size.app})
+        for (CLI::App* command :
+             {sweep.app, seek.app, profile.app, batch.app, fit.app, tools.size.app})
             DeclareSetupOption(*command, commandSetup);
         app.require_subcommand(0, 1);
     }
@@ -102,11 +106,12 @@ struct Forms {
         if (sweep.app->parsed()) return ApplySetupTo(sweep, file, settings);
         if (seek.app->parsed()) return ApplySetupTo(seek, file, settings);
         if (profile.app->parsed()) return ApplySetupTo(profile, file, settings);
-        if (batch.app->parsed()) {
-            ApplySetupTo(batch, file, settings);
-            batch.options.setup = BatchSetupTexts(file, batch.options.units);
-            return;
-        }
+        for (SubCommand<BatchOptions>* run : {&batch, &fit})
+            if (run->app->parsed()) {
+                ApplySetupTo(*run, file, settings);
+                run->options.setup = BatchSetupTexts(file, run->options.units);
+                return;
+            }
         if (tools.size.app->parsed()) return ApplySetupTo(tools.size, file, settings);
         ApplySetup(app, file, plain.inputs, nullptr, settings);
     }
@@ -124,11 +129,13 @@ struct Forms {
         if (sweep.app->parsed()) return RunSweepCommand(sweep.options, io);
         if (seek.app->parsed()) return RunSeekCommand(seek.options, io);
         if (profile.app->parsed()) return RunProfileCommand(profile.options, io);
-        if (batch.app->parsed()) {
+        for (SubCommand<BatchOptions>* run : {&batch, &fit}) {
+            if (!run->app->parsed()) continue;
             // Checked here rather than by the parser, since a setup may give it.
-            if (!BatchChargeGiven(*batch.app, batch.options))
+            if (!BatchChargeGiven(*run->app, run->options))
                 return MissingOption(app, "--charge", io);
-            return RunBatchCommand(*batch.app, batch.options, io);
+            return run == &batch ? RunBatchCommand(*batch.app, batch.options, io)
+                                 : RunFitCommand(*fit.app, fit.options, io);
         }
         if (const std::optional<int> status = tools.Run(io)) return *status;
         return RunCalculation(plain, io);

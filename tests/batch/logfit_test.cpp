@@ -1,0 +1,142 @@
+// The fit against logs made by the model itself: a run at a known plate
+// count and heat loss, read every two minutes by thermometers with the
+// scatter real ones have (0.1 K) and a jug read to 5 ml, gives back its
+// plates exactly and its loss within 3 points; a log of random numbers is
+// called a poor fit rather than a still.
+#include "batch/logfit.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+#include <string>
+
+#include "batch/batcherror.h"
+#include "batch/batchrun.h"
+#include "runtime/fpcheck.h"
+#include "study/valuetext.h"
+
+namespace colmara {
+namespace {
+
+// 10 l of a 10 % wash, heads 3 % of the alcohol, hearts to 80 %, stopped
+// when the product falls below 40 %.
+BatchRequest Wash(int plates, int watts) {
+    BatchRequest request;
+    request.charge = 10000;
+    request.inputs = {std::to_string(watts), "10", std::to_string(plates), "3"};
+    request.cuts = DefaultCuts({3, AmountUnit::AlcoholShare}, 80);
+    request.stops.productBelow = 40;
+    return request;
+}
+
+std::string Cell(long double value) {
+    return PlainNumber(static_cast<double>(value));
+}
+
+// The log a still of `plates` at `watts` writes, every two minutes while it
+// distils, its readings scattered as `noise` says.
+RunLog LoggedRun(int plates, int watts, std::mt19937& random) {
+    const BatchResult run = RunBatch(Wash(plates, watts), FormatSettings());
+    std::normal_distribution<double> thermometer(0, 0.1), jug(0, 5);
+    std::string text = "time,head_temperature,boiler_temperature,collected_ml\n";
+    for (long double minute = run.timeline.front().minute; minute <= run.timeline.back().minute;
+         minute += 2) {
+        LogPoint at;
+        at.minute = minute;
+        at.hpa = kStandardHpa;
+        const auto value = [&](LogReading reading) {
+            at.reading = reading;
+            return ModelValue(run.timeline, at);
+        };
+        text += Cell(minute) + "," +
+                Cell(value(LogReading::HeadTemperature) + thermometer(random)) + "," +
+                Cell(value(LogReading::BoilerTemperature) + thermometer(random)) + "," +
+                Cell(value(LogReading::CollectedMl) + jug(random)) + "\n";
+    }
+    return ParseRunLog(text);
+}
+
+TEST(LogFit, GivesBackTheStillThatWroteTheLog) {
+    InitFloatingPoint();
+    const struct {
+        int plates;
+        int lossPercent;
+        const char* why;
+    } cases[] = {
+        {3, 20, "few plates: each one moves the head"},
+        {6, 35, "a large loss: the run takes half as long again"},
+        {2, 0, "an insulated still: the loss at its lower end"},
+    };
+    std::mt19937 random(2026);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        const RunLog log = LoggedRun(c.plates, 1000 - 10 * c.lossPercent, random);
+        const LogFit fit = FitLog(Wash(10, 1000), log, Thermometer{}, FormatSettings());
+        EXPECT_EQ(fit.plates, c.plates);
+        EXPECT_NEAR(static_cast<double>(fit.heatLossPercent), c.lossPercent, 3);
+        EXPECT_FALSE(fit.poorFit);
+        EXPECT_LT(fit.misfit, fit.misfitGiven);
+        // The minimum is one: a step away fits worse.
+        for (const auto& step : {fit.sharpness.fewerPlates, fit.sharpness.morePlates,
+                                 fit.sharpness.lessLoss, fit.sharpness.moreLoss})
+            if (step) {
+                EXPECT_GT(*step, fit.misfit);
+            }
+    }
+}
+
+// Each case: a log no still wrote, or one too plain to tell stills apart,
+// one line a minute, and why the fit is poor. The readings are written by
+// `reading` from the minute and a uniform random number in [0, 1).
+TEST(LogFit, CallsALogThatTellsNoStillPoor) {
+    InitFloatingPoint();
+    const BatchResult run = RunBatch(Wash(6, 1000), FormatSettings());
+    const CutResult& hearts = run.cuts[1];
+    const auto head = [&run](int minute) {
+        LogPoint at{
+            0, static_cast<long double>(minute), LogReading::HeadTemperature, 0, kStandardHpa, 0};
+        return ModelValue(run.timeline, at);
+    };
+    const struct {
+        const char* header;
+        int from, to;
+        std::function<std::string(int, double)> reading;
+        const char* why;
+    } cases[] = {
+        {"head_temperature", static_cast<int>(hearts.startMinute) + 1,
+         static_cast<int>(hearts.startMinute) + 19,
+         [&](int minute, double u) { return Cell(head(minute) + 0.6 * (u - 0.5)); },
+         "the first 20 minutes of hearts, the head steady within its noise: the "
+         "model fits them, but so would any still with enough plates"},
+        {"head_temperature", 40, 220, [](int, double u) { return Cell(78.5 + 20 * u); },
+         "random numbers: their scatter is all they vary by"},
+        {"head_temperature", 40, 220,
+         [](int minute, double u) { return Cell(99 - (minute - 40) / 10.0 + 0.2 * u); },
+         "a head that falls all run long: a clear run, but none the model makes"},
+    };
+    std::mt19937 random(99);
+    std::uniform_real_distribution<double> uniform(0, 1);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.why);
+        std::string text = std::string("time,") + c.header + "\n";
+        for (int minute = c.from; minute <= c.to; minute += 1)
+            text += std::to_string(minute) + "," + c.reading(minute, uniform(random)) + "\n";
+        const LogFit fit =
+            FitLog(Wash(10, 1000), ParseRunLog(text), Thermometer{}, FormatSettings());
+        EXPECT_TRUE(fit.poorFit) << "misfit " << static_cast<double>(fit.misfit);
+    }
+}
+
+TEST(LogFit, StopsWhenAsked) {
+    InitFloatingPoint();
+    std::mt19937 random(5);
+    BatchRequest request = Wash(10, 1000);
+    int asked = 0;
+    request.cancelled = [&asked] { return ++asked > 200; };
+    EXPECT_THROW(FitLog(request, LoggedRun(3, 800, random), Thermometer{}, FormatSettings()),
+                 BatchCancelled);
+}
+
+}  // namespace
+}  // namespace colmara
