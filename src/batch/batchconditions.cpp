@@ -23,7 +23,7 @@ constexpr long double kCrossingWidth = 1e-9L;
 constexpr int kFalsiSteps = 40;
 
 long double WeightPercent(double percent, StrengthUnit unit) {
-    return unit == StrengthUnit::Volume ? WeightFromVolume(percent) : percent;
+    return WeightFromStrength(unit, percent);
 }
 
 StateTest AmountTest(const Amount& amount, const BatchState& from, const RunContext& run) {

@@ -68,8 +68,7 @@ std::optional<long double> ChargeFraction(const BatchRequest& request, const Lim
     if (percent == 0)
         throw StudyError(limits.StrengthName() +
                          ": a charge of 0 % holds no alcohol to distil; give a strength above 0");
-    const long double byWeight =
-        request.unit == StrengthUnit::Volume ? WeightFromVolume(percent) : percent;
+    const long double byWeight = WeightFromStrength(request.unit, percent);
     return byWeight / 100;
 }
 

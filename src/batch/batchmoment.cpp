@@ -43,10 +43,11 @@ BatchMoment BatchSolver::Seek(const InputTexts& inputs, long double refluxFloor,
     seek.inputs = inputs;
     seek.vary = Input::Reflux;
     // The strength text is by weight already; the target is compared by
-    // weight, which orders strengths as by volume does.
-    seek.target = request_.unit == StrengthUnit::Volume
-                      ? static_cast<double>(WeightFromVolume(request_.targetStrength))
-                      : request_.targetStrength;
+    // weight, which orders strengths as by volume and by mole do.
+    seek.target =
+        request_.unit == StrengthUnit::Weight
+            ? request_.targetStrength
+            : static_cast<double>(WeightFromStrength(request_.unit, request_.targetStrength));
     seek.max = request_.maxReflux;
     seek.min = std::min(static_cast<double>(refluxFloor), request_.maxReflux);
     seek.resolution = kBatchRefluxResolution;

@@ -22,20 +22,20 @@ std::string JsonArray(const std::vector<Item>& items, MakeRecord make) {
 }  // namespace
 
 Record BatchRowRecord(const BatchRow& row, StrengthUnit unit) {
-    const bool byVolume = unit == StrengthUnit::Volume;
     Record record{NumberCell("time_min", row.minute), TextCell("power", row.inputs.power)};
-    if (byVolume)
+    // In another unit than weight the boiler's strength in it comes first.
+    if (unit != StrengthUnit::Weight)
         record.push_back(
-            NumberCell("strength_vol", StrengthIn(StrengthUnit::Volume, row.boilerPercent)));
-    record.insert(record.end(),
-                  {TextCell("strength", row.inputs.strength), TextCell("plates", row.inputs.plates),
-                   TextCell("reflux", row.inputs.reflux), NumberCell("boiler_mass", row.boilerMass),
-                   NumberCell("boiler_temperature", row.boilerTemperature),
-                   NumberCell(byVolume ? "product_strength_vol" : "product_strength",
-                              row.result.ProductStrength(unit)),
-                   NumberCell("product_amount", row.result.productAmount),
-                   NumberCell("collected", row.collected), TextCell("cut", row.cut),
-                   NumberCell("head_temperature", row.headTemperature)});
+            NumberCell(StrengthKey("strength", unit), StrengthIn(unit, row.boilerPercent)));
+    record.insert(
+        record.end(),
+        {TextCell("strength", row.inputs.strength), TextCell("plates", row.inputs.plates),
+         TextCell("reflux", row.inputs.reflux), NumberCell("boiler_mass", row.boilerMass),
+         NumberCell("boiler_temperature", row.boilerTemperature),
+         NumberCell(StrengthKey("product_strength", unit), row.result.ProductStrength(unit)),
+         NumberCell("product_amount", row.result.productAmount),
+         NumberCell("collected", row.collected), TextCell("cut", row.cut),
+         NumberCell("head_temperature", row.headTemperature)});
     return record;
 }
 

@@ -94,10 +94,12 @@ void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& n
 void DeclareUnitsOption(CLI::App& app, std::string& units) {
     app.add_option("--units", units,
                    "Unit of every strength given and shown: weight (per cent\n"
-                   "by weight, as the window) or volume (per cent by volume at\n"
-                   "20 degC, as hydrometers and labels)")
-        ->check(CLI::IsMember(
-            {StrengthUnitKey(StrengthUnit::Weight), StrengthUnitKey(StrengthUnit::Volume)}))
+                   "by weight, as the window), volume (per cent by volume at\n"
+                   "20 degC, as hydrometers and labels) or mole (per cent by\n"
+                   "mole, as textbooks)")
+        ->check(CLI::IsMember({StrengthUnitKey(StrengthUnit::Weight),
+                               StrengthUnitKey(StrengthUnit::Volume),
+                               StrengthUnitKey(StrengthUnit::Mole)}))
         ->capture_default_str();
 }
 

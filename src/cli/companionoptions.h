@@ -60,7 +60,7 @@ void DeclareUnitsOption(CLI::App& app, std::string& units);
 // --format csv|json of the sub-commands that write rows.
 void DeclareFormatOption(CLI::App& app, std::string& format);
 
-// The unit that --units names ("weight" or "volume").
+// The unit that --units names ("weight", "volume" or "mole").
 StrengthUnit UnitNamed(const std::string& units);
 
 // Refuses an empty file name (--output "" or --setup=), which would

@@ -24,10 +24,8 @@ std::string SetupStrengthText(const std::string& text, StrengthUnit from, Streng
         const long double percent = ParseExtended(text, settings);
         if (!IsStrength(percent)) {
             // The conversion refuses it with a message naming the value and unit.
-            if (from == StrengthUnit::Volume)
-                WeightFromVolume(percent);
-            else
-                VolumeFromWeight(percent);
+            WeightFromStrength(from, percent);
+            if (from == StrengthUnit::Weight) StrengthFromWeight(to, percent);
         }
     } catch (const EConvertError&) {
         return text;

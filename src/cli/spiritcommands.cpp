@@ -55,7 +55,7 @@ constexpr const char* kHydrometerFooter =
 
 // The unit --units names.
 StrengthUnit SpiritUnit(const std::string& units) {
-    return units == "weight" ? StrengthUnit::Weight : StrengthUnit::Volume;
+    return StrengthUnitKeyed(units).value_or(StrengthUnit::Volume);
 }
 
 std::string DiluteOutput(const DiluteOptions& options, const FormatSettings& settings) {

@@ -15,9 +15,9 @@ NumberReader OptionReader(const FormatSettings& settings) {
 void DeclareSpiritUnits(CLI::App& app, std::string& units) {
     app.add_option("--units", units,
                    "Unit of the strengths given: volume (per cent by volume\n"
-                   "at 20 degC, as hydrometers and labels) or weight\n"
-                   "(per cent by weight)")
-        ->check(CLI::IsMember({"volume", "weight"}))
+                   "at 20 degC, as hydrometers and labels), weight\n"
+                   "(per cent by weight) or mole (per cent by mole)")
+        ->check(CLI::IsMember({"volume", "weight", "mole"}))
         ->capture_default_str();
 }
 

@@ -12,7 +12,7 @@ namespace colmara {
 long double MassFractionOf(const Strength& strength, const std::string& input) {
     if (!IsStrength(strength.percent)) throw SpiritError(input + ": a strength is from 0 to 100 %");
     if (strength.unit == StrengthUnit::Weight) return strength.percent / 100;
-    return WeightFromVolume(strength.percent) / 100;
+    return WeightFromStrength(strength.unit, strength.percent) / 100;
 }
 
 void RequireAmount(long double millilitres, const std::string& input) {

@@ -1,5 +1,5 @@
-// A spirit's strength as the tools take it (% by volume at 20 degC, or % by
-// weight), its density and the checks every tool makes on its inputs.
+// A spirit's strength as the tools take it (% by volume at 20 degC, % by
+// weight or % by mole), its density and the checks every tool makes on its inputs.
 #pragma once
 
 #include <string>

@@ -1,5 +1,7 @@
 #include "study/mccabetable.h"
 
+#include "study/mccabethiele.h"
+
 namespace colmara {
 
 namespace {
@@ -8,23 +10,22 @@ Cell Number(const char* key, std::optional<long double> value) {
     return Cell{key, NumberText(value), true};
 }
 
-std::optional<long double> Fraction(std::optional<long double> percent) {
+std::optional<long double> Fraction(std::optional<long double> percent, StrengthUnit unit) {
     if (!percent) return std::nullopt;
-    return *percent / 100;
+    return DiagramFraction(*percent, unit);
 }
 
 Record StageRecord(const PlateRow& row, const PlateRow* below, StrengthUnit unit) {
-    const bool byVolume = unit == StrengthUnit::Volume;
     const std::optional<long double> in =
         below != nullptr ? std::optional(below->vapourStrength) : std::nullopt;
-    return {
-        Number("plate", row.plate),
-        Number("liquid_x", Fraction(row.liquidStrength)),
-        Number("vapour_in_y", Fraction(in)),
-        Number("vapour_y", Fraction(row.vapourStrength)),
-        Number(byVolume ? "liquid_strength_vol" : "liquid_strength", row.LiquidStrength(unit)),
-        Number(byVolume ? "vapour_in_strength_vol" : "vapour_in_strength", StrengthIn(unit, in)),
-        Number(byVolume ? "vapour_strength_vol" : "vapour_strength", row.VapourStrength(unit))};
+    const StrengthUnit fractions = DiagramUnit(unit);
+    return {Number("plate", row.plate),
+            Number(StrengthKey("liquid_x", fractions), Fraction(row.liquidStrength, unit)),
+            Number(StrengthKey("vapour_in_y", fractions), Fraction(in, unit)),
+            Number(StrengthKey("vapour_y", fractions), Fraction(row.vapourStrength, unit)),
+            Number(StrengthKey("liquid_strength", unit), row.LiquidStrength(unit)),
+            Number(StrengthKey("vapour_in_strength", unit), StrengthIn(unit, in)),
+            Number(StrengthKey("vapour_strength", unit), row.VapourStrength(unit))};
 }
 
 }  // namespace

@@ -10,12 +10,12 @@
 
 namespace colmara {
 
-// plate, liquid_x, vapour_in_y, vapour_y (mass fractions, the diagram's own
-// coordinates: (liquid_x, vapour_in_y) is the operating point, (liquid_x,
-// vapour_y) the corner on the curve), then liquid_strength,
-// vapour_in_strength and vapour_strength in `unit` (with the _vol suffix by
-// volume). The boiler has no vapour coming in: those cells are empty. A
-// failed case has no records.
+// plate, liquid_x, vapour_in_y, vapour_y (the diagram's own coordinates,
+// mass fractions, by mole mole fractions with the _mol suffix:
+// (liquid_x, vapour_in_y) is the operating point, (liquid_x, vapour_y) the
+// corner on the curve), then liquid_strength, vapour_in_strength and
+// vapour_strength in `unit` (StrengthKey's suffix after each). The boiler has no vapour coming in:
+// those cells are empty. A failed case has no records.
 std::vector<Record> McCabeRecords(const CaseProfile& profile,
                                   StrengthUnit unit = StrengthUnit::Weight);
 

@@ -8,7 +8,23 @@
 
 namespace colmara {
 
+StrengthUnit DiagramUnit(StrengthUnit unit) {
+    return unit == StrengthUnit::Mole ? StrengthUnit::Mole : StrengthUnit::Weight;
+}
+
+long double DiagramFraction(long double percentByWeight, StrengthUnit unit) {
+    const long double p = percentByWeight / 100;
+    if (DiagramUnit(unit) == StrengthUnit::Weight) return p;
+    const long double ethanol = p / EthanolMolarMass();
+    return ethanol / (ethanol + (1 - p) / WaterMolarMass());
+}
+
 namespace {
+
+// A point the diagram draws, a double.
+double Drawn(long double percentByWeight, StrengthUnit unit) {
+    return static_cast<double>(DiagramFraction(percentByWeight, unit));
+}
 
 // Where the correlation ends: from the azeotrope on, vapourstrength returns
 // the azeotrope itself, a cap rather than a fit.
@@ -20,10 +36,6 @@ constexpr long double kHandOvers[] = {0.3374L, 0.5544L, 0.7254L};
 // a pixel on any panel the curve is drawn in.
 constexpr int kIntervals = 240;
 
-double Fraction(long double percent) {
-    return static_cast<double>(percent / 100);
-}
-
 // The doubles either side of a hand-over, so both of its fits are sampled.
 std::pair<double, double> DoublesAround(long double boundary) {
     double below = static_cast<double>(boundary);
@@ -31,7 +43,7 @@ std::pair<double, double> DoublesAround(long double boundary) {
     return {below, std::nextafter(below, 1.0)};
 }
 
-std::vector<XYPoint> SampleCurve() {
+std::vector<XYPoint> SampleCurve(StrengthUnit unit) {
     std::vector<double> xs;
     for (int k = 0; k <= kIntervals; ++k)
         xs.push_back(static_cast<double>(kAzeotrope * k / kIntervals));
@@ -45,9 +57,14 @@ std::vector<XYPoint> SampleCurve() {
 
     std::vector<XYPoint> curve;
     curve.reserve(xs.size());
-    // Each y is the correlation at exactly the x the chart is given.
-    for (double x : xs)
-        curve.push_back({x, static_cast<double>(vapourstrength(static_cast<long double>(x)))});
+    // Each y is the correlation at exactly the x the chart is given by mass.
+    for (double x : xs) {
+        const long double y = vapourstrength(static_cast<long double>(x));
+        if (unit == StrengthUnit::Weight)
+            curve.push_back({x, static_cast<double>(y)});
+        else
+            curve.push_back({Drawn(x * 100.0L, unit), Drawn(y * 100, unit)});
+    }
     return curve;
 }
 
@@ -74,24 +91,25 @@ std::vector<XYPoint> McCabeDiagram::Staircase() const {
     return corners;
 }
 
-std::optional<McCabeDiagram> McCabeDiagramOf(const CaseProfile& profile) {
+std::optional<McCabeDiagram> McCabeDiagramOf(const CaseProfile& profile, StrengthUnit unit) {
     if (!profile.result.Solved() || profile.plates.empty() || !profile.result.productStrength)
         return std::nullopt;
     McCabeDiagram diagram;
-    diagram.product = Fraction(*profile.result.productStrength);
+    diagram.product = Drawn(*profile.result.productStrength, unit);
     diagram.stages.reserve(profile.plates.size());
     std::optional<double> below;  // the vapour of the stage under this one
     for (const PlateRow& row : profile.plates) {
-        const double vapour = Fraction(row.vapourStrength);
-        diagram.stages.push_back({row.plate, Fraction(row.liquidStrength), below, vapour});
+        const double vapour = Drawn(row.vapourStrength, unit);
+        diagram.stages.push_back({row.plate, Drawn(row.liquidStrength, unit), below, vapour});
         below = vapour;
     }
     return diagram;
 }
 
-const std::vector<XYPoint>& EquilibriumCurve() {
-    static const std::vector<XYPoint> curve = SampleCurve();
-    return curve;
+const std::vector<XYPoint>& EquilibriumCurve(StrengthUnit unit) {
+    static const std::vector<XYPoint> byMass = SampleCurve(StrengthUnit::Weight);
+    static const std::vector<XYPoint> byMole = SampleCurve(StrengthUnit::Mole);
+    return DiagramUnit(unit) == StrengthUnit::Mole ? byMole : byMass;
 }
 
 std::vector<XYPoint> Diagonal() {
@@ -100,6 +118,17 @@ std::vector<XYPoint> Diagonal() {
 
 std::span<const std::pair<double, double>> PublishedEquilibrium() {
     return vle::kMassFractions;
+}
+
+std::vector<XYPoint> PublishedPoints(StrengthUnit unit) {
+    std::vector<XYPoint> points;
+    for (const auto& [x, y] : PublishedEquilibrium()) {
+        if (DiagramUnit(unit) == StrengthUnit::Weight)
+            points.push_back({x, y});
+        else
+            points.push_back({Drawn(x * 100.0L, unit), Drawn(y * 100.0L, unit)});
+    }
+    return points;
 }
 
 }  // namespace colmara

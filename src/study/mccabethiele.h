@@ -1,7 +1,8 @@
-// The McCabe-Thiele picture of one solved case, in mass fractions: the
-// model's equilibrium curve, the diagonal, the operating points and the
-// plate staircase. Every point comes from the correlation or from the
-// solved tables as they are; nothing is solved again.
+// The McCabe-Thiele picture of one solved case: the model's equilibrium
+// curve, the diagonal, the operating points and the plate staircase, in
+// mass fractions, or in mole fractions when strengths are shown by mole.
+// Every point comes from the correlation or from the solved tables as they
+// are, converted point by point; nothing is solved again.
 #pragma once
 
 #include <optional>
@@ -10,10 +11,22 @@
 #include <vector>
 
 #include "study/plateprofile.h"
+#include "study/strengthunit.h"
 
 namespace colmara {
 
-// A point of the diagram: x the liquid's, y the vapour's mass fraction.
+// The unit of the diagram's fractions when strengths are shown in `unit`:
+// Mole by mole, Weight otherwise (a volume fraction is no fraction of
+// either stream's amount, so the diagram by volume stays in mass fractions).
+StrengthUnit DiagramUnit(StrengthUnit unit);
+
+// The fraction, in the diagram's unit for `unit`, of a strength the model
+// computed in % by weight. By mole the closed form holds slightly outside
+// 0..100 % as well, where a plate's liquid balance can land, so every point
+// the tables hold is drawn.
+long double DiagramFraction(long double percentByWeight, StrengthUnit unit);
+
+// A point of the diagram: x the liquid's, y the vapour's fraction.
 struct XYPoint {
     double x = 0;
     double y = 0;
@@ -30,7 +43,7 @@ struct McCabeStage {
 
 struct McCabeDiagram {
     std::vector<McCabeStage> stages;  // boiler first, then plates 1 .. top
-    double product = 0;               // the product's mass fraction (the guessed top strength)
+    double product = 0;               // the product's fraction (the guessed top strength)
 
     // Plate i's operating point: the liquid leaving it against the vapour
     // rising into it, (x_i, y_(i-1)). Both streams pass between plate i - 1
@@ -45,20 +58,26 @@ struct McCabeDiagram {
     XYPoint ProductPoint() const { return {product, product}; }
 };
 
-// The diagram of a solved case; nullopt for a failed one.
-std::optional<McCabeDiagram> McCabeDiagramOf(const CaseProfile& profile);
+// The diagram of a solved case in the fractions of DiagramUnit(unit);
+// nullopt for a failed one.
+std::optional<McCabeDiagram> McCabeDiagramOf(const CaseProfile& profile,
+                                             StrengthUnit unit = StrengthUnit::Weight);
 
 // y = vapourstrength(x) from x = 0 to the azeotrope, where the correlation
 // ends (beyond it the model holds the vapour at the azeotrope), on an even
 // grid with the points where the fits hand over added, so the small steps
-// of the blends show where they are. x ascends.
-const std::vector<XYPoint>& EquilibriumCurve();
+// of the blends show where they are. x ascends. In the fractions of
+// DiagramUnit(unit), each point of the mass-fraction curve converted.
+const std::vector<XYPoint>& EquilibriumCurve(StrengthUnit unit = StrengthUnit::Weight);
 
 // y = x across the whole diagram.
 std::vector<XYPoint> Diagonal();
 
 // The published equilibrium points at 1 atm, from
-// data/ethanol-water-vle-1atm.csv, in the file's order.
+// data/ethanol-water-vle-1atm.csv, in the file's order (mass fractions).
 std::span<const std::pair<double, double>> PublishedEquilibrium();
+
+// The same points in the fractions of DiagramUnit(unit).
+std::vector<XYPoint> PublishedPoints(StrengthUnit unit);
 
 }  // namespace colmara

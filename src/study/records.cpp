@@ -59,32 +59,30 @@ std::optional<std::string> NumberText(std::optional<long double> value) {
 
 Record SweepRecord(const SweepRow& row, StrengthUnit unit) {
     const CaseResult& result = row.result;
-    const bool byVolume = unit == StrengthUnit::Volume;
     Record record;
     for (Input input : kInputs) {
         const InputTraits& traits = TraitsOf(input);
-        // By volume the strength as given comes first, then the text calculated.
-        if (byVolume && traits.volumeKey)
-            record.push_back(TextCell(traits.volumeKey, row.givenStrength));
+        // In another unit than weight the strength as given comes first, then
+        // the text calculated.
+        if (unit != StrengthUnit::Weight && traits.volumeKey)
+            record.push_back(TextCell(StrengthKey(traits.key, unit), row.givenStrength));
         record.push_back(TextCell(traits.key, TextOf(row.inputs, input)));
     }
-    record.insert(record.end(), {NumberCell(byVolume ? "product_strength_vol" : "product_strength",
-                                            result.ProductStrength(unit)),
-                                 NumberCell("product_amount", result.productAmount),
-                                 NumberCell("reflux_returned", result.refluxReturned),
-                                 NumberCell("total_stripped", result.totalStripped),
-                                 NumberCell("top_temperature", result.topTemperature),
-                                 TextCell("error", result.error)});
+    record.insert(
+        record.end(),
+        {NumberCell(StrengthKey("product_strength", unit), result.ProductStrength(unit)),
+         NumberCell("product_amount", result.productAmount),
+         NumberCell("reflux_returned", result.refluxReturned),
+         NumberCell("total_stripped", result.totalStripped),
+         NumberCell("top_temperature", result.topTemperature), TextCell("error", result.error)});
     return record;
 }
 
 Record PlateRecord(const PlateRow& row, StrengthUnit unit) {
-    const bool byVolume = unit == StrengthUnit::Volume;
-    return {
-        NumberCell("plate", row.plate), NumberCell("temperature", row.temperature),
-        NumberCell(byVolume ? "vapour_strength_vol" : "vapour_strength", row.VapourStrength(unit)),
-        NumberCell(byVolume ? "liquid_strength_vol" : "liquid_strength", row.LiquidStrength(unit)),
-        NumberCell("reflux", row.reflux)};
+    return {NumberCell("plate", row.plate), NumberCell("temperature", row.temperature),
+            NumberCell(StrengthKey("vapour_strength", unit), row.VapourStrength(unit)),
+            NumberCell(StrengthKey("liquid_strength", unit), row.LiquidStrength(unit)),
+            NumberCell("reflux", row.reflux)};
 }
 
 std::vector<Record> PlateRecords(const std::vector<PlateRow>& plates, StrengthUnit unit) {

@@ -46,8 +46,9 @@ StrengthUnit UnitOf(const Json& document) {
     if (found->is_string())
         if (const auto unit = StrengthUnitKeyed(found->get<std::string>())) return *unit;
     throw StudyError(std::string("The setup's \"") + kUnitKey + "\" must be \"" +
-                     StrengthUnitKey(StrengthUnit::Weight) + "\" or \"" +
-                     StrengthUnitKey(StrengthUnit::Volume) + "\".");
+                     StrengthUnitKey(StrengthUnit::Weight) + "\", \"" +
+                     StrengthUnitKey(StrengthUnit::Volume) + "\" or \"" +
+                     StrengthUnitKey(StrengthUnit::Mole) + "\".");
 }
 
 // Only the texts that differ from the defaults in the setup's unit, so a

@@ -37,7 +37,7 @@ std::string SetupJson(const StudySetup& setup);
 
 // Reads a setup document. Throws StudyError naming what is wrong: not JSON,
 // not an object, no "colmara-setup": 1, an input missing or not a string,
-// "units" other than "weight" or "volume" (absent means weight), a "batch"
+// "units" other than "weight", "volume" or "mole" (absent means weight), a "batch"
 // that is not an object or holds a text not in quotes (an absent batch text
 // keeps its default), a text holding a zero character, a key given twice in
 // one object. Other keys

@@ -17,7 +17,7 @@ std::string StrengthFieldText(const std::string& typed, StrengthUnit unit,
     } catch (const EConvertError&) {
         return typed;
     }
-    return ValueText(static_cast<double>(WeightFromVolume(percent)), false, settings);
+    return ValueText(static_cast<double>(WeightFromStrength(unit, percent)), false, settings);
 }
 
 InputTexts FieldInputs(const InputTexts& inputs, StrengthUnit unit,
@@ -54,8 +54,7 @@ std::string SwitchedStrengthText(const std::string& text, StrengthUnit from, Str
     if (from == to) return text;
     const std::optional<long double> before = CalculatedStrength(text, from, settings);
     if (!before) return text;
-    const double converted =
-        static_cast<double>(to == StrengthUnit::Volume ? VolumeFromWeight(*before) : *before);
+    const double converted = static_cast<double>(StrengthFromWeight(to, *before));
     for (int places = 0; places < kMaxSwitchedPlaces; ++places) {
         const double scale = std::pow(10.0, places);
         const std::string candidate =
@@ -68,7 +67,7 @@ std::string SwitchedStrengthText(const std::string& text, StrengthUnit from, Str
 
 std::string StrengthValueText(double value, StrengthUnit unit, const FormatSettings& settings) {
     const double percentByWeight =
-        unit == StrengthUnit::Volume ? static_cast<double>(WeightFromVolume(value)) : value;
+        unit == StrengthUnit::Weight ? value : static_cast<double>(WeightFromStrength(unit, value));
     return ValueText(percentByWeight, false, settings);
 }
 

@@ -1,6 +1,7 @@
-// How a strength given to a study in either unit becomes the strength field
+// How a strength given to a study in any unit becomes the strength field
 // text that the calculation reads. The calculation only ever reads % by
-// weight, and only ever a text: so every result of a study in % by volume is
+// weight, and only ever a text: so every result of a study in % by volume
+// or by mole is
 // the window's result for a text someone could have typed into its field.
 #pragma once
 
@@ -13,12 +14,12 @@
 namespace colmara {
 
 // The field text for a strength typed in `unit`. In % by weight that is the
-// text itself. In % by volume the text is read as the window reads its
+// text itself. In % by volume or by mole the text is read as the window reads its
 // strength field (the locale's decimal symbol), converted, and written as the
 // shortest text that reads back to the same double, with the locale's
 // decimal symbol. A text that is no number is kept as it is, so that the
 // calculation fails at that field with the window's own message. Throws
-// StudyError for a number outside 0..100 % by volume.
+// StudyError for a number outside 0..100 % in `unit`.
 std::string StrengthFieldText(const std::string& typed, StrengthUnit unit,
                               const FormatSettings& settings);
 
@@ -42,7 +43,7 @@ using StrengthRewrite = std::string (*)(const std::string& text, StrengthUnit fr
                                         const FormatSettings& settings);
 
 // The field text for a generated strength `value` in `unit` (0..100 when by
-// volume), written as above.
+// volume or by mole), written as above.
 std::string StrengthValueText(double value, StrengthUnit unit, const FormatSettings& settings);
 
 }  // namespace colmara

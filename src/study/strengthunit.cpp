@@ -1,9 +1,12 @@
 #include "study/strengthunit.h"
 
 #include <cmath>
+#include <mutex>
+#include <set>
 #include <string>
 
 #include "study/densitycoefficients.h"
+#include "study/pressureconstants.h"
 #include "study/studyerror.h"
 #include "study/valuetext.h"
 
@@ -127,15 +130,71 @@ long double WeightFromVolume(long double percentByVolume) {
     return MassFraction(v) * 100;
 }
 
+long double EthanolMolarMass() {
+    return pressure::kEthanolMolarMass;
+}
+
+long double WaterMolarMass() {
+    return pressure::kWaterMolarMass;
+}
+
+long double MoleFromWeight(long double percentByWeight) {
+    RequireStrength(percentByWeight, StrengthUnitKey(StrengthUnit::Weight));
+    const long double p = percentByWeight / 100;
+    if (p == 0 || p == 1) return percentByWeight;
+    const long double ethanol = p / EthanolMolarMass();
+    return ethanol / (ethanol + (1 - p) / WaterMolarMass()) * 100;
+}
+
+long double WeightFromMole(long double percentByMole) {
+    RequireStrength(percentByMole, StrengthUnitKey(StrengthUnit::Mole));
+    const long double x = percentByMole / 100;
+    if (x == 0 || x == 1) return percentByMole;
+    const long double ethanol = x * EthanolMolarMass();
+    return ethanol / (ethanol + (1 - x) * WaterMolarMass()) * 100;
+}
+
+long double StrengthFromWeight(StrengthUnit unit, long double percentByWeight) {
+    switch (unit) {
+        case StrengthUnit::Volume:
+            return VolumeFromWeight(percentByWeight);
+        case StrengthUnit::Mole:
+            return MoleFromWeight(percentByWeight);
+        case StrengthUnit::Weight:
+            break;
+    }
+    return percentByWeight;
+}
+
+long double WeightFromStrength(StrengthUnit unit, long double percent) {
+    switch (unit) {
+        case StrengthUnit::Volume:
+            return WeightFromVolume(percent);
+        case StrengthUnit::Mole:
+            return WeightFromMole(percent);
+        case StrengthUnit::Weight:
+            break;
+    }
+    return percent;
+}
+
 std::optional<long double> StrengthIn(StrengthUnit unit,
                                       std::optional<long double> percentByWeight) {
     if (unit == StrengthUnit::Weight || !percentByWeight) return percentByWeight;
     if (!IsStrength(*percentByWeight)) return std::nullopt;
-    return VolumeFromWeight(*percentByWeight);
+    return StrengthFromWeight(unit, *percentByWeight);
 }
 
 const char* StrengthUnitKey(StrengthUnit unit) {
-    return unit == StrengthUnit::Volume ? "volume" : "weight";
+    switch (unit) {
+        case StrengthUnit::Volume:
+            return "volume";
+        case StrengthUnit::Mole:
+            return "mole";
+        case StrengthUnit::Weight:
+            break;
+    }
+    return "weight";
 }
 
 std::optional<StrengthUnit> StrengthUnitKeyed(std::string_view key) {
@@ -145,7 +204,25 @@ std::optional<StrengthUnit> StrengthUnitKeyed(std::string_view key) {
 }
 
 const char* StrengthUnitSymbol(StrengthUnit unit) {
-    return unit == StrengthUnit::Volume ? "% vol" : "%";
+    switch (unit) {
+        case StrengthUnit::Volume:
+            return "% vol";
+        case StrengthUnit::Mole:
+            return "% mol";
+        case StrengthUnit::Weight:
+            break;
+    }
+    return "%";
+}
+
+const char* StrengthKey(const char* key, StrengthUnit unit) {
+    const char* suffix = unit == StrengthUnit::Volume ? "_vol" : "_mol";
+    if (unit == StrengthUnit::Weight) return key;
+    // Each key made once and kept: records from every thread point at it.
+    static std::mutex mutex;
+    static std::set<std::string, std::less<>> made;
+    const std::lock_guard lock(mutex);
+    return made.insert(std::string(key) + suffix).first->c_str();
 }
 
 }  // namespace colmara

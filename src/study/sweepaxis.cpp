@@ -148,11 +148,11 @@ SweepAxis SweepAxis::Range(std::string name, double from, double to, double step
     axis.settings_ = settings;
     axis.SetExactDecimals();
     // Values rise or fall steadily, so the two ends bound them all.
-    if (unit == StrengthUnit::Volume) {
+    if (unit != StrengthUnit::Weight) {
         for (const double end : {axis.ValueAt(0), axis.ValueAt(axis.count_ - 1)})
             if (!IsStrength(end))
-                throw StudyError(axis.name_ + ": " + PlainNumber(end) + " % by volume" + where +
-                                 " is outside 0 to 100 %");
+                throw StudyError(axis.name_ + ": " + PlainNumber(end) + " % by " +
+                                 StrengthUnitKey(unit) + where + " is outside 0 to 100 %");
     }
     return axis;
 }
@@ -196,7 +196,7 @@ double SweepAxis::ValueAt(std::uint64_t index) const {
 
 std::string SweepAxis::TextAt(std::uint64_t index) const {
     if (!isRange_) return fixedFieldText_;
-    if (unit_ == StrengthUnit::Volume) return StrengthValueText(ValueAt(index), unit_, settings_);
+    if (unit_ != StrengthUnit::Weight) return StrengthValueText(ValueAt(index), unit_, settings_);
     return GivenTextAt(index);
 }
 

@@ -17,8 +17,7 @@ std::string Time(long double minutes, const FormatSettings& settings) {
 }
 
 std::string Strength(const CutResult& cut, StrengthUnit unit, const FormatSettings& settings) {
-    const auto strength =
-        unit == StrengthUnit::Volume ? cut.product.StrengthVolume() : cut.product.Strength();
+    const auto strength = StrengthIn(unit, cut.product.Strength());
     return strength ? FormatExtended("0.00", *strength, settings) : std::string();
 }
 

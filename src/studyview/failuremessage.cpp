@@ -25,8 +25,9 @@ std::optional<std::string> Failing(Input input, long double value, const std::st
             if (value == 0) return text + " W heats nothing, so no vapour rises.";
             break;
         case Input::Strength:
-            // By volume the conversion refuses it before any calculation.
-            if (unit == StrengthUnit::Volume && !IsStrength(value))
+            // By volume or by mole the conversion refuses it before any
+            // calculation.
+            if (unit != StrengthUnit::Weight && !IsStrength(value))
                 return text + " " + symbol + " lies outside 0 to 100 " + symbol + ".";
             if (value <= 0) return text + " " + symbol + " holds no alcohol to separate.";
             break;

@@ -26,13 +26,16 @@ void Fill(TXYLineSeries& series, const std::vector<XYPoint>& points) {
     for (const XYPoint& p : points) series.AddXY(p.x, p.y);
 }
 
-void SetUpAxis(TChartAxis& axis, const char* title) {
+void SetUpAxis(TChartAxis& axis) {
     axis.SetMinMax(0, 1);
     axis.Increment = 0.1;
     // Every label one decimal: the axis makes room for its end labels only,
     // and "1" is narrower than "0.5".
     axis.AxisValuesFormat = "0.0";
-    axis.Title = title;
+}
+
+std::string FractionName(StrengthUnit unit) {
+    return DiagramUnit(unit) == StrengthUnit::Mole ? "mole fraction" : "mass fraction";
 }
 
 }  // namespace
@@ -54,21 +57,20 @@ void McCabeSeries::Show(const McCabeDiagram& diagram, const std::string& product
 McCabeSeries SetUpMcCabeChart(TChart& chart) {
     chart.Title.Text = {"McCabe-Thiele diagram"};
     chart.Legend.Style = LegendStyle::lsSeries;
-    SetUpAxis(chart.BottomAxis(), "Liquid x, mass fraction");
-    SetUpAxis(chart.LeftAxis(), "Vapour y, mass fraction");
+    SetUpAxis(chart.BottomAxis());
+    SetUpAxis(chart.LeftAxis());
 
     McCabeSeries s;
     s.curve = &AddSeries(chart, "Equilibrium (model)", kCurveColour);
     s.curve->LinePen.Width = 2;
-    Fill(*s.curve, EquilibriumCurve());
 
     s.diagonal = &AddSeries(chart, "y = x", clGray);
     Fill(*s.diagonal, Diagonal());
 
     s.published = &AddSeries(chart, "Published data", kPublishedColour);
     MarksOnly(*s.published, MarkerStyle::msCircle, 3, false);
-    for (const auto& [x, y] : PublishedEquilibrium()) s.published->AddXY(x, y);
     s.published->Active = false;
+    SetMcCabeFractions(chart, s, StrengthUnit::Weight);
 
     // The steps first, so the operating points' marks sit on their corners.
     s.staircase = &AddSeries(chart, "Plate steps", kStaircaseColour);
@@ -79,13 +81,20 @@ McCabeSeries SetUpMcCabeChart(TChart& chart) {
     return s;
 }
 
+void SetMcCabeFractions(TChart& chart, const McCabeSeries& series, StrengthUnit unit) {
+    chart.BottomAxis().Title = "Liquid x, " + FractionName(unit);
+    chart.LeftAxis().Title = "Vapour y, " + FractionName(unit);
+    Fill(*series.curve, EquilibriumCurve(unit));
+    Fill(*series.published, PublishedPoints(unit));
+}
+
 std::string ProductTitle(const CaseResult& result, StrengthUnit unit,
                          const FormatSettings& settings) {
     const std::optional<long double> strength = result.ProductStrength(unit);
     if (!strength) return "Product";
     const std::string title =
         "Product " + FormatExtended("0.00", *strength, settings) + " " + StrengthUnitSymbol(unit);
-    if (unit == StrengthUnit::Weight) return title;
+    if (unit != StrengthUnit::Volume) return title;
     // The point sits at its mass fraction: the legend gives that too, so no
     // label on these axes of mass fractions reads as a volume.
     return title + ", " + FormatExtended("0.0000", *result.productStrength / 100, settings) +

@@ -1,7 +1,8 @@
-// The McCabe-Thiele chart: its axes, in mass fractions on both sides, and
-// its series, set up once; a solved case then refills only the series that
-// depend on it. No Qt here, so the chart is laid out and checked like any
-// other.
+// The McCabe-Thiele chart: its axes, in mass or mole fractions on both
+// sides, and its series, set up once; a solved case then refills only the
+// series that depend on it, and a change of the strengths' unit the curve,
+// the published points and the axis titles. No Qt here, so the chart is
+// laid out and checked like any other.
 #pragma once
 
 #include <string>
@@ -28,14 +29,21 @@ struct McCabeSeries {
     void Show(const McCabeDiagram& diagram, const std::string& productTitle) const;
 };
 
-// Sets a chart up as the McCabe-Thiele diagram: fixed 0 ... 1 axes with
-// titles, a legend of series, the equilibrium curve, the diagonal and the
-// published points filled; the published points hidden until asked for.
+// Sets a chart up as the McCabe-Thiele diagram in mass fractions: fixed
+// 0 ... 1 axes with titles, a legend of series, the equilibrium curve, the
+// diagonal and the published points filled; the published points hidden
+// until asked for.
 McCabeSeries SetUpMcCabeChart(TChart& chart);
 
-// "Product 75.96 %" or "Product 78.63 % vol, 0.7596 by mass": the strength
-// the legend states, in the unit the window shows strengths in, and by
-// volume also the mass fraction the point sits at on the diagram's axes.
+// Puts the diagram in the fractions of DiagramUnit(unit): the axis titles
+// name them, the curve and the published points are refilled in them. The
+// case's series are the caller's to refill.
+void SetMcCabeFractions(TChart& chart, const McCabeSeries& series, StrengthUnit unit);
+
+// "Product 75.96 %", "Product 78.63 % vol, 0.7596 by mass" or "Product
+// 49.23 % mol": the strength the legend states, in the unit the window
+// shows strengths in, and by volume also the mass fraction the point sits
+// at on the diagram's axes.
 std::string ProductTitle(const CaseResult& result, StrengthUnit unit,
                          const FormatSettings& settings);
 

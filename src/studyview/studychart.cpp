@@ -61,7 +61,7 @@ void SetStrengthRange(TChartAxis& axis, const std::vector<double>& values) {
 }
 
 std::string StrengthAxisUnit(StrengthUnit unit) {
-    return unit == StrengthUnit::Volume ? "% vol" : "% by weight";
+    return unit == StrengthUnit::Weight ? "% by weight" : StrengthUnitSymbol(unit);
 }
 
 std::string StrengthAxisTitle(StrengthUnit unit) {
@@ -69,7 +69,7 @@ std::string StrengthAxisTitle(StrengthUnit unit) {
 }
 
 std::string StrengthUnitName(StrengthUnit unit) {
-    return unit == StrengthUnit::Volume ? "% by volume" : "% by weight";
+    return unit == StrengthUnit::Mole ? "% mol" : std::string("% by ") + StrengthUnitKey(unit);
 }
 
 ColorValue CurveColor(ColorValue own, bool current) {

@@ -36,11 +36,12 @@ void SetPlateRange(TChartAxis& axis, int top);
 // (a plate's liquid balance can leave 0..100 % by weight).
 void SetStrengthRange(TChartAxis& axis, const std::vector<double>& values);
 
-// "% by weight" or "% vol", as axis titles write the unit of a strength.
+// "% by weight", "% vol" or "% mol", as axis titles write the unit of a
+// strength.
 std::string StrengthAxisUnit(StrengthUnit unit);
-// "Strength, % by weight" or "Strength, % vol".
+// "Strength, % by weight", "Strength, % vol" or "Strength, % mol".
 std::string StrengthAxisTitle(StrengthUnit unit);
-// "% by weight" or "% by volume", as the unit selector names them.
+// "% by weight", "% by volume" or "% mol", as the unit selector names them.
 std::string StrengthUnitName(StrengthUnit unit);
 
 // A curve's colour: its own while it shows the newest case, grey while the

@@ -1,7 +1,7 @@
 // A unit switch keeps the batch run: every strength the run reads (target,
 // hearts, the two strength stops, the own cuts' "<STRENGTH") is rewritten so
 // that the reader gets the same strength by weight, and nothing else moves.
-// The oracle is the run's own reader, BatchRequestOf, in either unit.
+// The oracle is the run's own reader, BatchRequestOf, in every unit.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -22,7 +22,7 @@ constexpr StrengthUnit V = StrengthUnit::Volume;
 // Every strength the run of `request` reads, by weight, in reading order.
 std::vector<double> StrengthsByWeight(const BatchRequest& request) {
     const auto byWeight = [&](double value) {
-        return request.unit == V ? static_cast<double>(WeightFromVolume(value)) : value;
+        return static_cast<double>(WeightFromStrength(request.unit, value));
     };
     std::vector<double> strengths;
     if (request.policy == BatchPolicy::Strength)
@@ -73,36 +73,39 @@ TEST(BatchUnitSwitch, EveryStrengthKeepsItsMeaningAndNothingElseMoves) {
         {&BatchTexts::cuts, "heads:40g; hearts: <85 ;feints:<40;tails:end", V, &kPoint, nullptr},
         {&BatchTexts::cuts, " hearts:<82,5; tails:end ", W, &kComma, nullptr},
     };
-    for (const Case& c : cases) {
-        const StrengthUnit to = c.from == V ? W : V;
-        BatchTexts texts;
-        texts.policy = "strength";
-        texts.*c.text = c.typed;
-        const BatchTexts switched = SwitchedBatchTexts(texts, c.from, to, *c.settings);
-        SCOPED_TRACE(std::string(c.typed) + " -> " + switched.*c.text);
-        // The other texts hold their defaults' strengths, rewritten too;
-        // only the case's text is compared as a text.
-        if (c.kept != nullptr) {
-            EXPECT_EQ(switched.*c.text, c.kept);
-        } else {
-            EXPECT_NE(switched.*c.text, c.typed);
+    for (const Case& c : cases)
+        for (const StrengthUnit to : kStrengthUnits) {
+            if (to == c.from) continue;
+            BatchTexts texts;
+            texts.policy = "strength";
+            texts.*c.text = c.typed;
+            const BatchTexts switched = SwitchedBatchTexts(texts, c.from, to, *c.settings);
+            SCOPED_TRACE(std::string(c.typed) + " -> " + switched.*c.text + " " +
+                         StrengthUnitKey(to));
+            // The other texts hold their defaults' strengths, rewritten too;
+            // only the case's text is compared as a text.
+            if (c.kept != nullptr) {
+                EXPECT_EQ(switched.*c.text, c.kept);
+            } else {
+                EXPECT_NE(switched.*c.text, c.typed);
+            }
+            // Whatever the run reads, it reads the same strengths by weight.
+            try {
+                const std::vector<double> before =
+                    StrengthsByWeight(BatchRequestOf(texts, kTyped, c.from, *c.settings));
+                const std::vector<double> after =
+                    StrengthsByWeight(BatchRequestOf(switched, kTyped, to, *c.settings));
+                ASSERT_EQ(after.size(), before.size());
+                for (std::size_t i = 0; i < before.size(); ++i)
+                    EXPECT_NEAR(after[i], before[i], 1e-9);
+            } catch (const StudyError&) {
+                // A text the run refuses is refused after the switch too.
+                EXPECT_THROW(BatchRequestOf(switched, kTyped, to, *c.settings), StudyError);
+            }
         }
-        // Whatever the run reads, it reads the same strengths by weight.
-        try {
-            const std::vector<double> before =
-                StrengthsByWeight(BatchRequestOf(texts, kTyped, c.from, *c.settings));
-            const std::vector<double> after =
-                StrengthsByWeight(BatchRequestOf(switched, kTyped, to, *c.settings));
-            ASSERT_EQ(after.size(), before.size());
-            for (std::size_t i = 0; i < before.size(); ++i) EXPECT_NEAR(after[i], before[i], 1e-9);
-        } catch (const StudyError&) {
-            // A text the run refuses is refused after the switch too.
-            EXPECT_THROW(BatchRequestOf(switched, kTyped, to, *c.settings), StudyError);
-        }
-    }
 }
 
-// The tab's default product stop means 20 % vol in either unit, and the
+// The tab's default product stop means 20 % vol in every unit, and the
 // defaults come back as they were after a switch there and back.
 TEST(BatchUnitSwitch, TheDefaultsSwitchToTheOtherUnitsDefaultsAndBack) {
     for (const FormatSettings& settings : {FormatSettings{}, kComma}) {
@@ -110,13 +113,20 @@ TEST(BatchUnitSwitch, TheDefaultsSwitchToTheOtherUnitsDefaultsAndBack) {
         EXPECT_EQ(SwitchedBatchTexts(byWeight, W, V, settings).stopProduct, "20");
         EXPECT_EQ(SwitchedBatchTexts(BatchTexts{}, V, W, settings).stopProduct,
                   byWeight.stopProduct);
-        for (StrengthUnit from : {W, V}) {
-            const BatchTexts texts = DefaultBatchTexts(from, settings);
-            const StrengthUnit to = from == V ? W : V;
-            EXPECT_EQ(SwitchedBatchTexts(SwitchedBatchTexts(texts, from, to, settings), to, from,
-                                         settings),
-                      texts);
-        }
+        const BatchTexts byMole = DefaultBatchTexts(StrengthUnit::Mole, settings);
+        EXPECT_EQ(SwitchedBatchTexts(byMole, StrengthUnit::Mole, V, settings).stopProduct, "20");
+        for (StrengthUnit from : kStrengthUnits)
+            for (StrengthUnit to : kStrengthUnits) {
+                const BatchTexts texts = DefaultBatchTexts(from, settings);
+                // The defaults are strengths by volume written in `from`: from
+                // volume and back each is one rounding, which the rule undoes;
+                // between weight and mole two, which the window's typed text
+                // undoes instead.
+                if (from != V && to != V && from != to) continue;
+                EXPECT_EQ(SwitchedBatchTexts(SwitchedBatchTexts(texts, from, to, settings), to,
+                                             from, settings),
+                          texts);
+            }
     }
 }
 

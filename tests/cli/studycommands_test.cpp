@@ -297,6 +297,54 @@ TEST(StudyCommands, UnitsVolumeGivesAndShowsStrengthsByVolume) {
         96);
 }
 
+// By mole as by volume: the same rows of field texts, with _mol columns
+// holding the strengths converted by mole.
+TEST(StudyCommands, UnitsMoleGivesAndShowsStrengthsByMole) {
+    const auto byMole = [](std::optional<long double> byWeight) {
+        return NumberText(StrengthIn(StrengthUnit::Mole, byWeight)).value_or("");
+    };
+    const CompanionRun sweep =
+        CallCompanion({"sweep", "--units", "mole", "--strength", "4:8:4", "--plates", "5"});
+    ASSERT_EQ(sweep.exitCode, 0) << sweep.err;
+    const std::vector<std::string> rows = Lines(sweep.out);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0],
+              "power,strength_mol,strength,plates,reflux,product_strength_mol,product_amount,"
+              "reflux_returned,total_stripped,top_temperature,error\r");
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const std::vector<std::string> cells = CsvCells(rows[i]);
+        EXPECT_EQ(cells[1], i == 1 ? "4" : "8");
+        EXPECT_EQ(cells[2], StrengthFieldText(cells[1], StrengthUnit::Mole, {}));
+        const CaseResult expected = SeparateCalculate({cells[0], cells[2], cells[3], cells[4]}, {});
+        EXPECT_EQ(cells[5], byMole(expected.productStrength)) << rows[i];
+    }
+
+    const CompanionRun profile =
+        CallCompanion({"profile", "--units", "mole", "--strength", "4", "--format", "json"});
+    ASSERT_EQ(profile.exitCode, 0) << profile.err;
+    const CaseProfile expected =
+        ProfileCase({"1000", StrengthFieldText("4", StrengthUnit::Mole, {}), "20", "15"}, {});
+    const nlohmann::json top = nlohmann::json::parse(Lines(profile.out).back());
+    EXPECT_EQ(top.at("liquid_strength_mol").get<double>(),
+              std::stod(byMole(expected.plates.back().liquidStrength)));
+
+    // The target is by mole: the fewest plates reaching 80 % mol.
+    const CompanionRun seek =
+        CallCompanion({"seek", "--units", "mole", "--vary", "plates", "--target-strength", "80",
+                       "--strength", "4", "--json"});
+    ASSERT_EQ(seek.exitCode, 0) << seek.err;
+    const auto found = nlohmann::json::parse(seek.out);
+    const std::string field = found.at("row").at("strength");
+    const std::string plates = std::to_string(found.at("value").get<int>());
+    const std::string fewer = std::to_string(found.at("value").get<int>() - 1);
+    EXPECT_GE(
+        *SeparateCalculate({"1000", field, plates, "15"}, {}).ProductStrength(StrengthUnit::Mole),
+        80);
+    EXPECT_LT(
+        *SeparateCalculate({"1000", field, fewer, "15"}, {}).ProductStrength(StrengthUnit::Mole),
+        80);
+}
+
 TEST(StudyCommands, MistakesExitWithTwoBeforeAnyOutput) {
     const std::vector<std::vector<std::string>> cases = {
         {"sweep", "--plates", "1:5:0"},
@@ -316,6 +364,7 @@ TEST(StudyCommands, MistakesExitWithTwoBeforeAnyOutput) {
         {"seek", "--units", "volume", "--vary", "plates", "--target-strength", "1", "--strength",
          "101"},
         {"profile", "--units", "volume", "--strength", "-1"},
+        {"profile", "--units", "mole", "--strength", "101"},
         {"profile", "--units", "proof"},
         {"sweep", "profile"},
         {"--strength", "10", "sweep"},

@@ -15,7 +15,8 @@ namespace {
 TEST(SetupFile, RoundTripsEveryTextAndUnit) {
     for (const StudySetup& setup :
          {StudySetup{{"2000", "10", "20", "3"}, StrengthUnit::Weight},
-          StudySetup{{"1,5e3", "", " 7 ", "x\"\\y\n"}, StrengthUnit::Volume}}) {
+          StudySetup{{"1,5e3", "", " 7 ", "x\"\\y\n"}, StrengthUnit::Volume},
+          StudySetup{{"1000", "4", "8", "2"}, StrengthUnit::Mole}}) {
         EXPECT_EQ(ParseSetup(SetupJson(setup)), setup) << SetupJson(setup);
     }
 }
@@ -78,7 +79,7 @@ TEST(SetupFile, RefusesWhatIsNoSetupNamingTheFault) {
         {R"({"colmara-setup":1,"power":1,"strength":"2","plates":"3","reflux":"4"})",
          "The setup's \"power\" is not a text in quotes."},
         {R"({"colmara-setup":1,)" + inputs + R"(,"units":"proof"})",
-         "The setup's \"units\" must be \"weight\" or \"volume\"."},
+         "The setup's \"units\" must be \"weight\", \"volume\" or \"mole\"."},
         // A zero character would cut the text short in a message ("20").
         {R"({"colmara-setup":1,)" + inputs + R"(,"batch":{"charge":"20\u0000000"}})",
          "The setup's \"batch charge\" holds a zero character (\\u0000)."},

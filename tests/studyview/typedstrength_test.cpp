@@ -25,6 +25,11 @@ TEST(TypedStrength, SwitchingBackGivesTheTypedTextUnlessEditedBetween) {
     text.Shown("a:<80", W);
     EXPECT_EQ(text.SwitchTo(V, point), SwitchedCutsText("a:<80", W, V, point));
     EXPECT_EQ(text.SwitchTo(W, point), "a:<80");
+    // Through a third unit unedited, back to the typed text.
+    text.Typed("a:<85.123456789012345", V);
+    text.Shown(text.SwitchTo(StrengthUnit::Mole, point), StrengthUnit::Mole);
+    text.Shown(text.SwitchTo(W, point), W);
+    EXPECT_EQ(text.SwitchTo(V, point), "a:<85.123456789012345");
     // Set whole (a setup): that text is typed, in its unit.
     text.Typed("a:<70", V);
     EXPECT_EQ(text.SwitchTo(V, point), "a:<70");

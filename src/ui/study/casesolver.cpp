@@ -15,7 +15,8 @@ StudyCase SolveStudy(const InputTexts& typed, StrengthUnit unit, const FormatSet
     try {
         study.profile = ProfileCase(typed, settings, unit);
     } catch (const Exception& e) {
-        // A strength by volume outside 0..100 % is refused before any solve.
+        // A strength by volume or by mole outside 0..100 % is refused before
+        // any solve.
         study.profile = {};
         study.profile.result.error = MessageWithPeriod(e.Message());
     } catch (const std::exception& e) {

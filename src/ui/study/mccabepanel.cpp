@@ -34,8 +34,14 @@ McCabePanel::McCabePanel(const FormatSettings& settings, QWidget* parent)
 
 void McCabePanel::Draw(const StudyCase&) {
     const StudyCase& solved = Solved();
+    // The case's series hold a diagram of this same case, so they change
+    // fractions with the curve even when it is drawn grey.
+    if (DiagramUnit(solved.unit) != fractions_) {
+        fractions_ = DiagramUnit(solved.unit);
+        SetMcCabeFractions(pane_->Chart(), series_, fractions_);
+    }
     const std::optional<McCabeDiagram> diagram =
-        Current() ? McCabeDiagramOf(solved.profile) : std::nullopt;
+        Current() ? McCabeDiagramOf(solved.profile, solved.unit) : std::nullopt;
     if (diagram)
         series_.Show(*diagram, ProductTitle(solved.profile.result, solved.unit, settings_));
     else

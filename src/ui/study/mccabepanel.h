@@ -1,6 +1,6 @@
 // The McCabe-Thiele tab of the study window: the diagram of the newest case
-// in mass fractions, with the published equilibrium points on request, and
-// its table of stages.
+// in mass fractions (mole fractions when strengths are shown by mole), with
+// the published equilibrium points on request, and its table of stages.
 #pragma once
 
 #include <vector>
@@ -38,6 +38,7 @@ class McCabePanel : public StudyPanel {
     ChartPane* pane_;
     QCheckBox* published_;
     McCabeSeries series_;
+    StrengthUnit fractions_ = StrengthUnit::Weight;  // of the axes, DiagramUnit's
 };
 
 }  // namespace colmara

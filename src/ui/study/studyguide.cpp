@@ -47,7 +47,8 @@ up to four runs you pinned.</li>
 <p>Under each chart a line reads the values at the mouse pointer.</p>
 
 <h3>Reading this McCabe–Thiele diagram</h3>
-<p>Both axes are mass fractions of ethanol: the liquid on a plate (x) and the
+<p>Both axes are mass fractions of ethanol (mole fractions, as textbooks
+draw it, when the unit is % mol): the liquid on a plate (x) and the
 vapour (y). The blue curve is the equilibrium the model uses: the vapour that
 leaves a plate in balance with its liquid. The red steps are the plates: up
 from a liquid to the curve (the plate's vapour), then across to the next
@@ -122,11 +123,13 @@ inputs change; the next run uses the new ones.</p>
 
 <h3>Units</h3>
 <p><i>Unit</i> shows every strength in per cent by weight (what the model
-calculates in) or per cent by volume at 20 °C. Switching converts the boiler
+calculates in), per cent by volume at 20 °C, or per cent by mole (from the
+molar masses of ethanol and water, 46.068 and 18.015 g/mol; the
+McCabe–Thiele diagram is then drawn in mole fractions). Switching converts the boiler
 strength's text, and every strength of the batch run (target, hearts until,
 the strength stops and the <tt>&lt;</tt> of your own cuts), so the run stays
 the same; each of those fields names its unit. Switching back gives back what
-you typed. The default product stop is 20 % vol in either unit.</p>
+you typed. The default product stop is 20 % vol in every unit.</p>
 
 <h3>Files</h3>
 <p><i>Save setup</i> (Ctrl+S) writes the four inputs, the unit and the batch

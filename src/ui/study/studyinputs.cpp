@@ -1,6 +1,7 @@
 #include "ui/study/studyinputs.h"
 
 #include <QGridLayout>
+#include <algorithm>
 
 #include "studyview/studychart.h"
 
@@ -29,8 +30,14 @@ static_assert(kFields.size() == kInputs.size() && [] {
     return true;
 }());
 
+// The selector lists the units in kStrengthUnits' order.
 StrengthUnit UnitAt(int index) {
-    return index == 1 ? StrengthUnit::Volume : StrengthUnit::Weight;
+    return kStrengthUnits[static_cast<std::size_t>(index)];
+}
+
+int IndexOf(StrengthUnit unit) {
+    return static_cast<int>(std::find(kStrengthUnits.begin(), kStrengthUnits.end(), unit) -
+                            kStrengthUnits.begin());
 }
 
 }  // namespace
@@ -51,7 +58,7 @@ StudyInputs::StudyInputs(const FormatSettings& settings, QWidget* parent)
         notes_[Index(entry.field)] = note;
         connect(field, &NumberField::TextEdited, this, &StudyInputs::Edited);
         if (entry.field == Input::Strength) {
-            for (StrengthUnit u : {StrengthUnit::Weight, StrengthUnit::Volume})
+            for (StrengthUnit u : kStrengthUnits)
                 unit_->addItem(QString::fromStdString(StrengthUnitName(u)));
             unit_->setAccessibleName(QStringLiteral("Strength unit"));
             auto* unitLabel = new QLabel(QStringLiteral("&Unit"), this);
@@ -107,7 +114,7 @@ void StudyInputs::SetInputs(const InputTexts& typed, StrengthUnit unit) {
     const StrengthUnit before = shownUnit_;
     quiet_ = true;
     shownUnit_ = unit;
-    unit_->setCurrentIndex(unit == StrengthUnit::Volume ? 1 : 0);
+    unit_->setCurrentIndex(IndexOf(unit));
     for (Input input : kInputs) Field(input).SetText(TextOf(typed, input));
     strength_.Typed(typed.strength, unit);
     quiet_ = false;

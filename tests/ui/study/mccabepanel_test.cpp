@@ -137,5 +137,47 @@ TEST(McCabePanel, ShowsASolvedCaseAndGreysItWhenTheNextFails) {
     EXPECT_EQ(s.staircase->SeriesColor, clRed);
 }
 
+// By mole the whole diagram moves to mole fractions: the hand-made case's
+// corners at the fractions worked by hand from the molar masses (46.068,
+// 18.015 g/mol), to the 6 decimals worked; every label names the unit.
+// Back by weight, the mass-fraction picture returns to the bit.
+TEST(McCabePanel, DrawsInMoleFractionsByMoleAndBack) {
+    const FormatSettings settings;
+    McCabePanel panel(settings);
+    StudyCase study = HandMadeCase();
+    study.unit = StrengthUnit::Mole;
+    panel.ShowCase(study);
+    const McCabeSeries& s = panel.Series();
+    TChart& chart = panel.ExportChart()->Chart();
+    EXPECT_EQ(chart.BottomAxis().Title, "Liquid x, mole fraction");
+    EXPECT_EQ(chart.LeftAxis().Title, "Vapour y, mole fraction");
+    // 10, 50, 40, 75, 70, 83, 85 % by weight by mole.
+    const std::vector<XYPoint> byHand = {{0.041641, 0.281120}, {0.206791, 0.281120},
+                                         {0.206791, 0.539840}, {0.477112, 0.539840},
+                                         {0.477112, 0.656269}, {0.689051, 0.656269}};
+    const std::vector<XYPoint> stairs = PointsOf(*s.staircase);
+    ASSERT_EQ(stairs.size(), byHand.size());
+    for (std::size_t i = 0; i < stairs.size(); ++i) {
+        EXPECT_NEAR(stairs[i].x, byHand[i].x, 5e-7) << i;
+        EXPECT_NEAR(stairs[i].y, byHand[i].y, 5e-7) << i;
+    }
+    EXPECT_EQ(s.product->Title, "Product 68.91 % mol");
+    // The curve and the published points are the mass-fraction ones
+    // converted, and still end at the azeotrope, 0.894 by mole.
+    ASSERT_EQ(s.curve->Count(), static_cast<int>(EquilibriumCurve().size()));
+    EXPECT_NEAR(s.curve->XValues.Value(s.curve->Count() - 1), 0.8943, 5e-5);
+    EXPECT_EQ(PointsOf(*s.published), PublishedPoints(StrengthUnit::Mole));
+    EXPECT_EQ(panel.TableCsv().substr(0, 38), "plate,liquid_x_mol,vapour_in_y_mol,vap");
+
+    study.unit = StrengthUnit::Weight;
+    panel.ShowCase(study);
+    EXPECT_EQ(chart.BottomAxis().Title, "Liquid x, mass fraction");
+    EXPECT_EQ(chart.LeftAxis().Title, "Vapour y, mass fraction");
+    EXPECT_EQ(PointsOf(*s.curve), EquilibriumCurve());
+    EXPECT_EQ(PointsOf(*s.published), PublishedPoints(StrengthUnit::Weight));
+    EXPECT_EQ(PointsOf(*s.staircase), McCabeDiagramOf(study.profile)->Staircase());
+    EXPECT_EQ(s.product->Title, "Product 85.00 %");
+}
+
 }  // namespace
 }  // namespace colmara

@@ -247,27 +247,35 @@ TEST_F(StudyWindowTest, SwitchingTheUnitKeepsTheStrengthAndRelabelsEverything) {
     EXPECT_NE(panel.TableTsv().find("vapour_strength_vol\t"), std::string::npos);
 
     // Back and forth gives back what was typed, until the text is edited.
+    // The selector lists the units in this order.
+    ASSERT_EQ(inputs.UnitSelector().count(), 3);
+    EXPECT_EQ(inputs.UnitSelector().itemText(2), "% mol");
+    constexpr StrengthUnit W = StrengthUnit::Weight, V = StrengthUnit::Volume,
+                           M = StrengthUnit::Mole;
     struct Case {
         const char* typed;
-        StrengthUnit unit;
+        StrengthUnit unit, via;
         const char* edited;  // typed after the switch; null for none
         const char* back;
     };
     const Case cases[] = {
-        {"10", StrengthUnit::Weight, nullptr, "10"},
-        {"12.3456789", StrengthUnit::Volume, nullptr, "12.3456789"},
+        {"10", W, V, nullptr, "10"},
+        {"12.3456789", V, W, nullptr, "12.3456789"},
         // More digits than the switch writes come back as typed, too.
-        {"10.0", StrengthUnit::Weight, nullptr, "10.0"},
-        {"12.34567891234", StrengthUnit::Volume, nullptr, "12.34567891234"},
-        {"12.3456789", StrengthUnit::Volume, "10", "12.440435054"},
+        {"10.0", W, V, nullptr, "10.0"},
+        {"12.34567891234", V, W, nullptr, "12.34567891234"},
+        {"12.3456789", V, W, "10", "12.440435054"},
+        {"10", W, M, nullptr, "10"},
+        {"28.1", M, V, nullptr, "28.1"},
+        {"28.1", M, W, "50", "28.111979776"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
-        const bool byVolume = c.unit == StrengthUnit::Volume;
+        const auto index = [](StrengthUnit unit) { return unit == W ? 0 : unit == V ? 1 : 2; };
         inputs.SetInputs({"1000", c.typed, "20", "15"}, c.unit);
-        inputs.UnitSelector().setCurrentIndex(byVolume ? 0 : 1);
+        inputs.UnitSelector().setCurrentIndex(index(c.via));
         if (c.edited) Type(inputs.Field(Input::Strength), c.edited);
-        inputs.UnitSelector().setCurrentIndex(byVolume ? 1 : 0);
+        inputs.UnitSelector().setCurrentIndex(index(c.unit));
         EXPECT_EQ(inputs.Field(Input::Strength).Text(), c.back);
     }
 }
