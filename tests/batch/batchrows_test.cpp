@@ -195,6 +195,10 @@ TEST(BatchRows, HeadersFollowTheUnitAsASweepDoes) {
               "time_min,power,strength_vol,strength,plates,reflux,boiler_mass,"
               "boiler_temperature,product_strength_vol,product_amount,collected,cut,"
               "head_temperature\r\n");
+    EXPECT_EQ(CsvHeader(BatchRowRecord(row, StrengthUnit::Mole)),
+              "time_min,power,strength_mol,strength,plates,reflux,boiler_mass,"
+              "boiler_temperature,product_strength_mol,product_amount,collected,cut,"
+              "head_temperature\r\n");
     EXPECT_EQ(CsvHeader(CutRecord({})),
               "name,start_min,end_min,mass_g,volume_ml,strength,strength_vol,ethanol_g\r\n");
 }

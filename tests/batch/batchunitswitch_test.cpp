@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "batch/batchform.h"
+#include "batch/batchrun.h"
 #include "study/batchtexts.h"
 #include "study/strengthunit.h"
 #include "study/studyerror.h"
@@ -127,6 +128,51 @@ TEST(BatchUnitSwitch, TheDefaultsSwitchToTheOtherUnitsDefaultsAndBack) {
                                              from, settings),
                           texts);
             }
+    }
+}
+
+// A run in another unit is the run by weight of the switched texts: the
+// strengths its stops and cuts compare against are converted, not read by
+// weight, so every cut ends at the same minute and the run stops alike.
+TEST(BatchUnitSwitch, ARunInAnyUnitIsTheRunOfItsTextsByWeight) {
+    BatchTexts byVolume;
+    byVolume.charge = "6000";
+    byVolume.policy = "strength";
+    byVolume.targetStrength = "88";
+    byVolume.cuts = "heads:60g; hearts:<80; tails:end";
+    byVolume.stopProduct = "45";
+    const InputTexts typed{"1500", "10", "8", "2"};
+    const FormatSettings point;
+    const auto request = [&](StrengthUnit unit, const BatchTexts& given) {
+        InputTexts inputs = typed;
+        inputs.strength = SwitchedStrengthText(typed.strength, V, unit, point);
+        return BatchRequestOf(SwitchedBatchTexts(given, V, unit, point), inputs, unit, point);
+    };
+    const auto run = [&](StrengthUnit unit) { return RunBatch(request(unit, byVolume), point); };
+    // The start is checked against the charge's own boiling point, read in
+    // the unit too.
+    const auto tooHot = [&](StrengthUnit unit) {
+        BatchTexts hot = byVolume;
+        hot.startTemperature = "95";
+        try {
+            request(unit, hot);
+        } catch (const StudyError& e) {
+            return e.Message();
+        }
+        return std::string("(started)");
+    };
+    const BatchResult weight = run(W);
+    ASSERT_EQ(weight.cuts.size(), 3u);
+    for (const StrengthUnit unit : {V, StrengthUnit::Mole}) {
+        SCOPED_TRACE(StrengthUnitKey(unit));
+        EXPECT_EQ(tooHot(unit), tooHot(W));
+        const BatchResult other = run(unit);
+        EXPECT_EQ(other.stop.reason, weight.stop.reason);
+        ASSERT_EQ(other.cuts.size(), weight.cuts.size());
+        for (std::size_t i = 0; i < weight.cuts.size(); ++i)
+            EXPECT_NEAR(static_cast<double>(other.cuts[i].endMinute),
+                        static_cast<double>(weight.cuts[i].endMinute), 1e-3)
+                << weight.cuts[i].name;
     }
 }
 
