@@ -37,6 +37,9 @@ std::vector<ToolCase> Cases() {
     const TrueStrength h = CorrectReading({40, StrengthUnit::Volume}, 12.5L);
     const StillSize s =
         SizeStill({"2000", "10", "6", "3"}, {}, StrengthUnit::Weight, {54, 0.13L, 12.5L});
+    // By mole, the same answer as for the strengths by weight they are.
+    const Dilution m = Dilute(1000, {WeightFromMole(30), StrengthUnit::Weight},
+                              {WeightFromMole(10.5L), StrengthUnit::Weight});
     return {
         {{"dilute", "--volume", "2000.5", "--strength", "80", "--target", "40.5"},
          {"dilute", "--volume", "2000,5", "--strength", "80", "--target", "40,5"},
@@ -48,6 +51,10 @@ std::vector<ToolCase> Cases() {
           "30,5"},
          {"spirit_ml", "water_ml", "final_volume_ml", "final_strength_vol"},
          {r.spiritMl, r.waterMl, r.finalVolumeMl, r.finalStrengthVol}},
+        {{"dilute", "--units", "mole", "--volume", "1000", "--strength", "30", "--target", "10.5"},
+         {"dilute", "--units", "mole", "--volume", "1000", "--strength", "30", "--target", "10,5"},
+         {"water_ml", "final_volume_ml", "final_strength_vol"},
+         {m.waterMl, m.finalVolumeMl, m.finalStrengthVol}},
         {{"blend", "--part", "1000:60", "--part", "500.5:40@12.5"},
          {"blend", "--part", "1000:60", "--part", "500,5:40@12,5"},
          {"volume_ml", "strength_vol", "strength"},
