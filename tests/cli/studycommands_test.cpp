@@ -327,22 +327,6 @@ TEST(StudyCommands, UnitsMoleGivesAndShowsStrengthsByMole) {
     const nlohmann::json top = nlohmann::json::parse(Lines(profile.out).back());
     EXPECT_EQ(top.at("liquid_strength_mol").get<double>(),
               std::stod(byMole(expected.plates.back().liquidStrength)));
-
-    // The target is by mole: the fewest plates reaching 80 % mol.
-    const CompanionRun seek =
-        CallCompanion({"seek", "--units", "mole", "--vary", "plates", "--target-strength", "80",
-                       "--strength", "4", "--json"});
-    ASSERT_EQ(seek.exitCode, 0) << seek.err;
-    const auto found = nlohmann::json::parse(seek.out);
-    const std::string field = found.at("row").at("strength");
-    const std::string plates = std::to_string(found.at("value").get<int>());
-    const std::string fewer = std::to_string(found.at("value").get<int>() - 1);
-    EXPECT_GE(
-        *SeparateCalculate({"1000", field, plates, "15"}, {}).ProductStrength(StrengthUnit::Mole),
-        80);
-    EXPECT_LT(
-        *SeparateCalculate({"1000", field, fewer, "15"}, {}).ProductStrength(StrengthUnit::Mole),
-        80);
 }
 
 TEST(StudyCommands, MistakesExitWithTwoBeforeAnyOutput) {
