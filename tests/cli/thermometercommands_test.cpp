@@ -99,6 +99,11 @@ std::vector<AnswerCase> Cases() {
                      {"plates", "--boiler", "92.5C", "--head", "78.6C", "--power", "1500",
                       "--reflux", "3", "--pressure", "985"},
                      Plates(PlatesAtReflux(boiler, head, "1500", "3", {}))});
+    // Strengths by mole read as the strengths by weight they are.
+    cases.push_back(
+        {"total reflux by mole",
+         {"plates", "--boiler", "4", "--head", "60", "--units", "mole", "--total-reflux"},
+         Plates(PlatesAtTotalReflux(WeightFromMole(4) / 100, WeightFromMole(60) / 100))});
     // Less than one stage is an answer; the HETP of it is left out.
     cases.push_back({"a head below the boiler's own vapour",
                      {"plates", "--boiler", "10", "--head", "40", "--units", "weight",
