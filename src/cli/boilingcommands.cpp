@@ -205,7 +205,8 @@ CLI::App* DeclareLimits(CLI::App& app, LimitsOptions& options) {
     DeclareSpiritUnits(*limits, options.units);
     DeclareJson(*limits, options.json,
                 "min_plates, min_plates_fraction, min_reflux,\n"
-                "pinch_plate_from, pinch_plate_to, pinch_strength, pinch_strength_vol");
+                "pinch_plate_from, pinch_plate_to, pinch_strength, pinch_strength_vol,\n"
+                "and with --units mole pinch_strength_mol");
     return limits;
 }
 

@@ -36,6 +36,8 @@ constexpr FigureLabel kPinch{"pinch_strength", "pinch strength by weight",
                              "Pinch strength by weight", "%", 2};
 constexpr FigureLabel kPinchVol{"pinch_strength_vol", "pinch strength", "Pinch strength", "% vol",
                                 2};
+constexpr FigureLabel kPinchMol{"pinch_strength_mol", "pinch strength by mole",
+                                "Pinch strength by mole", "% mol", 2};
 
 // Runs `answer`, giving its refusals the name `name` instead of the
 // layer's own, each kept in its class.
@@ -150,6 +152,9 @@ ToolAnswer LimitsAnswer(const LimitsTexts& texts, const NumberReader& read) {
                       {&kPinchTo, limits.pinch.to},
                       {&kPinch, limits.pinch.strength * 100},
                       {&kPinchVol, VolumeFromWeight(limits.pinch.strength * 100)}};
+    // Strengths given by mole get the pinch by mole as well.
+    if (texts.unit == StrengthUnit::Mole)
+        answer.push_back({&kPinchMol, MoleFromWeight(limits.pinch.strength * 100)});
     CheckFigures(answer);
     return answer;
 }

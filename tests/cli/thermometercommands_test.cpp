@@ -127,6 +127,19 @@ std::vector<AnswerCase> Cases() {
                           {"pinch_strength", l.pinch.strength * 100},
                           {"pinch_strength_vol", Vol(l.pinch.strength)}}});
     }
+    // By mole the pinch comes by mole too, after the fixed keys.
+    const SeparationLimits m =
+        LimitsOf(WeightFromMole(4) / 100, WeightFromMole(70) / 100, "1000", {});
+    cases.push_back({"the limits of a separation by mole",
+                     {"limits", "--strength", "4", "--target", "70", "--units", "mole"},
+                     {{"min_plates", static_cast<long double>(m.fewestPlates.plates)},
+                      {"min_plates_fraction", m.fewestPlates.platesFraction},
+                      {"min_reflux", std::stold(m.leastReflux)},
+                      {"pinch_plate_from", static_cast<long double>(m.pinch.from)},
+                      {"pinch_plate_to", static_cast<long double>(m.pinch.to)},
+                      {"pinch_strength", m.pinch.strength * 100},
+                      {"pinch_strength_vol", Vol(m.pinch.strength)},
+                      {"pinch_strength_mol", MoleFromWeight(m.pinch.strength * 100)}}});
     return cases;
 }
 
