@@ -57,11 +57,12 @@ std::optional<std::string> NumberText(std::optional<long double> value) {
     return std::string(buffer, written.ptr);
 }
 
-Record SweepRecord(const SweepRow& row, StrengthUnit unit) {
+Record SweepRecord(const SweepRow& row, StrengthUnit unit, const InputTexts& study) {
     const CaseResult& result = row.result;
     const bool byVolume = unit == StrengthUnit::Volume;
     Record record;
     for (Input input : kInputs) {
+        if (!Written(input, study)) continue;
         const InputTraits& traits = TraitsOf(input);
         // By volume the strength as given comes first, then the text calculated.
         if (byVolume && traits.volumeKey)
