@@ -38,6 +38,7 @@ void SetUpAxis(TChartAxis& axis, const char* title) {
 }  // namespace
 
 void McCabeSeries::Grey(bool grey) const {
+    pseudo->SeriesColor = CurveColor(kCurveColour, !grey);
     operating->SeriesColor = CurveColor(kOperatingColour, !grey);
     staircase->SeriesColor = CurveColor(kStaircaseColour, !grey);
     product->SeriesColor = CurveColor(kProductColour, !grey);
@@ -45,6 +46,8 @@ void McCabeSeries::Grey(bool grey) const {
 
 void McCabeSeries::Show(const McCabeDiagram& diagram, const std::string& productTitle) const {
     Grey(false);
+    Fill(*pseudo, diagram.pseudoEquilibrium);
+    pseudo->Active = !diagram.pseudoEquilibrium.empty();
     Fill(*operating, diagram.OperatingPoints());
     Fill(*staircase, diagram.Staircase());
     Fill(*product, {diagram.ProductPoint()});
@@ -61,6 +64,8 @@ McCabeSeries SetUpMcCabeChart(TChart& chart) {
     s.curve = &AddSeries(chart, "Equilibrium (model)", kCurveColour);
     s.curve->LinePen.Width = 2;
     Fill(*s.curve, EquilibriumCurve());
+    s.pseudo = &AddLine(chart, "Pseudo-equilibrium", kCurveColour, PenStyle::psDash);
+    s.pseudo->Active = false;
 
     s.diagonal = &AddSeries(chart, "y = x", clGray);
     Fill(*s.diagonal, Diagonal());
