@@ -43,9 +43,8 @@ std::vector<XYPoint> PseudoEquilibrium(const CaseProfile& profile, long double b
         if (!(liquidMass > 0)) continue;  // no liquid flows down there
         const long double x = (y * vapour - product * top) / liquidMass;
         if (!(x >= 0 && x <= 1)) continue;
-        curve.push_back({static_cast<double>(x),
-                         static_cast<double>(murphreevapour(y, vapourstrength(x),
-                                                            profile.efficiency))});
+        curve.push_back({static_cast<double>(x), static_cast<double>(murphreevapour(
+                                                     y, vapourstrength(x), profile.efficiency))});
     }
     std::sort(curve.begin(), curve.end(),
               [](const XYPoint& a, const XYPoint& b) { return a.x < b.x; });
