@@ -11,6 +11,7 @@
 #include "report/reportcollector.h"
 #include "runtime/exceptions.h"
 #include "runtime/fpcheck.h"
+#include "study/caseresult.h"
 #include "study/discardingsink.h"
 #include "study/seek.h"
 #include "study/strengthunit.h"
@@ -53,6 +54,45 @@ void BM_CalculateEachRow(benchmark::State& state) {
 }
 BENCHMARK(BM_CalculateEachRow<DiscardingReportSink>)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CalculateEachRow<ReportCollector>)->Unit(benchmark::kMillisecond);
+
+// The sweep's rows as study calculations (SolveCase, as a sweep row or the
+// window's case is solved) with plates of the efficiency in range 0, in per
+// cent: the cost of plates below 100 % against ideal ones.
+void BM_StudyCaseAtEfficiency(benchmark::State& state) {
+    InitFloatingPoint();
+    std::vector<InputTexts> cases = SweepCases();
+    for (InputTexts& inputs : cases) inputs.efficiency = std::to_string(state.range(0));
+    const FormatSettings settings;
+    Column column;
+    for (auto _ : state) {
+        for (const InputTexts& inputs : cases)
+            benchmark::DoNotOptimize(SolveCase(column, inputs, settings).productStrength);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(cases.size()));
+}
+BENCHMARK(BM_StudyCaseAtEfficiency)
+    ->ArgName("efficiency")
+    ->Arg(100)
+    ->Arg(90)
+    ->Arg(70)
+    ->Arg(50)
+    ->Unit(benchmark::kMillisecond);
+
+// The window's first case (1000 W, 1 %, 20 plates, reflux 15) alone.
+void BM_StartCaseAtEfficiency(benchmark::State& state) {
+    InitFloatingPoint();
+    const InputTexts inputs{"1000", "1", "20", "15", std::to_string(state.range(0))};
+    const FormatSettings settings;
+    Column column;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SolveCase(column, inputs, settings).productStrength);
+}
+BENCHMARK(BM_StartCaseAtEfficiency)
+    ->ArgName("efficiency")
+    ->Arg(100)
+    ->Arg(90)
+    ->Arg(70)
+    ->Unit(benchmark::kMicrosecond);
 
 // Range 1 is the unit: by volume, every row's strength text is converted
 // before it is solved and its product strength after.

@@ -1,6 +1,7 @@
 // Speed of the McCabe-Thiele panel on the offscreen platform: a new case
 // filled into the chart and the chart rendered, at 20 and 100 plates; with
-// and without solving the case first.
+// and without solving the case first; and a change of the plate efficiency
+// solved, shown with its pseudo-equilibrium curve and rendered.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -60,6 +61,27 @@ void BM_McCabeSolveShowAndRender(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_McCabeSolveShowAndRender)->Arg(20)->Arg(100)->Unit(benchmark::kMillisecond);
+
+// A change of the efficiency as the window makes it: the case solved at the
+// new efficiency (alternating between two below 100 %), the diagram with its
+// pseudo-equilibrium curve filled in and the chart rendered.
+void BM_McCabeEfficiencyChangeToRenderedChart(benchmark::State& state) {
+    BenchApplication();
+    const FormatSettings settings;
+    std::array<StudyCase, 2> cases;
+    const char* efficiencies[] = {"70", "75"};
+    for (std::size_t i = 0; i < cases.size(); ++i)
+        cases[i].typed = {"1000", "10", std::to_string(state.range(0)), "3", efficiencies[i]};
+    McCabePanel panel(settings);
+    QImage image(720, 560, QImage::Format_RGB32);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        StudyCase& study = cases[next++ % cases.size()];
+        study.profile = ProfileCase(study.typed, settings);
+        ShowAndRender(panel, study, image);
+    }
+}
+BENCHMARK(BM_McCabeEfficiencyChangeToRenderedChart)->Arg(20)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace colmara

@@ -75,7 +75,8 @@ constexpr const char* kLimitsFooter =
     "with the plates where that column pinches (its strength changes by less\n"
     "than 0.05 % by weight a plate) and the strength there. A target above the\n"
     "azeotrope, or one the boiler's own vapour already reaches, is refused;\n"
-    "one no reflux up to 100 reaches is out of reach. Strengths in --units;\n"
+    "one no reflux up to 100 reaches is out of reach. With --efficiency both\n"
+    "limits are those of plates of that efficiency. Strengths in --units;\n"
     "numbers take your locale's decimal symbol.\n"
     "\n"
     "Example:\n"
@@ -202,6 +203,11 @@ CLI::App* DeclareLimits(CLI::App& app, LimitsOptions& options) {
         ->type_name("S")
         ->required();
     limits->add_option("--power", options.power, "Power, W")->type_name("W")->capture_default_str();
+    limits
+        ->add_option("--efficiency", options.efficiency,
+                     "Plate efficiency, % (1 to 100; 100 is an ideal plate)")
+        ->type_name("E")
+        ->capture_default_str();
     DeclareSpiritUnits(*limits, options.units);
     DeclareJson(*limits, options.json,
                 "min_plates, min_plates_fraction, min_reflux,\n"
@@ -256,7 +262,8 @@ int RunLimitsCommand(const LimitsOptions& options, const CommandIo& io) {
     const LimitsTexts texts{{options.strength, "--strength"},
                             {options.target, "--target"},
                             {options.power, "--power"},
-                            UnitNamed(options.units)};
+                            UnitNamed(options.units),
+                            {options.efficiency, "--efficiency"}};
     return RunTool(io, [&] {
         return ToolOutput(LimitsAnswer(texts, OptionReader(io.settings)), options.json,
                           io.settings);

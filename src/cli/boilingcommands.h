@@ -52,6 +52,7 @@ struct LimitsOptions {
     std::string strength;
     std::string target;
     std::string power = "1000";
+    std::string efficiency = "100";
     std::string units = "volume";
     bool json = false;
 };

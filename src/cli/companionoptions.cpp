@@ -72,8 +72,8 @@ ReportOptions CompanionOptions::Report() const {
     return report;
 }
 
-void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& note,
-                         bool withUnits) {
+void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& note, bool withUnits,
+                         std::span<const Input> declared) {
     // A field text may start with '-' ("-1", "-abc"): each of these options
     // takes the next argument whatever it looks like, or the text after '='.
     const auto help = std::to_array<std::string>(
@@ -82,9 +82,11 @@ void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& n
              (withUnits ? ",\nor by volume at 20 degC with --units volume" : ""),
          "Number of theoretical plates above the boiler (0 to 100)",
          "Reflux ratio: how much of the condensed vapour goes\nback down the column for each "
-         "part taken off\nas product (0 upwards)"});
+         "part taken off\nas product (0 upwards)",
+         "Plate efficiency in per cent (1 to 100): each plate\nmoves its vapour this share of "
+         "the way to\nequilibrium with its liquid; 100 is an ideal plate"});
     static_assert(std::tuple_size_v<decltype(help)> == kInputs.size(), "a help for every input");
-    for (Input input : kInputs)
+    for (Input input : declared)
         app.add_option(std::string("--") + TraitsOf(input).key, TextOf(inputs, input),
                        help[static_cast<std::size_t>(input)] + note)
             ->type_name("TEXT")
@@ -131,7 +133,8 @@ void DeclareCompanionOptions(CLI::App& app, CompanionOptions& options) {
     app.description(kDescription);
     app.footer(kFooter);
 
-    DeclareFieldOptions(app, options.inputs);
+    // The plain form calculates as the main window does, on ideal plates.
+    DeclareFieldOptions(app, options.inputs, "", false, kWindowInputs);
 
     app.add_option("--hide", options.hidden,
                    "Leave out these lines of every plate, as unchecking the window's\n"

@@ -1,12 +1,14 @@
-// The command line of colmara-report: the four field texts, the per-plate
-// lines to leave out and the output form.
+// The command line of colmara-report: the field texts, the per-plate lines
+// to leave out and the output form.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
 #include "report/calculate.h"
 #include "report/reportsink.h"
+#include "study/input.h"
 #include "study/strengthunit.h"
 
 namespace CLI {
@@ -31,12 +33,13 @@ struct CompanionOptions {
 // the next argument as the value.
 std::vector<std::string> SplitEmptyAssignments(const std::vector<std::string>& args);
 
-// Declares --power, --strength, --plates and --reflux on `app`, bound to
-// `inputs`; `note` is added to each option's help (e.g. how ranges are
-// written), or nothing when empty. `withUnits` tells, in the strength's help,
-// that --units can make it a strength by volume.
+// Declares an option for each of `declared` (--power, --strength, --plates,
+// --reflux, --efficiency) on `app`, bound to `inputs`; `note` is added to
+// each option's help (e.g. how ranges are written), or nothing when empty.
+// `withUnits` tells, in the strength's help, that --units can make it a
+// strength by volume.
 void DeclareFieldOptions(CLI::App& app, InputTexts& inputs, const std::string& note = "",
-                         bool withUnits = false);
+                         bool withUnits = false, std::span<const Input> declared = kInputs);
 
 // What a sub-command's --help says of it: its name, one line and the footer.
 struct CommandHelp {
@@ -45,8 +48,8 @@ struct CommandHelp {
     const char* footer;
 };
 
-// Declares a sub-command that solves from the four inputs, with them and
-// --units (see DeclareFieldOptions for `note`); its own options follow.
+// Declares a sub-command that solves from the inputs, with them and --units (see
+// DeclareFieldOptions for `note`); its own options follow.
 CLI::App* DeclareInputsCommand(CLI::App& app, const CommandHelp& help, InputTexts& inputs,
                                std::string& units, const std::string& note = "");
 

@@ -15,12 +15,13 @@ namespace colmara {
 namespace {
 
 constexpr const char* kFooter =
-    "Plates are tried one by one from the lowest count up. Reflux and power are\n"
-    "tried on a coarse grid and then bisected between the last value that falls\n"
-    "short and the first that reaches the target: this assumes the quantity rises\n"
-    "with the input between grid points. Reflux is found to the resolution given.\n"
-    "The bounds lie within the values the input can take: plates 0 to 100, reflux\n"
-    "0 or more, power 1 W or more.\n"
+    "Plates are tried one by one from the lowest count up. Reflux, power and\n"
+    "efficiency are tried on a coarse grid and then bisected between the last value\n"
+    "that falls short and the first that reaches the target: this assumes the\n"
+    "quantity rises with the input between grid points. Reflux and efficiency are\n"
+    "found to the resolution given. The bounds lie within the values the input can\n"
+    "take: plates 0 to 100, reflux 0 or more, power 1 W or more, efficiency 1 to\n"
+    "100 %.\n"
     "A value reaches the target when its product strength or amount, as the row\n"
     "prints it, is at or above the target: a target copied from a printed row is\n"
     "reached by that row.\n"
@@ -73,18 +74,26 @@ SeekRequest RequestOf(const SeekOptions& options) {
     return request;
 }
 
-std::string JsonOutput(const SeekResult& result, StrengthUnit unit,
+// The texts that decide the row's columns: the request's, the varied input
+// standing for the range it was varied over, which is always written.
+InputTexts StudyTexts(const SeekRequest& request) {
+    InputTexts texts = request.inputs;
+    TextOf(texts, request.vary) = "varied";
+    return texts;
+}
+
+std::string JsonOutput(const SeekResult& result, StrengthUnit unit, const InputTexts& study,
                        const FormatSettings& settings) {
     return std::string("{\"value\":") +
            // The field text as a JSON number: '.' for the locale's symbol.
            (result.reachable ? WithDecimalPoint(result.value, settings) : "null") +
            ",\"reachable\":" + (result.reachable ? "true" : "false") +
-           ",\"row\":" + JsonObject(SweepRecord(result.row, unit)) + "}\n";
+           ",\"row\":" + JsonObject(SweepRecord(result.row, unit, study)) + "}\n";
 }
 
-std::string TextOutput(const SeekResult& result, StrengthUnit unit) {
+std::string TextOutput(const SeekResult& result, StrengthUnit unit, const InputTexts& study) {
     if (!result.reachable) return "";
-    const Record record = SweepRecord(result.row, unit);
+    const Record record = SweepRecord(result.row, unit, study);
     return result.value + '\n' + CsvHeader(record) + CsvLine(record);
 }
 
@@ -92,7 +101,7 @@ std::string TextOutput(const SeekResult& result, StrengthUnit unit) {
 
 CLI::App* DeclareSeek(CLI::App& app, SeekOptions& options) {
     CLI::App* seek = app.add_subcommand(
-        "seek", "Finds the smallest plates, reflux or power that reaches a target");
+        "seek", "Finds the smallest plates, reflux, power or efficiency that reaches a target");
     seek->footer(kFooter);
     seek->add_option("--vary", options.vary, "The input to vary: " + SeekKeyList())
         ->required()
@@ -108,13 +117,16 @@ CLI::App* DeclareSeek(CLI::App& app, SeekOptions& options) {
     DeclareFieldOptions(*seek, options.inputs, "", true);
     DeclareUnitsOption(*seek, options.units);
     options.minOption =
-        seek->add_option("--min", options.min, "Lowest value to try (plates 0, reflux 0, power 1)")
+        seek->add_option("--min", options.min,
+                         "Lowest value to try (plates 0, reflux 0, power 1,\nefficiency 1)")
             ->check(kNumberGiven);
     options.maxOption =
         seek->add_option("--max", options.max,
-                         "Highest value to try (plates 100, reflux 100, power 100000)")
+                         "Highest value to try (plates 100, reflux 100, power 100000,\n"
+                         "efficiency 100)")
             ->check(kNumberGiven);
-    seek->add_option("--resolution", options.resolution, "Step of the reflux values tried")
+    seek->add_option("--resolution", options.resolution,
+                     "Step of the reflux or efficiency values tried")
         ->capture_default_str()
         ->check(kNumberGiven);
     seek->add_flag("--json", options.json,
@@ -133,8 +145,9 @@ int RunSeekCommand(const SeekOptions& options, const CommandIo& io) {
     } catch (const StudyError& e) {
         return UsageError(io.err, e.Message());
     }
-    io.out << (options.json ? JsonOutput(result, request.unit, io.settings)
-                            : TextOutput(result, request.unit));
+    const InputTexts study = StudyTexts(request);
+    io.out << (options.json ? JsonOutput(result, request.unit, study, io.settings)
+                            : TextOutput(result, request.unit, study));
     const int status =
         FinishOutput(io.out, io.err, result.reachable ? kCompanionOk : kCompanionUnreachable);
     if (status == kCompanionUnreachable)

@@ -1,6 +1,7 @@
 #include "cli/setupoption.h"
 
 #include <CLI/CLI.hpp>
+#include <span>
 
 #include "cli/companionoptions.h"
 #include "runtime/exceptions.h"
@@ -53,7 +54,11 @@ void ApplySetup(const CLI::App& app, const StudySetup& setup, InputTexts& inputs
     if (units != nullptr && !OptionGiven(app, "--units")) *units = StrengthUnitKey(setup.unit);
     const StrengthUnit unit = units != nullptr ? UnitNamed(*units) : StrengthUnit::Weight;
 
-    for (Input input : kInputs) {
+    // The plain form calculates as the main window does: it takes the
+    // window's four texts only.
+    const std::span<const Input> taken =
+        units != nullptr ? std::span<const Input>(kInputs) : std::span<const Input>(kWindowInputs);
+    for (Input input : taken) {
         if (OptionGiven(app, "--" + std::string(TraitsOf(input).key))) continue;
         const std::string& text = TextOf(setup.inputs, input);
         TextOf(inputs, input) =

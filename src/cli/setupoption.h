@@ -22,7 +22,8 @@ void DeclareSetupOption(CLI::App& app, std::string& path);
 
 // Fills the field options of `app` that were not given from `setup`.
 // `units` is the --units text of a sub-command, or null for the plain form,
-// which reads its strength by weight. Unless --units was given, it becomes
+// which reads its strength by weight and takes no efficiency (it calculates
+// as the main window does). Unless --units was given, it becomes
 // the setup's unit. A strength taken from the file is written in the unit in
 // force: by weight it becomes the field text FieldInputs would make, by volume
 // the shortest text of its strength by volume. Throws StudyError for a

@@ -13,7 +13,7 @@ namespace colmara {
 namespace {
 
 constexpr const char* kFooter =
-    "Runs the calculation of the four field options as the window does, then\n"
+    "Runs the calculation of the field options as the study window does, then\n"
     "sizes the hardware for it:\n"
     "- column height: plates x HETP, the height of packing per theoretical\n"
     "  plate, from --packing (typical figures for columns of about 50 mm, each\n"
@@ -62,6 +62,7 @@ SizeTexts TextsOf(const SizeOptions& options) {
     texts.strength = options.inputs.strength;
     texts.plates = options.inputs.plates;
     texts.reflux = options.inputs.reflux;
+    texts.efficiency = options.inputs.efficiency;
     texts.unit = UnitNamed(options.units);
     texts.bore = {options.bore, "--bore"};
     texts.packing = PackingOf(options);

@@ -19,9 +19,11 @@ constexpr const char* kFooter =
     "Each input is one field text, as typed into the window (the locale's decimal\n"
     "symbol), or a range FROM:TO[:STEP] written with '.', STEP 1 when left out,\n"
     "ending at the last value not beyond TO (95:100:3 gives 95 and 98).\n"
-    "Rows come in grid order, reflux varying fastest, then plates, strength and\n"
-    "power; a row whose calculation fails carries the error box's text in\n"
-    "\"error\" and no numbers. Numbers are written with '.' whatever the locale.\n"
+    "Rows come in grid order, efficiency varying fastest, then reflux, plates,\n"
+    "strength and power; a row whose calculation fails carries the error box's\n"
+    "text in \"error\" and no numbers. Numbers are written with '.' whatever the\n"
+    "locale. Rows have an efficiency column only when --efficiency is given as\n"
+    "other than 100 (ideal plates, the default).\n"
     "\n"
     "With --units volume the strength (text or range) is in per cent by volume at\n"
     "20 degC, from 0 to 100, and each value is converted to the field text by\n"
@@ -50,8 +52,8 @@ constexpr const char* kFooter =
 // The rows' stream failed; RunSweep stops and hands this back.
 struct OutputLost {};
 
-std::string RowText(const SweepRow& row, StrengthUnit unit, bool json) {
-    const Record record = SweepRecord(row, unit);
+std::string RowText(const SweepRow& row, StrengthUnit unit, const InputTexts& study, bool json) {
+    const Record record = SweepRecord(row, unit, study);
     return json ? JsonObject(record) + '\n' : CsvLine(record);
 }
 
@@ -61,7 +63,7 @@ SweepOutcome WriteRows(const SweepGrid& grid, const SweepOptions& options, const
                        std::ostream& out) {
     const bool json = options.format == "json";
     const StrengthUnit unit = grid.Unit();
-    if (!json) out << CsvHeader(SweepRecord(SweepRow{}, unit));
+    if (!json) out << CsvHeader(SweepRecord(SweepRow{}, unit, options.inputs));
     std::optional<InterruptCatcher> catcher;
     if (io.process.catchInterrupt) catcher.emplace();
     const bool rowsOnScreen = io.process.outIsTerminal && options.output.empty();
@@ -69,8 +71,8 @@ SweepOutcome WriteRows(const SweepGrid& grid, const SweepOptions& options, const
     const SweepControl control{
         options.threads, catcher ? &InterruptCatcher::Flag() : nullptr,
         [&progress](std::uint64_t done, std::uint64_t total) { progress.Update(done, total); }};
-    const auto onRow = [&out, unit, json](const SweepRow& row) {
-        out << RowText(row, unit, json);
+    const auto onRow = [&out, unit, &options, json](const SweepRow& row) {
+        out << RowText(row, unit, options.inputs, json);
         if (!out) throw OutputLost{};
     };
     try {

@@ -101,14 +101,30 @@ void StorePlate(Column& c, int plate, long double vapour) {
     c.temperaturetable[plate] = Checked(temperature(vapour));
 }
 
+// The strength of the vapour leaving a plate whose liquid has the plate
+// strength and into which vapour of strength `vapourin` rises. An ideal
+// plate gives the equilibrium vapour itself; a plate of lower efficiency
+// moves the vapour only that share of the way towards it.
+template <bool kChecked>
+long double PlateVapour(const Column& c, long double vapourin) {
+    const long double equilibrium = vapourstrength(c.platestrength);
+    // An ideal plate stores its vapour unchecked, as it always has.
+    if (c.efficiency == 1) return equilibrium;
+    return Stored<kChecked>(murphreevapour(vapourin, equilibrium, c.efficiency));
+}
+
 // Marches from the boiler up through every plate with the current product
-// figures. A plate that passes up exactly what it received is a pinch: every
-// plate above repeats it bit for bit, so the march stops there (the final
-// pass copies the pinched plate's entries upwards).
+// figures and returns the strength of the vapour leaving the top stage (the
+// boiler's own, `boilervapour`, for a pot still). A plate that passes up
+// exactly what it received is a pinch: every plate above repeats it bit for
+// bit, so the march stops there (the final pass copies the pinched plate's
+// entries upwards). Below an efficiency of 1 a plate's vapour depends on the
+// strength entering it too, which must then repeat as well.
 template <March kMarch, bool kChecked>
-void MarchUp(Column& c, long double energy) {
+long double MarchUp(Column& c, long double energy, long double boilervapour) {
     c.vapourup = c.boilervapour;
     c.alcoholup = c.boileralcohol;
+    long double strengthin = boilervapour;
     for (int i = 1; i <= c.plates; ++i) {
         c.platecounter = i;
         const long double vapourin = c.vapourup;
@@ -118,30 +134,33 @@ void MarchUp(Column& c, long double energy) {
         } else {
             FinalPlateStrength(c);
         }
-        const long double vapour = vapourstrength(c.platestrength);
+        const long double vapour = PlateVapour<kChecked>(c, strengthin);
         if constexpr (kMarch == March::kFinal) StorePlate(c, i, vapour);
         c.vapourup = Stored<kChecked>(energy / heatofvaporization(vapour));
         c.alcoholup = Stored<kChecked>(vapour * c.vapourup);
-        if (SameBits(c.vapourup, vapourin) && SameBits(c.alcoholup, alcoholin)) {
+        const bool repeats = c.efficiency == 1 || SameBits(vapour, strengthin);
+        strengthin = vapour;
+        if (repeats && SameBits(c.vapourup, vapourin) && SameBits(c.alcoholup, alcoholin)) {
             if constexpr (kMarch == March::kFinal) {
                 const PlateEntries pinched = c.Plate(i);
                 for (int above = i + 1; above <= c.plates; ++above) c.SetPlate(above, pinched);
             }
             c.platecounter = c.plates;
-            return;
+            break;
         }
     }
+    return strengthin;
 }
 
 // One bisection pass k: march up the plates with the current product figures,
 // move the guess towards the top vapour by guessspan / 2^(k+1), and recompute
 // the product for the new guess.
 template <bool kChecked>
-void RunPass(Column& c, int k, long double energy) {
+void RunPass(Column& c, int k, long double energy, long double boilervapour) {
     c.passcounter = k;
-    MarchUp<March::kPass, kChecked>(c, energy);
+    const long double top = MarchUp<March::kPass, kChecked>(c, energy, boilervapour);
 
-    c.topstrength = Stored<kChecked>(vapourstrength(c.platestrength));
+    c.topstrength = Stored<kChecked>(top);
     // Exact: a power of two scales 0.95 without rounding.
     const long double correction = c.guessspan / Power(2, k + 1);
     if (c.topstrength > c.lastguess) c.topstrength = Stored<kChecked>(c.lastguess + correction);
@@ -157,14 +176,14 @@ void RunPass(Column& c, int k, long double energy) {
 // was (the correction has dropped below the resolution of the guess, which
 // happens after about 64 passes), the remaining passes would repeat it bit for
 // bit, so they are skipped and only the pass counter is advanced.
-void RunPasses(Column& c, long double energy) {
+void RunPasses(Column& c, long double energy, long double boilervapour) {
     for (int k = 1; k <= kPasses; ++k) {
         const PassState before = PassState::Of(c);
-        RunPass<false>(c, k, energy);
+        RunPass<false>(c, k, energy, boilervapour);
         if (FaultRaised()) {
             before.RestoreTo(c);
             ClearFloatingPointFlags();
-            RunPass<true>(c, k, energy);
+            RunPass<true>(c, k, energy, boilervapour);
             continue;
         }
         if (before.SameGuessAs(c)) {
@@ -207,6 +226,11 @@ void Column::RequirePlateCount() const {
         throw Exception("The number of plates must be from 0 to " + std::to_string(kMaxPlates));
 }
 
+void Column::RequireEfficiency() const {
+    if (!(efficiency >= kLeastEfficiency && efficiency <= 1))
+        throw Exception("The plate efficiency must be from 1 to 100 %");
+}
+
 long double Column::Energy() const {
     // 64-bit product: 2147483647 W x 3600 fits, so no power wraps around.
     return static_cast<long double>(static_cast<std::int64_t>(power) * 3600);
@@ -215,15 +239,18 @@ long double Column::Energy() const {
 void Column::Solve() {
     ClearFloatingPointFlags();
     RequirePlateCount();
+    RequireEfficiency();
     const long double energy = Energy();
 
-    // Boiler: all the power evaporates liquid of the boiler strength.
-    boilervapour = Checked(energy / heatofvaporization(vapourstrength(boilerstrength)));
-    boileralcohol = Checked(vapourstrength(boilerstrength) * boilervapour);
+    // Boiler: all the power evaporates liquid of the boiler strength, and the
+    // vapour is in equilibrium with it whatever the plates' efficiency.
+    const long double boilerequilibrium = vapourstrength(boilerstrength);
+    boilervapour = Checked(energy / heatofvaporization(boilerequilibrium));
+    boileralcohol = Checked(boilerequilibrium * boilervapour);
 
     // First guess: the middle of the range from the boiler vapour up by 0.95.
     guessspan = kGuessSpan;
-    topstrength = Checked(vapourstrength(boilerstrength) + guessspan / 2);
+    topstrength = Checked(boilerequilibrium + guessspan / 2);
     lastguess = topstrength;
     ComputeProduct<true>(*this, energy);
 
@@ -236,8 +263,8 @@ void Column::Solve() {
         platestrength = boilerstrength;
     }
 
-    RunPasses(*this, energy);
-    MarchUp<March::kFinal, true>(*this, energy);
+    RunPasses(*this, energy, boilerequilibrium);
+    MarchUp<March::kFinal, true>(*this, energy, boilerequilibrium);
 
     if (plates >= 1 && std::fabs(vapourtable[plates] - topstrength) > kTopTolerance)
         ResolveTopDown();

@@ -10,6 +10,8 @@
 namespace colmara {
 
 inline constexpr int kMaxPlates = 100;
+// The lowest plate efficiency a column takes (1 %).
+inline constexpr long double kLeastEfficiency = 0.01L;
 
 // Per-plate table indexed 1..kMaxPlates (plate 1 sits just above the boiler);
 // any other index throws std::out_of_range, so nothing is written outside.
@@ -37,6 +39,11 @@ class Column {
     long double boilerstrength = 0;
     std::int32_t plates = 0;
     long double refluxfactor = 0;
+    // Murphree vapour efficiency of every plate, as a fraction: the vapour
+    // leaving a plate moves this share of the way from the vapour entering
+    // it towards the vapour in equilibrium with its liquid. 1 is the ideal
+    // plate; the boiler is always an equilibrium stage.
+    long double efficiency = 1;
 
     // Results and working values.
     long double boilervapour = 0;
@@ -62,8 +69,9 @@ class Column {
     // Energy per hour, power x 3600 J/h, formed without 32-bit wrap-around.
     long double Energy() const;
 
-    // Solves the column from the four inputs. Throws Exception for a plate
-    // count outside 0..kMaxPlates (before anything is solved) and EZeroDivide,
+    // Solves the column from the inputs. Throws Exception for a plate count
+    // outside 0..kMaxPlates or an efficiency outside kLeastEfficiency..1
+    // (before anything is solved) and EZeroDivide,
     // EOverflow or EInvalidOp at the statement whose arithmetic faults, with
     // everything stored before that statement kept. 0 plates is a pot still:
     // the top vapour is the boiler's and no table entry is written.
@@ -80,6 +88,11 @@ class Column {
   private:
     // Throws Exception for a plate count the tables cannot hold.
     void RequirePlateCount() const;
+    // Throws Exception for an efficiency outside kLeastEfficiency..1.
+    void RequireEfficiency() const;
+    // The re-solve below an efficiency of 1, which searches each plate's
+    // entering vapour rather than its liquid.
+    void ResolveBelowIdeal();
 };
 
 }  // namespace colmara

@@ -114,4 +114,9 @@ long double Power(long double base, long double exponent) {
     return std::exp(exponent * std::log(base));
 }
 
+long double murphreevapour(long double entering, long double equilibrium, long double efficiency) {
+    if (efficiency == 1) return equilibrium;
+    return entering + efficiency * (equilibrium - entering);
+}
+
 }  // namespace colmara

@@ -1,6 +1,7 @@
 // Property correlations of ethanol/water mixtures: vapour strength in
 // equilibrium with a liquid, temperature of a vapour, heat of vaporization,
-// and the general power function they use. All in 80-bit long double.
+// the general power function they use, and the vapour of a plate that falls
+// short of equilibrium. All in 80-bit long double.
 #pragma once
 
 namespace colmara {
@@ -9,5 +10,11 @@ long double vapourstrength(long double x);
 long double temperature(long double y);
 long double heatofvaporization(long double y);
 long double Power(long double base, long double exponent);
+
+// The vapour leaving a plate of Murphree vapour efficiency `efficiency` (a
+// fraction): the vapour `entering` from below moved that share of the way to
+// the vapour in `equilibrium` with the plate's liquid. At 1 it is
+// `equilibrium` itself, bit for bit.
+long double murphreevapour(long double entering, long double equilibrium, long double efficiency);
 
 }  // namespace colmara

@@ -70,12 +70,82 @@ PlateResult BisectPlate(long double energy, long double productamount, long doub
     return {trialstrength, trialvapour};
 }
 
+// What the bisection of the vapour under one plate ends with.
+struct VapourBelow {
+    long double vapour;  // the strength of the vapour rising into the plate
+    long double liquid;  // the strength of the liquid the balance gives it
+};
+
+// A step of the search below: the vapour strength tried, and what it gives.
+struct BelowStep {
+    long double vapour = 0;
+    long double vapourmass = 0;
+    long double liquid = 0;
+    long double equilibrium = 0;  // the vapour in equilibrium with `liquid`
+    bool valid = false;
+};
+using BelowMemo = std::array<BelowStep, kSteps>;
+
+// The liquid on a plate under which vapour of strength `below` rises: the
+// ethanol balance between the plate and the stage beneath it, as the final
+// pass forms it (a liquid mass that is not above 0 counts as 1).
+template <bool kChecked>
+BelowStep TryBelow(long double energy, long double productamount, long double topstrength,
+                   long double below) {
+    BelowStep step;
+    step.vapour = below;
+    step.vapourmass = Stored<kChecked>(energy / heatofvaporization(below));
+    long double liquidmass = Stored<kChecked>(step.vapourmass - productamount);
+    if (!(liquidmass > 0)) liquidmass = 1;
+    step.liquid =
+        Stored<kChecked>((below * step.vapourmass - productamount * topstrength) / liquidmass);
+    step.equilibrium = vapourstrength(step.liquid);
+    step.valid = true;
+    return step;
+}
+
+// Below an efficiency of 1 a plate's vapour depends on the vapour rising
+// into it as well as on its liquid, so the search runs over that vapour
+// instead: from 0.5, halving its step as BisectPlate does, until the vapour
+// the plate gives off, moved from the one tried towards the equilibrium of
+// the liquid the balance gives it, is `leaving`: too strong lowers the
+// vapour tried, too weak raises it. Every search tries the same vapours
+// first, so those steps reuse the values of the previous plate's search.
+template <bool kChecked>
+VapourBelow BisectVapourBelow(long double energy, long double productamount,
+                              long double topstrength, long double efficiency, long double leaving,
+                              BelowMemo* memo) {
+    long double trial = 0.5L;
+    long double liquid = 0;
+    for (int j = 1; j <= kSteps; ++j) {
+        BelowStep* entry = memo != nullptr ? &(*memo)[j - 1] : nullptr;
+        BelowStep tried;
+        if (entry != nullptr && entry->valid && SameBits(entry->vapour, trial)) {
+            tried = *entry;
+        } else {
+            tried = TryBelow<kChecked>(energy, productamount, topstrength, trial);
+            if (entry != nullptr) *entry = tried;
+        }
+        liquid = tried.liquid;
+        const long double excess =
+            Stored<kChecked>(murphreevapour(trial, tried.equilibrium, efficiency) - leaving);
+        const long double step = 1 / Power(2, j + 1);
+        long double next = trial;
+        if (excess > 0) next = Stored<kChecked>(trial - step);
+        if (excess < 0) next = Stored<kChecked>(trial + step);
+        if (SameBits(next, trial)) break;
+        trial = next;
+    }
+    return {trial, liquid};
+}
+
 }  // namespace
 
 void Column::ResolveTopDown() {
     if (plates < 1) return;
     RequirePlateCount();
     ClearFloatingPointFlags();
+    if (efficiency != 1) return ResolveBelowIdeal();
     const long double energy = Energy();
 
     // The reflux into the top plate has the product strength.
@@ -104,6 +174,38 @@ void Column::ResolveTopDown() {
             for (int below = n - 1; below >= 1; --below) SetPlate(below, pinched);
             return;
         }
+    }
+}
+
+void Column::ResolveBelowIdeal() {
+    RequireEfficiency();
+    const long double energy = Energy();
+
+    // The top plate gives off the product's strength: the condenser takes
+    // all of its vapour.
+    long double leaving = topstrength;
+    BelowMemo memo{};
+    for (int n = plates; n >= 1; --n) {
+        VapourBelow plate = BisectVapourBelow<false>(energy, productamount, topstrength, efficiency,
+                                                     leaving, &memo);
+        if (FaultRaised()) {
+            ClearFloatingPointFlags();
+            plate = BisectVapourBelow<true>(energy, productamount, topstrength, efficiency, leaving,
+                                            nullptr);
+        }
+        const long double vapourmass = Checked(energy / heatofvaporization(leaving));
+        refluxtable[n] = Checked(vapourmass - productamount);
+        vapourtable[n] = Checked(leaving);
+        liquidtable[n] = plate.liquid;
+        temperaturetable[n] = Checked(temperature(leaving));
+        if (SameBits(plate.vapour, leaving)) {
+            // The plate passes up what it receives, so every plate below is
+            // solved the same way.
+            const PlateEntries pinched = Plate(n);
+            for (int below = n - 1; below >= 1; --below) SetPlate(below, pinched);
+            return;
+        }
+        leaving = plate.vapour;
     }
 }
 

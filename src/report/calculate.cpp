@@ -18,6 +18,7 @@ void Calculate(Column& column, const InputTexts& inputs, ReportSink& sink,
     column.boilerstrength = Checked(ParseExtended(inputs.strength, settings) / 100);
     column.plates = ParseInteger(inputs.plates);
     column.refluxfactor = Checked(ParseExtended(inputs.reflux, settings) + 1);
+    column.efficiency = Checked(ParseExtended(inputs.efficiency, settings) / 100);
 
     column.Solve();
     WriteReport(column, sink, options, settings);

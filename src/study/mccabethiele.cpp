@@ -36,6 +36,34 @@ constexpr long double kHandOvers[] = {0.3374L, 0.5544L, 0.7254L};
 // a pixel on any panel the curve is drawn in.
 constexpr int kIntervals = 240;
 
+// Vapours sampled for the pseudo-equilibrium curve, from the boiler's to
+// the product's.
+constexpr int kPseudoIntervals = 120;
+
+// The pseudo-equilibrium curve of a solved profile. The liquid under a
+// vapour y is the final pass's balance between the plate and the stage
+// below: x = (y V - D xD) / (V - D), V = energy / heatofvaporization(y).
+std::vector<XYPoint> PseudoEquilibrium(const CaseProfile& profile, long double boilerVapour,
+                                       StrengthUnit unit) {
+    std::vector<XYPoint> curve;
+    if (profile.efficiency == 1) return curve;
+    const long double product = *profile.result.productAmount;
+    const long double top = *profile.result.productStrength / 100;
+    for (int k = 0; k <= kPseudoIntervals; ++k) {
+        const long double y = boilerVapour + (top - boilerVapour) * k / kPseudoIntervals;
+        const long double vapour = profile.energy / heatofvaporization(y);
+        const long double liquidMass = vapour - product;
+        if (!(liquidMass > 0)) continue;  // no liquid flows down there
+        const long double x = (y * vapour - product * top) / liquidMass;
+        if (!(x >= 0 && x <= 1)) continue;
+        const long double leaving = murphreevapour(y, vapourstrength(x), profile.efficiency);
+        curve.push_back({Drawn(x * 100, unit), Drawn(leaving * 100, unit)});
+    }
+    std::sort(curve.begin(), curve.end(),
+              [](const XYPoint& a, const XYPoint& b) { return a.x < b.x; });
+    return curve;
+}
+
 // The doubles either side of a hand-over, so both of its fits are sampled.
 std::pair<double, double> DoublesAround(long double boundary) {
     double below = static_cast<double>(boundary);
@@ -96,6 +124,9 @@ std::optional<McCabeDiagram> McCabeDiagramOf(const CaseProfile& profile, Strengt
         return std::nullopt;
     McCabeDiagram diagram;
     diagram.product = Drawn(*profile.result.productStrength, unit);
+    if (profile.result.productAmount)
+        diagram.pseudoEquilibrium =
+            PseudoEquilibrium(profile, profile.plates.front().vapourStrength / 100, unit);
     diagram.stages.reserve(profile.plates.size());
     std::optional<double> below;  // the vapour of the stage under this one
     for (const PlateRow& row : profile.plates) {

@@ -1,8 +1,10 @@
-// The McCabe-Thiele picture of one solved case: the model's equilibrium
-// curve, the diagonal, the operating points and the plate staircase, in
-// mass fractions, or in mole fractions when strengths are shown by mole.
-// Every point comes from the correlation or from the solved tables as they
-// are, converted point by point; nothing is solved again.
+// The McCabe-Thiele picture of one solved case, in mass fractions, or in
+// mole fractions when strengths are shown by mole: the model's equilibrium
+// curve, the diagonal, the operating points, the plate staircase and, for
+// plates below an efficiency of 1, the pseudo-equilibrium curve where the
+// steps end. Every point comes from the correlation, the solved tables as
+// they are or the column's own balance, converted point by point; nothing
+// is solved again.
 #pragma once
 
 #include <optional>
@@ -44,6 +46,12 @@ struct McCabeStage {
 struct McCabeDiagram {
     std::vector<McCabeStage> stages;  // boiler first, then plates 1 .. top
     double product = 0;               // the product's fraction (the guessed top strength)
+    // Plates below an efficiency of 1: for vapours y rising into a plate,
+    // from the boiler's to the product's, the liquid x the column's balance
+    // gives that plate, against the vapour it gives off, y + E (vs(x) - y).
+    // The steps end on it. Empty for ideal plates, whose steps end on the
+    // equilibrium curve; x ascends.
+    std::vector<XYPoint> pseudoEquilibrium;
 
     // Plate i's operating point: the liquid leaving it against the vapour
     // rising into it, (x_i, y_(i-1)). Both streams pass between plate i - 1

@@ -33,19 +33,19 @@ PlateCount Interpolated(int plates, long double below, long double reached, long
 
 }  // namespace
 
-std::vector<long double> TotalRefluxVapours(long double boiler, int plates) {
-    std::vector<long double> vapours;
-    long double liquid = boiler;
-    for (int stage = 0; stage <= plates; ++stage) {
-        vapours.push_back(vapourstrength(liquid));
-        liquid = vapours.back();
+std::vector<long double> TotalRefluxVapours(long double boiler, int plates,
+                                            long double efficiency) {
+    std::vector<long double> vapours{vapourstrength(boiler)};
+    for (int plate = 1; plate <= plates; ++plate) {
+        const long double below = vapours.back();
+        vapours.push_back(murphreevapour(below, vapourstrength(below), efficiency));
     }
     return vapours;
 }
 
-PlateCount PlatesAtTotalReflux(long double boiler, long double head) {
+PlateCount PlatesAtTotalReflux(long double boiler, long double head, long double efficiency) {
     RequireAbove(head, boiler);
-    const std::vector<long double> vapours = TotalRefluxVapours(boiler, kMaxPlates);
+    const std::vector<long double> vapours = TotalRefluxVapours(boiler, kMaxPlates, efficiency);
     for (int plates = 0; plates <= kMaxPlates; ++plates) {
         const long double reached = vapours[static_cast<std::size_t>(plates)];
         if (reached >= head)

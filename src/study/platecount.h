@@ -30,13 +30,17 @@ struct PlateCount {
 };
 
 // The vapour leaving each stage at total reflux, the boiler's first, for a
-// column of `plates` plates.
-std::vector<long double> TotalRefluxVapours(long double boiler, int plates);
+// column of `plates` plates of Murphree efficiency `efficiency` (a fraction):
+// each plate's liquid is the vapour from below, y(n-1), and its vapour moves
+// from y(n-1) that share of the way to the equilibrium of that liquid. The
+// boiler is an equilibrium stage.
+std::vector<long double> TotalRefluxVapours(long double boiler, int plates,
+                                            long double efficiency = 1);
 
 // Throws StudyError "head: ..." for a head no stronger than the boiler, and
 // OutOfReachError for one that 100 plates do not reach, saying what they
 // reach.
-PlateCount PlatesAtTotalReflux(long double boiler, long double head);
+PlateCount PlatesAtTotalReflux(long double boiler, long double head, long double efficiency = 1);
 
 // The same at the power and reflux ratio given as field texts, each count
 // solved as the window solves it. Throws as above, and StudyError with the

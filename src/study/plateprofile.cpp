@@ -29,7 +29,11 @@ CaseProfile ProfileCase(const InputTexts& inputs, const FormatSettings& settings
     Column column;
     CaseProfile profile;
     profile.result = SolveCase(column, FieldInputs(inputs, unit, settings), settings);
-    if (profile.result.Solved()) profile.plates = PlateProfile(column);
+    if (profile.result.Solved()) {
+        profile.plates = PlateProfile(column);
+        profile.energy = column.Energy();
+        profile.efficiency = column.efficiency;
+    }
     return profile;
 }
 

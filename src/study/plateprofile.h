@@ -36,6 +36,10 @@ std::vector<PlateRow> PlateProfile(const Column& column);
 struct CaseProfile {
     CaseResult result;
     std::vector<PlateRow> plates;  // empty when the calculation failed
+    // What the column's balance needs besides the tables: the energy per
+    // hour (J/h) and the plates' efficiency (a fraction); set when solved.
+    long double energy = 0;
+    long double efficiency = 1;
 };
 
 // Solves one case on a column of its own and reads its profile; the strength

@@ -57,10 +57,11 @@ std::optional<std::string> NumberText(std::optional<long double> value) {
     return std::string(buffer, written.ptr);
 }
 
-Record SweepRecord(const SweepRow& row, StrengthUnit unit) {
+Record SweepRecord(const SweepRow& row, StrengthUnit unit, const InputTexts& study) {
     const CaseResult& result = row.result;
     Record record;
     for (Input input : kInputs) {
+        if (!Written(input, study)) continue;
         const InputTraits& traits = TraitsOf(input);
         // In another unit than weight the strength as given comes first, then
         // the text calculated.

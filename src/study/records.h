@@ -29,12 +29,16 @@ std::optional<std::string> NumberText(std::optional<long double> value);
 Cell TextCell(const char* key, const std::optional<std::string>& text);
 Cell NumberCell(const char* key, std::optional<long double> value);
 
-// power, strength, plates, reflux (the field texts), product_strength,
-// product_amount, reflux_returned, total_stripped, top_temperature, error.
-// By volume, strength_vol (the strength as given) comes before strength
-// (still the field text calculated, by weight) and product_strength_vol
-// replaces product_strength, so that a file says which unit it holds.
-Record SweepRecord(const SweepRow& row, StrengthUnit unit = StrengthUnit::Weight);
+// power, strength, plates, reflux, efficiency (the field texts),
+// product_strength, product_amount, reflux_returned, total_stripped,
+// top_temperature, error. By volume, strength_vol (the strength as given)
+// comes before strength (still the field text calculated, by weight) and
+// product_strength_vol replaces product_strength, so that a file says which
+// unit it holds. The efficiency is left out unless the study was given one
+// (Written, for the texts or ranges in `study`), so that rows of ideal plates
+// read as they did before there was an efficiency.
+Record SweepRecord(const SweepRow& row, StrengthUnit unit = StrengthUnit::Weight,
+                   const InputTexts& study = {});
 
 // plate, temperature, vapour_strength, liquid_strength, reflux; by volume
 // the strengths are vapour_strength_vol and liquid_strength_vol.

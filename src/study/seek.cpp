@@ -30,6 +30,8 @@ SeekBounds BoundsOf(Input input) {
             return {0, 100};
         case Input::Power:
             return {1, 100000};
+        case Input::Efficiency:
+            return {1, 100};
         case Input::Strength:
             break;
     }
@@ -41,6 +43,7 @@ SeekBounds BoundsOf(Input input) {
 SeekBounds DomainOf(Input input) {
     if (input == Input::Plates) return {0, kMaxPlates};
     if (input == Input::Power) return {1, kNoLimit};
+    if (input == Input::Efficiency) return {1, 100};
     return {0, kNoLimit};
 }
 

@@ -1,6 +1,6 @@
-// Goal seek: the smallest plate count, reflux ratio or power (one varies, the
-// other three field texts stay as given) whose product strength or product
-// amount reaches a target.
+// Goal seek: the smallest plate count, reflux ratio, power or plate
+// efficiency (one varies, the other field texts stay as given) whose product
+// strength or product amount reaches a target.
 #pragma once
 
 #include <array>
@@ -18,11 +18,12 @@
 namespace colmara {
 
 // The inputs a seek can vary, in the order options list them.
-inline constexpr std::array<Input, 3> kSeekInputs{Input::Plates, Input::Reflux, Input::Power};
+inline constexpr std::array<Input, 4> kSeekInputs{Input::Plates, Input::Reflux, Input::Power,
+                                                  Input::Efficiency};
 enum class SeekQuantity { ProductStrength, ProductAmount };
 
 // The range a seek tries when the request gives no bound: plates 0 to 100,
-// reflux 0 to 100, power 1 to 100000 W. Throws StudyError for an input that
+// reflux 0 to 100, power 1 to 100000 W, efficiency 1 to 100 %. Throws StudyError for an input that
 // is not one of kSeekInputs.
 struct SeekBounds {
     double min;
@@ -38,8 +39,8 @@ struct SeekRequest {
     // Bounds of the varied input (DefaultSeekBounds when absent).
     std::optional<double> min;
     std::optional<double> max;
-    // Reflux only: the candidates are min, min + resolution, ... (as a sweep
-    // range min:max:resolution generates them).
+    // Reflux and efficiency: the candidates are min, min + resolution, ...
+    // (as a sweep range min:max:resolution generates them).
     double resolution = 0.01;
     // The unit of the strength text in `inputs` and of a target strength.
     StrengthUnit unit = StrengthUnit::Weight;
@@ -59,8 +60,8 @@ struct SeekResult {
     std::uint64_t solves = 0;
 };
 
-// Plates are scanned from the lowest count up (at most 101 solves). Reflux
-// and power are tried on a coarse grid and then bisected between the last
+// Plates are scanned from the lowest count up (at most 101 solves). Reflux,
+// power and efficiency are tried on a coarse grid and then bisected between the last
 // miss and the first hit, which assumes the quantity rises with the input
 // between grid points. A case reaches the target when its quantity, as
 // printed (the double nearest the calculated value), is at or above it, so a
@@ -68,7 +69,7 @@ struct SeekResult {
 // calculations never count as reaching the target, nor does a product
 // strength without a value in the request's unit. Throws StudyError for
 // bounds outside the input's values (plates 0 to 100, reflux 0 or more,
-// power 1 or more), a resolution it cannot use, or a strength by volume
+// power 1 or more, efficiency 1 to 100), a resolution it cannot use, or a strength by volume
 // outside 0..100 %, before solving anything. Runs on the calling thread,
 // whose floating-point unit must be set up as the program sets it
 // (InitFloatingPoint).

@@ -55,13 +55,14 @@ Pinch PinchOf(const std::vector<PlateRow>& plates) {
 }  // namespace
 
 SeparationLimits LimitsOf(long double boiler, long double target, const std::string& power,
-                          const FormatSettings& settings) {
+                          const FormatSettings& settings, const std::string& efficiency) {
     RequireReachable(boiler, target);
     SeparationLimits limits;
-    limits.fewestPlates = PlatesAtTotalReflux(boiler, target);
+    limits.fewestPlates =
+        PlatesAtTotalReflux(boiler, target, ParseExtended(efficiency, settings) / 100);
     SeekRequest request;
     request.inputs = {power, ValueText(static_cast<double>(boiler * 100), false, settings),
-                      std::to_string(kMaxPlates), "0"};
+                      std::to_string(kMaxPlates), "0", efficiency};
     request.vary = Input::Reflux;
     request.target = static_cast<double>(target * 100);
     request.resolution = kLeastRefluxResolution;

@@ -43,7 +43,9 @@ struct SeparationLimits {
 // stronger than the boiler's own vapour (the boiler alone gives it), and
 // OutOfReachError when 100 plates or no reflux up to 100 reach it, saying
 // what is reached.
+// `efficiency` is the plates' efficiency as a field text in per cent, read
+// as the calculation reads it; both limits are those of such plates.
 SeparationLimits LimitsOf(long double boiler, long double target, const std::string& power,
-                          const FormatSettings& settings);
+                          const FormatSettings& settings, const std::string& efficiency = "100");
 
 }  // namespace colmara

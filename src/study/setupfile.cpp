@@ -97,7 +97,9 @@ std::string SetupJson(const StudySetup& setup) {
     // Keys in the order a reader expects them, not sorted.
     nlohmann::ordered_json document = nlohmann::ordered_json::object();
     document[kFormatKey] = kFormatVersion;
-    for (Input input : kInputs) document[TraitsOf(input).key] = TextOf(setup.inputs, input);
+    for (Input input : kInputs)
+        if (Written(input, setup.inputs))
+            document[TraitsOf(input).key] = TextOf(setup.inputs, input);
     document[kUnitKey] = StrengthUnitKey(setup.unit);
     if (const auto batch = BatchTextsJson(setup.batch, setup.unit); !batch.empty())
         document[kBatchKey] = batch;
@@ -115,8 +117,12 @@ StudySetup ParseSetup(const std::string& json) {
     if (format == document.end() || *format != kFormatVersion)
         throw StudyError("The setup does not start with \"colmara-setup\": 1.");
     StudySetup setup;
-    for (Input input : kInputs)
-        TextOf(setup.inputs, input) = InputText(document, TraitsOf(input).key);
+    for (Input input : kInputs) {
+        const InputTraits& traits = TraitsOf(input);
+        // An input a setup may leave out keeps its quiet text.
+        if (traits.quietText != nullptr && !document.contains(traits.key)) continue;
+        TextOf(setup.inputs, input) = InputText(document, traits.key);
+    }
     setup.unit = UnitOf(document);
     setup.batch = BatchOf(document, setup.unit);
     return setup;

@@ -1,7 +1,9 @@
-// A study's setup saved as a small JSON file: the four input texts as typed
-// and the unit of the strength, e.g.
+// A study's setup saved as a small JSON file: the input texts as typed and
+// the unit of the strength, e.g.
 //   {"colmara-setup": 1, "power": "2000", "strength": "10", "plates": "20",
-//    "reflux": "3", "units": "weight"}
+//    "reflux": "3", "efficiency": "70", "units": "weight"}
+// The efficiency is there only where it is not 100 (ideal plates), which a
+// setup without it means.
 // The batch tab's texts follow under "batch", each key only where its text
 // differs from the default in the setup's unit (DefaultBatchTexts, written
 // with '.'). The study window saves and opens it; the companion tool reads it

@@ -28,9 +28,12 @@ SweepGrid::AxisList ParseAxes(const InputTexts& ranges, const FormatSettings& se
     return {ParseAxis(kInputs[Axis], ranges, settings, unit)...};
 }
 
-std::string AxisCounts(const SweepGrid::AxisList& axes) {
+// The axes the study was given, with their counts.
+std::string AxisCounts(const SweepGrid::AxisList& axes, const InputTexts& ranges) {
     std::string counts;
-    for (const SweepAxis& axis : axes) {
+    for (Input input : kInputs) {
+        if (!Written(input, ranges)) continue;
+        const SweepAxis& axis = axes[AxisOf(input)];
         if (!counts.empty()) counts += " x ";
         counts += axis.Name() + " " + std::to_string(axis.Count());
     }
@@ -43,12 +46,12 @@ SweepGrid::SweepGrid(const InputTexts& ranges, const FormatSettings& settings, S
     : axes_(ParseAxes(ranges, settings, unit, std::make_index_sequence<kInputs.size()>())),
       unit_(unit) {
     // Each count is at most kMaxSweepRows, so checking before multiplying
-    // keeps the product from overflowing. Reflux is the lowest digit.
+    // keeps the product from overflowing. The efficiency is the lowest digit.
     for (std::size_t axis = axes_.size(); axis-- > 0;) {
         strides_[axis] = rows_;
         if (rows_ > kMaxSweepRows / axes_[axis].Count())
             throw StudyError("sweep: more than " + std::to_string(kMaxSweepRows) + " rows (" +
-                             AxisCounts(axes_) + ")");
+                             AxisCounts(axes_, ranges) + ")");
         rows_ *= axes_[axis].Count();
     }
 }

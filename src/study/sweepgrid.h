@@ -1,5 +1,5 @@
 // The grid of a sweep: every combination of the inputs' values, in the order
-// of kInputs (the last, reflux, varying fastest). Rows are
+// of kInputs (the last, the efficiency, varying fastest). Rows are
 // computed from their index, never stored, so a grid costs the same memory
 // whatever its size.
 #pragma once
@@ -28,7 +28,7 @@ class SweepGrid {
     std::uint64_t RowCount() const { return rows_; }
     StrengthUnit Unit() const { return unit_; }
 
-    // The four field texts of row `row` (0 <= row < RowCount()), the strength
+    // The field texts of row `row` (0 <= row < RowCount()), the strength
     // by weight whatever the unit.
     InputTexts InputsAt(std::uint64_t row) const;
 
@@ -46,8 +46,8 @@ class SweepGrid {
     }
 
     AxisList axes_;
-    // Rows between successive values of each axis: reflux 1, plates the
-    // reflux count, and so on (the grid is a mixed-radix number).
+    // Rows between successive values of each axis: efficiency 1, reflux the
+    // efficiency count, and so on (the grid is a mixed-radix number).
     std::array<std::uint64_t, kInputs.size()> strides_{};
     std::uint64_t rows_ = 1;
     StrengthUnit unit_;

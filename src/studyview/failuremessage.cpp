@@ -39,6 +39,9 @@ std::optional<std::string> Failing(Input input, long double value, const std::st
                        " makes reflux and product add up to nothing, so the product "
                        "cannot be worked out.";
             break;
+        case Input::Efficiency:
+            if (!(value >= 1 && value <= 100)) return text + " % lies outside 1 to 100 %.";
+            break;
     }
     return std::nullopt;
 }

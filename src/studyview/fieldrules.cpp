@@ -61,6 +61,9 @@ std::optional<std::string> FieldNote(Input field, const std::string& text, Stren
         case Input::Reflux:
             if (*value < 0) return "A reflux ratio below 0 has no physical meaning.";
             break;
+        case Input::Efficiency:
+            // Outside 1 to 100 % the calculation refuses it (FailureCause).
+            break;
     }
     return std::nullopt;
 }
@@ -82,8 +85,11 @@ std::optional<std::string> SteppedText(Input field, const std::string& text, int
 }
 
 std::string RunName(const InputTexts& typed, StrengthUnit unit) {
-    return typed.power + " W, " + typed.strength + " " + StrengthUnitSymbol(unit) + ", " +
-           typed.plates + " plates, R " + typed.reflux;
+    const std::string name = typed.power + " W, " + typed.strength + " " +
+                             StrengthUnitSymbol(unit) + ", " + typed.plates + " plates, R " +
+                             typed.reflux;
+    if (!Written(Input::Efficiency, typed)) return name;
+    return name + ", E " + typed.efficiency + " %";
 }
 
 }  // namespace colmara

@@ -36,7 +36,7 @@ std::optional<std::string> SteppedText(Input field, const std::string& text, int
                                        const FormatSettings& settings);
 
 // A run named by its inputs, e.g. "2000 W, 10 %, 20 plates, R 3" (or
-// "10 % vol" by volume).
+// "10 % vol" by volume), with ", E 70 %" for plates that are not ideal.
 std::string RunName(const InputTexts& typed, StrengthUnit unit);
 
 }  // namespace colmara

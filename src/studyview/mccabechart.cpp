@@ -41,6 +41,7 @@ std::string FractionName(StrengthUnit unit) {
 }  // namespace
 
 void McCabeSeries::Grey(bool grey) const {
+    pseudo->SeriesColor = CurveColor(kCurveColour, !grey);
     operating->SeriesColor = CurveColor(kOperatingColour, !grey);
     staircase->SeriesColor = CurveColor(kStaircaseColour, !grey);
     product->SeriesColor = CurveColor(kProductColour, !grey);
@@ -48,6 +49,8 @@ void McCabeSeries::Grey(bool grey) const {
 
 void McCabeSeries::Show(const McCabeDiagram& diagram, const std::string& productTitle) const {
     Grey(false);
+    Fill(*pseudo, diagram.pseudoEquilibrium);
+    pseudo->Active = !diagram.pseudoEquilibrium.empty();
     Fill(*operating, diagram.OperatingPoints());
     Fill(*staircase, diagram.Staircase());
     Fill(*product, {diagram.ProductPoint()});
@@ -63,6 +66,8 @@ McCabeSeries SetUpMcCabeChart(TChart& chart) {
     McCabeSeries s;
     s.curve = &AddSeries(chart, "Equilibrium (model)", kCurveColour);
     s.curve->LinePen.Width = 2;
+    s.pseudo = &AddLine(chart, "Pseudo-equilibrium", kCurveColour, PenStyle::psDash);
+    s.pseudo->Active = false;
 
     s.diagonal = &AddSeries(chart, "y = x", clGray);
     Fill(*s.diagonal, Diagonal());

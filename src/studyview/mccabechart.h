@@ -16,6 +16,7 @@ namespace colmara {
 // The chart's series, which the chart owns.
 struct McCabeSeries {
     TXYLineSeries* curve = nullptr;      // the model's equilibrium curve, solid
+    TXYLineSeries* pseudo = nullptr;     // where the steps end below ideal plates, dashed
     TXYLineSeries* diagonal = nullptr;   // y = x, thin
     TXYLineSeries* published = nullptr;  // published equilibrium points, marks only
     TXYLineSeries* operating = nullptr;  // the run's operating points, marks only
@@ -25,7 +26,9 @@ struct McCabeSeries {
     // Draws the case's series in grey (a failed case keeps the last good
     // picture as a reference) or in their own colours.
     void Grey(bool grey) const;
-    // Refills the case's series from a diagram and names the product.
+    // Refills the case's series from a diagram and names the product; the
+    // pseudo-equilibrium curve shows (in the legend too) only for plates
+    // below an efficiency of 1.
     void Show(const McCabeDiagram& diagram, const std::string& productTitle) const;
 };
 

@@ -142,8 +142,11 @@ ToolAnswer LimitsAnswer(const LimitsTexts& texts, const NumberReader& read) {
         MassFractionOf({read(texts.strength), texts.unit}, texts.strength.name);
     const long double target = MassFractionOf({read(texts.target), texts.unit}, texts.target.name);
     Positive(texts.power, read, " W");
+    const long double efficiency = read(texts.efficiency);
+    if (!(efficiency >= 1 && efficiency <= 100))
+        throw SpiritError(texts.efficiency.name + ": must be from 1 to 100 %");
     const SeparationLimits limits = Named(texts.target.name, [&] {
-        return LimitsOf(boiler, target, texts.power.text, read.Settings());
+        return LimitsOf(boiler, target, texts.power.text, read.Settings(), texts.efficiency.text);
     });
     ToolAnswer answer{{&kMinPlates, limits.fewestPlates.plates},
                       {&kMinPlatesFraction, limits.fewestPlates.platesFraction},

@@ -57,6 +57,7 @@ struct LimitsTexts {
     NamedText target;    // the product's, in `unit`
     NamedText power;     // W
     StrengthUnit unit = StrengthUnit::Volume;
+    NamedText efficiency{"100", "efficiency"};  // % per plate, 1 to 100
 };
 
 // The fewest plates at total reflux (whole and fraction), the least reflux

@@ -67,7 +67,8 @@ SizeOutcome SizeAnswer(const SizeTexts& texts, const NumberReader& read) {
     hardware.boreMm = read(texts.bore);
     hardware.hetpM = HetpOf(texts, read);
     hardware.waterRiseK = read(texts.waterRise);
-    const InputTexts inputs{texts.power.text, texts.strength, texts.plates, texts.reflux};
+    const InputTexts inputs{texts.power.text, texts.strength, texts.plates, texts.reflux,
+                            texts.efficiency};
     const StillSize size =
         SizeStill(inputs, read.Settings(), texts.unit, hardware, ChargeOf(texts, read));
     if (!size.result.Solved()) return {size.result.error, {}};

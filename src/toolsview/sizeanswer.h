@@ -26,6 +26,7 @@ struct SizeTexts {
     std::string strength;
     std::string plates;
     std::string reflux;
+    std::string efficiency = "100";            // % per plate
     StrengthUnit unit = StrengthUnit::Weight;  // of the strength text
     NamedText bore;                            // mm
     const Packing* packing = nullptr;          // its HETP, before a typed one

@@ -10,8 +10,9 @@
 namespace colmara {
 
 // "Power 1500 W · strength 10 % by weight · 5 plates · reflux 3", the texts
-// as typed; `reflux`, when given, stands for the last part (a reflux that
-// varies over a run).
+// as typed; `reflux`, when given, stands for the reflux part (a reflux that
+// varies over a run); " · efficiency 60 %" follows for plates that are not
+// ideal.
 QString InputsCaption(const InputTexts& inputs, StrengthUnit unit, const QString& reflux = {});
 
 }  // namespace colmara

@@ -102,6 +102,43 @@ TEST(SweepCommand, RowsEqualSeparateCalculationsInBothLocalesAndForms) {
     }
 }
 
+// The efficiency passes through every command that solves: a sweep over it
+// gets its column (varying fastest) and rows equal to separate
+// calculations; a seek finds the least efficiency that reaches a target;
+// limits and the plain form refuse or ignore it as their help says.
+TEST(StudyCommands, TheEfficiencyReachesEveryCalculation) {
+    const CompanionRun sweep = CallCompanion({"sweep", "--strength", "10", "--plates", "6",
+                                              "--reflux", "2:3", "--efficiency", "50:100:50"});
+    ASSERT_EQ(sweep.exitCode, 0) << sweep.err;
+    const std::vector<std::string> lines = Lines(sweep.out);
+    ASSERT_EQ(lines.size(), 1 + 4u);
+    EXPECT_EQ(lines[0].substr(0, 39), "power,strength,plates,reflux,efficiency");
+    for (std::size_t i = 1; i < lines.size(); ++i) {
+        const std::vector<std::string> cells = CsvCells(lines[i]);
+        EXPECT_EQ(cells[4], i % 2 == 1 ? "50" : "100");
+        const CaseResult expected =
+            SeparateCalculate({cells[0], cells[1], cells[2], cells[3], cells[4]}, {});
+        EXPECT_EQ(cells[5], NumberText(expected.productStrength).value_or("")) << lines[i];
+    }
+    EXPECT_LT(std::stod(CsvCells(lines[1])[5]), std::stod(CsvCells(lines[2])[5]));
+
+    const CompanionRun seek = CallCompanion({"seek", "--vary", "efficiency", "--target-strength",
+                                             "85", "--strength", "10", "--plates", "6"});
+    ASSERT_EQ(seek.exitCode, 0) << seek.err;
+    const std::string found = Lines(seek.out)[0];
+    const double least = std::stod(found);
+    EXPECT_GE(*SeparateCalculate({"1000", "10", "6", "15", found}, {}).productStrength, 85);
+    const std::string below = std::to_string(least - 0.01);
+    EXPECT_LT(*SeparateCalculate({"1000", "10", "6", "15", below}, {}).productStrength, 85);
+    EXPECT_NE(Lines(seek.out)[1].find(",efficiency,"), std::string::npos);
+
+    const CompanionRun refused =
+        CallCompanion({"limits", "--strength", "10", "--target", "80", "--efficiency", "0.5"});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_EQ(refused.err, "colmara-report: --efficiency: must be from 1 to 100 %\n");
+    EXPECT_EQ(CallCompanion({"--efficiency", "50"}).exitCode, 2);  // the main window's form
+}
+
 TEST(SweepCommand, OutputDoesNotDependOnTheThreadCount) {
     for (const char* format : {"csv", "json"}) {
         std::vector<std::string> args = {"sweep",   "--strength", "1:10:3",   "--plates",

@@ -105,7 +105,7 @@ keys_done() {
   xdotool windowfocus --sync "$study"
 }
 
-# 2. Tab walks each tab's controls in a ring: the inputs (5), the tab bar,
+# 2. Tab walks each tab's controls in a ring: the inputs (6), the tab bar,
 # then the tab's own. Its mnemonic opens each tab; the ring is counted from
 # Strength, the first stop reached by Tab (Power itself was reached by its
 # mnemonic, which does not select its text as Tab does).
@@ -150,10 +150,10 @@ in_screen_order() {
     last_bottom=$bottom
   done
 }
-tab_walk c 7   # the chart
-tab_walk b 8   # the diagram, "Published data"
-tab_walk w 13  # Vary, From, To, Step, Go, the chart, the table
-tab_walk a 9   # the chart, the pins' list, "Pin this run"
+tab_walk c 8   # the chart
+tab_walk b 9   # the diagram, "Published data"
+tab_walk w 14  # Vary, From, To, Step, Go, the chart, the table
+tab_walk a 10  # the chart, the pins' list, "Pin this run"
 xdotool key alt+c
 
 # 3. A new power recalculates the profile; Ctrl+E works from the field.

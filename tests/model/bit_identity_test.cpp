@@ -1,5 +1,7 @@
 // The fast solver (skipped repeats, unchecked passes replayed on a fault)
-// against the literal one, bit for bit, over varied inputs.
+// against the literal one, bit for bit, over varied inputs: at an efficiency
+// of 1 the literal one is the model's own statements, so ideal plates give
+// the results they gave before there was an efficiency.
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -66,6 +68,25 @@ class Inputs {
                 return 1 + Uniform() * 30;
         }
     }
+    // Ideal plates half the time; otherwise any efficiency the column takes,
+    // its ends, or one it refuses.
+    long double Efficiency() {
+        switch (Pick(12)) {
+            case 0:
+                return kLeastEfficiency;
+            case 1:
+                return Pick(2) != 0 ? 0.0099L : 1.0000001L;
+            case 2:
+                return 1 - LDBL_EPSILON;
+            case 3:
+            case 4:
+            case 5:
+            case 6:
+                return kLeastEfficiency + Uniform() * (1 - kLeastEfficiency);
+            default:
+                return 1;
+        }
+    }
     long double Uniform() { return std::uniform_real_distribution<long double>(0, 1)(random_); }
     std::int32_t Pick(std::int32_t n) {
         return std::uniform_int_distribution<std::int32_t>(0, n - 1)(random_);
@@ -111,6 +132,7 @@ TEST_P(BitIdentity, FastSolveMatchesTheLiteralLoops) {
         fast.boilerstrength = in.Strength();
         fast.plates = in.Plates();
         fast.refluxfactor = in.RefluxFactor();
+        fast.efficiency = in.Efficiency();
         Column literal = fast;
 
         const std::string fastOutcome = Outcome([&] { fast.Solve(); });
@@ -120,7 +142,8 @@ TEST_P(BitIdentity, FastSolveMatchesTheLiteralLoops) {
         std::ostringstream inputs;
         inputs.precision(21);
         inputs << "power " << fast.power << ", strength " << fast.boilerstrength << ", plates "
-               << fast.plates << ", refluxfactor " << fast.refluxfactor;
+               << fast.plates << ", refluxfactor " << fast.refluxfactor << ", efficiency "
+               << fast.efficiency;
         ASSERT_EQ(fastOutcome, literalOutcome) << inputs.str();
         ASSERT_EQ(FirstDifference(fast, literal), "") << inputs.str();
     }

@@ -24,6 +24,7 @@ inline std::string FirstDifference(const Column& a, const Column& b) {
     COLMARA_SAME_EXT(boilerstrength)
     COLMARA_SAME_INT(plates)
     COLMARA_SAME_EXT(refluxfactor)
+    COLMARA_SAME_EXT(efficiency)
     COLMARA_SAME_EXT(boilervapour)
     COLMARA_SAME_EXT(boileralcohol)
     COLMARA_SAME_EXT(guessspan)

@@ -305,5 +305,94 @@ TEST(PlateTable, IsIndexedFromOneAndRefusesOtherPlates) {
     EXPECT_THROW((void)std::as_const(t)[-1], std::out_of_range);
 }
 
+// Plates below an efficiency of 1 never make a stronger product: over a grid
+// of columns, the product strength as printed (the double nearest it) does
+// not rise while the efficiency falls from 100 % to 1 %.
+TEST(PlateEfficiency, TheProductStrengthDoesNotRiseAsTheEfficiencyFalls) {
+    int weaker = 0;
+    for (const long double strength : {0.01L, 0.1L, 0.3L, 0.7L})
+        for (const std::int32_t plates : {1, 6, 25, 100})
+            for (const long double refluxfactor : {1.0L, 2.5L, 16.0L}) {
+                double before = std::numeric_limits<double>::infinity();
+                for (int percent = 100; percent >= 1; percent -= 9) {
+                    Column c = Inputs(1500, strength, plates, refluxfactor);
+                    c.efficiency = percent / 100.0L;
+                    c.Solve();
+                    const auto product = static_cast<double>(c.topstrength);
+                    EXPECT_LE(product, before) << strength << ", " << plates << " plates, "
+                                               << refluxfactor << ", " << percent << " %";
+                    if (product < before && percent < 100) ++weaker;
+                    before = product;
+                }
+            }
+    // Not a column that ignores the efficiency.
+    EXPECT_GT(weaker, 200);
+}
+
+// Each plate's vapour is the vapour from below moved the efficiency's share
+// of the way to the equilibrium of the plate's liquid: exactly as the final
+// pass stores it, and within the bisection's resolution after the re-solve,
+// which gives the top plate the product strength. The boiler stays an
+// equilibrium stage: plate 1 receives its equilibrium vapour.
+TEST(PlateEfficiency, EveryPlateMovesItsVapourTheEfficiencysShareTowardsEquilibrium) {
+    const struct {
+        const char* what;
+        long double strength;
+        std::int32_t plates;
+        long double refluxfactor;
+        long double efficiency;
+        bool resolved;
+        long double within;
+    } rows[] = {
+        {"final pass", 0.2L, 15, 2, 0.7L, false, 0},
+        {"final pass, low efficiency", 0.1L, 6, 4, 0.1L, false, 0},
+        {"re-solved from the top", 0.05L, 30, 4, 0.6L, true, 1e-16L},
+        {"re-solved over 60 plates", 0.2L, 60, 1.5L, 0.3L, true, 1e-16L},
+    };
+    for (const auto& row : rows) {
+        Column c = Inputs(1000, row.strength, row.plates, row.refluxfactor);
+        c.efficiency = row.efficiency;
+        c.Solve();
+        Column again = c;
+        again.ResolveTopDown();
+        EXPECT_EQ(FirstDifference(c, again) == "", row.resolved) << row.what;
+        if (row.resolved) {
+            EXPECT_TRUE(SameBits(c.vapourtable[row.plates], c.topstrength)) << row.what;
+        }
+        // The re-solve meets no vapour from the boiler: it starts at plate 2.
+        long double below = vapourstrength(row.strength);
+        for (int i = 1; i <= row.plates; ++i) {
+            const long double equilibrium = vapourstrength(c.liquidtable[i]);
+            const long double moved = below + row.efficiency * (equilibrium - below);
+            if (!row.resolved || i > 1) {
+                EXPECT_LE(std::fabs(c.vapourtable[i] - moved), row.within)
+                    << row.what << ", plate " << i;
+            }
+            EXPECT_TRUE(SameBits(c.temperaturetable[i], temperature(c.vapourtable[i])));
+            below = c.vapourtable[i];
+        }
+    }
+}
+
+TEST(PlateEfficiency, OneOutsideOneToAHundredPercentIsRefusedBeforeSolving) {
+    for (const long double efficiency : {0.0099L, 0.0L, -0.5L, 1.0000001L, 2.0L}) {
+        Column c = Inputs(1000, 0.1L, 5, 4);
+        c.efficiency = efficiency;
+        c.topstrength = 0.123L;  // from an earlier calculation
+        try {
+            c.Solve();
+            ADD_FAILURE() << "solved at " << efficiency;
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), "The plate efficiency must be from 1 to 100 %");
+        }
+        EXPECT_EQ(c.topstrength, 0.123L) << efficiency;
+    }
+    for (const long double efficiency : {kLeastEfficiency, 1.0L}) {
+        Column c = Inputs(1000, 0.1L, 5, 4);
+        c.efficiency = efficiency;
+        EXPECT_NO_THROW(c.Solve()) << efficiency;
+    }
+}
+
 }  // namespace
 }  // namespace colmara

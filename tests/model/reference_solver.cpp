@@ -19,6 +19,38 @@ long double vs(long double x) {
     return ReferenceVapourStrength(x);
 }
 
+// The vapour leaving a plate whose liquid has the strength the column holds,
+// `below` rising into it.
+long double PlateVapour(const Column& c, long double below) {
+    if (c.efficiency == 1) return vs(c.platestrength);
+    return Checked(below + c.efficiency * (vs(c.platestrength) - below));
+}
+
+void ReferenceResolveBelowIdeal(Column& c) {
+    if (!(c.efficiency >= 0.01L && c.efficiency <= 1))
+        throw Exception("The plate efficiency must be from 1 to 100 %");
+    long double leaving = c.topstrength;
+    for (int n = c.plates; n >= 1; --n) {
+        long double trial = 0.5L;
+        long double liquid = 0;
+        for (int j = 1; j <= 100; ++j) {
+            const long double mass = Checked(E(c) / heatofvaporization(trial));
+            long double liquidmass = Checked(mass - c.productamount);
+            if (!(liquidmass > 0)) liquidmass = 1;
+            liquid = Checked((trial * mass - c.productamount * c.topstrength) / liquidmass);
+            const long double excess =
+                Checked(trial + c.efficiency * (vs(liquid) - trial) - leaving);
+            if (excess > 0) trial = Checked(trial - 1 / Power(2, j + 1));
+            if (excess < 0) trial = Checked(trial + 1 / Power(2, j + 1));
+        }
+        c.refluxtable[n] = Checked(Checked(E(c) / heatofvaporization(leaving)) - c.productamount);
+        c.vapourtable[n] = leaving;
+        c.liquidtable[n] = liquid;
+        c.temperaturetable[n] = Checked(temperature(leaving));
+        leaving = trial;
+    }
+}
+
 }  // namespace
 
 long double ReferenceVapourStrength(long double x) {
@@ -45,6 +77,8 @@ void ReferenceSolve(Column& c) {
     ClearFloatingPointFlags();
     if (c.plates < 0 || c.plates > 100)
         throw Exception("The number of plates must be from 0 to 100");
+    if (!(c.efficiency >= 0.01L && c.efficiency <= 1))
+        throw Exception("The plate efficiency must be from 1 to 100 %");
 
     c.boilervapour = Checked(E(c) / heatofvaporization(vs(c.boilerstrength)));
     c.boileralcohol = Checked(vs(c.boilerstrength) * c.boilervapour);
@@ -64,6 +98,7 @@ void ReferenceSolve(Column& c) {
         c.passcounter = k;
         c.vapourup = c.boilervapour;
         c.alcoholup = c.boileralcohol;
+        long double below = vs(c.boilerstrength);
         for (int i = 1; i <= c.plates; ++i) {
             c.platecounter = i;
             c.liquiddown = Checked(c.vapourup - c.productamount);
@@ -75,10 +110,11 @@ void ReferenceSolve(Column& c) {
             c.platestrength = Checked(c.alcoholdown / c.liquiddown);
             if (c.platestrength >= 0.948L) c.platestrength = 0.948L;
             if (c.platestrength < c.boilerstrength) c.platestrength = c.boilerstrength;
-            c.vapourup = Checked(E(c) / heatofvaporization(vs(c.platestrength)));
-            c.alcoholup = Checked(vs(c.platestrength) * c.vapourup);
+            below = PlateVapour(c, below);
+            c.vapourup = Checked(E(c) / heatofvaporization(below));
+            c.alcoholup = Checked(below * c.vapourup);
         }
-        c.topstrength = Checked(vs(c.platestrength));
+        c.topstrength = Checked(c.plates == 0 ? vs(c.platestrength) : below);
         if (c.topstrength > c.lastguess)
             c.topstrength = Checked(c.lastguess + c.guessspan / Power(2, k + 1));
         if (c.topstrength < c.lastguess)
@@ -90,18 +126,20 @@ void ReferenceSolve(Column& c) {
 
     c.vapourup = c.boilervapour;
     c.alcoholup = c.boileralcohol;
+    long double below = vs(c.boilerstrength);
     for (int i = 1; i <= c.plates; ++i) {
         c.platecounter = i;
         c.liquiddown = Checked(c.vapourup - c.productamount);
         if (!(c.liquiddown > 0)) c.liquiddown = 1;
         c.alcoholdown = Checked(c.alcoholup - c.productalcohol);
         c.platestrength = Checked(c.alcoholdown / c.liquiddown);
+        below = PlateVapour(c, below);
         c.refluxtable[i] = c.liquiddown;
-        c.vapourtable[i] = Checked(vs(c.platestrength));
+        c.vapourtable[i] = Checked(below);
         c.liquidtable[i] = c.platestrength;
-        c.temperaturetable[i] = Checked(temperature(vs(c.platestrength)));
-        c.vapourup = Checked(E(c) / heatofvaporization(vs(c.platestrength)));
-        c.alcoholup = Checked(vs(c.platestrength) * c.vapourup);
+        c.temperaturetable[i] = Checked(temperature(below));
+        c.vapourup = Checked(E(c) / heatofvaporization(below));
+        c.alcoholup = Checked(below * c.vapourup);
     }
 
     if (c.plates >= 1 && std::fabs(c.vapourtable[c.plates] - c.topstrength) > 0.0005L)
@@ -110,6 +148,7 @@ void ReferenceSolve(Column& c) {
 
 void ReferenceResolveTopDown(Column& c) {
     if (c.plates < 1) return;
+    if (c.efficiency != 1) return ReferenceResolveBelowIdeal(c);
     long double strengthabove = c.topstrength;
     for (int n = c.plates; n >= 1; --n) {
         long double trialstrength = 0.5L;

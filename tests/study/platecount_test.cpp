@@ -4,9 +4,11 @@
 
 #include <string>
 
+#include "model/column.h"
 #include "model/properties.h"
 #include "runtime/fpcheck.h"
 #include "runtime/numconv.h"
+#include "study/caseresult.h"
 #include "study/studyerror.h"
 
 namespace colmara {
@@ -97,6 +99,42 @@ TEST_F(PlateCountTest, AHeadNoColumnGivesIsRefusedWithWhatItReaches) {
                   PlatesAtReflux(0.1L, 0.8L, "0", "3", settings_);
               }).rfind("[out of reach] head: ", 0),
               0U);
+}
+
+// Below an efficiency of 1 the staircase of total reflux moves each plate's
+// vapour that share of the way from the vapour below to equilibrium, and a
+// column at a reflux ratio of a million with plates of that efficiency
+// gives the same product strengths, counted plate by plate.
+TEST_F(PlateCountTest, AtLowerEfficienciesTotalRefluxIsTheColumnAtAVeryLargeReflux) {
+    const struct {
+        const char* boiler;
+        const char* efficiency;
+    } cases[] = {
+        {"10", "60"},  // a wash: the steps shrink to 60 % of the ideal ones
+        {"30", "30"},  // a strong boiler and poor plates
+        {"5", "1"},    // the least efficiency: the vapour barely moves
+    };
+    for (const auto& c : cases) {
+        const long double efficiency = std::stold(c.efficiency) / 100;
+        const std::vector<long double> staircase =
+            TotalRefluxVapours(std::stold(c.boiler) / 100, 12, efficiency);
+        const std::vector<long double> ideal = TotalRefluxVapours(std::stold(c.boiler) / 100, 12);
+        for (const int plates : {1, 3, 12}) {
+            SCOPED_TRACE(std::string(c.boiler) + " %, " + c.efficiency + " %, " +
+                         std::to_string(plates) + " plates");
+            Column column;
+            const CaseResult result = SolveCase(
+                column, {"1000", c.boiler, std::to_string(plates), "1000000", c.efficiency},
+                settings_);
+            ASSERT_TRUE(result.Solved());
+            const auto vapour = static_cast<double>(staircase[static_cast<std::size_t>(plates)]);
+            EXPECT_NEAR(static_cast<double>(*result.productStrength / 100), vapour, 1e-3);
+            EXPECT_LT(vapour, static_cast<double>(ideal[static_cast<std::size_t>(plates)]));
+        }
+    }
+    // More plates of 60 % than ideal ones reach the same head.
+    EXPECT_GT(PlatesAtTotalReflux(0.1L, 0.85L, 0.6L).platesFraction,
+              PlatesAtTotalReflux(0.1L, 0.85L).platesFraction);
 }
 
 }  // namespace

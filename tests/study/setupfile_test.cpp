@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -25,6 +26,38 @@ TEST(SetupFile, WritesTheDocumentAReaderExpects) {
     EXPECT_EQ(SetupJson({{"2000", "10", "20", "3"}, StrengthUnit::Volume}),
               "{\n  \"colmara-setup\": 1,\n  \"power\": \"2000\",\n  \"strength\": \"10\",\n"
               "  \"plates\": \"20\",\n  \"reflux\": \"3\",\n  \"units\": \"volume\"\n}\n");
+}
+
+// The efficiency is written only where it is not ideal plates' 100, so a
+// setup of ideal plates is the file it always was, and a file without it
+// reads as 100; rows carry it only where the study was given one.
+TEST(SetupFile, KeepsAnEfficiencyOnlyWhereThePlatesAreNotIdeal) {
+    const struct {
+        const char* efficiency;
+        bool written;
+    } rows[] = {
+        {"100", false},   // the default: no key, the document as before
+        {"70", true},     // plates of 70 %
+        {"100.0", true},  // another text of 100 is kept as typed
+        {"", true},       // an empty field too, which the calculation names
+    };
+    for (const auto& row : rows) {
+        const StudySetup setup{{"2000", "10", "20", "3", row.efficiency}, StrengthUnit::Weight};
+        const std::string json = SetupJson(setup);
+        EXPECT_EQ(json.find("\"efficiency\"") != std::string::npos, row.written) << json;
+        EXPECT_EQ(ParseSetup(json), setup) << json;
+        std::vector<std::string> keys;
+        for (const Cell& cell : SweepRecord({}, StrengthUnit::Weight, setup.inputs))
+            keys.emplace_back(cell.key);
+        EXPECT_EQ(std::count(keys.begin(), keys.end(), "efficiency"), row.written ? 1 : 0);
+        if (row.written) {
+            EXPECT_EQ(keys[4], "efficiency");  // after the reflux, as the window lists them
+        }
+    }
+    EXPECT_EQ(ParseSetup("{\"colmara-setup\": 1, \"power\": \"1\", \"strength\": \"2\", "
+                         "\"plates\": \"3\", \"reflux\": \"4\"}")
+                  .inputs.efficiency,
+              "100");
 }
 
 // The batch tab's texts: every one round-trips; only those that differ from

@@ -9,8 +9,9 @@ namespace {
 // The guide's text: data, kept apart from the code that shows it.
 constexpr char kGuideHtml[] = R"(
 <h2>The study window</h2>
-<p>Type the four inputs on the left: heating power, boiler strength, number of
-plates and reflux ratio. Every change is calculated at once; the line under the
+<p>Type the five inputs on the left: heating power, boiler strength, number of
+plates, reflux ratio and the plates' efficiency (100 % for ideal plates, as the
+main window calculates). Every change is calculated at once; the line under the
 inputs gives the product's strength and amount, or why the inputs do not
 calculate. Then the last curves that did are drawn in grey, and nothing is
 exported or copied until the inputs calculate again.</p>
@@ -23,7 +24,7 @@ plate, from the boiler (plate 0) to the top, and the temperature there.</li>
 curve and the operating points (see below). <i>Published data</i> adds the
 measured equilibrium points the curve was fitted to.</li>
 <li><b>Sweep</b>: one input run from <i>From</i> to <i>To</i> in steps of
-<i>Step</i>, the other three as typed; the product's strength (solid, left
+<i>Step</i>, the others as typed; the product's strength (solid, left
 axis) and amount (dashed, right axis) against it, and the rows in a table.</li>
 <li><b>Batch run</b>: a whole run of the still, from heating a charge to the
 last cut: the product's and the boiler's strength (left axis) and the amount
@@ -61,6 +62,19 @@ balance is worked out plate by plate, and the heat needed to evaporate the
 mixture changes with its strength, so the vapour flow and with it the reflux
 change from plate to plate. The points therefore bend away from a straight
 line; the more the strength changes over the column, the more they bend.</p>
+
+<h3>What the plate efficiency does</h3>
+<p>An ideal plate sends up the vapour in equilibrium with its liquid. A real
+plate falls short: its vapour moves only part of the way from the vapour rising
+into it towards that equilibrium, and the efficiency is that part (Murphree's
+plate efficiency). At 60 % each step on the McCabe–Thiele diagram rises only
+60 % of the way from its orange point to the blue curve and ends on the dashed
+<i>pseudo-equilibrium</i> curve, which lies between the two. The steps are
+smaller, so the same plates give a weaker product, or the same product needs
+more plates. The boiler is always an ideal stage. Where the steps crowd into a
+pinch the dashed and the blue curve meet the orange points together, so the
+least reflux a separation needs does not change with the efficiency; the fewest
+plates do.</p>
 
 <h3>How the batch run is worked out</h3>
 <p>The boiler starts with the charge. At every moment the column is the steady
@@ -132,7 +146,8 @@ the same; each of those fields names its unit. Switching back gives back what
 you typed. The default product stop is 20 % vol in every unit.</p>
 
 <h3>Files</h3>
-<p><i>Save setup</i> (Ctrl+S) writes the four inputs, the unit and the batch
+<p><i>Save setup</i> (Ctrl+S) writes the inputs (the efficiency only when it
+is not 100 %), the unit and the batch
 run's fields you changed to a small JSON file; <i>Open setup</i> (Ctrl+O) reads one back, and the companion tool
 <tt>colmara-report</tt> reads it with <tt>--setup</tt>. <i>Export</i> (Ctrl+E)
 saves the current tab's chart as PNG or SVG or its table as CSV;

@@ -22,6 +22,8 @@ constexpr auto kFields = std::to_array<FieldEntry>({
     {Input::Strength, "Boiler &strength", "Boiler strength", 1},
     {Input::Plates, "Pla&tes", "Number of plates", 1},
     {Input::Reflux, "&Reflux ratio", "Reflux ratio", 0.5},
+    // Every letter is taken by a control some tab shows: Tab reaches it.
+    {Input::Efficiency, "Efficiency, %", "Plate efficiency", 5},
 });
 // One field per input, in their order: a new input does not build without one.
 static_assert(kFields.size() == kInputs.size() && [] {
@@ -49,7 +51,9 @@ StudyInputs::StudyInputs(const FormatSettings& settings, QWidget* parent)
         auto* field = new NumberField(entry.field, entry.step, settings_, this);
         field->setAccessibleName(QString::fromUtf8(entry.name));
         auto* label = new QLabel(QString::fromUtf8(entry.label), this);
-        label->setBuddy(field);
+        // A label without a mnemonic is no buddy, so Alt never reaches a
+        // field it does not name.
+        if (QString::fromUtf8(entry.label).contains('&')) label->setBuddy(field);
         auto* note = new ElidedLabel(this);
         note->setAccessibleName(QString::fromUtf8(entry.name) + QStringLiteral(" note"));
         note->setStyleSheet(QStringLiteral("color: #a15c00;"));

@@ -1,4 +1,4 @@
-// The study window's inputs: the four fields with their notes, the unit the
+// The study window's inputs: the five fields with their notes, the unit the
 // strength is typed in, and the status line that says how the newest
 // calculation went.
 #pragma once

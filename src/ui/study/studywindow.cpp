@@ -81,9 +81,13 @@ void StudyWindow::AddPanels() {
 void StudyWindow::OrderFocus() {
     // Screen order: the inputs down the left, then the tab bar; each panel's
     // controls follow it in the order they were made, which is theirs.
-    QWidget* const chain[] = {&inputs_->Field(Input::Power),  &inputs_->Field(Input::Strength),
-                              &inputs_->UnitSelector(),       &inputs_->Field(Input::Plates),
-                              &inputs_->Field(Input::Reflux), tabs_};
+    QWidget* const chain[] = {&inputs_->Field(Input::Power),
+                              &inputs_->Field(Input::Strength),
+                              &inputs_->UnitSelector(),
+                              &inputs_->Field(Input::Plates),
+                              &inputs_->Field(Input::Reflux),
+                              &inputs_->Field(Input::Efficiency),
+                              tabs_};
     for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
         QWidget::setTabOrder(chain[i], chain[i + 1]);
 }

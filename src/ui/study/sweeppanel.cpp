@@ -34,6 +34,7 @@ constexpr auto kDefaultRanges = std::to_array<std::array<const char*, 3>>({
     {"1", "20", "1"},        // strength
     {"1", "40", "1"},        // plates
     {"1", "30", "1"},        // reflux
+    {"10", "100", "10"},     // efficiency
 });
 static_assert(kDefaultRanges.size() == kInputs.size(), "a range for every input");
 
@@ -70,7 +71,7 @@ SweepPanel::~SweepPanel() = default;
 void SweepPanel::BuildControls() {
     vary_ = new QComboBox(this);
     vary_->setAccessibleName("Input to vary");
-    vary_->setToolTip("The input the sweep varies; the other three stay as typed on the left");
+    vary_->setToolTip("The input the sweep varies; the others stay as typed on the left");
     for (const Input input : kInputs)
         vary_->addItem(QString::fromStdString(SweptInputTitle(input, unit_)));
     connect(vary_, &QComboBox::currentIndexChanged, this, &SweepPanel::SwitchInput);

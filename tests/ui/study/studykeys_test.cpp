@@ -131,8 +131,9 @@ class StudyKeysTest : public test::StudyWindowFixture {
 // bar, then the tab's controls, each right of or below the one before;
 // every stop is visible and named, and shows that it has the focus.
 TEST_F(StudyKeysTest, TabVisitsEveryControlInScreenOrderAndShowsTheFocus) {
-    const QStringList inputs = {"Heating power in watts", "Boiler strength", "Strength unit",
-                                "Number of plates",       "Reflux ratio",    "tab bar"};
+    const QStringList inputs = {
+        "Heating power in watts", "Boiler strength",  "Strength unit", "Number of plates",
+        "Reflux ratio",           "Plate efficiency", "tab bar"};
     for (const int width : {1400, 700}) {
         window_->resize(width, 680);
         for (int tab = 0; tab < window_->Tabs().count(); ++tab) {
