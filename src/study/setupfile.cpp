@@ -19,6 +19,7 @@ namespace {
 constexpr const char* kFormatKey = "colmara-setup";
 constexpr const char* kUnitKey = "units";
 constexpr const char* kBatchKey = "batch";
+constexpr const char* kRunLogKey = "run-log";
 constexpr int kFormatVersion = 1;
 constexpr std::uintmax_t kMaxSetupBytes = 1 << 20;
 
@@ -103,6 +104,7 @@ std::string SetupJson(const StudySetup& setup) {
     document[kUnitKey] = StrengthUnitKey(setup.unit);
     if (const auto batch = BatchTextsJson(setup.batch, setup.unit); !batch.empty())
         document[kBatchKey] = batch;
+    if (!setup.runLog.empty()) document[kRunLogKey] = setup.runLog;
     return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n';
 }
 
@@ -125,6 +127,8 @@ StudySetup ParseSetup(const std::string& json) {
     }
     setup.unit = UnitOf(document);
     setup.batch = BatchOf(document, setup.unit);
+    // Older setups have no log.
+    if (document.contains(kRunLogKey)) setup.runLog = InputText(document, kRunLogKey);
     return setup;
 }
 

@@ -6,7 +6,8 @@
 // setup without it means.
 // The batch tab's texts follow under "batch", each key only where its text
 // differs from the default in the setup's unit (DefaultBatchTexts, written
-// with '.'). The study window saves and opens it; the companion tool reads it
+// with '.'), and the path of the run log drawn on the batch chart under
+// "run-log" when one is open. The study window saves and opens it; the companion tool reads it
 // with
 // --setup. The texts are kept as texts, so a setup calculates exactly what
 // its texts calculate when typed.
@@ -25,12 +26,16 @@ struct StudySetup {
     StudySetup() = default;
     // The batch texts are the tab's defaults unless given.
     StudySetup(InputTexts typed, StrengthUnit strengthUnit = StrengthUnit::Weight,
-               BatchTexts batchTexts = {})
-        : inputs(std::move(typed)), unit(strengthUnit), batch(std::move(batchTexts)) {}
+               BatchTexts batchTexts = {}, std::string runLogPath = {})
+        : inputs(std::move(typed)),
+          unit(strengthUnit),
+          batch(std::move(batchTexts)),
+          runLog(std::move(runLogPath)) {}
 
     InputTexts inputs;  // the strength in `unit`
     StrengthUnit unit = StrengthUnit::Weight;
     BatchTexts batch;
+    std::string runLog;  // the run log's path as opened; empty: none
     bool operator==(const StudySetup&) const = default;
 };
 
@@ -41,9 +46,8 @@ std::string SetupJson(const StudySetup& setup);
 // not an object, no "colmara-setup": 1, an input missing or not a string,
 // "units" other than "weight", "volume" or "mole" (absent means weight), a "batch"
 // that is not an object or holds a text not in quotes (an absent batch text
-// keeps its default), a text holding a zero character, a key given twice in
-// one object. Other keys
-// are ignored, so a later version may add some.
+// keeps its default), a "run-log" not in quotes (absent: no log), a text holding a zero character,
+// a key given twice in one object. Other keys are ignored, so a later version may add some.
 StudySetup ParseSetup(const std::string& json);
 
 // The file at `path`, read and parsed. Throws StudyError naming the file and

@@ -68,6 +68,11 @@ TEST(SetupFile, KeepsTheBatchTextsThatDifferFromTheDefaults) {
     for (const BatchTextKey& key : kBatchTextKeys) batch.*key.text = std::string(key.key) + " 1,5";
     const StudySetup all{{"2000", "10", "20", "3"}, StrengthUnit::Volume, batch};
     EXPECT_EQ(ParseSetup(SetupJson(all)), all);
+    // A run log's path round-trips; none writes no key.
+    const StudySetup logged{
+        {"2000", "10", "20", "3"}, StrengthUnit::Weight, {}, "/a/run \"1\".csv"};
+    EXPECT_EQ(ParseSetup(SetupJson(logged)).runLog, logged.runLog);
+    EXPECT_EQ(SetupJson(all).find("run-log"), std::string::npos);
     // By weight the default stop is 20 % vol written by weight.
     BatchTexts one = DefaultBatchTexts(StrengthUnit::Weight, FormatSettings());
     one.stopAfter = "90";
@@ -86,6 +91,7 @@ TEST(SetupFile, KeepsTheBatchTextsThatDifferFromTheDefaults) {
     } refused[] = {
         {R"("batch":[])", "The setup's \"batch\" is not an object."},
         {R"("batch":{"heads":3})", "The setup's \"batch heads\" is not a text in quotes."},
+        {R"("run-log":1)", "The setup's \"run-log\" is not a text in quotes."},
     };
     for (const auto& c : refused) {
         try {
