@@ -25,7 +25,8 @@ BatchChart::BatchChart(TChart& chart, TChart& reflux)
       boiler_(AddLine(chart, "Boiler strength", kBoilerColour)),
       collected_(AddLine(chart, "Collected", kCollectedColour, PenStyle::psDash)),
       reflux_(AddLine(reflux, "Reflux ratio", kRefluxColour)),
-      head_(AddLine(chart, "Head temperature", kHeadColour)) {
+      head_(AddLine(chart, "Head temperature", kHeadColour)),
+      log_(chart, {kProductColour, kBoilerColour, kCollectedColour, kHeadColour}) {
     SetUpStudyChart(chart, "A batch run over time");
     collected_.SetAxes(&chart.BottomAxis(), &chart.RightAxis());
     // Hidden until asked for: an inactive series is neither drawn nor in
@@ -39,7 +40,7 @@ BatchChart::BatchChart(TChart& chart, TChart& reflux)
     reflux.Legend.Visible = false;
     reflux.MarginTop = reflux.MarginBottom = 2;
     reflux.LeftAxis().Title = "Reflux";
-    Scale({}, StrengthUnit::Weight);
+    Scale();
 }
 
 void BatchChart::AlignReflux() {
@@ -94,8 +95,23 @@ void BatchChart::Show(const BatchResult& result, StrengthUnit unit,
         line.AddXY(minute, 100);
         cutLines_.push_back(&line);
     }
-    Scale(result, unit);
+    runEnd_ = result.timeline.empty() ? 1 : static_cast<double>(result.timeline.back().minute);
+    unit_ = unit;
+    Scale();
     Grey(false);
+}
+
+void BatchChart::ShowLog(const std::string& name, const LogPairs& pairs,
+                         const std::vector<BatchRow>& timeline) {
+    log_.Show(name, pairs, timeline, unit_);
+    Scale();
+    chart_.Invalidate();
+}
+
+void BatchChart::CloseLog() {
+    log_.Clear();
+    Scale();
+    chart_.Invalidate();
 }
 
 void BatchChart::Grey(bool grey) {
@@ -108,36 +124,41 @@ void BatchChart::Grey(bool grey) {
     refluxChart_.Invalidate();
 }
 
-void BatchChart::Scale(const BatchResult& result, StrengthUnit unit) {
-    // From the start of heating, so the heat-up shows as the empty stretch.
-    const double end =
-        result.timeline.empty() ? 1 : static_cast<double>(result.timeline.back().minute);
+void BatchChart::Scale() {
+    // From the start of heating, so the heat-up shows as the empty stretch;
+    // on to a log's last reading where it runs longer.
+    const double end = std::max(runEnd_, log_.LastMinute());
     SetAxisRange(chart_.BottomAxis(), 0, end);
     SetAxisRange(refluxChart_.BottomAxis(), 0, end);
     double most = 1;
     for (int i = 0; i < reflux_.Count(); ++i) most = std::max(most, reflux_.YValues[i]);
     SetAxisRange(refluxChart_.LeftAxis(), 0, most);
-    std::vector<double> strengths;
+    std::vector<double> strengths = log_.Strengths();
     for (const TXYLineSeries* curve : {&product_, &boiler_})
         for (int i = 0; i < curve->Count(); ++i) strengths.push_back(curve->YValues[i]);
     SetStrengthRange(chart_.LeftAxis(), strengths);
-    chart_.LeftAxis().Title = StrengthAxisTitle(unit);
+    chart_.LeftAxis().Title = StrengthAxisTitle(unit_);
     ScaleRight();
 }
 
 void BatchChart::ShowHeadTemperature(bool shown) {
     head_.Active = shown;
     collected_.Active = !shown;
-    ScaleRight();
+    log_.ShowHeadTemperature(shown);
+    // A head reading moves between the axes.
+    Scale();
     chart_.Invalidate();
 }
 
 void BatchChart::ScaleRight() {
     TChartAxis& right = chart_.RightAxis();
+    const std::vector<double> logged = log_.RightValues();
     if (!head_.Active) {
         // The last row's amount: what was collected by the end of the run.
         const int last = collected_.Count() - 1;
-        SetAxisRange(right, 0, std::max(last < 0 ? 0 : collected_.YValues[last], 1.0));
+        double most = std::max(last < 0 ? 0 : collected_.YValues[last], 1.0);
+        for (const double amount : logged) most = std::max(most, amount);
+        SetAxisRange(right, 0, most);
         right.Title = "Collected, g";
         return;
     }
@@ -148,6 +169,10 @@ void BatchChart::ScaleRight() {
         const double celsius = head_.YValues[i];
         low = i == 0 ? std::floor(celsius) : std::min(low, std::floor(celsius));
         high = i == 0 ? std::ceil(celsius) : std::max(high, std::ceil(celsius));
+    }
+    for (const double celsius : logged) {
+        low = std::min(low, std::floor(celsius));
+        high = std::max(high, std::ceil(celsius));
     }
     SetAxisRange(right, low, high);
     right.Title = "Head temperature, °C";

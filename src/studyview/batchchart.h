@@ -5,7 +5,8 @@
 // time, its plotting area aligned under the chart's. On request the right
 // axis gives the head temperature in degC instead of the amount collected:
 // a distiller who cuts by the head thermometer reads that curve against the
-// cut lines. No Qt here, so it is laid out and checked like the other study
+// cut lines. A run log's readings may be drawn over the curves as marks
+// (logmarks.h). No Qt here, so it is laid out and checked like the other study
 // charts.
 #pragma once
 
@@ -13,9 +14,11 @@
 #include <vector>
 
 #include "batch/batchresult.h"
+#include "batch/logpairing.h"
 #include "chart/chart.h"
 #include "runtime/numconv.h"
 #include "study/strengthunit.h"
+#include "studyview/logmarks.h"
 
 namespace colmara {
 
@@ -28,6 +31,13 @@ class BatchChart {
     // Replaces the curves and the cut lines with the run's, strengths in
     // `unit`; the reflux is read from the rows' texts in `settings`' symbols.
     void Show(const BatchResult& result, StrengthUnit unit, const FormatSettings& settings);
+    // Draws the readings of the log called `name`, paired with the run
+    // shown (`timeline`), over its curves; the axes widen to hold them.
+    void ShowLog(const std::string& name, const LogPairs& pairs,
+                 const std::vector<BatchRow>& timeline);
+    // The chart as without a log.
+    void CloseLog();
+    const LogMarks& Log() const { return log_; }
     // The reflux panel's plotting area goes under the chart's, as the chart
     // was last laid out.
     void AlignReflux();
@@ -49,7 +59,7 @@ class BatchChart {
     const std::vector<TXYLineSeries*>& CutLines() const { return cutLines_; }
 
   private:
-    void Scale(const BatchResult& result, StrengthUnit unit);
+    void Scale();
     // The right axis' range and title, for the curve it shows.
     void ScaleRight();
 
@@ -61,6 +71,9 @@ class BatchChart {
     TXYLineSeries& reflux_;
     TXYLineSeries& head_;
     std::vector<TXYLineSeries*> cutLines_;
+    LogMarks log_;
+    double runEnd_ = 1;  // the last row's minute
+    StrengthUnit unit_ = StrengthUnit::Weight;
 };
 
 }  // namespace colmara

@@ -13,13 +13,28 @@ namespace colmara {
 
 namespace {
 
+// The log's readings beside the run's; a pairing that fails draws none
+// and says why in the log's notes, and the run stands.
+LogPairs Paired(const RunLog& log, const std::vector<BatchRow>& timeline, long double hpa) {
+    try {
+        // The tab has no thermometer offset: its logs read true.
+        return PairLog(log, timeline, hpa, {});
+    } catch (const std::exception& e) {
+        return {{}, {std::string("The log cannot be compared with the run: ") + e.what()}};
+    }
+}
+
 // The run, or its failure as the status line says it; nullopt when it was
 // cancelled.
-std::optional<BatchOutcome> Outcome(const BatchRequest& request, const FormatSettings& settings) {
+std::optional<BatchOutcome> Outcome(const BatchRequest& request, const FormatSettings& settings,
+                                    const RunLog* log) {
     BatchOutcome outcome;
     outcome.unit = request.unit;
     try {
         outcome.result = RunBatch(request, settings);
+        // The tab has no thermometer offset: its logs read true.
+        if (log != nullptr)
+            outcome.log = Paired(*log, outcome.result->timeline, request.pressureHpa);
     } catch (const BatchCancelled&) {
         return std::nullopt;
     } catch (const BatchFailure& failure) {
@@ -46,9 +61,10 @@ BatchRunner::~BatchRunner() {
     Cancel();
 }
 
-void BatchRunner::Request(BatchRequest request, const FormatSettings& settings) {
+void BatchRunner::Request(BatchRequest request, const FormatSettings& settings,
+                          std::shared_ptr<const RunLog> log) {
     // The run in hand is stale from now on: it stops at its next moment.
-    latest_ = jobs_.Request({0, std::move(request), settings});
+    latest_ = jobs_.Request({0, std::move(request), settings, std::move(log)});
 }
 
 void BatchRunner::Cancel() {
@@ -64,31 +80,14 @@ std::optional<BatchRunner::Finish> BatchRunner::Work(Job& job, std::stop_token s
     job.request.cancelled = [stop, own = std::move(job.request.cancelled)] {
         return (own && own()) || stop.stop_requested();
     };
-    job.request.progress = [this, id = job.id](double share) { Report(id, share); };
-    std::optional<BatchOutcome> outcome = Outcome(job.request, job.settings);
+    job.request.progress = [this, id = job.id](double share) { progress_.Report(id, share); };
+    std::optional<BatchOutcome> outcome = Outcome(job.request, job.settings, job.log.get());
     if (!outcome) return std::nullopt;
     return Finish{job.id, std::move(*outcome)};
 }
 
-void BatchRunner::Report(std::uint64_t id, double share) {
-    {
-        std::lock_guard lock(progressMutex_);
-        progress_.id = id;
-        progress_.share = share;
-        if (std::exchange(progress_.woken, true)) return;
-    }
-    WakeOnGuiThread(this, "TakeProgress");
-}
-
 void BatchRunner::TakeProgress() {
-    std::uint64_t id = 0;
-    double share = 0;
-    {
-        std::lock_guard lock(progressMutex_);
-        id = progress_.id;
-        share = progress_.share;
-        progress_.woken = false;
-    }
+    const auto [id, share] = progress_.Take();
     // A stale run's share would jump back and forth with the newest one's.
     if (id == latest_ && Busy()) emit Progressed(share);
 }

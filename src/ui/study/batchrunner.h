@@ -5,21 +5,25 @@
 // does the runner's end, and an outcome a newer request has overtaken is
 // dropped, so the GUI thread never waits and never shows an older run. The
 // run's progress reaches the GUI thread the way its outcome does: a share
-// kept under a mutex, and a wake-up that carries no data.
+// kept under a mutex, and a wake-up that carries no data. A run asked for
+// with a run log pairs the log's readings with its timeline on the worker
+// too.
 #pragma once
 
 #include <QObject>
 #include <QTimer>
 #include <cstdint>
-#include <mutex>
+#include <memory>
 #include <optional>
 #include <stop_token>
 #include <string>
 
 #include "batch/batchrequest.h"
 #include "batch/batchresult.h"
+#include "batch/logpairing.h"
 #include "runtime/numconv.h"
 #include "ui/study/debouncedworker.h"
+#include "ui/study/runprogress.h"
 
 namespace colmara {
 
@@ -28,6 +32,7 @@ struct BatchOutcome {
     std::optional<BatchResult> result;
     std::string error;  // set when `result` is absent
     StrengthUnit unit = StrengthUnit::Weight;
+    std::optional<LogPairs> log;  // with `result`, when asked with a log
 };
 
 class BatchRunner : public QObject {
@@ -42,8 +47,10 @@ class BatchRunner : public QObject {
 
     // Asks for the run of `request` once the debounce has passed without a
     // newer request; cancels the run in hand at once. The run also stops
-    // when the request's own `cancelled` says so.
-    void Request(BatchRequest request, const FormatSettings& settings);
+    // when the request's own `cancelled` says so. With `log`, the outcome
+    // pairs its readings with the run's timeline.
+    void Request(BatchRequest request, const FormatSettings& settings,
+                 std::shared_ptr<const RunLog> log = nullptr);
     // Drops the pending request and cancels the run in hand: nothing is
     // delivered until the next request's outcome.
     void Cancel();
@@ -71,22 +78,16 @@ class BatchRunner : public QObject {
         std::uint64_t id = 0;
         BatchRequest request;
         FormatSettings settings;
+        std::shared_ptr<const RunLog> log;
     };
     struct Finish {
         std::uint64_t id = 0;
         BatchOutcome outcome;
     };
     std::optional<Finish> Work(Job& job, std::stop_token stop);
-    // On the worker thread: keeps the share and wakes the GUI thread once.
-    void Report(std::uint64_t id, double share);
 
     std::uint64_t latest_ = 0;  // the newest request's id
-    std::mutex progressMutex_;
-    struct {
-        std::uint64_t id = 0;
-        double share = 0;
-        bool woken = false;  // a TakeProgress is on its way
-    } progress_;             // guarded by progressMutex_
+    RunProgress progress_{this, "TakeProgress"};
 
     // Last: its worker is joined before the members its jobs use are gone.
     DebouncedWorker<Job, Finish> jobs_{

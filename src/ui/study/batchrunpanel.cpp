@@ -1,8 +1,11 @@
 #include "ui/study/batchrunpanel.h"
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFormLayout>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -93,6 +96,14 @@ const Entry kEntries[] = {
      "Minutes between the timeline's rows (the chart's points)"},
 };
 
+// A single local .csv file dropped on the tab opens as its run log.
+QString DroppedLog(const QMimeData* data) {
+    if (data == nullptr || data->urls().size() != 1 || !data->urls().front().isLocalFile())
+        return {};
+    const QString path = data->urls().front().toLocalFile();
+    return path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) ? path : QString();
+}
+
 }  // namespace
 
 std::size_t BatchRunPanel::IndexOf(std::string BatchTexts::*text) {
@@ -117,6 +128,7 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
       table_(new QTableWidget(this)),
       summary_(new QLabel(this)),
       progress_(new QProgressBar(this)),
+      logBar_(new RunLogBar(settings, this)),
       split_(new QSplitter(Qt::Horizontal)) {
     SetUpTable();
     summary_->setWordWrap(true);
@@ -145,6 +157,9 @@ BatchRunPanel::BatchRunPanel(const FormatSettings& settings, QWidget* parent)
     connect(&runner_, &BatchRunner::Finished, this, &BatchRunPanel::Finished);
     connect(headShown_, &QCheckBox::toggled, this,
             [this](bool shown) { chart_.ShowHeadTemperature(shown); });
+    connect(logBar_, &RunLogBar::Opened, this, &BatchRunPanel::Rerun);
+    connect(logBar_, &RunLogBar::FitAsked, this, &BatchRunPanel::AskFit);
+    setAcceptDrops(true);
     ChainTabOrder();
     SetTexts(DefaultBatchTexts(unit_, settings_));
 }
@@ -184,6 +199,7 @@ void BatchRunPanel::Arrange() {
     resultsLayout->addWidget(right, 1);
     resultsLayout->addWidget(progress_);
     resultsLayout->addWidget(summary_);
+    resultsLayout->addWidget(logBar_);
     split_->addWidget(form_);
     split_->addWidget(results_);
     split_->setStretchFactor(1, 1);
@@ -306,6 +322,8 @@ void BatchRunPanel::ChainTabOrder() {
     chain.push_back(headShown_);
     chain.push_back(&pane_->View());
     chain.push_back(table_);
+    chain.push_back(&logBar_->FitButton());
+    chain.push_back(&logBar_->NotesButton());
     // The form went into its splitter after the chart was made, so its
     // fields are put back in front of the chart.
     setTabOrder(pane_->View().previousInFocusChain(), chain.front());
@@ -349,6 +367,7 @@ void BatchRunPanel::Edited() {
     for (std::size_t i = 0; i < kBatchTextKeys.size(); ++i)
         if (strengths_[i]) strengths_[i]->Shown(texts.*kBatchTextKeys[i].text, unit_);
     Greys();
+    logBar_->InputsChanged();
     Rerun();
 }
 
@@ -361,6 +380,7 @@ void BatchRunPanel::Greys() {
 
 void BatchRunPanel::Draw(const StudyCase&) {
     haveCase_ = true;
+    logBar_->InputsChanged();
     Rerun();
 }
 
@@ -374,13 +394,7 @@ void BatchRunPanel::Rerun() {
         return;
     }
     try {
-        // Current: the case solved is the newest one.
-        BatchRequest request = BatchRequestOf(Texts(), Solved().typed, Solved().unit, settings_);
-        // The run's refusals give its numbers as the window shows them.
-        request.calculatedText = [&settings = settings_](double value) {
-            return ReadoutNumber(value, settings);
-        };
-        runner_.Request(request, settings_);
+        runner_.Request(ScreenRequest(), settings_, logBar_->Log());
         requested_ = {Texts(), Solved()};
         current_ = false;
         refusal_.clear();
@@ -390,6 +404,55 @@ void BatchRunPanel::Rerun() {
     } catch (const StudyError& e) {
         Refuse(e.Message());
     }
+}
+
+BatchRequest BatchRunPanel::ScreenRequest() const {
+    // Current: the case solved is the newest one.
+    BatchRequest request = BatchRequestOf(Texts(), Solved().typed, Solved().unit, settings_);
+    // The run's refusals give its numbers as the window shows them.
+    request.calculatedText = [&settings = settings_](double value) {
+        return ReadoutNumber(value, settings);
+    };
+    return request;
+}
+
+void BatchRunPanel::AskFit() {
+    if (!haveCase_ || !Current()) {
+        logBar_->RefuseFit("the column's inputs do not calculate.");
+        return;
+    }
+    try {
+        logBar_->Fit(ScreenRequest());
+    } catch (const StudyError& e) {
+        logBar_->RefuseFit(e.Message());
+    }
+}
+
+void BatchRunPanel::CloseLog() {
+    logBar_->Close();
+    chart_.CloseLog();
+}
+
+void BatchRunPanel::ShowLog(const BatchOutcome& outcome) {
+    // A run asked for before the log opened or after it closed has no log
+    // of the tab's to show.
+    if (!outcome.log || !logBar_->Log()) {
+        chart_.CloseLog();
+        return;
+    }
+    chart_.ShowLog(logBar_->Name(), *outcome.log, outcome.result->timeline);
+    logBar_->ShowPairs(*outcome.log);
+}
+
+void BatchRunPanel::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedLog(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void BatchRunPanel::dropEvent(QDropEvent* event) {
+    const QString path = DroppedLog(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    OpenLog(path);
 }
 
 void BatchRunPanel::showEvent(QShowEvent* event) {
@@ -447,6 +510,7 @@ void BatchRunPanel::Finished(const BatchOutcome& outcome) {
     const BatchResult& run = *outcome.result;
     refusal_.clear();
     chart_.Show(run, outcome.unit, settings_);
+    ShowLog(outcome);
     shownUnit_ = outcome.unit;
     drawn_ = requested_;
     timelineCsv_ = BatchCsv(run, outcome.unit, false);

@@ -2,7 +2,9 @@
 // and the tab's own (charge, policy, cuts, stops), run off the GUI thread;
 // a chart of the run over time and the cut table, which is the companion
 // tool's `batch --cuts` byte for byte. While a run is calculated the last
-// one stays, greyed, under a progress bar.
+// one stays, greyed, under a progress bar. A run log opened (File or a
+// .csv dropped on the tab) is drawn over the run's curves and can be fitted
+// (runlogbar.h).
 #pragma once
 
 #include <QCheckBox>
@@ -24,6 +26,7 @@
 #include "studyview/typedstrength.h"
 #include "ui/study/batchrunner.h"
 #include "ui/study/chartpane.h"
+#include "ui/study/runlogbar.h"
 #include "ui/study/studypanel.h"
 
 namespace colmara {
@@ -73,6 +76,12 @@ class BatchRunPanel : public StudyPanel {
     QProgressBar& Progress() { return *progress_; }
     static constexpr int kBusyShowMs = 250;
 
+    // Reads the run log at `path` off the GUI thread and draws it with the
+    // next run; a file refused leaves the log open as it was.
+    void OpenLog(const QString& path) { logBar_->Open(path); }
+    void CloseLog();
+    RunLogBar& LogBar() { return *logBar_; }
+
   protected:
     void Draw(const StudyCase& newest) override;
     std::string PanelTable(TableFormat format) const override;
@@ -80,6 +89,8 @@ class BatchRunPanel : public StudyPanel {
     std::string PanelRefusal() const override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   public:
     struct FieldEntry;
@@ -102,6 +113,11 @@ class BatchRunPanel : public StudyPanel {
     // Greys the texts the run does not read.
     void Greys();
     void Rerun();
+    // The run of the texts and case on screen; throws StudyError when they
+    // do not read.
+    BatchRequest ScreenRequest() const;
+    void AskFit();
+    void ShowLog(const BatchOutcome& outcome);
     void Finished(const BatchOutcome& outcome);
     // Greys the run shown and shows the progress of the one calculated.
     void ShowBusy();
@@ -128,6 +144,7 @@ class BatchRunPanel : public StudyPanel {
     QTableWidget* table_;
     QLabel* summary_;
     QProgressBar* progress_;
+    RunLogBar* logBar_;
     QSplitter* split_;  // the form beside the results, or above them
     QWidget* results_ = nullptr;
     QTimer busyShow_;   // a run of a glance shows no sign of work

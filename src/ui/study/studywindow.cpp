@@ -140,6 +140,9 @@ void StudyWindow::BuildFileMenu() {
                     &StudyWindow::OpenSetup);
     file->addAction(QStringLiteral("&Save setup…"), QKeySequence::Save, this,
                     &StudyWindow::SaveSetup);
+    file->addAction(QStringLiteral("Open &run log…"), this, &StudyWindow::OpenRunLog);
+    QAction* closeLog =
+        file->addAction(QStringLiteral("Close run lo&g"), batch_, &BatchRunPanel::CloseLog);
     file->addSeparator();
     file->addAction(QStringLiteral("&Export…"), QKeySequence(Qt::CTRL | Qt::Key_E), this,
                     &StudyWindow::Export);
@@ -148,8 +151,10 @@ void StudyWindow::BuildFileMenu() {
                                     &StudyWindow::CopyTable);
     // Greyed in the open menu where the tab has no table; the shortcut stays
     // live and says so in the status line.
-    connect(file, &QMenu::aboutToShow, this,
-            [this, copy] { copy->setEnabled(!CurrentPanel().TableTsv().empty()); });
+    connect(file, &QMenu::aboutToShow, this, [this, copy, closeLog] {
+        copy->setEnabled(!CurrentPanel().TableTsv().empty());
+        closeLog->setEnabled(batch_->LogBar().Log() != nullptr);
+    });
     connect(file, &QMenu::aboutToHide, copy, [copy] { copy->setEnabled(true); });
     // In this menu rather than a menu of its own: Alt+T, a "Tools" menu's
     // key, already goes to the Plates field.

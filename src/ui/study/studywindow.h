@@ -40,6 +40,8 @@ class StudyWindow : public QMainWindow {
     // The File menu's actions; they ask for files through ChooseFile.
     void OpenSetup();
     void SaveSetup();
+    // Opens a run log on the batch tab, which it shows.
+    void OpenRunLog();
     void Export();
     void CopyTable();
 

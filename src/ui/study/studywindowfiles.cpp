@@ -19,6 +19,7 @@ namespace colmara {
 namespace {
 
 const QString kSetupFilter = QStringLiteral("Colmara setup (*.json)");
+const QString kRunLogFilter = QStringLiteral("Run log (*.csv)");
 const QString kPngFilter = QStringLiteral("PNG image (*.png)");
 const QString kSvgFilter = QStringLiteral("SVG drawing (*.svg)");
 
@@ -48,6 +49,11 @@ void StudyWindow::OpenSetup() {
         const StudySetup setup = ReadSetupFile(choice.path.toStdString());
         inputs_->SetInputs(setup.inputs, setup.unit);
         batch_->SetTexts(setup.batch);
+        // A log that has gone since is said on the tab; the setup stands.
+        if (setup.runLog.empty())
+            batch_->CloseLog();
+        else
+            batch_->OpenLog(QString::fromStdString(setup.runLog));
     } catch (const StudyError& e) {
         inputs_->ShowStatus(Escaped(e.Message()), true);
     }
@@ -59,11 +65,20 @@ void StudyWindow::SaveSetup() {
     if (choice.path.isEmpty()) return;
     const QString path = WithSuffix(choice.path, kSetupFilter);
     try {
-        WriteSetupFile(path.toStdString(), {inputs_->Typed(), inputs_->Unit(), batch_->Texts()});
+        WriteSetupFile(path.toStdString(), {inputs_->Typed(), inputs_->Unit(), batch_->Texts(),
+                                            batch_->LogBar().Path().toStdString()});
         inputs_->ShowStatus(QStringLiteral("Setup saved to ") + path, false);
     } catch (const StudyError& e) {
         inputs_->ShowStatus(Escaped(e.Message()), true);
     }
+}
+
+void StudyWindow::OpenRunLog() {
+    const FileChoice choice =
+        ChooseFile(this, {true, QStringLiteral("Open run log"), {}, {kRunLogFilter}});
+    if (choice.path.isEmpty()) return;
+    tabs_->setCurrentWidget(batch_);
+    batch_->OpenLog(choice.path);
 }
 
 QString StudyWindow::ChartTitle() const {

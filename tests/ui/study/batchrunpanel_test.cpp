@@ -368,8 +368,8 @@ TEST(BatchRunPanel, AFailedRunGreysTheCurvesAndExportsNothing) {
     }
 }
 
-// Tab walks the form from the top, then the chart and the table, and
-// leaves the table; every control has a name, a tip and a label whose
+// Tab walks the form from the top, then the chart, the table and the run
+// log's buttons; every control has a name, a tip and a label whose
 // mnemonic letter reaches it.
 TEST(BatchRunPanel, TabFollowsTheScreenAndEveryControlIsNamed) {
     BatchRunPanel panel(kPoint);
@@ -381,7 +381,7 @@ TEST(BatchRunPanel, TabFollowsTheScreenAndEveryControlIsNamed) {
          w = w->nextInFocusChain())
         if (panel.isAncestorOf(w) && w->isVisible() && (w->focusPolicy() & Qt::TabFocus))
             chain.push_back(w);
-    ASSERT_EQ(chain.size(), kBatchTextKeys.size() + 3);
+    ASSERT_EQ(chain.size(), kBatchTextKeys.size() + 5);
     for (std::size_t i = 0; i < kBatchTextKeys.size(); ++i) {
         QWidget* w = chain[i];
         SCOPED_TRACE(w->accessibleName().toStdString());
@@ -407,7 +407,9 @@ TEST(BatchRunPanel, TabFollowsTheScreenAndEveryControlIsNamed) {
     EXPECT_FALSE(head.text().contains('&') || head.accessibleName().isEmpty() ||
                  head.toolTip().isEmpty());
     EXPECT_EQ(chain[kBatchTextKeys.size() + 1], panel.ExportChart());
-    EXPECT_EQ(chain.back(), &panel.Table());
+    EXPECT_EQ(chain[kBatchTextKeys.size() + 2], &panel.Table());
+    EXPECT_EQ(chain[kBatchTextKeys.size() + 3], &panel.LogBar().FitButton());
+    EXPECT_EQ(chain.back(), &panel.LogBar().NotesButton());
     panel.ShowCase(CaseOf({"1500", "10", "20", "3"}, StrengthUnit::Weight));
     Settle(panel);
     panel.activateWindow();
