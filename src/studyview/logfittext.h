@@ -11,8 +11,8 @@
 
 namespace colmara {
 
-// "run.csv: 40 readings beside the run; 2 lines left out." (or "…; nothing
-// left out.")
+// "run.csv: 40 readings beside the run; 2 notes, the first:" (the caller
+// adds it), or "run.csv: 40 readings beside the run; nothing left out."
 std::string LogPairsText(const std::string& name, std::size_t readings, std::size_t notes);
 
 // The fitted plates and heat loss, the misfit before and after, the

@@ -62,11 +62,8 @@ void LogMarks::Show(const std::string& name, const LogPairs& pairs,
                 break;
         }
     }
-    product_.Title = name + ": product";
-    headStrength_.Title = name + ": head, as strength";
-    boiler_.Title = name + ": boiler";
-    collected_.Title = name + ": collected";
-    head_.Title = name + ": head";
+    for (TXYLineSeries* series : {&product_, &headStrength_, &boiler_, &collected_, &head_})
+        series->Title = name;
     for (TXYLineSeries* series : {&product_, &headStrength_, &boiler_, &collected_, &head_})
         if (series->Count() > 0) shown_.push_back(series);
     Activate();
@@ -92,6 +89,12 @@ void LogMarks::Activate() {
     head_.Active = headShown_ && head_.Count() > 0;
     headStrength_.Active = !headShown_ && headStrength_.Count() > 0;
     collected_.Active = !headShown_ && collected_.Count() > 0;
+    // One legend entry, the log's name: each mark has its curve's colour.
+    bool named = false;
+    for (TXYLineSeries* series : shown_) {
+        series->ShowInLegend = series->Active && !named;
+        named = named || series->Active;
+    }
 }
 
 std::vector<double> LogMarks::Strengths() const {

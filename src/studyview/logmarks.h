@@ -4,8 +4,8 @@
 // against the product strength, what a boiler thermometer means against the
 // boiler strength, an amount against the amount collected, and, while the
 // chart's right axis gives it, a head thermometer's reading against the head
-// temperature. Each kind takes its curve's colour and a legend entry named
-// after the log. With no log every series is inactive and empty: the chart
+// temperature. Each kind takes its curve's colour; the log's name is one
+// legend entry. With no log every series is inactive and empty: the chart
 // is the picture it was without them.
 #pragma once
 

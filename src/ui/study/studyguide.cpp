@@ -41,7 +41,19 @@ your own list such as <tt>heads:40g; hearts:&lt;85; tails:end</tt>) and when
 to stop; an empty stop field is no stop. The heat-up is an estimate. Export
 writes the cut table as <tt>colmara-report batch --cuts</tt> prints it, or,
 chosen in the dialog's list, the timeline as <tt>colmara-report batch</tt>
-prints it.</li>
+prints it. <i>File → Open run log…</i> (or a .csv file dropped on the tab)
+draws a still's log of a real run as open marks over the curves, each reading
+beside the curve it is compared with (a head or boiler thermometer as the
+strength it means at the run's air pressure, or, with the head temperature on
+the chart, against it in °C), named after the file in the legend; the line
+under the chart says how many readings were compared and what was left out,
+and <i>Log notes…</i> lists every line left out. <i>Fit to log</i> finds the
+whole number of plates and the share of the heating power lost that bring the
+run closest to the log, off the window's thread (any change of the inputs
+stops it), and gives the misfit as typed and fitted, the misfits a plate and
+5 points of loss away, and says when the fit is poor. The numbers are
+effective, not physical. A saved setup keeps the log's path and opens it
+again; <i>File → Close run log</i> removes it.</li>
 <li><b>Compare</b>: the vapour strength per plate of the current run against
 up to four runs you pinned.</li>
 </ul>

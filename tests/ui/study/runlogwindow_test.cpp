@@ -98,7 +98,8 @@ TEST_F(RunLogWindow, ReadingsOfTheModelLieOnItsCurvesAndCloseRemovesThem) {
     // The head temperature was worked out from the product's strength.
     ExpectOnCurve(log.HeadStrength(), batch.Chart().Product(), 0.01);
     EXPECT_TRUE(log.Product().Active && log.Product().ShowInLegend);
-    EXPECT_EQ(log.Product().Title, "run 1.csv: product");
+    EXPECT_EQ(log.Product().Title, "run 1.csv");
+    EXPECT_FALSE(log.Collected().ShowInLegend);
     EXPECT_FALSE(log.Head().Active);
     batch.HeadTemperatureBox().setChecked(true);
     ExpectOnCurve(log.Head(), batch.Chart().HeadTemperature(), 1e-6);
