@@ -40,8 +40,7 @@ std::string PoorReason(const LogFit& fit) {
 
 std::string LogPairsText(const std::string& name, std::size_t readings, std::size_t notes) {
     return name + ": " + Count(readings, "reading", "readings") + " beside the run; " +
-           (notes == 0 ? "nothing left out."
-                       : Count(notes, "note", "notes") + " on what was left out.");
+           (notes == 0 ? "nothing left out." : Count(notes, "note", "notes") + ", the first:");
 }
 
 std::string LogFitText(const LogFit& fit, const FormatSettings& settings) {
