@@ -6,7 +6,9 @@
 #include <sys/stat.h>
 
 #include <QFile>
+#include <QMimeData>
 #include <QSignalSpy>
+#include <QUrl>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -52,6 +54,20 @@ class RunLogWindow : public StudyWindowFixture {
         SettleRun(window);
     }
 
+    // Drops `path` on the batch tab as a file manager would; whether the
+    // tab took it.
+    static bool Drop(StudyWindow& window, const QString& path) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        QDragEnterEvent enter({10, 10}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        enter.setAccepted(false);
+        QApplication::sendEvent(&window.Batch(), &enter);
+        if (!enter.isAccepted()) return false;
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&window.Batch(), &drop);
+        return true;
+    }
+
     static void SettleRun(StudyWindow& window) {
         window.Batch().Runner().Flush();
         ASSERT_TRUE(QTest::qWaitFor([&] { return !window.Batch().Runner().Busy(); }, 60000));
@@ -75,9 +91,9 @@ void ExpectOnCurve(const TXYLineSeries& marks, const TXYLineSeries& curve, doubl
             << marks.Title << " at " << marks.XValues[i];
 }
 
-// Readings taken from the model's own timeline sit on the model's curves,
-// a head reading as the strength it means on the product's; the legend
-// names the file; the column it does not know is a note; closing the log
+// Readings taken from the model's own timeline, dropped on the tab, sit on
+// the model's curves, a head reading as the strength it means on the
+// product's; the legend names the file; the column it does not know is a note; closing the log
 // gives back the chart without it.
 TEST_F(RunLogWindow, ReadingsOfTheModelLieOnItsCurvesAndCloseRemovesThem) {
     auto window = Open({1200, 800});
@@ -91,7 +107,11 @@ TEST_F(RunLogWindow, ReadingsOfTheModelLieOnItsCurvesAndCloseRemovesThem) {
     };
     const std::vector<double> without = axes();
     const std::size_t series = chart.SeriesList().size();
-    OpenLog(*window, WriteLog("run 1.csv", ModelRun(*window)));
+    const QString path = WriteLog("run 1.csv", ModelRun(*window));
+    EXPECT_FALSE(Drop(*window, Path("run 1.txt")));
+    ASSERT_TRUE(Drop(*window, path));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !batch.LogBar().Reader().Busy(); }));
+    SettleRun(*window);
     const LogMarks& log = batch.Chart().Log();
     ExpectOnCurve(log.Product(), batch.Chart().Product(), 1e-6);
     ExpectOnCurve(log.Collected(), batch.Chart().Collected(), 1e-6);
