@@ -27,6 +27,8 @@ constexpr long double kSharpLoss = 5;         // points
 constexpr long double kPlateTie = 0.01L;
 // About as many runs as a fit makes, for its progress.
 constexpr int kTypicalRuns = 70;
+// Steps to a neighbour that fits better, after the search, at most.
+constexpr int kMostSteps = 10;
 
 class FitRuns {
   public:
@@ -64,6 +66,25 @@ class FitRuns {
         return known_.at({plates, watts}).timeline;
     }
     const LogMisfit& Measure() const { return misfit_; }
+
+    // The run made with the least misfit, the run as given among them:
+    // runs within kPlateTie of it fit as well, and of those the fewest
+    // plates win, then the least misfit at that count. Its misfit is
+    // kFailedMisfit when no run went through.
+    std::pair<int, std::int32_t> Least() const {
+        long double least = kFailedMisfit;
+        for (const auto& [key, made] : known_) least = std::min(least, made.misfit);
+        std::optional<std::pair<int, std::int32_t>> chosen;
+        for (const auto& [key, made] : known_) {
+            if (made.misfit > least * (1 + kPlateTie)) continue;
+            if (chosen && key.first > chosen->first) break;  // ordered by plates
+            if (!chosen || made.misfit < known_.at(*chosen).misfit) chosen = key;
+        }
+        return *chosen;
+    }
+    long double MisfitOf(std::pair<int, std::int32_t> run) const {
+        return known_.at(run).misfit;
+    }
     std::vector<std::string> Notes() const { return comparable_.notes; }
     int Runs() const { return static_cast<int>(known_.size()); }
 
@@ -174,18 +195,25 @@ LogFit FitLog(const BatchRequest& request, const RunLog& log, const Thermometer&
     LogFit fit;
     fit.misfitGiven = runs.Given();
     LossProfile profile(runs);
-    const int plates = MinimiseOverWholeNumbers(0, kMostFittedPlates, profile, kPlateTie);
-    const LineMinimum& best = profile.At(plates);
-    if (best.value >= kFailedMisfit)
+    profile.At(MinimiseOverWholeNumbers(0, kMostFittedPlates, profile, kPlateTie));
+    // The fit is the best run met, the run as given included, and no
+    // neighbour a plate or 5 points of loss away fits better.
+    std::pair<int, std::int32_t> run = runs.Least();
+    if (runs.MisfitOf(run) >= kFailedMisfit)
         throw BatchFailure("no plate count from 0 to 100 and no heat loss up to 60 % ran through");
-    fit.plates = plates;
-    fit.watts = runs.WattsAt(best.at);
+    for (int step = 0; step < kMostSteps; ++step) {
+        fit.sharpness = SharpnessAt(runs, run.first, runs.LossOf(run.second));
+        const std::pair<int, std::int32_t> better = runs.Least();
+        if (better == run || step + 1 == kMostSteps) break;
+        run = better;
+    }
+    fit.plates = run.first;
+    fit.watts = run.second;
     fit.heatLossPercent = runs.LossOf(fit.watts);
-    fit.misfit = best.value;
-    const std::vector<BatchRow>& timeline = runs.TimelineOf(plates, fit.watts);
+    fit.misfit = runs.MisfitOf(run);
+    const std::vector<BatchRow>& timeline = runs.TimelineOf(fit.plates, fit.watts);
     fit.kinds = runs.Measure().Kinds(timeline);
     fit.poorFit = runs.Measure().Poor(timeline);
-    fit.sharpness = SharpnessAt(runs, plates, fit.heatLossPercent);
     fit.notes = runs.Notes();
     fit.runs = runs.Runs();
     if (request.progress) request.progress(1);
