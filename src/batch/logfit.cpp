@@ -82,9 +82,7 @@ class FitRuns {
         }
         return *chosen;
     }
-    long double MisfitOf(std::pair<int, std::int32_t> run) const {
-        return known_.at(run).misfit;
-    }
+    long double MisfitOf(std::pair<int, std::int32_t> run) const { return known_.at(run).misfit; }
     std::vector<std::string> Notes() const { return comparable_.notes; }
     int Runs() const { return static_cast<int>(known_.size()); }
 
