@@ -2,12 +2,14 @@
 # Makes the README's screenshots from the real window program under its own
 # Xvfb server, driven with xdotool as a person would, and writes them under
 # docs/images/. Each window is one shoot_* function, listed in `shots`.
-#   usage: screenshots.sh [colmara executable] [output directory]
-#   (default: build/default/src/app/colmara, docs/images)
+#   usage: screenshots.sh [colmara executable] [output directory] [colmara-report]
+#   (default: build/default/src/app/colmara, docs/images,
+#   build/default/src/cli/colmara-report, which writes the run log fitted)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/default/src/app/colmara}")
 out=${2:-docs/images}
+report=$(realpath "${3:-build/default/src/cli/colmara-report}")
 for tool in Xvfb xdotool import convert compare; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed (bash scripts/deps.sh test)" >&2; exit 1; }
 done
@@ -137,7 +139,69 @@ shoot_batch_tab() {
   echo "$out/batch-tab.png"
 }
 
-shots=(shoot_main_window shoot_study_window shoot_efficiency shoot_batch_tab)
+# write_run_log <report tool> <file>: the log a still of 3 plates would give
+# that loses 20 % of its 1000 W (the batch run at 800 W) on 10 l of 10 %,
+# reflux 3, read every 3 minutes by thermometers scattered by 0.1 K and a
+# scale by 2 g (seeded: the same log on every run with the same awk).
+write_run_log() {
+  "$1" batch --charge 10000 --strength 10 --plates 3 --power 800 --reflux 3 \
+      --stop-product 40 --every 3 |
+    awk -F, 'BEGIN { srand(7); print "time,head_temperature,boiler_temperature,collected_g" }
+      function noise(s) { return s * sqrt(-2 * log(1 - rand())) * cos(6.283185307 * rand()) }
+      { sub(/\r$/, "") }
+      NR == 1 { for (i = 1; i <= NF; i++) col[$i] = i; next }
+      { collected = $col["collected"] + noise(2)
+        printf "%.1f,%.2f,%.2f,%.0f\n", $col["time_min"], $col["head_temperature"] + noise(0.1),
+          $col["boiler_temperature"] + noise(0.1), collected < 0 ? 0 : collected }' >"$2"
+}
+
+# The Batch run tab with that log, opened by a setup of the still as given
+# (10 plates, no loss) and fitted with "Fit to log" (the figure of
+# docs/model.md's fit).
+shoot_log_fit() {
+  local study X Y WIDTH HEIGHT SCREEN WINDOW
+  write_run_log "$report" "$work/run.csv"
+  cat >"$work/still.json" <<SETUP
+{"colmara-setup": 1, "power": "1000", "strength": "10", "plates": "10", "reflux": "3",
+ "batch": {"charge": "10000", "stop-product": "40", "every": "3"}, "run-log": "$work/run.csv"}
+SETUP
+  XDG_CONFIG_HOME="$work/config-fit" start_program "$program" --study
+  wait_for 20 has_window "Colmara Study" || { echo "the study window did not appear" >&2; exit 1; }
+  study=$(window_titled "Colmara Study")
+  eval "$(xdotool getwindowgeometry --shell "$study")"
+  xdotool mousemove $((X + 167)) $((Y + 48)) click 1  # the window takes the keys
+  xdotool key ctrl+o
+  wait_for 10 has_window "Open setup" || { echo "no open dialog" >&2; exit 1; }
+  sleep 0.3
+  xdotool type --delay 10 "$work/still.json"
+  xdotool key Return
+  wait_for 10 bash -c "! xdotool search --onlyvisible --name '^Open setup\$'"
+  sleep 0.5
+  xdotool mousemove $((X + 580)) $((Y + 32)) click 1  # "Batch run"
+  sleep 2
+  screen_shot fit-before
+  crop_window "$study" "$work/fit-before.png" "$work/fit-0.png"
+  xdotool mousemove $((X + 673)) $((Y + 646)) click 1  # "Fit to log"
+  # Fitted when the tab has changed and then holds still for a second (the
+  # progress bar moves while the fit runs).
+  fitted() {
+    sleep 1
+    screen_shot fit
+    crop_window "$study" "$work/fit.png" "$work/fit-1.png"
+    [ "$(compare -metric AE "$work/fit-0.png" "$work/fit-1.png" null: 2>&1 || true)" -gt 100 ] &&
+      [ "$(compare -metric AE "$work/fit-2.png" "$work/fit-1.png" null: 2>&1 || true)" = 0 ] && return
+    mv "$work/fit-1.png" "$work/fit-2.png"
+    return 1
+  }
+  cp "$work/fit-0.png" "$work/fit-2.png"
+  wait_for 15 fitted || { echo "the fit did not finish" >&2; exit 1; }
+  screen_shot fit
+  crop_window "$study" "$work/fit.png" "$out/run-log-fit.png"
+  stop_program
+  echo "$out/run-log-fit.png"
+}
+
+shots=(shoot_main_window shoot_study_window shoot_efficiency shoot_batch_tab shoot_log_fit)
 
 mkdir -p "$out"
 start_display
