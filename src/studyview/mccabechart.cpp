@@ -14,6 +14,7 @@ constexpr ColorValue kPublishedColour = 0x008000;  // green
 constexpr ColorValue kOperatingColour = 0x0080FF;  // orange
 constexpr ColorValue kStaircaseColour = clRed;
 constexpr ColorValue kProductColour = 0x800080;  // purple
+constexpr ColorValue kLimitsColour = 0x404040;   // dark grey
 
 // A series of marks alone, without a line between them.
 void MarksOnly(TXYLineSeries& series, MarkerStyle style, int size, bool filled) {
@@ -57,6 +58,13 @@ void McCabeSeries::Show(const McCabeDiagram& diagram, const std::string& product
     product->Title = productTitle;
 }
 
+void McCabeSeries::ShowLimits(const LimitsDiagram* limits) const {
+    limitSteps->Active = limits != nullptr;
+    pinch->Active = limits != nullptr;
+    Fill(*limitSteps, limits ? limits->staircase : std::vector<XYPoint>{});
+    Fill(*pinch, limits ? limits->pinch : std::vector<XYPoint>{});
+}
+
 McCabeSeries SetUpMcCabeChart(TChart& chart) {
     chart.Title.Text = {"McCabe-Thiele diagram"};
     chart.Legend.Style = LegendStyle::lsSeries;
@@ -83,6 +91,10 @@ McCabeSeries SetUpMcCabeChart(TChart& chart) {
     MarksOnly(*s.operating, MarkerStyle::msSquare, 2, true);
     s.product = &AddSeries(chart, "Product", kProductColour);
     MarksOnly(*s.product, MarkerStyle::msCircle, 4, true);
+    s.limitSteps = &AddLine(chart, "Total reflux", kLimitsColour, PenStyle::psDot);
+    s.pinch = &AddSeries(chart, "Least-reflux pinch", kLimitsColour);
+    s.pinch->LinePen.Width = 3;
+    s.ShowLimits(nullptr);
     return s;
 }
 

@@ -9,19 +9,22 @@
 
 #include "chart/chart.h"
 #include "study/caseresult.h"
+#include "study/limitsdiagram.h"
 #include "study/mccabethiele.h"
 
 namespace colmara {
 
 // The chart's series, which the chart owns.
 struct McCabeSeries {
-    TXYLineSeries* curve = nullptr;      // the model's equilibrium curve, solid
-    TXYLineSeries* pseudo = nullptr;     // where the steps end below ideal plates, dashed
-    TXYLineSeries* diagonal = nullptr;   // y = x, thin
-    TXYLineSeries* published = nullptr;  // published equilibrium points, marks only
-    TXYLineSeries* operating = nullptr;  // the run's operating points, marks only
-    TXYLineSeries* staircase = nullptr;  // the plate steps
-    TXYLineSeries* product = nullptr;    // one mark, its strength in the legend
+    TXYLineSeries* curve = nullptr;       // the model's equilibrium curve, solid
+    TXYLineSeries* pseudo = nullptr;      // where the steps end below ideal plates, dashed
+    TXYLineSeries* diagonal = nullptr;    // y = x, thin
+    TXYLineSeries* published = nullptr;   // published equilibrium points, marks only
+    TXYLineSeries* operating = nullptr;   // the run's operating points, marks only
+    TXYLineSeries* staircase = nullptr;   // the plate steps
+    TXYLineSeries* product = nullptr;     // one mark, its strength in the legend
+    TXYLineSeries* limitSteps = nullptr;  // the fewest plates at total reflux, dotted
+    TXYLineSeries* pinch = nullptr;       // a thick mark at the least reflux's pinch
 
     // Draws the case's series in grey (a failed case keeps the last good
     // picture as a reference) or in their own colours.
@@ -30,12 +33,14 @@ struct McCabeSeries {
     // pseudo-equilibrium curve shows (in the legend too) only for plates
     // below an efficiency of 1.
     void Show(const McCabeDiagram& diagram, const std::string& productTitle) const;
+    // Draws the limits of a separation, or hides them for none.
+    void ShowLimits(const LimitsDiagram* limits) const;
 };
 
 // Sets a chart up as the McCabe-Thiele diagram in mass fractions: fixed
 // 0 ... 1 axes with titles, a legend of series, the equilibrium curve, the
-// diagonal and the published points filled; the published points hidden
-// until asked for.
+// diagonal and the published points filled; the published points and the
+// limits hidden until asked for.
 McCabeSeries SetUpMcCabeChart(TChart& chart);
 
 // Puts the diagram in the fractions of DiagramUnit(unit): the axis titles

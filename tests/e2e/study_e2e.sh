@@ -151,7 +151,7 @@ in_screen_order() {
   done
 }
 tab_walk c 8   # the chart
-tab_walk b 9   # the diagram, "Published data"
+tab_walk b 10  # the diagram, "Published data", "Limits"
 tab_walk w 14  # Vary, From, To, Step, Go, the chart, the table
 tab_walk a 10  # the chart, the pins' list, "Pin this run"
 xdotool key alt+c

@@ -1,6 +1,8 @@
 #include "ui/study/mccabepanel.h"
 
 #include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "study/mccabetable.h"
@@ -16,6 +18,9 @@ McCabePanel::McCabePanel(const FormatSettings& settings, QWidget* parent)
           QStringLiteral("McCabe-Thiele diagram"),
           [this](const std::vector<SeriesReading>& r) { return Readout(r); }, settings, this)),
       published_(new QCheckBox(QStringLiteral("Publishe&d data"), this)),
+      limits_(new QCheckBox(QStringLiteral("Li&mits"), this)),
+      limitsText_(new QLabel(this)),
+      limitsSolver_(new LimitsSolver(this)),
       series_(SetUpMcCabeChart(pane_->Chart())) {
     pane_->View().setMinimumSize(240, 200);
     published_->setToolTip(
@@ -27,9 +32,49 @@ McCabePanel::McCabePanel(const FormatSettings& settings, QWidget* parent)
         pane_->Chart().Invalidate();
     });
 
+    limits_->setToolTip(
+        QStringLiteral("The fewest plates at total reflux and the least reflux with 100 plates, "
+                       "from this boiler to this product"));
+    limitsText_->setWordWrap(true);
+    limitsText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    limitsText_->hide();
+    connect(limits_, &QCheckBox::toggled, this, [this] { RequestLimits(); });
+    connect(limitsSolver_, &LimitsSolver::Solved, this,
+            [this](const CaseLimits& limits) { ShowLimits(limits); });
+
+    auto* boxes = new QHBoxLayout;
+    boxes->addWidget(published_);
+    boxes->addWidget(limits_);
+    boxes->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pane_, 1);
-    layout->addWidget(published_);
+    layout->addLayout(boxes);
+    layout->addWidget(limitsText_);
+}
+
+QString McCabePanel::LimitsReadout() const {
+    return limits_->isChecked() ? limitsText_->text() : QString();
+}
+
+void McCabePanel::RequestLimits() {
+    const StudyCase& solved = Solved();
+    const bool wanted = limits_->isChecked() && Current() && !solved.profile.plates.empty();
+    limitsSolver_->Cancel();
+    series_.ShowLimits(nullptr);
+    limitsText_->setVisible(limits_->isChecked());
+    limitsText_->setText(wanted ? QStringLiteral("Calculating the limits...") : QString());
+    pane_->Chart().Invalidate();
+    if (!wanted) return;
+    limitsSolver_->Request(solved.profile.plates.front().liquidStrength / 100,
+                           *solved.profile.result.productStrength / 100, solved.typed.power,
+                           solved.typed.efficiency, solved.unit, settings_);
+}
+
+void McCabePanel::ShowLimits(const CaseLimits& limits) {
+    if (!limits_->isChecked()) return;
+    series_.ShowLimits(limits.diagram ? &*limits.diagram : nullptr);
+    limitsText_->setText(QString::fromStdString(limits.text));
+    pane_->Chart().Invalidate();
 }
 
 void McCabePanel::Draw(const StudyCase&) {
@@ -46,7 +91,10 @@ void McCabePanel::Draw(const StudyCase&) {
         series_.Show(*diagram, ProductTitle(solved.profile.result, solved.unit, settings_));
     else
         series_.Grey(true);
-    pane_->Chart().Invalidate();
+    if (limits_->isChecked())
+        RequestLimits();
+    else
+        pane_->Chart().Invalidate();
 }
 
 std::string McCabePanel::Readout(const std::vector<SeriesReading>& readings) const {

@@ -22,7 +22,8 @@ exported or copied until the inputs calculate again.</p>
 plate, from the boiler (plate 0) to the top, and the temperature there.</li>
 <li><b>McCabe–Thiele</b>: the column drawn as stages between the equilibrium
 curve and the operating points (see below). <i>Published data</i> adds the
-measured equilibrium points the curve was fitted to.</li>
+measured equilibrium points the curve was fitted to. <i>Limits</i> draws the
+two limits of getting from this boiler to this product (see below).</li>
 <li><b>Sweep</b>: one input run from <i>From</i> to <i>To</i> in steps of
 <i>Step</i>, the others as typed; the product's strength (solid, left
 axis) and amount (dashed, right axis) against it, and the rows in a table.</li>
@@ -87,6 +88,17 @@ more plates. The boiler is always an ideal stage. Where the steps crowd into a
 pinch the dashed and the blue curve meet the orange points together, so the
 least reflux a separation needs does not change with the efficiency; the fewest
 plates do.</p>
+
+<h3>The limits of a separation</h3>
+<p><i>Limits</i> on the McCabe–Thiele tab draws, dotted, the staircase at total
+reflux, where no product is taken and every step turns on the diagonal: the
+fewest plates that lift this boiler's liquid to this product, given whole and as
+a fraction under the chart. It also finds the least reflux with which 100 plates
+still reach the product; there the steps crowd into a pinch, marked by a thick
+line at its strength. For a weak boiler the pinch sits at the bottom; towards the
+azeotrope it moves up to where the operating points touch the curve, a tangent
+pinch, and the least reflux no longer depends on the boiler. Poorer plates need
+more plates at total reflux; the least reflux, set where the steps pinch, stays.</p>
 
 <h3>How the batch run is worked out</h3>
 <p>The boiler starts with the charge. At every moment the column is the steady

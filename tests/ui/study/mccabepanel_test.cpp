@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QPainter>
+#include <QTest>
 #include <cstdio>
 
 #include "chart/recordingcanvas.h"
@@ -141,6 +142,44 @@ TEST(McCabePanel, ShowsASolvedCaseAndGreysItWhenTheNextFails) {
 // corners at the fractions worked by hand from the molar masses (46.068,
 // 18.015 g/mol), to the 6 decimals worked; every label names the unit.
 // Back by weight, the mass-fraction picture returns to the bit.
+// The limits come from the worker for the case on screen: the staircase
+// and the pinch drawn, the figures under the chart; a target the limits
+// refuse shows why, the case's diagram untouched; off, they go.
+TEST(McCabePanel, LimitsDrawForTheCaseOrSayWhyNot) {
+    const FormatSettings settings;
+    McCabePanel panel(settings);
+    const auto show = [&](const InputTexts& typed) {
+        StudyCase study;
+        study.typed = typed;
+        study.profile = ProfileCase(typed, settings);
+        panel.ShowCase(study);
+    };
+    const McCabeSeries& s = panel.Series();
+    show({"1000", "10", "6", "3"});
+    EXPECT_FALSE(s.limitSteps->Active);
+    panel.LimitsBox()->setChecked(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.LimitsBusy(); }, 60000));
+    EXPECT_TRUE(s.limitSteps->Active);
+    EXPECT_GT(s.limitSteps->Count(), 3);
+    EXPECT_EQ(s.pinch->Count(), 2);
+    EXPECT_TRUE(panel.LimitsReadout().startsWith("Fewest plates "))
+        << panel.LimitsReadout().toStdString();
+
+    // A product weaker than the boiler's own vapour: nothing to separate.
+    StudyCase weak = HandMadeCase();
+    weak.profile.plates.front().liquidStrength = 90;
+    panel.ShowCase(weak);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.LimitsBusy(); }, 60000));
+    EXPECT_FALSE(s.limitSteps->Active);
+    EXPECT_TRUE(panel.LimitsReadout().startsWith("target: "))
+        << panel.LimitsReadout().toStdString();
+    EXPECT_EQ(PointsOf(*s.staircase), McCabeDiagramOf(weak.profile)->Staircase());
+
+    panel.LimitsBox()->setChecked(false);
+    EXPECT_FALSE(s.pinch->Active);
+    EXPECT_TRUE(panel.LimitsReadout().isEmpty());
+}
+
 TEST(McCabePanel, DrawsInMoleFractionsByMoleAndBack) {
     const FormatSettings settings;
     McCabePanel panel(settings);

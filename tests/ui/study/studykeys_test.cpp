@@ -78,7 +78,7 @@ class StudyKeysTest : public test::StudyWindowFixture {
         if (tab != kSweepTab)
             return std::vector<QStringList>{
                 {"Column profile chart"},
-                {"McCabe-Thiele diagram", "Published data"},
+                {"McCabe-Thiele diagram", "Published data", "Limits"},
                 {},
                 {"Charge", "Charge unit", "Start temperature", "Air pressure", "Altitude", "Policy",
                  "Heads", "Hearts until", "Own cuts", "Stop at boiler strength",
