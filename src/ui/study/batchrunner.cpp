@@ -3,11 +3,11 @@
 #include <exception>
 #include <utility>
 
+#include "batch/batcherror.h"
+#include "batch/batchfailuretext.h"
 #include "batch/batchmoment.h"
 #include "batch/batchrun.h"
-#include "runtime/exceptions.h"
 #include "runtime/fpcheck.h"
-#include "study/studyerror.h"
 
 namespace colmara {
 
@@ -31,21 +31,14 @@ std::optional<BatchOutcome> Outcome(const BatchRequest& request, const FormatSet
     BatchOutcome outcome;
     outcome.unit = request.unit;
     try {
-        outcome.result = RunBatch(request, settings);
-        // The tab has no thermometer offset: its logs read true.
-        if (log != nullptr)
-            outcome.log = Paired(*log, outcome.result->timeline, request.pressureHpa);
+        const std::optional<std::string> failure = FailureOf([&] {
+            outcome.result = RunBatch(request, settings);
+            if (log != nullptr)
+                outcome.log = Paired(*log, outcome.result->timeline, request.pressureHpa);
+        });
+        if (failure) outcome.error = *failure;
     } catch (const BatchCancelled&) {
         return std::nullopt;
-    } catch (const BatchFailure& failure) {
-        outcome.error = failure.Message();
-    } catch (const StudyError& e) {
-        outcome.error = e.Message();
-    } catch (const Exception& e) {
-        outcome.error = MessageWithPeriod(e.Message());
-    } catch (const std::exception& e) {
-        // Nothing may escape the worker thread; the tab shows it instead.
-        outcome.error = e.what();
     }
     return outcome;
 }

@@ -1,11 +1,9 @@
 #include "ui/study/logfitter.h"
 
-#include <exception>
 #include <utility>
 
 #include "batch/batcherror.h"
-#include "runtime/exceptions.h"
-#include "study/studyerror.h"
+#include "batch/batchfailuretext.h"
 
 namespace colmara {
 
@@ -17,18 +15,11 @@ std::optional<LogFitOutcome> Outcome(const BatchRequest& request, const RunLog& 
     LogFitOutcome outcome;
     try {
         // The tab has no thermometer offset: its logs read true.
-        outcome.fit = FitLog(request, log, {}, settings);
+        const std::optional<std::string> failure =
+            FailureOf([&] { outcome.fit = FitLog(request, log, {}, settings); });
+        if (failure) outcome.error = *failure;
     } catch (const BatchCancelled&) {
         return std::nullopt;
-    } catch (const BatchFailure& failure) {
-        outcome.error = failure.Message();
-    } catch (const StudyError& e) {
-        outcome.error = e.Message();
-    } catch (const Exception& e) {
-        outcome.error = MessageWithPeriod(e.Message());
-    } catch (const std::exception& e) {
-        // Nothing may escape the worker thread.
-        outcome.error = e.what();
     }
     return outcome;
 }
