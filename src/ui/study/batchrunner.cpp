@@ -69,11 +69,7 @@ void BatchRunner::Flush() {
 }
 
 std::optional<BatchRunner::Finish> BatchRunner::Work(Job& job, std::stop_token stop) {
-    // The request's own hook is asked at every check too, first.
-    job.request.cancelled = [stop, own = std::move(job.request.cancelled)] {
-        return (own && own()) || stop.stop_requested();
-    };
-    job.request.progress = [this, id = job.id](double share) { progress_.Report(id, share); };
+    TieToJob(job.request, job.id, std::move(stop), progress_);
     std::optional<BatchOutcome> outcome = Outcome(job.request, job.settings, job.log.get());
     if (!outcome) return std::nullopt;
     return Finish{job.id, std::move(*outcome)};

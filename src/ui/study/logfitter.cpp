@@ -45,10 +45,7 @@ void LogFitter::Cancel() {
 }
 
 std::optional<LogFitter::Finish> LogFitter::Work(Job& job, std::stop_token stop) {
-    job.request.cancelled = [stop, own = std::move(job.request.cancelled)] {
-        return (own && own()) || stop.stop_requested();
-    };
-    job.request.progress = [this, id = job.id](double share) { progress_.Report(id, share); };
+    TieToJob(job.request, job.id, std::move(stop), progress_);
     std::optional<LogFitOutcome> outcome = Outcome(job.request, *job.log, job.settings);
     if (!outcome) return std::nullopt;
     return Finish{job.id, std::move(*outcome)};

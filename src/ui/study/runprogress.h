@@ -6,8 +6,10 @@
 #include <QObject>
 #include <cstdint>
 #include <mutex>
+#include <stop_token>
 #include <utility>
 
+#include "batch/batchrequest.h"
 #include "ui/study/guiwakeup.h"
 
 namespace colmara {
@@ -44,5 +46,16 @@ class RunProgress {
     double share_ = 0;
     bool woken_ = false;  // a Take is on its way
 };
+
+// On the worker thread: ties a batch request to job `id`. The request stops
+// when the job's token asks, as well as when its own hook (asked first)
+// says, and reports its share to `progress` as the job's.
+inline void TieToJob(BatchRequest& request, std::uint64_t id, std::stop_token stop,
+                     RunProgress& progress) {
+    request.cancelled = [stop = std::move(stop), own = std::move(request.cancelled)] {
+        return (own && own()) || stop.stop_requested();
+    };
+    request.progress = [&progress, id](double share) { progress.Report(id, share); };
+}
 
 }  // namespace colmara
