@@ -4,7 +4,8 @@
 # docs/images/. Each window is one shoot_* function, listed in `shots`.
 #   usage: screenshots.sh [colmara executable] [output directory] [colmara-report]
 #   (default: build/default/src/app/colmara, docs/images,
-#   build/default/src/cli/colmara-report, which writes the run log fitted)
+#   build/default/src/cli/colmara-report, which writes the run log fitted);
+#   SHOTS="shoot_limits" makes only the shots it names.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "${1:-build/default/src/app/colmara}")
@@ -120,6 +121,25 @@ shoot_efficiency() {
   echo "$out/mccabe-efficiency.png"
 }
 
+# The McCabe-Thiele tab with its Limits on a 30 % boiler at 1000 W, 8 plates
+# and reflux 3: the total-reflux staircase and the least reflux's pinch at
+# a tangent near the top, their figures under the chart (the figure of the
+# README and of docs/model.md's limits).
+shoot_limits() {
+  local study X Y WIDTH HEIGHT SCREEN WINDOW
+  open_study config-limits 8
+  type_into $((X + 167)) $((Y + 48)) 1000  # power
+  type_into $((X + 167)) $((Y + 77)) 30    # boiler strength
+  xdotool key alt+b                        # "McCabe–Thiele"
+  sleep 0.3
+  xdotool key alt+m                        # "Limits"
+  sleep 3
+  screen_shot limits
+  crop_window "$study" "$work/limits.png" "$out/mccabe-limits.png"
+  stop_program
+  echo "$out/mccabe-limits.png"
+}
+
 # The study window's Batch run tab on a 20 l wash of 10 % at 1500 W, 20
 # plates and reflux 3, stopped when the product falls below 20 %.
 shoot_batch_tab() {
@@ -201,7 +221,8 @@ SETUP
   echo "$out/run-log-fit.png"
 }
 
-shots=(shoot_main_window shoot_study_window shoot_efficiency shoot_batch_tab shoot_log_fit)
+# SHOTS="shoot_limits ..." remakes only those.
+read -ra shots <<<"${SHOTS:-shoot_main_window shoot_study_window shoot_efficiency shoot_limits shoot_batch_tab shoot_log_fit}"
 
 mkdir -p "$out"
 start_display

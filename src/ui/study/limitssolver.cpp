@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "runtime/exceptions.h"
+#include "study/strengthunit.h"
 
 namespace colmara {
 
@@ -45,8 +46,10 @@ std::string LimitsText(const SeparationLimits& limits, StrengthUnit unit,
     return "Fewest plates " + std::to_string(fewest.plates) + " (" +
            FormatExtended("0.00", fewest.platesFraction, settings) +
            ") at total reflux; least reflux " + limits.leastReflux + ": pinch on plates " +
-           std::to_string(pinch.from) + " to " + std::to_string(pinch.to) + " at y " +
-           FormatExtended("0.000", DiagramFraction(pinch.strength * 100, unit), settings);
+           std::to_string(pinch.from) + " to " + std::to_string(pinch.to) + " at " +
+           FormatExtended("0.00", StrengthFromWeight(unit, pinch.strength * 100), settings) + " " +
+           StrengthUnitSymbol(unit) + " (y " +
+           FormatExtended("0.000", DiagramFraction(pinch.strength * 100, unit), settings) + ")";
 }
 
 }  // namespace colmara

@@ -65,8 +65,9 @@ class LimitsSolver : public QObject {
 };
 
 // "Fewest plates 6 (5.42) at total reflux; least reflux 2.345: pinch on
-// plates 3 to 97 at y 0.881": the two limits as the readout states them,
-// the pinch's strength in the fractions of DiagramUnit(unit).
+// plates 3 to 97 at 88.10 % (y 0.881)": the two limits as the readout
+// states them, the pinch's strength in `unit` and, as the diagram's axes
+// read it, in the fractions of DiagramUnit(unit).
 std::string LimitsText(const SeparationLimits& limits, StrengthUnit unit,
                        const FormatSettings& settings);
 

@@ -13,6 +13,7 @@
 #include "chart/recordingcanvas.h"
 #include "study/mccabetable.h"
 #include "ui/chart/chartview.h"
+#include "ui/study/limitssolver.h"
 
 namespace colmara {
 namespace {
@@ -178,6 +179,30 @@ TEST(McCabePanel, LimitsDrawForTheCaseOrSayWhyNot) {
     panel.LimitsBox()->setChecked(false);
     EXPECT_FALSE(s.pinch->Active);
     EXPECT_TRUE(panel.LimitsReadout().isEmpty());
+}
+
+// The readout gives the pinch's strength in the window's unit, as every
+// other strength there is, and then as the diagram's axes read it. The
+// conversions of 71.24 % by weight worked by hand: 78.05 % vol (the
+// alcoholometric tables) and 49.20 % mol (46.068 and 18.015 g/mol).
+TEST(McCabePanel, LimitsReadoutStatesThePinchInTheWindowsUnit) {
+    SeparationLimits limits;
+    limits.fewestPlates = {3, 2.96L};
+    limits.leastReflux = "0.852";
+    limits.pinch = {0, 33, 0.7124L};
+    const std::string head =
+        "Fewest plates 3 (2.96) at total reflux; least reflux 0.852: pinch on plates 0 to 33 at ";
+    const struct {
+        StrengthUnit unit;
+        std::string tail;
+    } cases[] = {
+        {StrengthUnit::Weight, "71.24 % (y 0.712)"},
+        {StrengthUnit::Volume, "78.05 % vol (y 0.712)"},  // the diagram stays in mass fractions
+        {StrengthUnit::Mole, "49.20 % mol (y 0.492)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LimitsText(limits, c.unit, FormatSettings()), head + c.tail)
+            << StrengthUnitKey(c.unit);
 }
 
 TEST(McCabePanel, DrawsInMoleFractionsByMoleAndBack) {
