@@ -13,48 +13,24 @@
 
 #include "batch/batcherror.h"
 #include "batch/batchrun.h"
+#include "loggedrun/loggedrun.h"
 #include "runtime/fpcheck.h"
 #include "study/valuetext.h"
 
 namespace colmara {
 namespace {
 
-// 10 l of a 10 % wash, heads 3 % of the alcohol, hearts to 80 %, stopped
-// when the product falls below 40 %.
-BatchRequest Wash(int plates, int watts) {
-    BatchRequest request;
-    request.charge = 10000;
-    request.inputs = {std::to_string(watts), "10", std::to_string(plates), "3"};
-    request.cuts = DefaultCuts({3, AmountUnit::AlcoholShare}, 80);
-    request.stops.productBelow = 40;
-    return request;
+using test::LoggedWash;
+
+// The log a still of `plates` at `watts` writes, every two minutes while it
+// distils, read by thermometers scattered by 0.1 K and a jug by 5 ml.
+RunLog LoggedRun(int plates, int watts, std::mt19937& random) {
+    const BatchResult run = RunBatch(LoggedWash(plates, watts), FormatSettings());
+    return ParseRunLog(test::LoggedRunText(run, 2, 5, random));
 }
 
 std::string Cell(long double value) {
     return PlainNumber(static_cast<double>(value));
-}
-
-// The log a still of `plates` at `watts` writes, every two minutes while it
-// distils, its readings scattered as `noise` says.
-RunLog LoggedRun(int plates, int watts, std::mt19937& random) {
-    const BatchResult run = RunBatch(Wash(plates, watts), FormatSettings());
-    std::normal_distribution<double> thermometer(0, 0.1), jug(0, 5);
-    std::string text = "time,head_temperature,boiler_temperature,collected_ml\n";
-    for (long double minute = run.timeline.front().minute; minute <= run.timeline.back().minute;
-         minute += 2) {
-        LogPoint at;
-        at.minute = minute;
-        at.hpa = kStandardHpa;
-        const auto value = [&](LogReading reading) {
-            at.reading = reading;
-            return ModelValue(run.timeline, at);
-        };
-        text += Cell(minute) + "," +
-                Cell(value(LogReading::HeadTemperature) + thermometer(random)) + "," +
-                Cell(value(LogReading::BoilerTemperature) + thermometer(random)) + "," +
-                Cell(value(LogReading::CollectedMl) + jug(random)) + "\n";
-    }
-    return ParseRunLog(text);
 }
 
 TEST(LogFit, GivesBackTheStillThatWroteTheLog) {
@@ -72,7 +48,7 @@ TEST(LogFit, GivesBackTheStillThatWroteTheLog) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
         const RunLog log = LoggedRun(c.plates, 1000 - 10 * c.lossPercent, random);
-        const LogFit fit = FitLog(Wash(10, 1000), log, Thermometer{}, FormatSettings());
+        const LogFit fit = FitLog(LoggedWash(10, 1000), log, Thermometer{}, FormatSettings());
         EXPECT_EQ(fit.plates, c.plates);
         EXPECT_NEAR(static_cast<double>(fit.heatLossPercent), c.lossPercent, 3);
         EXPECT_FALSE(fit.poorFit);
@@ -91,7 +67,7 @@ TEST(LogFit, GivesBackTheStillThatWroteTheLog) {
 // `reading` from the minute and a uniform random number in [0, 1).
 TEST(LogFit, CallsALogThatTellsNoStillPoor) {
     InitFloatingPoint();
-    const BatchResult run = RunBatch(Wash(6, 1000), FormatSettings());
+    const BatchResult run = RunBatch(LoggedWash(6, 1000), FormatSettings());
     const CutResult& hearts = run.cuts[1];
     const auto head = [&run](int minute) {
         LogPoint at{
@@ -123,7 +99,7 @@ TEST(LogFit, CallsALogThatTellsNoStillPoor) {
         for (int minute = c.from; minute <= c.to; minute += 1)
             text += std::to_string(minute) + "," + c.reading(minute, uniform(random)) + "\n";
         const LogFit fit =
-            FitLog(Wash(10, 1000), ParseRunLog(text), Thermometer{}, FormatSettings());
+            FitLog(LoggedWash(10, 1000), ParseRunLog(text), Thermometer{}, FormatSettings());
         EXPECT_TRUE(fit.poorFit) << "misfit " << static_cast<double>(fit.misfit);
     }
 }
@@ -138,7 +114,7 @@ TEST(LogFit, IsNeverWorseThanTheStillAsGivenOrItsNeighbours) {
     std::mt19937 random(7);
     LoggedRun(12, 1000, random);  // the draws the case was found with
     const LogFit fit =
-        FitLog(Wash(20, 1000), LoggedRun(20, 1000, random), Thermometer{}, FormatSettings());
+        FitLog(LoggedWash(20, 1000), LoggedRun(20, 1000, random), Thermometer{}, FormatSettings());
     EXPECT_LE(fit.misfit, fit.misfitGiven * 1.01L);
     for (const auto& step : {fit.sharpness.fewerPlates, fit.sharpness.morePlates,
                              fit.sharpness.lessLoss, fit.sharpness.moreLoss})
@@ -150,7 +126,7 @@ TEST(LogFit, IsNeverWorseThanTheStillAsGivenOrItsNeighbours) {
 TEST(LogFit, StopsWhenAsked) {
     InitFloatingPoint();
     std::mt19937 random(5);
-    BatchRequest request = Wash(10, 1000);
+    BatchRequest request = LoggedWash(10, 1000);
     int asked = 0;
     request.cancelled = [&asked] { return ++asked > 200; };
     EXPECT_THROW(FitLog(request, LoggedRun(3, 800, random), Thermometer{}, FormatSettings()),
