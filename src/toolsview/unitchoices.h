@@ -18,16 +18,18 @@ struct UnitChoice {
 };
 
 // The spirit tools' strengths: by volume at 20 degC first, as hydrometers
-// and labels give them.
-inline constexpr std::array<UnitChoice<StrengthUnit>, 2> kSpiritStrengthUnits{{
+// and labels give them; by mole last, as every unit selector lists it.
+inline constexpr std::array<UnitChoice<StrengthUnit>, 3> kSpiritStrengthUnits{{
     {StrengthUnit::Volume, "% by volume at 20 °C"},
     {StrengthUnit::Weight, "% by weight"},
+    {StrengthUnit::Mole, "% mol"},
 }};
 
 // The column's boiler strength: by weight first, as the study's inputs.
-inline constexpr std::array<UnitChoice<StrengthUnit>, 2> kColumnStrengthUnits{{
+inline constexpr std::array<UnitChoice<StrengthUnit>, 3> kColumnStrengthUnits{{
     {StrengthUnit::Weight, "% by weight"},
     {StrengthUnit::Volume, "% by volume at 20 °C"},
+    {StrengthUnit::Mole, "% mol"},
 }};
 
 // A charge: millilitres at 20 degC first, as the batch run.
@@ -38,10 +40,11 @@ inline constexpr std::array<UnitChoice<ChargeUnit>, 2> kChargeUnits{{
 
 // A reading at the still: a thermometer's first, then the strengths as the
 // spirit tools list them.
-inline constexpr std::array<UnitChoice<ReadingUnit>, 3> kReadingUnits{{
+inline constexpr std::array<UnitChoice<ReadingUnit>, 4> kReadingUnits{{
     {ReadingUnit::Celsius, "°C"},
     {ReadingUnit::Volume, "% vol"},
     {ReadingUnit::Weight, "% by weight"},
+    {ReadingUnit::Mole, "% mol"},
 }};
 
 // The air pressure at the still: in hPa, or the altitude it stands at.

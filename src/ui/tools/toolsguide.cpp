@@ -11,8 +11,9 @@ constexpr char kGuideHtml[] = R"(
 <h2>Spirit and still tools</h2>
 <p>Each form answers as you type; when an input cannot be answered for, the
 answer's place names it and says why. Strengths are per cent by volume at
-20 °C (the true strength, as hydrometers and labels give it) or per cent by
-weight, as the form's unit says. In the dilution, blending and hydrometer
+20 °C (the true strength, as hydrometers and labels give it), per cent by
+weight or per cent by mole (as textbooks give it), as the form's unit says;
+the answers give them by volume and by weight. In the dilution, blending and hydrometer
 forms every temperature lies within −20 to 40 °C and above the spirit's
 freezing point; volumes are 0.001 ml to 10<sup>12</sup> ml.</p>
 

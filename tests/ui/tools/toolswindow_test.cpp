@@ -116,6 +116,15 @@ TEST(ToolsWindow, SizingStartsFromTheGivenInputsAndFollowsThePacking) {
               &window);
     EXPECT_EQ(sizing.unit->currentIndex(), 1);
     EXPECT_FALSE(sizing.Refused());
+    // A study window in % mol hands its unit over too, and the sizing reads
+    // the strength by mole, as the tool's size --units mole does.
+    sizing.packing->setCurrentIndex(0);
+    ShowToolsWindow(owner, {"2000", "5", "6", "3"}, StrengthUnit::Mole, settings);
+    EXPECT_EQ(ToolForm::UnitOf<StrengthUnit>(sizing.unit), StrengthUnit::Mole);
+    const StillSize byMole =
+        SizeStill({"2000", "5", "6", "3"}, {}, StrengthUnit::Mole, {54, 0.13L, 10});
+    EXPECT_EQ(sizing.AnswerText().section('\n', 1, 1),
+              "Vapour speed, bottom: " + Figure(byMole.bottom.speed, "0.000", {}) + " m/s");
 }
 
 // Tab from the first control of each form visits every control of the
