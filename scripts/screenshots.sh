@@ -74,6 +74,20 @@ open_study() {
   type_into $((X + 167)) $((Y + 163)) 3     # reflux ratio
 }
 
+# export_chart <file name>: exports the shown chart through the window's own
+# Export (Ctrl+E) into the output directory, then stops the program.
+export_chart() {
+  rm -f "$out/$1"
+  xdotool key ctrl+e
+  wait_for 10 has_window Export || { echo "no export dialog" >&2; exit 1; }
+  sleep 0.3
+  xdotool type --delay 10 "$(realpath "$out")/$1"
+  xdotool key Return
+  wait_for 10 test -s "$out/$1" || { echo "the chart was not exported to $1" >&2; exit 1; }
+  stop_program
+  echo "$out/$1"
+}
+
 # The study window on a case with few plates, so each step shows: its column
 # profile, and the McCabe-Thiele diagram with the published data exported
 # through the window's own Export (the figure of docs/model.md).
@@ -90,15 +104,7 @@ shoot_study_window() {
   sleep 0.3
   xdotool mousemove $((X + 275)) $((Y + 658)) click 1  # "Published data"
   sleep 0.3
-  rm -f "$out/mccabe-thiele.png"
-  xdotool key ctrl+e
-  wait_for 10 has_window Export || { echo "no export dialog" >&2; exit 1; }
-  sleep 0.3
-  xdotool type --delay 10 "$(realpath "$out")/mccabe-thiele.png"
-  xdotool key Return
-  wait_for 10 test -s "$out/mccabe-thiele.png" || { echo "the diagram was not exported" >&2; exit 1; }
-  stop_program
-  echo "$out/mccabe-thiele.png"
+  export_chart mccabe-thiele.png
 }
 
 # The McCabe-Thiele diagram of the same case at a plate efficiency of 60 %,
@@ -110,15 +116,7 @@ shoot_efficiency() {
   type_into $((X + 167)) $((Y + 192)) 60     # efficiency
   xdotool key alt+b                          # "McCabe–Thiele"
   sleep 1
-  rm -f "$out/mccabe-efficiency.png"
-  xdotool key ctrl+e
-  wait_for 10 has_window Export || { echo "no export dialog" >&2; exit 1; }
-  sleep 0.3
-  xdotool type --delay 10 "$(realpath "$out")/mccabe-efficiency.png"
-  xdotool key Return
-  wait_for 10 test -s "$out/mccabe-efficiency.png" || { echo "the diagram was not exported" >&2; exit 1; }
-  stop_program
-  echo "$out/mccabe-efficiency.png"
+  export_chart mccabe-efficiency.png
 }
 
 # The McCabe-Thiele tab with its Limits on a 30 % boiler at 1000 W, 8 plates
