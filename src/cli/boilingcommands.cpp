@@ -157,8 +157,9 @@ CLI::App* DeclareBoiling(CLI::App& app, BoilingOptions& options) {
     DeclareSpiritUnits(*boiling, options.units);
     DeclareJson(*boiling, options.json,
                 "pressure_hpa, liquid_strength_vol, liquid_strength,\n"
-                "vapour_strength_vol, vapour_strength, temperature, and with an\n"
-                "offset thermometer_reading");
+                "vapour_strength_vol, vapour_strength, temperature, with an\n"
+                "offset thermometer_reading, and with --units mole\n"
+                "liquid_strength_mol and vapour_strength_mol");
     return boiling;
 }
 

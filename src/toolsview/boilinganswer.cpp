@@ -22,6 +22,10 @@ constexpr FigureLabel kVapourVol{"vapour_strength_vol", "vapour strength", "Vapo
                                  "% vol", 2};
 constexpr FigureLabel kVapour{"vapour_strength", "vapour strength by weight",
                               "Vapour strength by weight", "%", 2};
+constexpr FigureLabel kLiquidMol{"liquid_strength_mol", "liquid strength by mole",
+                                 "Liquid strength by mole", "% mol", 2};
+constexpr FigureLabel kVapourMol{"vapour_strength_mol", "vapour strength by mole",
+                                 "Vapour strength by mole", "% mol", 2};
 constexpr FigureLabel kCelsius{"temperature", "temperature", "Temperature", "degC", 2};
 constexpr FigureLabel kReading{"thermometer_reading", "thermometer reads", "Thermometer reads",
                                "degC", 2};
@@ -115,6 +119,11 @@ ToolAnswer BoilingAnswer(const BoilingTexts& texts, const NumberReader& read) {
                       {&kVapour, e.vapour * 100}, {&kCelsius, e.celsius}};
     if (at.thermometer)
         answer.push_back({&kReading, temperature ? reading : e.celsius + at.thermometer->offset});
+    // Asked by mole, both streams by mole as well.
+    if (texts.unit == StrengthUnit::Mole) {
+        answer.push_back({&kLiquidMol, MoleFromWeight(e.liquid * 100)});
+        answer.push_back({&kVapourMol, MoleFromWeight(e.vapour * 100)});
+    }
     CheckFigures(answer);
     return answer;
 }

@@ -54,7 +54,8 @@ struct BoilingTexts {
 };
 
 // The pressure; the liquid and the vapour in equilibrium, each by volume
-// and by weight; the temperature; and with a thermometer, what it reads.
+// and by weight; the temperature; with a thermometer, what it reads; and
+// with the unit by mole, the liquid and the vapour by mole last.
 // A liquid given answers its boiling point and the vapour over it; a
 // vapour given, its condensing point and the liquid boiling there. A
 // temperature (less the thermometer's offset) answers the liquid boiling

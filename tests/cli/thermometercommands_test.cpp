@@ -84,6 +84,14 @@ std::vector<AnswerCase> Cases() {
                      {"boiling", "--vapour-strength", "80", "--units", "weight", "--pressure",
                       "950", "--boiling-water-reading", "98.7"},
                      calibrated});
+    // By mole both streams come by mole too, after the fixed keys.
+    const long double mole = WeightFromMole(30) / 100;
+    std::vector<Expected> byMole =
+        Boiling(1013.25L, mole, vapourstrength(mole), temperature(vapourstrength(mole)));
+    byMole.push_back({"liquid_strength_mol", MoleFromWeight(mole * 100)});
+    byMole.push_back({"vapour_strength_mol", MoleFromWeight(vapourstrength(mole) * 100)});
+    cases.push_back(
+        {"a liquid by mole", {"boiling", "--strength", "30", "--units", "mole"}, byMole});
 
     const PlateCount total = PlatesAtTotalReflux(0.1L, 0.8L);
     std::vector<Expected> packed = Plates(total);
