@@ -19,6 +19,10 @@ SizingForm::SizingForm(const FormatSettings& settings, QWidget* parent)
                       QStringLiteral("Theoretical plates above the boiler"), QString());
     reflux = AddField(QStringLiteral("&Reflux ratio"), QStringLiteral("Reflux ratio"),
                       QStringLiteral("Reflux returned per part of product"), QString());
+    efficiency = AddField(QStringLiteral("E&fficiency, %"), QStringLiteral("Plate efficiency"),
+                          QStringLiteral("How far each plate brings its vapour to equilibrium "
+                                         "with its liquid, 1 to 100 %; 100 is an ideal plate"),
+                          QString());
     bore = AddField(QStringLiteral("&Bore, mm"), QStringLiteral("Bore"),
                     QStringLiteral("Inside diameter of the column, 1 to 10000 mm"),
                     QStringLiteral("54"));
@@ -53,14 +57,15 @@ SizingForm::SizingForm(const FormatSettings& settings, QWidget* parent)
 }
 
 void SizingForm::StartWith(const InputTexts& texts, StrengthUnit strengthUnit) {
-    const QSignalBlocker blockers[] = {QSignalBlocker(power), QSignalBlocker(strength),
-                                       QSignalBlocker(unit), QSignalBlocker(plates),
-                                       QSignalBlocker(reflux)};
+    const QSignalBlocker blockers[] = {QSignalBlocker(power),  QSignalBlocker(strength),
+                                       QSignalBlocker(unit),   QSignalBlocker(plates),
+                                       QSignalBlocker(reflux), QSignalBlocker(efficiency)};
     power->setText(QString::fromStdString(texts.power));
     strength->setText(QString::fromStdString(texts.strength));
     Choose(unit, strengthUnit);
     plates->setText(QString::fromStdString(texts.plates));
     reflux->setText(QString::fromStdString(texts.reflux));
+    efficiency->setText(QString::fromStdString(texts.efficiency));
     Answer();
 }
 
@@ -90,6 +95,7 @@ AnswerJob SizingForm::Job() const {
     texts.strength = strength->text().toStdString();
     texts.plates = plates->text().toStdString();
     texts.reflux = reflux->text().toStdString();
+    texts.efficiency = efficiency->text().toStdString();
     texts.unit = UnitOf<StrengthUnit>(unit);
     texts.bore = Text(bore);
     texts.packing = ChosenPacking();
@@ -103,10 +109,10 @@ AnswerJob SizingForm::Job() const {
         // The calculation's own text names no field; the study window's rules
         // name it where they can, so the form says which field and why, once.
         if (outcome.failure)
-            throw Exception(
-                FailureCause({texts.power.text, texts.strength, texts.plates, texts.reflux},
-                             texts.unit, read.Settings())
-                    .value_or(*outcome.failure));
+            throw Exception(FailureCause({texts.power.text, texts.strength, texts.plates,
+                                          texts.reflux, texts.efficiency},
+                                         texts.unit, read.Settings())
+                                .value_or(*outcome.failure));
         return outcome.answer;
     };
 }

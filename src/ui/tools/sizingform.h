@@ -28,6 +28,7 @@ class SizingForm : public ToolForm {
     QComboBox* unit;  // weight first, as the column's inputs
     QLineEdit* plates;
     QLineEdit* reflux;
+    QLineEdit* efficiency;  // of every plate, in per cent
     QLineEdit* bore;
     QComboBox* packing;  // the data file's packings, then a typed HETP
     QLineEdit* hetp;

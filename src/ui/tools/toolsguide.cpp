@@ -36,8 +36,9 @@ read, the glass having expanded by 25·10<sup>−6</sup> per K. With a volume
 measured at that temperature, its volume at 20 °C.</p>
 
 <h3>Sizing</h3>
-<p>The column's calculation for the four inputs (started from the window
-that opened the tools), then the hardware: the column height (plates times
+<p>The column's calculation for the four inputs and the plates' efficiency
+(started from the window that opened the tools; the main window's plates
+are ideal, 100 %), then the hardware: the column height (plates times
 the packing's height per theoretical plate; with no packing and no typed
 HETP the height is left out), the vapour's speed and F-factor at the bottom
 and the top of the bore (an ideal gas at 1 atm), the condenser's duty and the

@@ -125,6 +125,17 @@ TEST(ToolsWindow, SizingStartsFromTheGivenInputsAndFollowsThePacking) {
         SizeStill({"2000", "5", "6", "3"}, {}, StrengthUnit::Mole, {54, 0.13L, 10});
     EXPECT_EQ(sizing.AnswerText().section('\n', 1, 1),
               "Vapour speed, bottom: " + Figure(byMole.bottom.speed, "0.000", {}) + " m/s");
+    // The study's plate efficiency comes along and sizes the column of such
+    // plates; one outside 1..100 % is named.
+    ShowToolsWindow(owner, {"2000", "10", "6", "3", "60"}, StrengthUnit::Weight, settings);
+    EXPECT_EQ(sizing.efficiency->text(), "60");
+    const StillSize poorer =
+        SizeStill({"2000", "10", "6", "3", "60"}, {}, StrengthUnit::Weight, {54, 0.13L, 10});
+    EXPECT_NE(poorer.top.speed, size.top.speed);
+    EXPECT_EQ(sizing.AnswerText().section('\n', 2, 2),
+              "Vapour speed, top: " + Figure(poorer.top.speed, "0.000", {}) + " m/s");
+    Type(sizing.efficiency, "0");
+    EXPECT_EQ(sizing.AnswerText(), "Plate efficiency: 0 % lies outside 1 to 100 %.");
 }
 
 // Tab from the first control of each form visits every control of the
