@@ -6,6 +6,7 @@
 #include "model/properties.h"
 #include "study/caseresult.h"
 #include "study/seek.h"
+#include "study/strengthtext.h"
 #include "study/studyerror.h"
 #include "study/valuetext.h"
 
@@ -13,15 +14,10 @@ namespace colmara {
 
 namespace {
 
-// A strength in messages, in % by weight to the hundredth.
-std::string Percent(long double fraction) {
-    return PlainNumber(std::round(static_cast<double>(fraction) * 10000) / 100) + " %";
-}
-
-void RequireAbove(long double head, long double boiler) {
+void RequireAbove(long double head, long double boiler, StrengthUnit unit) {
     if (!(head > boiler))
-        throw StudyError("head: " + Percent(head) + " is no stronger than the boiler's " +
-                         Percent(boiler));
+        throw StudyError("head: " + MessageStrength(head, unit) +
+                         " is no stronger than the boiler's " + MessageStrength(boiler, unit));
 }
 
 // The count `plates` whose product `reached` first reaches `head`, the one
@@ -33,6 +29,14 @@ PlateCount Interpolated(int plates, long double below, long double reached, long
 
 }  // namespace
 
+std::string UnreachableIn(const SeekRequest& request, const SeekResult& found, StrengthUnit unit) {
+    SeekRequest spoken = request;
+    spoken.unit = unit;
+    spoken.target = MessageStrengthValue(static_cast<long double>(request.target) / 100, unit);
+    return UnreachableMessage(
+        spoken, found, [](double value) { return PlainNumber(std::round(value * 100) / 100); });
+}
+
 std::vector<long double> TotalRefluxVapours(long double boiler, int plates,
                                             long double efficiency) {
     std::vector<long double> vapours{vapourstrength(boiler)};
@@ -43,8 +47,9 @@ std::vector<long double> TotalRefluxVapours(long double boiler, int plates,
     return vapours;
 }
 
-PlateCount PlatesAtTotalReflux(long double boiler, long double head, long double efficiency) {
-    RequireAbove(head, boiler);
+PlateCount PlatesAtTotalReflux(long double boiler, long double head, long double efficiency,
+                               StrengthUnit unit) {
+    RequireAbove(head, boiler, unit);
     const std::vector<long double> vapours = TotalRefluxVapours(boiler, kMaxPlates, efficiency);
     for (int plates = 0; plates <= kMaxPlates; ++plates) {
         const long double reached = vapours[static_cast<std::size_t>(plates)];
@@ -52,23 +57,24 @@ PlateCount PlatesAtTotalReflux(long double boiler, long double head, long double
             return Interpolated(plates, plates == 0 ? boiler : vapours[plates - 1U], reached, head);
     }
     throw OutOfReachError(
-        "head: " + Percent(head) + " is out of reach at total reflux with up to " +
-        std::to_string(kMaxPlates) + " plates: the best is " + Percent(vapours.back()) + " at " +
-        std::to_string(kMaxPlates) + " plates");
+        "head: " + MessageStrength(head, unit) + " is out of reach at total reflux with up to " +
+        std::to_string(kMaxPlates) + " plates: the best is " +
+        MessageStrength(vapours.back(), unit) + " at " + std::to_string(kMaxPlates) + " plates");
 }
 
 PlateCount PlatesAtReflux(long double boiler, long double head, const std::string& power,
-                          const std::string& reflux, const FormatSettings& settings) {
+                          const std::string& reflux, const FormatSettings& settings,
+                          StrengthUnit unit) {
     // The boiler as a field text, and as the calculation reads that text.
     const std::string strength = ValueText(static_cast<double>(boiler * 100), false, settings);
     const long double read = ParseExtended(strength, settings) / 100;
-    RequireAbove(head, read);
+    RequireAbove(head, read, unit);
     SeekRequest request;
     request.inputs = {power, strength, "0", reflux};
     request.vary = Input::Plates;
     request.target = static_cast<double>(head * 100);
     const SeekResult found = Seek(request, settings);
-    if (!found.reachable) throw OutOfReachError("head: " + UnreachableMessage(request, found));
+    if (!found.reachable) throw OutOfReachError("head: " + UnreachableIn(request, found, unit));
     const int plates = std::stoi(found.value);
     const long double reached = *found.row.result.productStrength / 100;
     if (plates == 0) return Interpolated(0, read, reached, head);

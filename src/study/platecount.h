@@ -20,6 +20,8 @@
 #include <vector>
 
 #include "runtime/numconv.h"
+#include "study/seek.h"
+#include "study/strengthunit.h"
 
 namespace colmara {
 
@@ -39,13 +41,20 @@ std::vector<long double> TotalRefluxVapours(long double boiler, int plates,
 
 // Throws StudyError "head: ..." for a head no stronger than the boiler, and
 // OutOfReachError for one that 100 plates do not reach, saying what they
-// reach.
-PlateCount PlatesAtTotalReflux(long double boiler, long double head, long double efficiency = 1);
+// reach. The messages write strengths in `unit`, the one they were given in.
+PlateCount PlatesAtTotalReflux(long double boiler, long double head, long double efficiency = 1,
+                               StrengthUnit unit = StrengthUnit::Weight);
 
 // The same at the power and reflux ratio given as field texts, each count
 // solved as the window solves it. Throws as above, and StudyError with the
 // calculation's message when a count cannot be calculated.
 PlateCount PlatesAtReflux(long double boiler, long double head, const std::string& power,
-                          const std::string& reflux, const FormatSettings& settings);
+                          const std::string& reflux, const FormatSettings& settings,
+                          StrengthUnit unit = StrengthUnit::Weight);
+
+// The seek's out-of-reach message (seek.h) for a product strength target
+// `request` holds by weight, as someone who gave it in `unit` reads it:
+// the target and the best reached in `unit`, to the hundredth.
+std::string UnreachableIn(const SeekRequest& request, const SeekResult& found, StrengthUnit unit);
 
 }  // namespace colmara

@@ -6,6 +6,7 @@
 #include "model/properties.h"
 #include "study/plateprofile.h"
 #include "study/seek.h"
+#include "study/strengthtext.h"
 #include "study/studyerror.h"
 #include "study/valuetext.h"
 
@@ -13,19 +14,16 @@ namespace colmara {
 
 namespace {
 
-std::string Percent(long double fraction) {
-    return PlainNumber(std::round(static_cast<double>(fraction) * 10000) / 100) + " %";
-}
-
-void RequireReachable(long double boiler, long double target) {
+void RequireReachable(long double boiler, long double target, StrengthUnit unit) {
     const long double azeotrope = vapourstrength(1);
     if (!(target <= azeotrope))
-        throw StudyError("target: " + Percent(target) + " is above the azeotrope (" +
-                         Percent(azeotrope) + "), which no column passes");
+        throw StudyError("target: " + MessageStrength(target, unit) + " is above the azeotrope (" +
+                         MessageStrength(azeotrope, unit) + "), which no column passes");
     const long double own = vapourstrength(boiler);
     if (!(target > own))
-        throw StudyError("target: " + Percent(target) + " is no stronger than the boiler's own " +
-                         "vapour (" + Percent(own) + "): the boiler alone gives it");
+        throw StudyError("target: " + MessageStrength(target, unit) +
+                         " is no stronger than the boiler's own vapour (" +
+                         MessageStrength(own, unit) + "): the boiler alone gives it");
 }
 
 // The longest run of plates whose vapour changes by less than kPinchStep to
@@ -55,11 +53,12 @@ Pinch PinchOf(const std::vector<PlateRow>& plates) {
 }  // namespace
 
 SeparationLimits LimitsOf(long double boiler, long double target, const std::string& power,
-                          const FormatSettings& settings, const std::string& efficiency) {
-    RequireReachable(boiler, target);
+                          const FormatSettings& settings, const std::string& efficiency,
+                          StrengthUnit unit) {
+    RequireReachable(boiler, target, unit);
     SeparationLimits limits;
     limits.fewestPlates =
-        PlatesAtTotalReflux(boiler, target, ParseExtended(efficiency, settings) / 100);
+        PlatesAtTotalReflux(boiler, target, ParseExtended(efficiency, settings) / 100, unit);
     SeekRequest request;
     request.inputs = {power, ValueText(static_cast<double>(boiler * 100), false, settings),
                       std::to_string(kMaxPlates), "0", efficiency};
@@ -67,7 +66,7 @@ SeparationLimits LimitsOf(long double boiler, long double target, const std::str
     request.target = static_cast<double>(target * 100);
     request.resolution = kLeastRefluxResolution;
     const SeekResult found = Seek(request, settings);
-    if (!found.reachable) throw OutOfReachError("target: " + UnreachableMessage(request, found));
+    if (!found.reachable) throw OutOfReachError("target: " + UnreachableIn(request, found, unit));
     limits.leastReflux = found.value;
     const CaseProfile profile = ProfileCase(found.row.inputs, settings);
     limits.pinch = PinchOf(profile.plates);

@@ -44,8 +44,10 @@ struct SeparationLimits {
 // OutOfReachError when 100 plates or no reflux up to 100 reach it, saying
 // what is reached.
 // `efficiency` is the plates' efficiency as a field text in per cent, read
-// as the calculation reads it; both limits are those of such plates.
+// as the calculation reads it; both limits are those of such plates. The
+// messages write strengths in `unit`, the one they were given in.
 SeparationLimits LimitsOf(long double boiler, long double target, const std::string& power,
-                          const FormatSettings& settings, const std::string& efficiency = "100");
+                          const FormatSettings& settings, const std::string& efficiency = "100",
+                          StrengthUnit unit = StrengthUnit::Weight);
 
 }  // namespace colmara

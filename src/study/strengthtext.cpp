@@ -20,6 +20,15 @@ std::string StrengthFieldText(const std::string& typed, StrengthUnit unit,
     return ValueText(static_cast<double>(WeightFromStrength(unit, percent)), false, settings);
 }
 
+double MessageStrengthValue(long double massFraction, StrengthUnit unit) {
+    const long double percent = StrengthFromWeight(unit, massFraction * 100);
+    return std::round(static_cast<double>(percent) * 100) / 100;
+}
+
+std::string MessageStrength(long double massFraction, StrengthUnit unit) {
+    return PlainNumber(MessageStrengthValue(massFraction, unit)) + " " + StrengthUnitSymbol(unit);
+}
+
 InputTexts FieldInputs(const InputTexts& inputs, StrengthUnit unit,
                        const FormatSettings& settings) {
     InputTexts fields = inputs;

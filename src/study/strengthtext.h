@@ -23,6 +23,13 @@ namespace colmara {
 std::string StrengthFieldText(const std::string& typed, StrengthUnit unit,
                               const FormatSettings& settings);
 
+// A strength the study worked out, a mass fraction (0 to 1), as its
+// messages write it: in `unit`, to the hundredth, with the unit's symbol
+// ("96.81 % vol").
+std::string MessageStrength(long double massFraction, StrengthUnit unit);
+// The same number, rounded, without the symbol.
+double MessageStrengthValue(long double massFraction, StrengthUnit unit);
+
 // `inputs` with the strength, typed in `unit`, replaced by its field text.
 InputTexts FieldInputs(const InputTexts& inputs, StrengthUnit unit, const FormatSettings& settings);
 

@@ -89,12 +89,17 @@ long double Positive(const NamedText& text, const NumberReader& read, const char
 
 PlateCount CountOf(const PlatesTexts& texts, long double boiler, long double head,
                    const NumberReader& read) {
+    // Refusals speak in the head's unit; of a thermometer, by volume, as the
+    // spirit tools do.
+    const StrengthUnit unit = StrengthUnitOf(texts.head.unit).value_or(StrengthUnit::Volume);
     if (!texts.power || !texts.reflux)
-        return Named(texts.head.text.name, [&] { return PlatesAtTotalReflux(boiler, head); });
+        return Named(texts.head.text.name,
+                     [&] { return PlatesAtTotalReflux(boiler, head, 1, unit); });
     Positive(*texts.power, read, " W");
     if (!(read(*texts.reflux) >= 0)) throw SpiritError(texts.reflux->name + ": must be 0 or more");
     return Named(texts.head.text.name, [&] {
-        return PlatesAtReflux(boiler, head, texts.power->text, texts.reflux->text, read.Settings());
+        return PlatesAtReflux(boiler, head, texts.power->text, texts.reflux->text, read.Settings(),
+                              unit);
     });
 }
 
@@ -146,7 +151,8 @@ ToolAnswer LimitsAnswer(const LimitsTexts& texts, const NumberReader& read) {
     if (!(efficiency >= 1 && efficiency <= 100))
         throw SpiritError(texts.efficiency.name + ": must be from 1 to 100 %");
     const SeparationLimits limits = Named(texts.target.name, [&] {
-        return LimitsOf(boiler, target, texts.power.text, read.Settings(), texts.efficiency.text);
+        return LimitsOf(boiler, target, texts.power.text, read.Settings(), texts.efficiency.text,
+                        texts.unit);
     });
     ToolAnswer answer{{&kMinPlates, limits.fewestPlates.plates},
                       {&kMinPlatesFraction, limits.fewestPlates.platesFraction},

@@ -207,7 +207,10 @@ TEST(ThermometerCommands, RefusalsAndHeadsOutOfReachExitWithTheirStatus) {
         {{"plates", "--boiler", "92C", "--head", "78,6C", "--total-reflux"},
          2,
          "--head: '78,6C' is no temperature"},
-        {{"plates", "--boiler", "10", "--head", "5", "--total-reflux"}, 2, "--head: 3.98 % is no"},
+        // Refusals write strengths in the unit they were given in.
+        {{"plates", "--boiler", "10", "--head", "5", "--total-reflux"},
+         2,
+         "--head: 5 % vol is no stronger than the boiler's 10 % vol"},
         {{"plates", "--boiler", "10", "--head", "80"}, 2, "plates: give --power"},
         {{"plates", "--boiler", "10", "--head", "80", "--power", "0", "--reflux", "3"},
          2,
@@ -222,7 +225,14 @@ TEST(ThermometerCommands, RefusalsAndHeadsOutOfReachExitWithTheirStatus) {
          2,
          "--height:"},
         // Beyond the azeotrope, or beyond what the reflux allows.
-        {{"plates", "--boiler", "10", "--head", "99", "--total-reflux"}, 3, "--head: 98.38 %"},
+        {{"plates", "--boiler", "10", "--head", "99", "--total-reflux"},
+         3,
+         "--head: 99 % vol is out of reach at total reflux with up to 100 plates: the best is "
+         "97.18 % vol"},
+        {{"plates", "--boiler", "10", "--head", "98", "--power", "1000", "--reflux", "3"},
+         3,
+         "--head: product strength 98 % vol is out of reach with plates from 0 to 100: the best "
+         "is 97.18 % vol at plates 25"},
         {{"plates", "--boiler", "10", "--head", "90", "--units", "weight", "--power", "1000",
           "--reflux", "0.5"},
          3,
@@ -230,6 +240,9 @@ TEST(ThermometerCommands, RefusalsAndHeadsOutOfReachExitWithTheirStatus) {
         {{"limits", "--strength", "10", "--target", "96", "--units", "weight"},
          2,
          "--target: 96 % is above the azeotrope"},
+        {{"limits", "--strength", "10", "--target", "97.5"},
+         2,
+         "--target: 97.5 % vol is above the azeotrope (97.18 % vol)"},
         {{"limits", "--strength", "10", "--target", "50", "--units", "weight"},
          2,
          "--target: 50 % is no stronger than the boiler's own vapour"},

@@ -22,7 +22,7 @@ LimitsSolver::Solution LimitsSolver::Solve(const Job& job) {
     Solution solution{job.id, {}};
     try {
         const SeparationLimits limits =
-            LimitsOf(job.boiler, job.target, job.power, job.settings, job.efficiency);
+            LimitsOf(job.boiler, job.target, job.power, job.settings, job.efficiency, job.unit);
         const long double efficiency = ParseExtended(job.efficiency, job.settings) / 100;
         solution.limits.diagram = LimitsDiagramOf(limits, job.boiler, efficiency, job.unit);
         solution.limits.text = LimitsText(limits, job.unit, job.settings);
