@@ -29,10 +29,11 @@ struct BubblePoint {
 BubblePoint PublishedBubble(long double liquid, long double mmHg);
 
 // Where a vapour of ethanol mole fraction `vapour` (0 to 1) starts to
-// condense at `mmHg`: the bubble point of the liquid in equilibrium with it.
-// `liquidGuess`, when given and inside (0, 1), is where the search for that
-// liquid starts (a nearby answer saves most of the work); it receives the
-// liquid found.
+// condense at `mmHg`: the bubble point of the liquid in equilibrium with it,
+// to a hundred-billionth of a kelvin. `liquidGuess`, when given and inside
+// (0, 1), is where the solve for that liquid starts (a nearby answer halves
+// the work; from any start it ends); it receives the liquid found.
+// A vapour below 1e-100 condenses as water does and finds no liquid.
 long double PublishedDewCelsius(long double vapour, long double mmHg,
                                 long double* liquidGuess = nullptr);
 

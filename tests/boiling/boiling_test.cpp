@@ -3,14 +3,17 @@
 // Clausius-Clapeyron, the directions of change, and the inverse problems.
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <cmath>
 #include <string>
 
 #include "boiling/airpressure.h"
 #include "boiling/boilingerror.h"
 #include "boiling/boilingpoint.h"
+#include "boiling/publishedvle.h"
 #include "boiling/thermometer.h"
 #include "model/properties.h"
+#include "runtime/fpcheck.h"
 
 namespace colmara {
 namespace {
@@ -141,16 +144,33 @@ TEST(Boiling, ATemperatureReadsBackToItsStrengthOrIsRefused) {
     const struct {
         double celsius;
         double hpa;
+        bool jump;            // inside the jump, for the liquid and the vapour
         const char* refusal;  // empty: answered
     } cases[] = {
-        {90, 1013.25, ""},
-        {78.3, 1013.25, ""},  // near the azeotrope, where the curve is flat
-        {80.7, 1013.25, ""},  // inside the jump (80.63 to 80.89 at 1 atm)
-        {85, 950, ""},
-        {60, 400, ""},
-        {100.5, 1013.25, "is above the"},  // hotter than boiling water
-        {78.0, 1013.25, "is below the"},   // colder than the azeotrope
-        {95, 800, "is above the"},         // water boils at 93.6 there
+        {90, 1013.25, false, ""},
+        {78.3, 1013.25, false, ""},  // near the azeotrope, where the curve is flat
+        {80.7, 1013.25, true, ""},   // inside the jump (80.63 to 80.89 at 1 atm)
+        {85, 950, false, ""},
+        {60, 400, false, ""},
+        {100.5, 1013.25, false, "is above the"},  // hotter than boiling water
+        {78.0, 1013.25, false, "is below the"},   // colder than the azeotrope
+        {95, 800, false, "is above the"},         // water boils at 93.6 there
+        // Away from 1 atm, a hair inside and outside both ends and in the
+        // jump: water boils at 98.251 at 950 hPa, the azeotrope at 76.548
+        // (76.547 as a liquid); the jump spans 79.02 to 79.27.
+        {98.25, 950, false, ""},
+        {98.26, 950, false, "is above the"},
+        {76.55, 950, false, ""},
+        {76.54, 950, false, "is below the"},
+        {79.1, 950, true, ""},
+        // At 300 hPa water boils at 69.223, the azeotrope at 50.330 (50.322
+        // as a liquid); the jumps span 52.78 to 53.04 and 52.58 to 52.85.
+        {69.22, 300, false, ""},
+        {50.331, 300, false, ""},
+        {52.8, 300, true, ""},
+        // At 1100 hPa the flat top rises again to the azeotrope, 80.242.
+        {80.243, 1100, false, ""},
+        {82.8, 1100, true, ""},
     };
     for (const auto& c : cases) {
         for (bool vapour : {false, true}) {
@@ -162,7 +182,7 @@ TEST(Boiling, ATemperatureReadsBackToItsStrengthOrIsRefused) {
                 const long double s =
                     vapour ? VapourAtCelsius(c.celsius, c.hpa) : LiquidAtCelsius(c.celsius, c.hpa);
                 EXPECT_STREQ(c.refusal, "") << what;
-                if (c.celsius != 80.7) {
+                if (!c.jump) {
                     EXPECT_NEAR(static_cast<double>(forward(s)), c.celsius, 1e-8) << what;
                 } else {
                     EXPECT_GT(forward(s - 1e-9L), c.celsius) << what;
@@ -174,6 +194,51 @@ TEST(Boiling, ATemperatureReadsBackToItsStrengthOrIsRefused) {
                 EXPECT_EQ(e.Message().rfind("temperature: ", 0), 0u) << e.Message();
             }
         }
+    }
+}
+
+// A vapour condenses where the liquid found for it boils and gives it off:
+// the published model's bubble point of the dew point's liquid, an oracle
+// of its own, is the dew point. Over the pressures and the vapours from a
+// trace to nearly pure ethanol, from no start (the vapour's own fraction),
+// from the liquid of a nearby vapour (as an inverse problem asks), and from
+// liquids far off on either side; no start raises a floating-point fault,
+// which would stop the calculation that asked.
+TEST(Boiling, AVapourCondensesWhereTheLiquidFoundForItBoils) {
+    const struct {
+        long double vapour;  // mole fraction
+        const char* why;
+    } vapours[] = {
+        {1e-12L, "a trace, over a liquid ten times weaker"},
+        {1e-4L, "a weak vapour"},
+        {0.1L, "where the liquid is steepest in the vapour"},
+        {MoleFraction(0.8L), "the column model's jump"},
+        {MoleFraction(0.9558L), "the column model's azeotrope"},
+        {0.92L, "the published model's own azeotrope"},
+        {1 - 1e-9L, "nearly pure ethanol"},
+    };
+    for (double hpa : {300.0, 620.0, 1013.25, 1100.0}) {
+        const long double mmHg = MmHgOfHpa(hpa);
+        for (const auto& v : vapours) {
+            long double nearby = 0;
+            PublishedDewCelsius(v.vapour * 0.999L, mmHg, &nearby);
+            for (long double start : {0.0L, nearby, 1e-12L, 1 - 1e-9L}) {
+                ClearFloatingPointFlags();
+                long double liquid = start;
+                const long double celsius = PublishedDewCelsius(v.vapour, mmHg, &liquid);
+                EXPECT_EQ(std::fetestexcept(kFaultFlags), 0) << v.why << " from " << start;
+                const BubblePoint bubble = PublishedBubble(liquid, mmHg);
+                EXPECT_NEAR(double(bubble.celsius), double(celsius), 1e-9)
+                    << v.why << " at " << hpa << " hPa from " << start;
+                EXPECT_NEAR(double(bubble.vapour / v.vapour), 1, 1e-12)
+                    << v.why << " at " << hpa << " hPa from " << start;
+            }
+        }
+        // Too little ethanol to move water's boiling point by a digit, and
+        // less than a number's reciprocal can hold.
+        ClearFloatingPointFlags();
+        EXPECT_EQ(PublishedDewCelsius(1e-310L, mmHg), PublishedBubble(0, mmHg).celsius) << hpa;
+        EXPECT_EQ(std::fetestexcept(kFaultFlags), 0) << hpa;
     }
 }
 
