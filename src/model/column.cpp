@@ -119,7 +119,9 @@ long double PlateVapour(const Column& c, long double vapourin) {
 // exactly what it received is a pinch: every plate above repeats it bit for
 // bit, so the march stops there (the final pass copies the pinched plate's
 // entries upwards). Below an efficiency of 1 a plate's vapour depends on the
-// strength entering it too, which must then repeat as well.
+// strength entering it too, which must then repeat as well. Where a march
+// stops depends only on the plates up to there, never on how many lie above
+// (Column::passplates relies on it).
 template <March kMarch, bool kChecked>
 long double MarchUp(Column& c, long double energy, long double boilervapour) {
     c.vapourup = c.boilervapour;
@@ -127,6 +129,7 @@ long double MarchUp(Column& c, long double energy, long double boilervapour) {
     long double strengthin = boilervapour;
     for (int i = 1; i <= c.plates; ++i) {
         c.platecounter = i;
+        c.platesmarched = i;
         const long double vapourin = c.vapourup;
         const long double alcoholin = c.alcoholup;
         if constexpr (kMarch == March::kPass) {
@@ -158,7 +161,12 @@ long double MarchUp(Column& c, long double energy, long double boilervapour) {
 template <bool kChecked>
 void RunPass(Column& c, int k, long double energy, long double boilervapour) {
     c.passcounter = k;
+    c.platesmarched = 0;
     const long double top = MarchUp<March::kPass, kChecked>(c, energy, boilervapour);
+    // An ideal plate's vapour is never above the azeotrope, so such a guess
+    // is lowered whatever the plates give.
+    const bool anyPlatesLower = c.efficiency == 1 && c.lastguess > kAzeotrope;
+    if (!anyPlatesLower && c.platesmarched > c.passplates) c.passplates = c.platesmarched;
 
     c.topstrength = Stored<kChecked>(top);
     // Exact: a power of two scales 0.95 without rounding.
@@ -263,6 +271,7 @@ void Column::Solve() {
         platestrength = boilerstrength;
     }
 
+    passplates = 0;
     RunPasses(*this, energy, boilerequilibrium);
     MarchUp<March::kFinal, true>(*this, energy, boilerequilibrium);
 

@@ -60,6 +60,12 @@ class Column {
     long double platestrength = 0;
     std::int32_t passcounter = 0;
     std::int32_t platecounter = 0;
+    // The plates the last march worked out before it stopped (at a pinch or
+    // the top plate).
+    std::int32_t platesmarched = 0;
+    // The most plates any bisection pass of the last Solve depended on (see
+    // Solve), never more than `plates`.
+    std::int32_t passplates = 0;
 
     PlateTable refluxtable;
     PlateTable vapourtable;
@@ -75,6 +81,14 @@ class Column {
     // EOverflow or EInvalidOp at the statement whose arithmetic faults, with
     // everything stored before that statement kept. 0 plates is a pot still:
     // the top vapour is the boiler's and no table entry is written.
+    //
+    // A pass depends on the plates its march works out: up to a pinch, or
+    // all of them. With ideal plates and a guess above the azeotrope it
+    // depends on none, since no plate's vapour reaches such a guess and the
+    // pass lowers it whatever the plates give. Where `passplates` ends below
+    // `plates`, a column of more plates and otherwise the same inputs runs
+    // the same passes: it solves to the same topstrength and productamount
+    // bit for bit, or faults where this one has no plate or after the passes.
     void Solve();
 
     // Recomputes the tables from the condenser down (run by Solve when the

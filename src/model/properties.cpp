@@ -6,9 +6,6 @@ namespace colmara {
 
 namespace {
 
-// The azeotrope: no vapour is stronger than this.
-constexpr long double kAzeotrope = 0.9558L;
-
 // Where the fits hand over: the low fit alone up to kLowEnd, blended into the
 // middle fit up to kMiddleEnd, the middle blended into the high fit up to
 // kBlendEnd, the high fit alone from there to the azeotrope.

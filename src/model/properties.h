@@ -6,6 +6,10 @@
 
 namespace colmara {
 
+// The azeotrope: vapourstrength gives no vapour stronger than this, whatever
+// the liquid.
+inline constexpr long double kAzeotrope = 0.9558L;
+
 long double vapourstrength(long double x);
 long double temperature(long double y);
 long double heatofvaporization(long double y);

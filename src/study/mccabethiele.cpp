@@ -26,9 +26,8 @@ double Drawn(long double percentByWeight, StrengthUnit unit) {
     return static_cast<double>(DiagramFraction(percentByWeight, unit));
 }
 
-// Where the correlation ends: from the azeotrope on, vapourstrength returns
+// The correlation ends at kAzeotrope: from there on vapourstrength returns
 // the azeotrope itself, a cap rather than a fit.
-constexpr long double kAzeotrope = 0.9558L;
 // Where its fits hand over to a blend or to the next fit; the blends step
 // slightly at the first two.
 constexpr long double kHandOvers[] = {0.3374L, 0.5544L, 0.7254L};

@@ -119,9 +119,15 @@ class Search {
     }
 
   private:
+    // Plates from the lowest count up, to the first that reaches the target
+    // or the first whose column more plates would only repeat: every larger
+    // count then gives the same quantity (or fails), which neither reaches
+    // the target nor beats the best, so the result is the full scan's.
     void Scan() {
-        for (std::uint64_t k = 0; k < candidates_.Count(); ++k)
+        for (std::uint64_t k = 0; k < candidates_.Count(); ++k) {
             if (Reaches(k)) return;
+            if (lastSolved_ && column_.passplates < column_.plates) return;
+        }
     }
 
     void GridThenBisect() {
@@ -152,6 +158,7 @@ class Search {
         SweepRow row{k, fields_, {}, request_.inputs.strength};
         TextOf(row.inputs, request_.vary) = candidates_.TextAt(k);
         row.result = SolveCase(column_, row.inputs, settings_);
+        lastSolved_ = row.result.Solved();
         ++result_.solves;
 
         const std::optional<long double> quantity = QuantityOf(request_, row.result);
@@ -169,6 +176,7 @@ class Search {
     const SweepAxis candidates_;
     const InputTexts fields_;  // the strength by weight, as the calculation reads it
     Column column_;
+    bool lastSolved_ = false;  // column_ holds a finished calculation
     SeekResult result_;
     std::optional<SweepRow> hit_;   // the smallest candidate reaching the target
     std::optional<SweepRow> best_;  // the highest quantity solved

@@ -60,7 +60,10 @@ struct SeekResult {
     std::uint64_t solves = 0;
 };
 
-// Plates are scanned from the lowest count up (at most 101 solves). Reflux,
+// Plates are scanned from the lowest count up (at most 101 solves), up to
+// the first count whose column more plates would only repeat
+// (Column::passplates): the larger counts would give its quantity again, or
+// fail, so the result is what solving every count gives. Reflux,
 // power and efficiency are tried on a coarse grid and then bisected between the last
 // miss and the first hit, which assumes the quantity rises with the input
 // between grid points. A case reaches the target when its quantity, as

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <string>
 #include <vector>
@@ -96,6 +97,87 @@ TEST(Seek, FindsWhatAScanOfEveryCandidateFinds) {
         }
     }
     EXPECT_GT(bisectedExactly, 30);  // the bisection was put to the test
+}
+
+// What a scan of every count returns: the first count whose quantity as
+// printed reaches the target, else the first with the highest quantity, else
+// the lowest count.
+struct Scanned {
+    std::size_t index = 0;
+    bool reached = false;
+};
+Scanned ScanOfEvery(const SeekRequest& request, const std::vector<SweepRow>& all) {
+    std::optional<std::size_t> best;
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const auto quantity = QuantityOf(request, all[i].result);
+        if (!quantity) continue;
+        if (static_cast<double>(*quantity) >= request.target) return {i, true};
+        if (!best || *quantity > *QuantityOf(request, all[*best].result)) best = i;
+    }
+    return {best.value_or(0), false};
+}
+
+// A plate seek stops at the first count whose column more plates would only
+// repeat, and returns what solving every count returns, row for row and bit
+// for bit, for targets reached, just missed (the best's quantity and the
+// next double up) and out of reach, of product strength and amount.
+TEST(Seek, PlatesStopWhereMorePlatesOnlyRepeatAndFindWhatEveryCountFinds) {
+    struct Case {
+        InputTexts inputs;  // the plates text is not read
+        const char* range;
+        StrengthUnit unit;
+        const char* why;
+    };
+    constexpr StrengthUnit kWeight = StrengthUnit::Weight;
+    const Case cases[] = {
+        {{"1000", "10", "", "3"}, "0:100", kWeight, "the azeotrope near 23 plates"},
+        {{"1000", "10", "", "1000"}, "0:100", kWeight, "much reflux: an early pinch"},
+        {{"1000", "1", "", "0.2"}, "0:100", kWeight, "a weak wash at little reflux"},
+        {{"1000", "60", "", "3"}, "0:100", kWeight, "a strong boiler"},
+        {{"1000", "10", "", "0"}, "0:100", kWeight, "no reflux: the first plate pinches"},
+        {{"20000", "5", "", "0.05"}, "0:100", kWeight, "a flood of vapour"},
+        // Passes that march the whole column decide on its top plate, so
+        // every count is solved.
+        {{"1000", "30", "", "0.5"}, "0:100", kWeight, "near a tangent pinch"},
+        {{"1000", "30", "", "1"}, "0:100", kWeight, "still rising at 100 plates"},
+        // Below an efficiency of 1 only pinches stop the scan.
+        {{"1000", "1", "", "40", "60"}, "0:100", kWeight, "poor plates that pinch"},
+        {{"1000", "10", "", "3", "90"}, "0:100", kWeight, "good plates that never pinch"},
+        {{"1000", "5", "", "3", "1"}, "0:100", kWeight, "the least efficiency"},
+        {{"0", "10", "", "3"}, "0:100", kWeight, "no power: every count fails"},
+        {{"1000", "10", "", "3"}, "5:40", kWeight, "bounds: the stop within them"},
+        {{"1000", "10", "", "3", "60"}, "30:100", kWeight, "from 30 poor plates"},
+        {{"1000", "30", "", "8"}, "0:100", StrengthUnit::Volume, "by volume"},
+    };
+    int stoppedEarly = 0;
+    for (const Case& c : cases) {
+        SeekRequest request;
+        request.inputs = c.inputs;
+        request.unit = c.unit;
+        const std::string range = c.range;
+        request.min = std::stod(range.substr(0, range.find(':')));
+        request.max = std::stod(range.substr(range.find(':') + 1));
+        const std::vector<SweepRow> all = AllCandidates(request, range);
+        for (const SeekQuantity quantity :
+             {SeekQuantity::ProductStrength, SeekQuantity::ProductAmount}) {
+            request.quantity = quantity;
+            request.target = 1e9;
+            const auto best = QuantityOf(request, all[ScanOfEvery(request, all).index].result);
+            const double top = best ? static_cast<double>(*best) : 0;
+            for (const double target : {top, std::nextafter(top, 1e9), 1e9}) {
+                request.target = target;
+                SCOPED_TRACE(std::string(c.why) + ", target " + PlainNumber(target));
+                const Scanned expected = ScanOfEvery(request, all);
+                const SeekResult result = Seek(request, FormatSettings());
+                ASSERT_EQ(result.reachable, expected.reached);
+                ASSERT_EQ(result.row.index, expected.index);
+                EXPECT_EQ(result.value, all[expected.index].inputs.plates);
+                EXPECT_TRUE(SameResult(result.row.result, all[expected.index].result));
+                stoppedEarly += !expected.reached && result.solves < all.size();
+            }
+        }
+    }
+    EXPECT_GT(stoppedEarly, 30);  // the stop was put to the test
 }
 
 // The printed number is the shortest text of the double nearest the
