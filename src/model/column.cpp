@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "model/passshortcut.h"
 #include "model/properties.h"
 #include "model/statement.h"
 #include "runtime/exceptions.h"
@@ -12,21 +13,17 @@ namespace colmara {
 
 namespace {
 
+using detail::CeilingHoldsAbove;
 using detail::FaultRaised;
+using detail::kStrengthCeiling;
+using detail::SkipToTopPlate;
 using detail::Stored;
+using detail::TopStaysAboveGuess;
 
 constexpr int kPasses = 1000;
 constexpr long double kGuessSpan = 0.95L;
-// The passes hold a plate's liquid at most this strong ...
-constexpr long double kStrengthCeiling = 0.948L;
-// ... and the final pass may miss the guess by this much at the top plate.
+// The final pass may miss the guess by this much at the top plate.
 constexpr long double kTopTolerance = 0.0005L;
-// From the ceiling strength to the azeotrope the heat of vaporization varies
-// by 1.3 %, so a vapour mass there is at least this share of any other.
-constexpr long double kCeilingMassShare = 0.98L;
-// Room for the rounding of a plate's liquid strength, relative to the flows
-// that form it (each rounding step is 2^-64 of them).
-constexpr long double kCeilingRoom = 1e-15L;
 
 // Everything a pass writes, saved so that a pass whose flags show a fault can
 // be replayed from its start with a check after every statement.
@@ -119,57 +116,21 @@ long double PlateVapour(const Column& c, long double vapourin) {
     return Stored<kChecked>(murphreevapour(vapourin, equilibrium, c.efficiency));
 }
 
-// Whether, in a pass below an efficiency of 1, every plate above the one
-// that gave off `vapour` (its vapour mass and ethanol now in the column)
-// holds its liquid at the ceiling. Their vapour strengths then stay between
-// `vapour` and the ceiling's equilibrium vapour: a plate moves the vapour
-// from below towards that vapour, never past it (the difference is exact, as
-// the vapour is over half of it), so every vapour mass above is at least
-// kCeilingMassShare of this one's. Over those strengths the liquid's ethanol
-// above the ceiling strength, vapour x mass - productalcohol - ceiling x
-// (mass - productamount), is least at this plate's strength with the least
-// mass; when that is clear of the rounding and the liquid mass stays above
-// 0, every liquid is held at the ceiling, and no statement of those plates
-// can fault (every flow is finite and the liquid mass is not near 0).
-bool CeilingHoldsAbove(const Column& c, long double vapour) {
-    if (!(vapour >= kStrengthCeiling) || c.efficiency == 1) return false;
-    if (!(vapour <= vapourstrength(kStrengthCeiling))) return false;
-    if (!(c.boilerstrength <= kStrengthCeiling)) return false;
-    const long double least = c.vapourup * kCeilingMassShare;
-    if (!(c.productamount > 0 && least > c.productamount)) return false;
-    const long double above = least * (vapour - kStrengthCeiling) -
-                              (c.productalcohol - kStrengthCeiling * c.productamount);
-    return above > kCeilingRoom * (c.vapourup + c.productamount + std::fabs(c.productalcohol));
-}
-
-// Above a plate where CeilingHoldsAbove holds, each plate's vapour is the
-// one below moved towards the ceiling's equilibrium vapour, which needs no
-// flows: this forms those vapours with the same statement up to the plate
-// under the top one and then its flows, so that the march goes on with the
-// top plate as it would have. Stops early where a vapour repeats (a pinch:
-// the top plate then repeats it too). Returns the plate below the top one.
-int SkipToTopPlate(Column& c, long double energy, long double& strengthin) {
-    const long double ceilingvapour = vapourstrength(kStrengthCeiling);
-    for (int i = c.platecounter + 1; i < c.plates; ++i) {
-        const long double vapour = murphreevapour(strengthin, ceilingvapour, c.efficiency);
-        if (SameBits(vapour, strengthin)) break;
-        strengthin = vapour;
-    }
-    c.vapourup = energy / heatofvaporization(strengthin);
-    c.alcoholup = strengthin * c.vapourup;
-    return c.plates - 1;
-}
-
 // Marches from the boiler up through every plate with the current product
 // figures and returns the strength of the vapour leaving the top stage (the
 // boiler's own, `boilervapour`, for a pot still). A plate that passes up
 // exactly what it received is a pinch: every plate above repeats it bit for
 // bit, so the march stops there (the final pass copies the pinched plate's
 // entries upwards). Below an efficiency of 1 a plate's vapour depends on the
-// strength entering it too, which must then repeat as well; and a pass whose
-// liquid is held at the ceiling from some plate on, where the vapour only
-// creeps towards the ceiling's equilibrium vapour, forms the vapours of the
-// plates between without their flows (a replay with checks marches them all).
+// strength entering it too, which must then repeat as well, and the vapour
+// then creeps towards its pinch over many plates: an unchecked pass stops
+// where its top vapour is sure to be above the guess, and forms the vapours
+// of plates sure to hold their liquid at the ceiling without their flows
+// (see passshortcut.h). A pass that stops early leaves the flows and liquid
+// of the plate it stopped at; the next march writes all of them at its first
+// plate before anything reads them, and that plate cannot fault before it
+// has (the boiler's flows and the product are finite, and a positive liquid
+// mass is not so far below its ethanol that their ratio overflows).
 template <March kMarch, bool kChecked>
 long double MarchUp(Column& c, long double energy, long double boilervapour) {
     c.vapourup = c.boilervapour;
@@ -199,6 +160,7 @@ long double MarchUp(Column& c, long double energy, long double boilervapour) {
             break;
         }
         if constexpr (kMarch == March::kPass && !kChecked) {
+            if (TopStaysAboveGuess(c, strengthin)) break;
             if (i + 2 < c.plates && CeilingHoldsAbove(c, strengthin))
                 i = SkipToTopPlate(c, energy, strengthin);
         }
