@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "model/passshortcut.h"
 #include "model/properties.h"
 #include "model/statement.h"
 #include "runtime/exceptions.h"
@@ -12,14 +13,16 @@ namespace colmara {
 
 namespace {
 
+using detail::CeilingHoldsAbove;
 using detail::FaultRaised;
+using detail::kStrengthCeiling;
+using detail::SkipToTopPlate;
 using detail::Stored;
+using detail::TopStaysAboveGuess;
 
 constexpr int kPasses = 1000;
 constexpr long double kGuessSpan = 0.95L;
-// The passes hold a plate's liquid at most this strong ...
-constexpr long double kStrengthCeiling = 0.948L;
-// ... and the final pass may miss the guess by this much at the top plate.
+// The final pass may miss the guess by this much at the top plate.
 constexpr long double kTopTolerance = 0.0005L;
 
 // Everything a pass writes, saved so that a pass whose flags show a fault can
@@ -119,9 +122,18 @@ long double PlateVapour(const Column& c, long double vapourin) {
 // exactly what it received is a pinch: every plate above repeats it bit for
 // bit, so the march stops there (the final pass copies the pinched plate's
 // entries upwards). Below an efficiency of 1 a plate's vapour depends on the
-// strength entering it too, which must then repeat as well. Where a march
-// stops depends only on the plates up to there, never on how many lie above
-// (Column::passplates relies on it).
+// strength entering it too, which must then repeat as well, and the vapour
+// then creeps towards its pinch over many plates: an unchecked pass stops
+// where its top vapour is sure to be above the guess, and forms the vapours
+// of plates sure to hold their liquid at the ceiling without their flows
+// (see passshortcut.h). A pass that stops early leaves the flows and liquid
+// of the plate it stopped at; the next march writes all of them at its first
+// plate before anything reads them, and that plate cannot fault before it
+// has (the boiler's flows and the product are finite, and a positive liquid
+// mass is not so far below its ethanol that their ratio overflows).
+// Where a march stops, and what a pass decides from it, depends only on the
+// plates up to there, never on how many lie above (Column::passplates relies
+// on it): a pass stopped sure of its top is sure of it for any height above.
 template <March kMarch, bool kChecked>
 long double MarchUp(Column& c, long double energy, long double boilervapour) {
     c.vapourup = c.boilervapour;
@@ -150,6 +162,11 @@ long double MarchUp(Column& c, long double energy, long double boilervapour) {
             }
             c.platecounter = c.plates;
             break;
+        }
+        if constexpr (kMarch == March::kPass && !kChecked) {
+            if (TopStaysAboveGuess(c, strengthin)) break;
+            if (i + 2 < c.plates && CeilingHoldsAbove(c, strengthin))
+                i = SkipToTopPlate(c, energy, strengthin);
         }
     }
     return strengthin;

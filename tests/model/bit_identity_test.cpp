@@ -153,6 +153,33 @@ TEST_P(BitIdentity, FastSolveMatchesTheLiteralLoops) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, BitIdentity, ::testing::Range(1U, 7U));
 
+// Columns as a study sweeps them, where plates below an efficiency of 1 make
+// most passes stop early or form the vapours held at the ceiling without
+// their flows: the fast solver still gives the literal one's every bit, at
+// the efficiencies a study is most often run at and at any other.
+TEST_P(BitIdentity, PassesThatStopEarlyBelowIdealPlatesChangeNoBit) {
+    Inputs in(GetParam() + 100);
+    const long double efficiencies[] = {0.9L, 0.7L, 0.5L, 0.3L};
+    for (int run = 0; run < 12; ++run) {
+        Column fast;
+        fast.power = 300 + in.Pick(3000);
+        fast.boilerstrength = 0.005L + in.Uniform() * 0.4L;
+        fast.plates = 2 + in.Pick(79);
+        fast.refluxfactor = 1.2L + in.Uniform() * 10;
+        fast.efficiency = run % 5 == 4 ? kLeastEfficiency + in.Uniform() * (1 - kLeastEfficiency)
+                                       : efficiencies[run % 5];
+        Column literal = fast;
+        fast.Solve();
+        test::ReferenceSolve(literal);
+        std::ostringstream inputs;
+        inputs.precision(21);
+        inputs << "power " << fast.power << ", strength " << fast.boilerstrength << ", plates "
+               << fast.plates << ", refluxfactor " << fast.refluxfactor << ", efficiency "
+               << fast.efficiency;
+        ASSERT_EQ(FirstDifference(fast, literal), "") << inputs.str();
+    }
+}
+
 // Solves a copy of `start` both ways and compares outcome and state.
 void ExpectSameSolve(const Column& start, const char* what) {
     Column fast = start;
