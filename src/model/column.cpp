@@ -261,7 +261,7 @@ long double Column::Energy() const {
     return static_cast<long double>(static_cast<std::int64_t>(power) * 3600);
 }
 
-void Column::Solve() {
+void Column::SolvePasses() {
     ClearFloatingPointFlags();
     RequirePlateCount();
     RequireEfficiency();
@@ -290,7 +290,11 @@ void Column::Solve() {
 
     passplates = 0;
     RunPasses(*this, energy, boilerequilibrium);
-    MarchUp<March::kFinal, true>(*this, energy, boilerequilibrium);
+}
+
+void Column::Solve() {
+    SolvePasses();
+    MarchUp<March::kFinal, true>(*this, Energy(), vapourstrength(boilerstrength));
 
     if (plates >= 1 && std::fabs(vapourtable[plates] - topstrength) > kTopTolerance)
         ResolveTopDown();

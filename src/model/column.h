@@ -91,6 +91,12 @@ class Column {
     // bit for bit, or faults where this one has no plate or after the passes.
     void Solve();
 
+    // Solve's bisection passes alone: the product's strength (`topstrength`)
+    // and amount come out as Solve gives them, bit for bit, and `passplates`
+    // too; the final pass, the re-solve and every table entry are left out,
+    // and so are the faults only they could raise.
+    void SolvePasses();
+
     // Recomputes the tables from the condenser down (run by Solve when the
     // top plate misses the product strength by more than 0.0005).
     void ResolveTopDown();

@@ -29,4 +29,9 @@ struct InputTexts {
 void Calculate(Column& column, const InputTexts& inputs, ReportSink& sink,
                const ReportOptionSource& options, const FormatSettings& settings);
 
+// Calculate's first step alone: clears the floating-point flags and stores
+// the five inputs one after another, throwing as Calculate does at the
+// first that does not read.
+void StoreInputs(Column& column, const InputTexts& inputs, const FormatSettings& settings);
+
 }  // namespace colmara

@@ -37,4 +37,18 @@ CaseResult SolveCase(Column& column, const InputTexts& inputs, const FormatSetti
     return Reduce(column);
 }
 
+CaseResult SolveProduct(Column& column, const InputTexts& inputs, const FormatSettings& settings) {
+    CaseResult result;
+    try {
+        StoreInputs(column, inputs, settings);
+        column.SolvePasses();
+    } catch (const Exception& e) {
+        result.error = MessageWithPeriod(e.Message());
+        return result;
+    }
+    result.productStrength = column.topstrength * 100;
+    result.productAmount = column.productamount;
+    return result;
+}
+
 }  // namespace colmara

@@ -38,4 +38,12 @@ struct CaseResult {
 // sets it (InitFloatingPoint).
 CaseResult SolveCase(Column& column, const InputTexts& inputs, const FormatSettings& settings);
 
+// The product alone, from the calculation's bisection passes
+// (Column::SolvePasses): its strength and amount are SolveCase's, bit for
+// bit, whenever SolveCase solves the case; every other figure is absent. It
+// fails where SolveCase fails before the passes end, with the same error,
+// but may solve a case whose final pass, re-solve or report would fail:
+// a caller that keeps such a result confirms it with SolveCase.
+CaseResult SolveProduct(Column& column, const InputTexts& inputs, const FormatSettings& settings);
+
 }  // namespace colmara

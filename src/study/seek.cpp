@@ -123,11 +123,44 @@ class Search {
     // or the first whose column more plates would only repeat: every larger
     // count then gives the same quantity (or fails), which neither reaches
     // the target nor beats the best, so the result is the full scan's.
+    // Each count is solved for its product alone, which is all the scan
+    // compares; the count it settles on is then solved in full. Should that
+    // fail (a final pass, re-solve or report the product alone never runs),
+    // the scan is run again with every count solved in full.
     void Scan() {
+        std::optional<std::uint64_t> hit;
+        std::optional<std::uint64_t> best;
+        std::optional<long double> bestQuantity;
+        for (std::uint64_t k = 0; k < candidates_.Count() && !hit; ++k) {
+            const CaseResult product = SolveProduct(column_, InputsAt(k), settings_);
+            ++result_.solves;
+            const std::optional<long double> quantity = QuantityOf(request_, product);
+            if (quantity && IsHit(*quantity)) hit = k;
+            if (quantity && (!bestQuantity || *quantity > *bestQuantity)) {
+                best = k;
+                bestQuantity = quantity;
+            }
+            if (product.Solved() && column_.passplates < column_.plates) break;
+        }
+        if (Confirmed(hit, best)) return;
+        hit_.reset();
+        best_.reset();
         for (std::uint64_t k = 0; k < candidates_.Count(); ++k) {
             if (Reaches(k)) return;
             if (lastSolved_ && column_.passplates < column_.plates) return;
         }
+    }
+
+    // Solves in full the count the scan by product settled on: false when
+    // that count fails in full, and the settling may then be wrong.
+    bool Confirmed(std::optional<std::uint64_t> hit, std::optional<std::uint64_t> best) {
+        if (hit) return Reaches(*hit);
+        if (best) {
+            Reaches(*best);
+            return best_.has_value();
+        }
+        Reaches(0);  // no count has a quantity: the first row tells why
+        return true;
     }
 
     void GridThenBisect() {
@@ -155,20 +188,31 @@ class Search {
     // Solves candidate k and keeps what the result needs: the smallest hit,
     // the best quantity reached, the first row tried.
     bool Reaches(std::uint64_t k) {
-        SweepRow row{k, fields_, {}, request_.inputs.strength};
-        TextOf(row.inputs, request_.vary) = candidates_.TextAt(k);
+        SweepRow row{k, InputsAt(k), {}, request_.inputs.strength};
         row.result = SolveCase(column_, row.inputs, settings_);
         lastSolved_ = row.result.Solved();
         ++result_.solves;
 
         const std::optional<long double> quantity = QuantityOf(request_, row.result);
-        // Compared as printed, so that a target typed from a printed value
-        // is reached by the row that printed it.
-        const bool hit = quantity && static_cast<double>(*quantity) >= request_.target;
+        const bool hit = quantity && IsHit(*quantity);
         if (quantity && (!best_ || *quantity > *QuantityOf(request_, best_->result))) best_ = row;
         if (hit && (!hit_ || k < hit_->index)) hit_ = row;
-        if (result_.solves == 1) first_ = std::move(row);
+        if (k == 0 || !firstTried_) first_ = std::move(row);
+        firstTried_ = true;
         return hit;
+    }
+
+    // The field texts of candidate k.
+    InputTexts InputsAt(std::uint64_t k) const {
+        InputTexts inputs = fields_;
+        TextOf(inputs, request_.vary) = candidates_.TextAt(k);
+        return inputs;
+    }
+
+    // Compared as printed, so that a target typed from a printed value is
+    // reached by the row that printed it.
+    bool IsHit(long double quantity) const {
+        return static_cast<double>(quantity) >= request_.target;
     }
 
     const SeekRequest& request_;
@@ -177,6 +221,7 @@ class Search {
     const InputTexts fields_;  // the strength by weight, as the calculation reads it
     Column column_;
     bool lastSolved_ = false;  // column_ holds a finished calculation
+    bool firstTried_ = false;  // first_ holds a row
     SeekResult result_;
     std::optional<SweepRow> hit_;   // the smallest candidate reaching the target
     std::optional<SweepRow> best_;  // the highest quantity solved

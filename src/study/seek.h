@@ -63,7 +63,10 @@ struct SeekResult {
 // Plates are scanned from the lowest count up (at most 101 solves), up to
 // the first count whose column more plates would only repeat
 // (Column::passplates): the larger counts would give its quantity again, or
-// fail, so the result is what solving every count gives. Reflux,
+// fail, so the result is what solving every count gives. The scan compares
+// each count's product from the bisection passes alone (SolveProduct) and
+// solves in full only the count it settles on; should that one fail in
+// full, it scans again solving every count in full. Reflux,
 // power and efficiency are tried on a coarse grid and then bisected between the last
 // miss and the first hit, which assumes the quantity rises with the input
 // between grid points. A case reaches the target when its quantity, as

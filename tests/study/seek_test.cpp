@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "model/column.h"
+#include "runtime/extended.h"
+#include "study/caseresult.h"
 #include "study/records.h"
 #include "study/separatecalculate.h"
 #include "study/studyerror.h"
@@ -121,6 +124,33 @@ Scanned ScanOfEvery(const SeekRequest& request, const std::vector<SweepRow>& all
 // repeat, and returns what solving every count returns, row for row and bit
 // for bit, for targets reached, just missed (the best's quantity and the
 // next double up) and out of reach, of product strength and amount.
+// The plate scan compares products solved by the passes alone: over a grid
+// of columns, ordinary and hostile, they are the full calculation's bit for
+// bit, and where the passes fail, they fail with the same message.
+TEST(Seek, TheProductAloneIsTheFullCalculations) {
+    Column column;
+    int solved = 0;
+    for (const char* power : {"1", "1000", "2147483647"})
+        for (const char* strength : {"0.0000001", "10", "60", "99.99", "-5", "abc"})
+            for (const char* reflux : {"-0.9999", "0", "3", "1e300"})
+                for (const char* efficiency : {"100", "50", "1"})
+                    for (const char* plates : {"0", "1", "7", "100"}) {
+                        const InputTexts inputs{power, strength, plates, reflux, efficiency};
+                        const CaseResult product = SolveProduct(column, inputs, {});
+                        const CaseResult full = SolveCase(column, inputs, {});
+                        SCOPED_TRACE(std::string(power) + " W, " + strength + " %, " + plates +
+                                     " plates, reflux " + reflux + ", " + efficiency + " %");
+                        if (!product.Solved()) {
+                            EXPECT_EQ(product.error, full.error);
+                        } else if (full.Solved()) {
+                            ++solved;
+                            EXPECT_TRUE(SameBits(*product.productStrength, *full.productStrength));
+                            EXPECT_TRUE(SameBits(*product.productAmount, *full.productAmount));
+                        }
+                    }
+    EXPECT_GT(solved, 300);
+}
+
 TEST(Seek, PlatesStopWhereMorePlatesOnlyRepeatAndFindWhatEveryCountFinds) {
     struct Case {
         InputTexts inputs;  // the plates text is not read
@@ -145,6 +175,10 @@ TEST(Seek, PlatesStopWhereMorePlatesOnlyRepeatAndFindWhatEveryCountFinds) {
         {{"1000", "10", "", "3", "90"}, "0:100", kWeight, "good plates that never pinch"},
         {{"1000", "5", "", "3", "1"}, "0:100", kWeight, "the least efficiency"},
         {{"0", "10", "", "3"}, "0:100", kWeight, "no power: every count fails"},
+        // The passes solve every count, but every count's report faults: the
+        // count the products settle on fails in full, and the scan is run
+        // again with full solves.
+        {{"1", "-5", "", "-0.9999"}, "0:100", kWeight, "a negative boiler: reports fault"},
         {{"1000", "10", "", "3"}, "5:40", kWeight, "bounds: the stop within them"},
         {{"1000", "10", "", "3", "60"}, "30:100", kWeight, "from 30 poor plates"},
         {{"1000", "30", "", "8"}, "0:100", StrengthUnit::Volume, "by volume"},
