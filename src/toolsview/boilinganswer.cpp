@@ -1,13 +1,11 @@
 #include "toolsview/boilinganswer.h"
 
-#include <cmath>
-
 #include "boiling/airpressure.h"
 #include "boiling/boilingerror.h"
 #include "boiling/boilingpoint.h"
 #include "model/properties.h"
 #include "spirit/spiritstrength.h"
-#include "study/valuetext.h"
+#include "study/strengthtext.h"
 
 namespace colmara {
 
@@ -68,12 +66,9 @@ bool TemperatureGiven(BoilingGiven given) {
 long double FractionGiven(const BoilingTexts& texts, const NumberReader& read) {
     const long double fraction = MassFractionOf({read(texts.value), texts.unit}, texts.value.name);
     const long double azeotrope = vapourstrength(1);
-    if (texts.given == BoilingGiven::Vapour && fraction > azeotrope) {
-        const long double shown = *StrengthIn(texts.unit, azeotrope * 100);
+    if (texts.given == BoilingGiven::Vapour && fraction > azeotrope)
         throw BoilingError(texts.value.name + ": a vapour above the azeotrope (" +
-                           PlainNumber(std::round(static_cast<double>(shown) * 100) / 100) + ' ' +
-                           StrengthUnitSymbol(texts.unit) + ") rises from no liquid");
-    }
+                           MessageStrength(azeotrope, texts.unit) + ") rises from no liquid");
     return fraction;
 }
 
