@@ -35,6 +35,20 @@ void ShowAndRender(McCabePanel& panel, const StudyCase& study, QImage& image) {
     benchmark::DoNotOptimize(panel.ExportChart()->Render(painter, image.rect()));
 }
 
+// Each iteration solves the next of `cases` in turn, as an input change
+// does, shows it and renders the chart.
+void SolveShowAndRender(benchmark::State& state, std::array<StudyCase, 2> cases,
+                        const FormatSettings& settings) {
+    McCabePanel panel(settings);
+    QImage image(720, 560, QImage::Format_RGB32);
+    std::size_t next = 0;
+    for (auto _ : state) {
+        StudyCase& study = cases[next++ % cases.size()];
+        study.profile = ProfileCase(study.typed, settings);
+        ShowAndRender(panel, study, image);
+    }
+}
+
 void BM_McCabeNewCaseToRenderedChart(benchmark::State& state) {
     BenchApplication();
     const FormatSettings settings;
@@ -50,15 +64,7 @@ BENCHMARK(BM_McCabeNewCaseToRenderedChart)->Arg(20)->Arg(100)->Unit(benchmark::k
 void BM_McCabeSolveShowAndRender(benchmark::State& state) {
     BenchApplication();
     const FormatSettings settings;
-    auto cases = Cases(static_cast<int>(state.range(0)), settings);
-    McCabePanel panel(settings);
-    QImage image(720, 560, QImage::Format_RGB32);
-    std::size_t next = 0;
-    for (auto _ : state) {
-        StudyCase& study = cases[next++ % cases.size()];
-        study.profile = ProfileCase(study.typed, settings);
-        ShowAndRender(panel, study, image);
-    }
+    SolveShowAndRender(state, Cases(static_cast<int>(state.range(0)), settings), settings);
 }
 BENCHMARK(BM_McCabeSolveShowAndRender)->Arg(20)->Arg(100)->Unit(benchmark::kMillisecond);
 
@@ -72,14 +78,7 @@ void BM_McCabeEfficiencyChangeToRenderedChart(benchmark::State& state) {
     const char* efficiencies[] = {"70", "75"};
     for (std::size_t i = 0; i < cases.size(); ++i)
         cases[i].typed = {"1000", "10", std::to_string(state.range(0)), "3", efficiencies[i]};
-    McCabePanel panel(settings);
-    QImage image(720, 560, QImage::Format_RGB32);
-    std::size_t next = 0;
-    for (auto _ : state) {
-        StudyCase& study = cases[next++ % cases.size()];
-        study.profile = ProfileCase(study.typed, settings);
-        ShowAndRender(panel, study, image);
-    }
+    SolveShowAndRender(state, cases, settings);
 }
 BENCHMARK(BM_McCabeEfficiencyChangeToRenderedChart)->Arg(20)->Unit(benchmark::kMillisecond);
 
